@@ -1,0 +1,4 @@
+// MFC-named compatibility header; everything comes with afxwin.h.
+#pragma once
+
+#include "afxwin.h"
