@@ -1,0 +1,210 @@
+// GDI objects and device contexts: pens, fonts, bitmaps and the CDC that draws into a 32-bit image.
+// GDI's rules hold: LineTo leaves out its end pixel, width-1 pens are exact 1-pixel lines, TextOut
+// places the top-left corner of the text cell, fills and inversions exclude right and bottom, every
+// primitive clips to its surface first. The layer counts live objects so tests can prove that drawing
+// code leaks nothing.
+//
+// Error contract: a call on a DC without a surface, or with a null object, draws nothing and returns
+// FALSE/0/null; nothing throws.
+#pragma once
+
+#include "afxstr.h"
+#include "atltypes.h"
+#include "windows.h"
+
+class CDC;
+class CBitmap;
+
+namespace cxc::gdi {
+struct Surface;     // a 32-bit image a DC draws into (defined inside the platform layer)
+struct ObjectData;  // the state of one GDI object (defined inside the platform layer)
+
+// Live object counts, for tests that prove drawing code restores and frees what it made.
+struct LiveCounts {
+    long pens = 0;
+    long fonts = 0;
+    long bitmaps = 0;
+    long brushes = 0;
+    long dcs = 0;
+    long refusedDeletes = 0;  // DeleteObject on an object still selected into a DC (refused, as GDI does)
+    long total() const { return pens + fonts + bitmaps + brushes + dcs; }
+};
+LiveCounts liveCounts();
+
+// Writes the DC's surface (or a bitmap) to a PNG file; false when there is nothing to write or the
+// file cannot be written.
+bool writePng(const CDC& dc, const char* path);
+bool writeBitmapPng(const ::CBitmap& bitmap, const char* path);
+// Pixel of the DC's surface as a COLORREF (0 outside the surface); tests probe pictures with it.
+COLORREF pixel(const CDC& dc, int x, int y);
+COLORREF bitmapPixel(const ::CBitmap& bitmap, int x, int y);
+CSize surfaceSize(const CDC& dc);
+}  // namespace cxc::gdi
+
+// ---- GDI objects ---------------------------------------------------------------------------
+
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    virtual ~CGdiObject();
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+
+    HGDIOBJ m_hObject = nullptr;
+
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    operator HGDIOBJ() const { return m_hObject; }
+    // Refused (FALSE, counted) while the object is selected into a DC, as GDI refuses it.
+    BOOL DeleteObject();
+    int GetObject(int size, void* out) const;
+    // The C++ object attached to a handle (a temporary wrapper for handles made elsewhere).
+    static CGdiObject* FromHandle(HGDIOBJ h);
+
+protected:
+    BOOL attachNew(cxc::gdi::ObjectData* data);
+};
+
+class CPen : public CGdiObject {
+public:
+    CPen() = default;
+    CPen(int style, int width, COLORREF color);
+    BOOL CreatePen(int style, int width, COLORREF color);
+    BOOL CreatePenIndirect(const LOGPEN* logPen);
+    int GetLogPen(LOGPEN* logPen) const;
+    operator HPEN() const { return m_hObject; }
+    static CPen* FromHandle(HPEN h);
+};
+
+class CFont : public CGdiObject {
+public:
+    CFont() = default;
+    BOOL CreateFontIndirect(const LOGFONTW* logFont);
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                    BYTE quality, BYTE pitchAndFamily, LPCTSTR faceName);
+    BOOL CreatePointFont(int pointSizeTenths, LPCTSTR faceName, CDC* dc = nullptr);
+    int GetLogFont(LOGFONTW* logFont) const;
+    operator HFONT() const { return m_hObject; }
+    static CFont* FromHandle(HFONT h);
+};
+
+class CBitmap : public CGdiObject {
+public:
+    CBitmap() = default;
+    // A colour bitmap of the given size, initially black. Width or height below 1 fails.
+    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    CSize GetBitmapDimension() const;
+    operator HBITMAP() const { return m_hObject; }
+    static CBitmap* FromHandle(HBITMAP h);
+};
+
+class CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF color);
+    BOOL CreateSolidBrush(COLORREF color);
+    operator HBRUSH() const { return m_hObject; }
+};
+
+HGDIOBJ GetStockObject(int index);
+BOOL DeleteObject(HGDIOBJ h);
+
+// ---- device contexts ------------------------------------------------------------------------
+
+class CDC {
+public:
+    CDC();
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+    static CDC* FromHandle(HDC h);
+
+    // A memory DC: a 1x1 placeholder bitmap and the default state until a bitmap is selected.
+    BOOL CreateCompatibleDC(CDC* dc);
+    BOOL DeleteDC();
+
+    // Selecting returns the previously selected object of that kind (a temporary wrapper when it
+    // was a stock object); null when nothing could be selected.
+    CPen* SelectObject(CPen* pen);
+    CFont* SelectObject(CFont* font);
+    CBitmap* SelectObject(CBitmap* bitmap);
+    CBrush* SelectObject(CBrush* brush);
+    CGdiObject* SelectObject(CGdiObject* object);
+    CGdiObject* SelectStockObject(int index);
+    CPen* GetCurrentPen() const;
+    CFont* GetCurrentFont() const;
+    CBitmap* GetCurrentBitmap() const;
+
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF GetTextColor() const;
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF GetBkColor() const;
+    int SetBkMode(int mode);
+    int GetBkMode() const;
+    int SetStretchBltMode(int mode);
+    int GetStretchBltMode() const;
+    UINT SetTextAlign(UINT flags);
+    UINT GetTextAlign() const;
+
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }
+    CPoint GetCurrentPosition() const;
+    // Draws from the current position up to, not including, (x, y) and moves there.
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
+    BOOL Polyline(const POINT* points, int count);
+    // A line from the current position to the arc's start, then the arc; ends at the arc's end.
+    BOOL AngleArc(int x, int y, int radius, float startAngle, float sweepAngle);
+    // Counter-clockwise from the radial through (x3, y3) to the radial through (x4, y4); equal radials
+    // give the full ellipse in the bounding box.
+    BOOL Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
+    BOOL Arc(LPCRECT rect, POINT start, POINT end);
+    BOOL Ellipse(int left, int top, int right, int bottom);
+    BOOL Rectangle(int left, int top, int right, int bottom);
+    COLORREF SetPixel(int x, int y, COLORREF color);
+    COLORREF GetPixel(int x, int y) const;
+
+    // Fills [x, x + cx) x [y, y + cy). Leaves the background colour set to the fill colour, as MFC does.
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
+    void FillSolidRect(LPCRECT rect, COLORREF color);
+    void FillRect(LPCRECT rect, CBrush* brush);
+    // Each channel becomes 255 - channel; inverting twice restores.
+    void InvertRect(LPCRECT rect);
+
+    BOOL TextOut(int x, int y, const CString& text);
+    BOOL TextOut(int x, int y, LPCTSTR text, int length);
+    CSize GetTextExtent(const CString& text) const;
+    CSize GetTextExtent(LPCTSTR text, int length) const;
+
+    BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop);
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth,
+                    int srcHeight, DWORD rop);
+
+    // Platform-internal: draw onto a surface that belongs to someone else (a window's client area).
+    BOOL AttachSurface(cxc::gdi::Surface* surface);
+    void DetachSurface();
+    cxc::gdi::Surface* surface() const;
+
+protected:
+    struct State;
+    State* state_ = nullptr;
+};
+
+// The raw GDI calls of the module.
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int length, LPSIZE size);
+#define GetTextExtentPoint32 GetTextExtentPoint32W
+// 32-bpp BI_RGB blocks; biHeight > 0 means the rows are stored bottom-up. Returns the number of
+// lines drawn (0 on failure).
+int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
+                  int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                  DWORD rop);
+int SetDIBitsToDevice(HDC dc, int xDest, int yDest, DWORD width, DWORD height, int xSrc, int ySrc,
+                      UINT startScan, UINT scanLines, const void* bits, const BITMAPINFO* info, UINT usage);
+BOOL TransparentBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight, HDC src, int xSrc,
+                    int ySrc, int srcWidth, int srcHeight, UINT transparentColor);
