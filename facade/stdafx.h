@@ -1,0 +1,14 @@
+// What every source of the module includes first: the MFC/GDI-shaped platform, the companion
+// libraries and the module's resource ids.
+#pragma once
+
+#include "afxwin.h"
+#include "afxext.h"
+#include "afxdialogex.h"
+#include "afxcmn.h"
+#if __has_include("cxccompanions.h")
+#include "cxccompanions.h"
+#endif
+#if __has_include("resource.h")
+#include "resource.h"
+#endif
