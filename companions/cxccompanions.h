@@ -1,0 +1,15 @@
+// The suite's companion libraries as the module uses them: recording data (data set, sessions,
+// trials, channels), sensors, channel coupling data, and the drawing services (base waveform
+// drawer, data grid, contour lines, clip overlay, image stretching, colour tables, pen set-up and
+// information windows). Everything they own stays theirs: the module never frees a companion object.
+#pragma once
+
+#include "eegelectrode.h"
+#include "magsensor.h"
+#include "mdchannel.h"
+#include "mdtrial.h"
+#include "medataset.h"
+#include "megdata.h"
+#include "snscohdata.h"
+#include "snscohface.h"
+#include "wavpair.h"

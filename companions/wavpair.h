@@ -1,0 +1,38 @@
+// Channel coupling library, pair elements: one channel pair of the pair array with its coupling
+// series. The element remembers the last mean it computed, so that views asking again and again
+// for the same selection pay once per pair.
+#pragma once
+
+#include "windows.h"
+
+class CWavChnlChnlData {
+public:
+    double* series = nullptr;  // coupling series (symmetric pairs may share one); null: no data
+    int rowChnl = -1;          // row channel: index into the trial's channel table
+    int colChnl = -1;          // column channel: index into the trial's channel table
+
+    // Mean over samples b..e clamped to the series: meanMode 0 the plain mean, 1 the mean of
+    // absolute values, any other the root mean square. Always the in-order sum divided by the
+    // sample count, so repeated and cached answers are identical to the last digit. 0.0 for an
+    // empty range or no series; NaN and infinite samples propagate.
+    double getSelectDataMean(__int64 b, __int64 e, int meanMode);
+
+    // The series and its length (what getSelectDataMean clamps to).
+    void setSeries(double* s, __int64 length);
+    __int64 seriesLength() const { return length_; }
+    // Forget the remembered mean (the series' values were changed in place).
+    void dropCache() const { cache_.valid = false; }
+
+private:
+    __int64 length_ = 0;
+    struct Cache {
+        const double* series = nullptr;
+        __int64 b = 0, e = -1;
+        int mode = 0;
+        bool valid = false;
+        double value = 0.0;
+    };
+    mutable Cache cache_;
+};
+
+class CWavChnlChnlDataqz : public CWavChnlChnlData {};
