@@ -4,11 +4,15 @@
 // information windows). Everything they own stays theirs: the module never frees a companion object.
 #pragma once
 
+#include "adrcolors.h"
+#include "contourlines.h"
+#include "datagrid.h"
 #include "eegelectrode.h"
 #include "magsensor.h"
 #include "mdchannel.h"
 #include "mdtrial.h"
 #include "medataset.h"
+#include "megcolors.h"
 #include "megdata.h"
 #include "snscohdata.h"
 #include "snscohface.h"

@@ -54,6 +54,13 @@ void CMDChannel0SensorInfo::clearPosition3D()
     electrodes_.clear();
 }
 
+void CMDChannel0SensorInfo::dropCoils()
+{
+    hasPosition_ = false;
+    sensor_ = std::make_unique<CMEGSensorqz>();
+    electrodes_.clear();
+}
+
 bool CMDChannel0SensorInfo::position3D(double& x, double& y, double& z) const
 {
     if (!hasPosition_) return false;

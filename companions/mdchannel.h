@@ -35,6 +35,8 @@ public:
     // Geometry: a MEG channel gets a sensor with one coil, an EEG channel one electrode.
     void setPosition3D(double x, double y, double z);
     void clearPosition3D();
+    // Keeps a MEG sensor without coils (and an EEG channel without electrodes).
+    void dropCoils();
     bool hasPosition3D() const { return hasPosition_; }
     // Coil 0 or electrode 0, without the fault hooks; false without geometry.
     bool position3D(double& x, double& y, double& z) const;

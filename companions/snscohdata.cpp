@@ -204,6 +204,12 @@ void CSnsCohData::invalidateCache()
     allSamplesRange_.valid = false;
 }
 
+std::size_t CSnsCohData::storageBytes() const
+{
+    return pairStore_.size() * sizeof(CWavChnlChnlDataqz) + rowTable_.size() * sizeof(CWavChnlChnlDataqz*) +
+           seriesStore_.size() * static_cast<std::size_t>(std::max<__int64>(sampleCount, 1)) * sizeof(double);
+}
+
 int CSnsCohData::setSamplingRate(double hz)
 {
     if (!(hz > 0.0) || !std::isfinite(hz)) return 0;

@@ -72,6 +72,8 @@ public:
     void removeRow(__int64 row);
     // Series were changed in place: forget every remembered mean and range.
     void invalidateCache();
+    // Bytes held by the pair array and the series this class data owns.
+    std::size_t storageBytes() const;
 
     int setSamplingRate(double hz);  // 0 (unchanged) unless a positive finite number
     double getSamplingRate() const { return samplingRate; }

@@ -1,0 +1,59 @@
+// Contour map library, contour lines of a data grid: levels spread evenly from the threshold to
+// the field maximum, each traced at +L and at -L by marching squares, kept as straight segments in
+// plane units and drawn with the views' pixel mapping.
+#pragma once
+
+#include <vector>
+
+class CDataGridRect;
+class CDC;
+class CPen;
+
+struct Segment {
+    double x1, y1, x2, y2;  // plane units
+    int sign;               // +1: traced at +L (first pen), -1: at -L (second pen)
+    int level;              // index of the level
+};
+
+class CContourLineMapqz {
+public:
+    double threshold = 0.0;  // lowest level
+    double fieldMax = 0.0;   // highest level
+    int levelCount = 0;
+
+    static constexpr int kMaxLevels = 1000;
+    static constexpr int kMaxSegments = 1 << 21;
+
+    CContourLineMapqz();
+    ~CContourLineMapqz();
+    CContourLineMapqz(const CContourLineMapqz&) = delete;
+    CContourLineMapqz& operator=(const CContourLineMapqz&) = delete;
+
+    // Drops the lines: segCount and segments become 0.
+    void _clean();
+    // Levels L_k = lo + k * (hi - lo) / (n - 1), k = 0 .. n - 1 (n = 1: just lo). 0 (and no levels,
+    // so no lines) for n < 1, n above kMaxLevels or a bound that is not finite.
+    int initLevelAbs(double lo, double hi, int n);
+    double levelAt(int k) const;
+    // Traces every level at +L_k and -L_k (a level of 0 once, with the positive sign) over the grid's
+    // cells. A corner is inside when its value is >= the level; crossings are interpolated linearly
+    // along the cell edges; a saddle follows the mean of its four corners; a cell with a non-finite
+    // corner value or position is skipped. Tracing stops at kMaxSegments. 1 when traced (with or
+    // without lines), 0 without levels, values, points or a grid of at least 2 x 2.
+    int dataGrid2ContourLinePro(CDataGridRect* grid);
+    // Draws every segment: px = trunc(x * sx + x0) (mirror: w - px), py = trunc(h - (y * sy + y0)),
+    // with the first pen for +L and the second for -L (a null pen: the DC's current one). With
+    // labels, each level's value is written at its first segment. The DC's pen (and for labels its
+    // text colour and background mode) come back as they were. 0 for a null DC or no lines.
+    int drawMap(CDC* dc, int x0, int y0, double sx, double sy, int w, int h, bool mirror, bool labels,
+                CPen* first, CPen* second);
+
+    int segCount = 0;
+    Segment* segments = nullptr;
+
+private:
+    void traceLevel(const CDataGridRect& grid, double level, int sign, int index);
+
+    std::vector<double> levels_;
+    std::vector<Segment> store_;
+};

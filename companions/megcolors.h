@@ -1,0 +1,33 @@
+// Common data library, signed colour index tables for fields and matrix cells: index 0 is the
+// weakest magnitude, the last index the strongest. Positive values run from white through yellow
+// to red, negative ones from white through cyan to blue, so the pair forms one blue-white-red scale
+// with zero at white.
+//   CMegIndex2Color01Colorref  512 COLORREF entries per sign
+//   CMegIndex2Color04RGBQ      512 RGBQUAD entries per sign (field images)
+//   CMegIndex2Color06RGBQsam   768 RGBQUAD entries per sign, ending in dark red and navy
+#pragma once
+
+#include "windows.h"
+
+class CMegIndex2Color01Colorref {
+public:
+    COLORREF colPos512[512];
+    COLORREF colNeg512[512];
+    CMegIndex2Color01Colorref();
+};
+
+class CMegIndex2Color04RGBQ : public CMegIndex2Color01Colorref {
+public:
+    RGBQUAD rgbqPos512[512];
+    RGBQUAD rgbqNeg512[512];
+    CMegIndex2Color04RGBQ();
+};
+
+class CMegIndex2Color06RGBQsam : public CMegIndex2Color04RGBQ {
+public:
+    RGBQUAD rgbqPos768[768];
+    RGBQUAD rgbqNeg768[768];
+    CMegIndex2Color06RGBQsam();
+};
+
+class CMegIndex2Colorqz : public CMegIndex2Color06RGBQsam {};

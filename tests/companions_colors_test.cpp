@@ -1,0 +1,79 @@
+// Colour index tables: end colours, the diverging pair meeting at white, link ramps off white.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "adrcolors.h"
+#include "colorramp.h"
+#include "megcolors.h"
+
+namespace {
+COLORREF quad(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
+}  // namespace
+
+TEST(ColorRamp, EvenlySpacedAnchorsWithRoundedChannels)
+{
+    COLORREF r[5];
+    cxc::ramp::fill(r, 5, {{0, 0, 0}, {255, 100, 10}});
+    EXPECT_EQ(r[0], RGB(0, 0, 0));
+    EXPECT_EQ(r[1], RGB(64, 25, 3));  // 63.75, 25, 2.5 rounded half up
+    EXPECT_EQ(r[2], RGB(128, 50, 5));
+    EXPECT_EQ(r[4], RGB(255, 100, 10));
+    COLORREF three[3];
+    cxc::ramp::fill(three, 3, {{0, 0, 0}, {10, 0, 0}, {10, 200, 0}});
+    EXPECT_EQ(three[1], RGB(10, 0, 0));  // entry at an anchor is the anchor
+}
+
+TEST(MegColors, SignedTablesRunFromWhiteToRedAndBlue)
+{
+    auto c = std::make_unique<CMegIndex2Colorqz>();
+    EXPECT_EQ(c->colPos512[0], RGB(255, 255, 255));
+    EXPECT_EQ(c->colPos512[511], RGB(255, 0, 0));
+    EXPECT_EQ(c->colNeg512[0], RGB(255, 255, 255));
+    EXPECT_EQ(c->colNeg512[511], RGB(0, 0, 255));
+    EXPECT_EQ(quad(c->rgbqPos512[511]), RGB(255, 0, 0));
+    EXPECT_EQ(quad(c->rgbqNeg512[0]), RGB(255, 255, 255));
+    EXPECT_EQ(quad(c->rgbqPos768[767]), RGB(128, 0, 0));
+    EXPECT_EQ(quad(c->rgbqNeg768[767]), RGB(0, 0, 128));
+    EXPECT_EQ(quad(c->rgbqPos768[0]), RGB(255, 255, 255));
+    // Warm for positive, cool for negative, all the way.
+    for (int i = 1; i < 512; ++i) {
+        EXPECT_GE(GetRValue(c->colPos512[i]), GetBValue(c->colPos512[i]));
+        EXPECT_GE(GetBValue(c->colNeg512[i]), GetRValue(c->colNeg512[i]));
+    }
+    EXPECT_EQ(c->rgbqPos512[100].rgbReserved, 0);
+}
+
+TEST(AdrColors, RampEndsAndNoLinkRampStartsAtWhite)
+{
+    auto c = std::make_unique<CADRindex2Colorqz>();
+    EXPECT_EQ(c->ramp768Pos[767], RGB(128, 0, 0));
+    EXPECT_EQ(c->ramp768Neg[767], RGB(0, 0, 128));
+    EXPECT_EQ(c->ramps256[0][0], RGB(192, 192, 192));
+    EXPECT_EQ(c->ramps256[0][255], RGB(255, 0, 0));
+    EXPECT_EQ(c->ramps256[1][255], RGB(0, 0, 255));
+    EXPECT_EQ(c->ramps256[2][0], RGB(255, 255, 0));
+    EXPECT_EQ(c->ramps256[3][255], RGB(0, 0, 255));
+    EXPECT_EQ(c->ramps256[4][255], RGB(0, 0, 0));
+    EXPECT_EQ(c->ramps256[6][255], RGB(255, 0, 255));
+    EXPECT_EQ(c->ramps256[7][0], RGB(0, 0, 255));
+    EXPECT_EQ(c->ramps256[7][255], RGB(255, 0, 0));
+    EXPECT_EQ(c->ramp512[0], RGB(0, 0, 255));
+    EXPECT_EQ(c->ramp512[511], RGB(255, 0, 0));
+    EXPECT_EQ(c->ramp768[0], RGB(0, 0, 255));
+    EXPECT_EQ(c->ramp768[767], RGB(255, 0, 0));
+    EXPECT_EQ(c->ramp1024[0], RGB(0, 0, 128));
+    EXPECT_EQ(c->ramp1024[1023], RGB(128, 0, 0));
+    const COLORREF white = RGB(255, 255, 255);
+    const COLORREF* starts[] = {&c->ramp768Pos[0], &c->ramp768Neg[0], &c->ramp512[0], &c->ramp768[0], &c->ramp1024[0]};
+    for (const COLORREF* s : starts) EXPECT_NE(*s, white);
+    for (int r = 0; r < 8; ++r)
+        for (int i = 0; i < 256; ++i) EXPECT_NE(c->ramps256[r][i], white) << r << " " << i;
+    // The polarity pairs are warm and cool at their strong ends.
+    const int pairs[][2] = {{2, 3}, {6, 5}, {0, 1}};
+    for (const auto& p : pairs) {
+        EXPECT_GE(GetRValue(c->ramps256[p[0]][255]), GetBValue(c->ramps256[p[0]][255]));
+        EXPECT_GT(GetRValue(c->ramps256[p[0]][255]), GetGValue(c->ramps256[p[0]][255]));
+        EXPECT_GE(GetGValue(c->ramps256[p[1]][255]) + GetBValue(c->ramps256[p[1]][255]), GetRValue(c->ramps256[p[1]][255]));
+    }
+}

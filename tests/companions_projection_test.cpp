@@ -1,0 +1,186 @@
+// The 2-D sensor planes: projection of head positions, scan to a size, given layouts, and one
+// extent per modality.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "medataset.h"
+#include "projection.h"
+#include "testkit.h"
+
+using cxc::testkit::DataSet;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Eight sensors on a ring 60 degrees below the vertex of a sphere about (0, 0, 0.04), one at the
+// vertex (channel 8): a symmetric helmet in miniature.
+DataSet ring(double radius = 0.1)
+{
+    DataSet d;
+    const wchar_t* names[] = {L"MRC11", L"MZF01", L"MLC11", L"MZO01", L"MRF11", L"MLF11", L"MLO11", L"MRO11"};
+    const double az[] = {0, 90, 180, 270, 45, 135, 225, 315};
+    for (int k = 0; k < 8; ++k) {
+        const double a = az[k] * kPi / 180.0, t = 60.0 * kPi / 180.0;
+        d.megAt(names[k], radius * std::sin(t) * std::cos(a), radius * std::sin(t) * std::sin(a), 0.04 + radius * std::cos(t));
+    }
+    d.megAt(L"MZC01", 0.0, 0.0, 0.04 + radius);
+    return d;
+}
+
+}  // namespace
+
+TEST(Projection, SphereFitFindsTheCentreOfPointsOnASphere)
+{
+    std::vector<cxc::proj::Point3> pts;
+    for (int k = 0; k < 12; ++k) {
+        const double a = k * 0.7, t = 0.2 + 0.1 * k;
+        pts.push_back({0.3 + 0.09 * std::sin(t) * std::cos(a), -0.2 + 0.09 * std::sin(t) * std::sin(a), 0.05 + 0.09 * std::cos(t)});
+    }
+    const auto c = cxc::proj::fitSphereCentre(pts);
+    EXPECT_NEAR(c.x, 0.3, 1e-12);
+    EXPECT_NEAR(c.y, -0.2, 1e-12);
+    EXPECT_NEAR(c.z, 0.05, 1e-12);
+}
+
+TEST(Projection, FlatOrFewPointsAreViewedFromBelowAndKeepTheirOrder)
+{
+    // Four points on one plane pin no sphere down; the fallback centre lies below them.
+    const std::vector<cxc::proj::Point3> flat = {{-1, 0, 2}, {1, 0, 2}, {0, 1, 2}, {0, -1, 2}};
+    const auto c = cxc::proj::fitSphereCentre(flat);
+    EXPECT_DOUBLE_EQ(c.x, 0.0);
+    EXPECT_DOUBLE_EQ(c.y, 0.0);
+    EXPECT_DOUBLE_EQ(c.z, 1.0);  // min z - largest horizontal reach
+    const auto left = cxc::proj::azimuthalEquidistant(flat[0], c), right = cxc::proj::azimuthalEquidistant(flat[1], c);
+    EXPECT_LT(left.x, right.x);
+    EXPECT_NEAR(right.x, kPi / 4, 1e-12);
+}
+
+TEST(Projection, VertexMapsToTheCentreOfThePlane)
+{
+    auto ds = ring().build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    EXPECT_FALSE(trial->isMegSnsr2dPlaneDone());
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dpro(0, nullptr), 9);
+    EXPECT_EQ(trial->scanMegMeasureSns2Dsz(100.0), 9);
+    EXPECT_TRUE(trial->isMegSnsr2dPlaneDone());
+    CMDChannelqz* vertex = trial->channelAt(8);
+    EXPECT_NEAR(vertex->megX2d, 50.0, 1e-9);
+    EXPECT_NEAR(vertex->megY2d, 50.0, 1e-9);
+}
+
+TEST(Projection, LeftSensorsLieLeftAndTheNoseUp)
+{
+    auto ds = ring().build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    trial->projectMegMeasureSns3Dto2Dpro(0, nullptr);
+    trial->scanMegMeasureSns2Dsz(100.0);
+    CMDChannelqz* right = trial->channelAt(0);
+    CMDChannelqz* front = trial->channelAt(1);
+    CMDChannelqz* left = trial->channelAt(2);
+    CMDChannelqz* back = trial->channelAt(3);
+    EXPECT_NEAR(left->megX2d, 0.0, 1e-9);
+    EXPECT_NEAR(right->megX2d, 100.0, 1e-9);
+    EXPECT_NEAR(front->megY2d, 100.0, 1e-9);
+    EXPECT_NEAR(back->megY2d, 0.0, 1e-9);
+    EXPECT_NEAR(left->megY2d, 50.0, 1e-9);
+}
+
+TEST(Projection, ScanMakesThePlaneRunFromZeroToTheSize)
+{
+    // A wider than deep layout: the larger span becomes the size, the other keeps the aspect.
+    auto ds = DataSet().megAt(L"A", -0.05, 0.0, 0.1).megAt(L"B", 0.05, 0.0, 0.1).megAt(L"C", 0.0, 0.02, 0.11).build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    trial->projectMegMeasureSns3Dto2Dpro(0, nullptr);
+    EXPECT_EQ(trial->scanMegMeasureSns2Dsz(100.0), 3);
+    double minX, maxX, minY, maxY;
+    EXPECT_EQ(trial->getPlaneExtent(0, minX, maxX, minY, maxY), 1);
+    EXPECT_DOUBLE_EQ(minX, 0.0);
+    EXPECT_DOUBLE_EQ(maxX, 100.0);
+    EXPECT_DOUBLE_EQ(minY, 0.0);
+    EXPECT_GT(maxY, 0.0);
+    EXPECT_LT(maxY, 100.0);
+    EXPECT_DOUBLE_EQ(trial->planeMaxX, 100.0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GE(trial->channelAt(i)->megX2d, 0.0);
+        EXPECT_LE(trial->channelAt(i)->megX2d, 100.0);
+    }
+}
+
+TEST(Projection, StandardProjectionScalesToOneHundredTimesTheScale)
+{
+    auto ds = ring().build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dstd(2.0, true), 9);
+    EXPECT_DOUBLE_EQ(trial->planeMaxX, 200.0);
+    EXPECT_NEAR(trial->channelAt(8)->megX2d, 100.0, 1e-9);
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dstd(0.0, true), 0);
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dstd(std::nan(""), true), 0);
+    EXPECT_EQ(trial->scanMegMeasureSns2Dsz(-1.0), 0);
+    EXPECT_EQ(trial->scanMegMeasureSns2Dsz(INFINITY), 0);
+}
+
+TEST(Projection, EachModalityKeepsItsOwnExtent)
+{
+    auto ds = ring().eegAt(L"C3", -0.05, 0.0, 0.1).eegAt(L"C4", 0.05, 0.0, 0.1).eegAt(L"Cz", 0.0, 0.0, 0.13).build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    trial->projectMegMeasureSns3Dto2Dstd(1.0, true);
+    trial->projectEegMeasureSns3Dto2Dpro(0, nullptr);
+    trial->scanEegMeasureSns2Dsz(40.0);
+    EXPECT_TRUE(trial->isEegElectrod2dPlaneDone());
+    double minX, maxX, minY, maxY;
+    trial->getPlaneExtent(0, minX, maxX, minY, maxY);
+    EXPECT_DOUBLE_EQ(maxX, 100.0);  // the EEG scan did not rescale the MEG plane
+    trial->getPlaneExtent(1, minX, maxX, minY, maxY);
+    EXPECT_DOUBLE_EQ(maxX, 40.0);
+    EXPECT_DOUBLE_EQ(trial->planeMaxX, 40.0);  // the shared members follow the plane made last
+    EXPECT_EQ(trial->getPlaneExtent(7, minX, maxX, minY, maxY), 0);
+    // MEG positions untouched by the EEG projection; EEG channels got EEG positions only.
+    EXPECT_NEAR(trial->channelAt(8)->megX2d, 50.0, 1e-9);
+    EXPECT_DOUBLE_EQ(trial->channelAt(9)->megX2d, 0.0);
+    EXPECT_DOUBLE_EQ(trial->channelAt(9)->eegX2d, 0.0);
+    EXPECT_DOUBLE_EQ(trial->channelAt(10)->eegX2d, 40.0);
+}
+
+TEST(Projection, ParameterisedProjectionFitsTheListedChannels)
+{
+    // Fitted to the ring only, the sphere's centre is the ring's; listing junk indices changes nothing.
+    auto ds = ring().megAt(L"MZX01", 0.0, 0.3, 0.04).build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    int list[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, -4, 99};
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dpro(11, list), 10);
+    EXPECT_NEAR(trial->channelAt(8)->megX2d, 0.0, 1e-12);  // raw radians: the vertex at the origin
+    EXPECT_NEAR(trial->channelAt(0)->megX2d, kPi / 3, 1e-9);
+    EXPECT_NEAR(trial->channelAt(9)->megY2d, kPi / 2, 1e-9);
+}
+
+TEST(Projection, GivenLayoutsMakeThePlaneAsGiven)
+{
+    auto ds = DataSet().megAt2d(L"A", 10, 20).megAt2d(L"B", 70, 5).eegAt2d(L"Cz", 3, 4).eeg(2).build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    EXPECT_TRUE(trial->isMegSnsr2dPlaneDone());
+    EXPECT_FALSE(trial->isEegElectrod2dPlaneDone());  // two electrodes have no layout
+    EXPECT_DOUBLE_EQ(trial->channelAt(1)->megX2d, 70.0);
+    double minX, maxX, minY, maxY;
+    trial->getPlaneExtent(0, minX, maxX, minY, maxY);
+    EXPECT_DOUBLE_EQ(minX, 10.0);
+    EXPECT_DOUBLE_EQ(maxX, 70.0);
+    EXPECT_DOUBLE_EQ(minY, 5.0);
+    EXPECT_DOUBLE_EQ(maxY, 20.0);
+}
+
+TEST(Projection, ChannelsWithoutGeometryAreParkedAtTheOrigin)
+{
+    auto ds = ring().meg(1).noPosition(9).other(L"TRG").build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    trial->channelAt(9)->megX2d = 33.0;
+    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dstd(1.0, true), 9);
+    EXPECT_DOUBLE_EQ(trial->channelAt(9)->megX2d, 0.0);
+    EXPECT_DOUBLE_EQ(trial->channelAt(10)->megX2d, 0.0);
+    EXPECT_EQ(trial->getMeasureMegCoilADimension(), 10);
+    EXPECT_EQ(trial->getMeasureEegElctDimension(), 0);
+    // A trial without channels of a modality makes no plane.
+    EXPECT_EQ(trial->projectEegMeasureElectrode3Dto2Dstd(1.0, true), 0);
+    EXPECT_FALSE(trial->isEegElectrod2dPlaneDone());
+}
