@@ -15,6 +15,52 @@
 class CDC;
 class CBitmap;
 
+// ---- GDI names beyond windows.h ---------------------------------------------------------------
+#define PS_DASHDOT 3
+#define PS_DASHDOTDOT 4
+#define PS_INSIDEFRAME 6
+#define NULL_PEN 8
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define HOLLOW_BRUSH NULL_BRUSH
+#define ANSI_VAR_FONT 12
+#define DEVICE_DEFAULT_FONT 14
+#define TA_NOUPDATECP 0
+#define TA_UPDATECP 1
+#define TA_RIGHT 2
+#define TA_CENTER 6
+#define TA_BOTTOM 8
+#define TA_BASELINE 24
+#define SRCPAINT ((DWORD)0x00EE0086)
+#define SRCAND ((DWORD)0x008800C6)
+#define SRCINVERT ((DWORD)0x00660046)
+#define NOTSRCCOPY ((DWORD)0x00330008)
+#define PATCOPY ((DWORD)0x00F00021)
+#define BLACKNESS ((DWORD)0x00000042)
+#define WHITENESS ((DWORD)0x00FF0062)
+#define CLR_INVALID ((COLORREF)0xFFFFFFFF)
+#define BS_SOLID 0
+#define BS_NULL 1
+#define BS_HOLLOW BS_NULL
+#define DIB_PAL_COLORS 1
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;  // always null: the pixels stay inside the layer
+};
+struct LOGBRUSH {
+    UINT lbStyle;  // BS_SOLID or BS_NULL
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;
+};
+
 namespace cxc::gdi {
 struct Surface;     // a 32-bit image a DC draws into (defined inside the platform layer)
 struct ObjectData;  // the state of one GDI object (defined inside the platform layer)
@@ -30,6 +76,20 @@ struct LiveCounts {
     long total() const { return pens + fonts + bitmaps + brushes + dcs; }
 };
 LiveCounts liveCounts();
+
+// Saves the DC's pen, brush, font, colours, modes and current position; puts them back when it goes
+// out of scope. Declare it after the objects it will see selected, so they outlive it.
+class DcStateGuard {
+public:
+    explicit DcStateGuard(CDC& dc);
+    ~DcStateGuard();
+    DcStateGuard(const DcStateGuard&) = delete;
+    DcStateGuard& operator=(const DcStateGuard&) = delete;
+
+private:
+    CDC& dc_;
+    int saved_;
+};
 
 // Writes the DC's surface (or a bitmap) to a PNG file; false when there is nothing to write or the
 // file cannot be written.
@@ -91,9 +151,12 @@ public:
 class CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
-    // A colour bitmap of the given size, initially black. Width or height below 1 fails.
+    // A colour bitmap of the given size, initially black. Width or height below 1 fails, and so does a
+    // bitmap of more than 2^28 pixels.
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    // The size in pixels (0, 0 without a bitmap).
     CSize GetBitmapDimension() const;
+    int GetBitmap(BITMAP* bitmap) const;
     operator HBITMAP() const { return m_hObject; }
     static CBitmap* FromHandle(HBITMAP h);
 };
@@ -151,6 +214,10 @@ public:
     int GetStretchBltMode() const;
     UINT SetTextAlign(UINT flags);
     UINT GetTextAlign() const;
+    // Pushes the pen, brush, font, colours, modes and position; returns the level (0 on failure).
+    int SaveDC();
+    // Pops back to a level SaveDC returned, or -n for the n-th most recent.
+    BOOL RestoreDC(int savedDC);
 
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }

@@ -1,15 +1,18 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include <memory>
-
 #include "cxcplatform.h"
 
 namespace cxc::platform {
 
 namespace {
 bool g_headless = false;
-std::unique_ptr<QApplication> g_app;
+int g_argc = 0;  // QApplication keeps a reference to its argc for its whole life
+
+// Never destroyed. Qt makes its own globals (font cache, platform integration) while it runs and
+// tears them down at exit before any destructor or exit handler of ours could run, and a
+// QApplication destroyed after them crashes the process on its way out.
+QApplication* g_app = nullptr;
 }  // namespace
 
 void initApplication(int& argc, char** argv, bool headless)
@@ -17,7 +20,8 @@ void initApplication(int& argc, char** argv, bool headless)
     if (QCoreApplication::instance()) return;
     g_headless = headless;
     if (headless) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    g_app = std::make_unique<QApplication>(argc, argv);
+    g_argc = argc;
+    g_app = new QApplication(g_argc, argv);
 }
 
 bool isHeadless() { return g_headless; }

@@ -1,0 +1,51 @@
+// Lines with the DC's pen: LineTo and Polyline over the one-pixel walker and the round-capped wide
+// stroke of the raster layer.
+#include "gdi_internal.h"
+
+namespace cxc::gdi {
+
+// Styled one-pixel pens continue their pattern along a chain of LineTo calls (MoveTo restarts it), so
+// a contour of short segments still shows its dashes. In OPAQUE mode the gaps take the background
+// colour.
+void penSegment(DcState& s, const Raster& r, int x0, int y0, int x1, int y1)
+{
+    const PenAttr& pen = s.penAttr;
+    if (pen.style == PS_NULL) return;
+    const std::uint32_t colour = toPixel(pen.color);
+    if (pen.width > 1) {
+        if (x0 != x1 || y0 != y1) raster::thickLine(r, x0, y0, x1, y1, pen.width, colour);
+        return;
+    }
+    const raster::Pattern pattern = raster::patternOf(pen.style);
+    const std::uint32_t gap = toPixel(s.bkColor);
+    const std::uint64_t n = raster::thinLine(r, x0, y0, x1, y1, colour, pattern, s.stylePos,
+                                             pattern.period && s.bkMode == OPAQUE ? &gap : nullptr);
+    if (pattern.period) s.stylePos = static_cast<std::uint32_t>((s.stylePos + n % pattern.period) % pattern.period);
+}
+
+}  // namespace cxc::gdi
+
+using namespace cxc::gdi;
+
+BOOL CDC::LineTo(int x, int y)
+{
+    if (!state_) return FALSE;
+    const Raster r = rasterOf(state_->target());
+    if (!r) return FALSE;
+    penSegment(*state_, r, state_->pos.x, state_->pos.y, x, y);
+    state_->pos = POINT{x, y};
+    return TRUE;
+}
+
+// Neither reads nor moves the current position; the dash pattern starts afresh.
+BOOL CDC::Polyline(const POINT* points, int count)
+{
+    if (!state_ || !points || count < 2) return FALSE;
+    const Raster r = rasterOf(state_->target());
+    if (!r) return FALSE;
+    const std::uint32_t keep = state_->stylePos;
+    state_->stylePos = 0;
+    for (int i = 1; i < count; ++i) penSegment(*state_, r, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    state_->stylePos = keep;
+    return TRUE;
+}

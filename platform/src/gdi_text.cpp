@@ -1,0 +1,326 @@
+// Fonts and text: LOGFONT to a Qt font loaded from a known file, cell metrics, integer advances, TextOut
+// and the text extents. "Arial" is Liberation Sans (its metric twin), registered from its file so
+// every machine measures the same. Glyphs are drawn without antialiasing, so a glyph pixel is exactly
+// the text colour.
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRawFont>
+
+#include <array>
+#include <cmath>
+#include <cwctype>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+
+#include "cxcsat.h"
+#include "gdi_internal.h"
+
+namespace cxc::gdi {
+
+// A resolved font: the Qt font, its raw font for glyph runs, the cell metrics and a glyph cache.
+struct FontFace {
+    QFont font;
+    QFontMetrics metrics;
+    QRawFont raw;
+    int ascent = 0;       // px from the cell top to the baseline
+    int descent = 0;      // px below the baseline
+    int cellHeight = 0;   // ascent + descent
+    struct Glyph {
+        quint32 index = 0;
+        int advance = 0;  // px, whole: text extents are sums of these
+        bool known = false;
+    };
+    explicit FontFace(const QFont& f) : font(f), metrics(f), raw(QRawFont::fromFont(f)) {}
+    Glyph glyph(char32_t c) const;
+
+private:
+    mutable std::array<Glyph, 256> latin_{};
+    mutable std::unordered_map<char32_t, Glyph> others_;
+};
+
+FontFace::Glyph FontFace::glyph(char32_t c) const
+{
+    Glyph& g = c < 256 ? latin_[c] : others_[c];
+    if (!g.known) {
+        const QString s = QString::fromUcs4(&c, 1);
+        const QList<quint32> indexes = raw.glyphIndexesForString(s);
+        g.index = indexes.isEmpty() ? 0 : indexes.first();
+        g.advance = metrics.horizontalAdvance(s);
+        g.known = true;
+    }
+    return g;
+}
+
+namespace {
+
+enum class Family { Sans, Serif, Mono };
+
+Family familyOf(const wchar_t* face)
+{
+    std::wstring name;
+    for (int i = 0; i < LF_FACESIZE && face[i]; ++i) name += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(face[i])));
+    static const wchar_t* const serif[] = {L"times new roman", L"times", L"serif", L"georgia", L"liberation serif"};
+    static const wchar_t* const mono[] = {L"courier new", L"courier", L"consolas", L"lucida console", L"monospace",
+                                          L"fixedsys", L"terminal", L"liberation mono"};
+    for (const wchar_t* n : serif) if (name == n) return Family::Serif;
+    for (const wchar_t* n : mono) if (name == n) return Family::Mono;
+    return Family::Sans;
+}
+
+// Registers the family's four style files (Liberation, else DejaVu) once; returns its family name, or
+// an empty string when no file could be loaded.
+QString familyName(Family family)
+{
+    static std::map<Family, QString> loaded;
+    const auto it = loaded.find(family);
+    if (it != loaded.end()) return it->second;
+
+    struct Candidate {
+        const char* dir;
+        const char* files[4];  // regular, bold, italic, bold italic
+    };
+    static const Candidate sans[] = {
+        {"/usr/share/fonts/truetype/liberation2/", {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf", "LiberationSans-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/liberation/", {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf", "LiberationSans-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/dejavu/", {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf", "DejaVuSans-BoldOblique.ttf"}}};
+    static const Candidate serif[] = {
+        {"/usr/share/fonts/truetype/liberation2/", {"LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf", "LiberationSerif-Italic.ttf", "LiberationSerif-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/liberation/", {"LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf", "LiberationSerif-Italic.ttf", "LiberationSerif-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/dejavu/", {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf", "DejaVuSerif-BoldItalic.ttf"}}};
+    static const Candidate mono[] = {
+        {"/usr/share/fonts/truetype/liberation2/", {"LiberationMono-Regular.ttf", "LiberationMono-Bold.ttf", "LiberationMono-Italic.ttf", "LiberationMono-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/liberation/", {"LiberationMono-Regular.ttf", "LiberationMono-Bold.ttf", "LiberationMono-Italic.ttf", "LiberationMono-BoldItalic.ttf"}},
+        {"/usr/share/fonts/truetype/dejavu/", {"DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf", "DejaVuSansMono-BoldOblique.ttf"}}};
+    const Candidate* list = family == Family::Serif ? serif : family == Family::Mono ? mono : sans;
+
+    QString name;
+    for (int c = 0; c < 3 && name.isEmpty(); ++c) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(list[c].dir) + QString::fromLatin1(list[c].files[0]));
+        if (id < 0) continue;
+        name = QFontDatabase::applicationFontFamilies(id).value(0);
+        for (int k = 1; k < 4; ++k) QFontDatabase::addApplicationFont(QString::fromLatin1(list[c].dir) + QString::fromLatin1(list[c].files[k]));
+    }
+    loaded.emplace(family, name);
+    return name;
+}
+
+QFont makeFont(const QString& family, int pixelSize, const LOGFONTW& lf)
+{
+    QFont f;
+    if (!family.isEmpty()) f.setFamily(family);
+    f.setPixelSize(std::max(1, pixelSize));
+    f.setWeight(lf.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
+    f.setItalic(lf.lfItalic != 0);
+    f.setUnderline(lf.lfUnderline != 0);
+    f.setStrikeOut(lf.lfStrikeOut != 0);
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+// lfHeight > 0 is the cell height (ascent + descent), < 0 the em height, 0 the default cell of 16.
+// For a cell height the pixel size is the largest whose cell fits; any pixel left over goes above the
+// ascent, so the cell is exactly lfHeight.
+std::shared_ptr<const FontFace> buildFace(const LOGFONTW& lf)
+{
+    const QString family = familyName(familyOf(lf.lfFaceName));
+    const bool cellMode = lf.lfHeight >= 0;
+    const int target = lf.lfHeight == 0 ? 16 : std::abs(lf.lfHeight);
+    auto cellAt = [&](int px) {
+        const QFontMetrics m(makeFont(family, px, lf));
+        return m.ascent() + m.descent();
+    };
+    int px = target;
+    if (cellMode) {
+        int lo = 1, hi = target;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo + 1) / 2;
+            if (cellAt(mid) <= target) lo = mid;
+            else hi = mid - 1;
+        }
+        px = lo;
+    }
+    QFont font = makeFont(family, px, lf);
+    if (lf.lfWidth > 0) {
+        const int natural = QFontMetrics(font).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(100LL * lf.lfWidth / natural), 1, 4000));
+    }
+    auto face = std::make_shared<FontFace>(font);
+    const int ascent = face->metrics.ascent(), descent = face->metrics.descent();
+    if (cellMode) {
+        face->cellHeight = target;
+        face->descent = std::min(descent, target);
+        face->ascent = target - face->descent;
+    } else {
+        face->ascent = ascent;
+        face->descent = descent;
+        face->cellHeight = ascent + descent;
+    }
+    return face;
+}
+
+using FaceKey = std::tuple<int, LONG, LONG, bool, bool, bool, bool>;
+
+std::shared_ptr<const FontFace> faceFor(const LOGFONTW& lf)
+{
+    // Never destroyed: fonts must not be torn down after the application object.
+    static auto* cache = new std::map<FaceKey, std::shared_ptr<const FontFace>>;
+    const FaceKey key{static_cast<int>(familyOf(lf.lfFaceName)), lf.lfHeight, lf.lfWidth > 0 ? lf.lfWidth : 0,
+                      lf.lfWeight >= 600, lf.lfItalic != 0, lf.lfUnderline != 0, lf.lfStrikeOut != 0};
+    auto it = cache->find(key);
+    if (it == cache->end()) it = cache->emplace(key, buildFace(lf)).first;
+    return it->second;
+}
+
+bool guiReady() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
+
+char32_t codePoint(wchar_t c)
+{
+    const auto u = static_cast<std::uint32_t>(c);
+    return (u > 0x10FFFFu || (u >= 0xD800u && u <= 0xDFFFu)) ? char32_t(0xFFFD) : char32_t(u);
+}
+
+std::int64_t advanceSum(const FontFace& face, const wchar_t* text, int length)
+{
+    std::int64_t sum = 0;
+    for (int i = 0; i < length; ++i) sum += face.glyph(codePoint(text[i])).advance;
+    return sum;
+}
+
+CSize extentOf(const FontFace& face, const wchar_t* text, int length)
+{
+    return CSize(static_cast<int>(std::min<std::int64_t>(advanceSum(face, text, length), INT_MAX)), face.cellHeight);
+}
+
+}  // namespace
+
+// Fonts need the GUI application; without it text measures and draws nothing.
+std::shared_ptr<const FontFace> faceOf(ObjectData* font)
+{
+    if (!font || font->kind != Kind::Font || !guiReady()) return nullptr;
+    if (!font->face) font->face = faceFor(font->font);
+    return font->face;
+}
+
+}  // namespace cxc::gdi
+
+using namespace cxc::gdi;
+
+CSize CDC::GetTextExtent(LPCTSTR text, int length) const
+{
+    const auto face = state_ ? faceOf(state_->font) : nullptr;
+    if (!face || length < 0 || (!text && length > 0)) return CSize();
+    return extentOf(*face, text, length);
+}
+
+CSize CDC::GetTextExtent(const CString& text) const { return GetTextExtent(text.GetString(), text.GetLength()); }
+
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int length, LPSIZE size)
+{
+    DcState* s = findDc(dc);
+    if (!s || !size || length < 0 || (!text && length > 0)) return FALSE;
+    const auto face = faceOf(s->font);
+    if (!face) return FALSE;
+    const CSize e = extentOf(*face, text, length);
+    size->cx = e.cx;
+    size->cy = e.cy;
+    return TRUE;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text) { return TextOut(x, y, text.GetString(), text.GetLength()); }
+
+// The reference point is the cell's top-left by default (TA_TOP | TA_LEFT); escapement turns the cell
+// counter-clockwise about it. OPAQUE fills the cell with the background colour before the glyphs.
+BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
+{
+    if (!state_ || length < 0 || (!text && length > 0)) return FALSE;
+    Surface* surface = state_->target();
+    const auto face = faceOf(state_->font);
+    if (!surface || surface->image.isNull() || !face) return FALSE;
+    const UINT align = state_->textAlign;
+    const bool updateCp = (align & TA_UPDATECP) != 0;
+    const double refX = updateCp ? state_->pos.x : x, refY = updateCp ? state_->pos.y : y;
+    const double degrees = state_->font->font.lfEscapement / 10.0;
+    const double rad = degrees * 3.141592653589793 / 180.0, cosA = std::cos(rad), sinA = std::sin(rad);
+
+    // Glyph offsets along the baseline, and the cell's top-left relative to the reference point.
+    std::vector<quint32> glyphs(static_cast<std::size_t>(length));
+    std::vector<std::int64_t> offsets(static_cast<std::size_t>(length) + 1, 0);
+    for (int i = 0; i < length; ++i) {
+        const FontFace::Glyph g = face->glyph(codePoint(text[i]));
+        glyphs[static_cast<std::size_t>(i)] = g.index;
+        offsets[static_cast<std::size_t>(i) + 1] = offsets[static_cast<std::size_t>(i)] + g.advance;
+    }
+    const std::int64_t cx = offsets.back();
+    const std::int64_t ox = (align & TA_CENTER) == TA_CENTER ? -cx / 2 : (align & TA_CENTER) == TA_RIGHT ? -cx : 0;
+    const int oy = (align & TA_BASELINE) == TA_BASELINE ? -face->ascent : (align & TA_BASELINE) == TA_BOTTOM ? -face->cellHeight : 0;
+    if (updateCp) {
+        state_->pos.x = cxc::toInt(std::floor(refX + cx * cosA + 0.5));
+        state_->pos.y = cxc::toInt(std::floor(refY - cx * sinA + 0.5));
+    }
+    // Cell-space (u right along the baseline, v down) to device space.
+    auto device = [&](double u, double v) { return QPointF(refX + u * cosA + v * sinA, refY - u * sinA + v * cosA); };
+
+    // Only glyphs whose box comes near the surface are drawn, and the painter is anchored at the
+    // first of them, so far-off text never hands Qt coordinates it cannot hold.
+    const QImage& image = surface->image;
+    const double margin = 2.0 * face->cellHeight + 2.0;
+    auto nearSurface = [&](std::int64_t u0, std::int64_t u1) {
+        double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+        for (const QPointF& p : {device(static_cast<double>(ox + u0), oy), device(static_cast<double>(ox + u1), oy),
+                                 device(static_cast<double>(ox + u0), oy + face->cellHeight),
+                                 device(static_cast<double>(ox + u1), oy + face->cellHeight)}) {
+            minX = std::min(minX, p.x());
+            maxX = std::max(maxX, p.x());
+            minY = std::min(minY, p.y());
+            maxY = std::max(maxY, p.y());
+        }
+        return maxX >= -margin && minX <= image.width() + margin && maxY >= -margin && minY <= image.height() + margin;
+    };
+    int first = -1, last = -1;
+    for (int i = 0; i < length; ++i) {
+        if (!nearSurface(offsets[static_cast<std::size_t>(i)], offsets[static_cast<std::size_t>(i) + 1])) continue;
+        if (first < 0) first = i;
+        last = i;
+    }
+    const bool opaque = state_->bkMode == OPAQUE;
+    if (first < 0) return TRUE;
+
+    if (degrees == 0.0) {
+        if (opaque) {
+            const std::int64_t left = static_cast<std::int64_t>(refX) + ox, top = static_cast<std::int64_t>(refY) + oy;
+            raster::fillRect(rasterOf(surface), left, top, left + cx, top + face->cellHeight, toPixel(state_->bkColor));
+        }
+    }
+    const std::int64_t base = offsets[static_cast<std::size_t>(first)];
+    QList<quint32> runGlyphs;
+    QList<QPointF> positions;
+    for (int i = first; i <= last; ++i) {
+        runGlyphs.append(glyphs[static_cast<std::size_t>(i)]);
+        positions.append(QPointF(static_cast<double>(offsets[static_cast<std::size_t>(i)] - base), face->ascent));
+    }
+    QGlyphRun run;
+    run.setRawFont(face->raw);
+    run.setGlyphIndexes(runGlyphs);
+    run.setPositions(positions);
+    run.setUnderline(face->font.underline());
+    run.setStrikeOut(face->font.strikeOut());
+
+    QPainter painter(&surface->image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.translate(device(static_cast<double>(ox + base), oy));
+    painter.rotate(-degrees);
+    if (degrees != 0.0 && opaque) {
+        const double w = static_cast<double>(offsets[static_cast<std::size_t>(last) + 1] - base);
+        painter.fillRect(QRectF(0.0, 0.0, w, face->cellHeight), QColor::fromRgb(toPixel(state_->bkColor)));
+    }
+    painter.setPen(QColor::fromRgb(toPixel(state_->textColor)));
+    painter.drawGlyphRun(QPointF(0.0, 0.0), run);
+    return TRUE;
+}
