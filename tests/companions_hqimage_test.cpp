@@ -1,0 +1,87 @@
+// High-quality stretching: bilinear resampling of a small image, bit for bit, and its clipping.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gdi_canvas.h"
+#include "hqimage.h"
+
+using testgdi::Canvas;
+
+namespace {
+
+// A 2 x 2 image, top row first: red 0 and 200, then 100 and 50; green and blue fixed.
+RGBQUAD kTopDown[4] = {{10, 20, 0, 0}, {10, 20, 200, 0}, {10, 20, 100, 0}, {10, 20, 50, 0}};
+RGBQUAD kBottomUp[4] = {{10, 20, 100, 0}, {10, 20, 50, 0}, {10, 20, 0, 0}, {10, 20, 200, 0}};
+
+// The same resampling in doubles: centre-aligned, clamped at the edges, rounded half up.
+int reference(int x, int y, int n)
+{
+    const double red[2][2] = {{0, 200}, {100, 50}};
+    auto at = [n](int d) { return std::clamp((d + 0.5) * 2.0 / n - 0.5, 0.0, 1.0); };
+    const double sx = at(x), sy = at(y);
+    const double top = red[0][0] * (1 - sx) + red[0][1] * sx, bottom = red[1][0] * (1 - sx) + red[1][1] * sx;
+    return static_cast<int>(std::floor(top * (1 - sy) + bottom * sy + 0.5));
+}
+
+}  // namespace
+
+TEST(HighQualityStretch, TwoByTwoToFourByFourIsBilinear)
+{
+    Canvas c(8, 8);
+    CBitmapHighQualityDrawqz hq;
+    ASSERT_EQ(hq.drawHighQualityImage(c.dc.GetSafeHdc(), kTopDown, 2, 2, 4, 4, 1, 2, 0, 12), 1);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(GetRValue(c.at(1 + x, 2 + y)), reference(x, y, 4)) << x << "," << y;
+            EXPECT_EQ(GetGValue(c.at(1 + x, 2 + y)), 20);
+            EXPECT_EQ(GetBValue(c.at(1 + x, 2 + y)), 10);
+        }
+    EXPECT_EQ(GetRValue(c.at(2, 3)), 59);  // 59.375 between all four
+    EXPECT_EQ(GetRValue(c.at(4, 2)), 200); // the corners keep their colours
+    EXPECT_EQ(c.at(0, 0), testgdi::kWhite);
+    EXPECT_EQ(c.at(5, 2), testgdi::kWhite);
+}
+
+TEST(HighQualityStretch, BottomUpRowsWithFlagOne)
+{
+    Canvas a(4, 4), b(4, 4);
+    CBitmapHighQualityDrawqz hq;
+    hq.drawHighQualityImage(a.dc.GetSafeHdc(), kTopDown, 2, 2, 4, 4, 0, 0, 0, 12);
+    hq.drawHighQualityImage(b.dc.GetSafeHdc(), kBottomUp, 2, 2, 4, 4, 0, 0, 1, 12);
+    EXPECT_EQ(a.picture(testgdi::kWhite), b.picture(testgdi::kWhite));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(a.at(x, y), b.at(x, y));
+}
+
+TEST(HighQualityStretch, ClippedToThePictureWithTheSameValues)
+{
+    Canvas whole(8, 8), clipped(8, 8);
+    CBitmapHighQualityDrawqz hq;
+    hq.drawHighQualityImage(whole.dc.GetSafeHdc(), kTopDown, 2, 2, 8, 8, 0, 0, 0, 12);
+    hq.drawHighQualityImage(clipped.dc.GetSafeHdc(), kTopDown, 2, 2, 8, 8, -3, -2, 0, 12);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(clipped.at(x, y), whole.at(x + 3, y + 2)) << x << "," << y;
+    // A destination of a billion pixels a side costs only the visible part.
+    EXPECT_EQ(hq.drawHighQualityImage(clipped.dc.GetSafeHdc(), kTopDown, 2, 2, 1000000000, 1000000000, -500000000,
+                                      -500000000, 0, 12),
+              1);
+    EXPECT_EQ(hq.drawHighQualityImage(clipped.dc.GetSafeHdc(), kTopDown, 2, 2, 4, 4, 100, 100, 0, 12), 1);
+    hq.cleanData();
+}
+
+TEST(HighQualityStretch, RefusalsLetTheCallerFallBack)
+{
+    Canvas c(4, 4);
+    CBitmapHighQualityDrawqz hq;
+    const HDC dc = c.dc.GetSafeHdc();
+    EXPECT_EQ(hq.drawHighQualityImage(nullptr, kTopDown, 2, 2, 4, 4, 0, 0, 1, 12), 0);
+    EXPECT_EQ(hq.drawHighQualityImage(reinterpret_cast<HDC>(static_cast<uintptr_t>(0x7777)), kTopDown, 2, 2, 4, 4, 0, 0, 1, 12), 0);
+    EXPECT_EQ(hq.drawHighQualityImage(dc, nullptr, 2, 2, 4, 4, 0, 0, 1, 12), 0);
+    EXPECT_EQ(hq.drawHighQualityImage(dc, kTopDown, 0, 2, 4, 4, 0, 0, 1, 12), 0);
+    EXPECT_EQ(hq.drawHighQualityImage(dc, kTopDown, 2, 2, 4, -4, 0, 0, 1, 12), 0);
+    EXPECT_EQ(c.countNot(testgdi::kWhite), 0);
+    // A fraction out of range falls back to 12 bits.
+    EXPECT_EQ(hq.drawHighQualityImage(dc, kTopDown, 2, 2, 4, 4, 0, 0, 0, 99), 1);
+    EXPECT_EQ(GetRValue(c.at(1, 1)), 59);
+}
