@@ -44,7 +44,6 @@ void CMDTrial::setChannelEntryNull(int i)
     if (i < 0 || i >= channelCount()) return;
     table_[static_cast<size_t>(i)] = nullptr;
     owned_[static_cast<size_t>(i)].reset();
-    channelsChanged();
 }
 
 CMDChannelqz* CMDTrial::channelAt(int i) const

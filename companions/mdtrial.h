@@ -27,7 +27,7 @@ public:
     // Building.
     CString trialName;  // shown in the row/column viewer's trial list
     int addChannel(std::unique_ptr<CMDChannelqz> channel);  // index of the new entry
-    // Leaves entry i of the table null (the channel object is dropped).
+    // Leaves entry i of the table null (the channel object is dropped; the planes stay made).
     void setChannelEntryNull(int i);
     // Channel i without fault hooks; null out of range.
     CMDChannelqz* channelAt(int i) const;
@@ -103,7 +103,7 @@ public:
     // Makes each modality's plane from the channels' given layout positions when every measurement
     // channel of that modality has one. Returns the number of planes made.
     int useLayoutPlanes();
-    // Forgets both planes (positions stay, the done flags drop).
+    // Forgets both planes (positions stay, the done flags drop); adding a channel does so too.
     void resetPlanes();
 
 protected:

@@ -2,10 +2,14 @@
 
 #include "cxcplatform.h"
 
-// The desktop window: a frame with one read-only edit that holds the text.
+#ifndef SS_NOPREFIX
+#define SS_NOPREFIX 0x00000080L
+#endif
+
+// The desktop window: a frame with one static text of many lines ('&' shown as it is).
 struct CRichInfoqz::Window {
     CWnd frame;
-    CEdit text;
+    CStatic text;
 };
 
 CRichInfoqz::CRichInfoqz() = default;
@@ -25,7 +29,7 @@ int CRichInfoqz::showRichInfo02(CString text, CString caption)
         window_ = new Window;
         const CRect frameRect(100, 100, 100 + 640, 100 + 360);
         if (!window_->frame.CreateEx(0, nullptr, caption, WS_OVERLAPPEDWINDOW, frameRect, nullptr, 0) ||
-            !window_->text.Create(L"EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY, CRect(0, 0, 640, 360),
+            !window_->text.Create(text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, CRect(8, 8, 632, 352),
                                   &window_->frame, 1)) {
             delete window_;
             window_ = nullptr;

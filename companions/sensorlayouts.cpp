@@ -190,6 +190,17 @@ std::vector<Site> eegCap64()
     return sites;
 }
 
+std::vector<Site> eegCap1020()
+{
+    static const wchar_t* const names[] = {L"Fp1", L"Fpz", L"Fp2", L"F7", L"F3", L"Fz", L"F4", L"F8", L"T7", L"C3", L"Cz",
+                                           L"C4",  L"T8",  L"P7",  L"P3", L"Pz", L"P4", L"P8", L"O1", L"Oz", L"O2"};
+    std::vector<Site> out;
+    for (const Site& s : eegCap64())
+        for (const wchar_t* n : names)
+            if (s.name == n) out.push_back(s);
+    return out;
+}
+
 std::vector<Site> spread(const std::vector<Site>& all, int n)
 {
     std::vector<Site> out;

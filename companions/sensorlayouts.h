@@ -18,6 +18,9 @@ struct Site {
 std::vector<Site> megHelmet();
 // Fp1, Fpz, Fp2, AF7 ... Iz: the 64 sites of a 10-10 cap, front to back.
 std::vector<Site> eegCap64();
+// The 21 sites of the 10-20 system (10-10 names: T7/T8, P7/P8), taken from the 64-site cap, front to
+// back.
+std::vector<Site> eegCap1020();
 // n sites spread evenly over a list (every k-th), n clamped to the list's size.
 std::vector<Site> spread(const std::vector<Site>& all, int n);
 

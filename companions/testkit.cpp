@@ -102,7 +102,9 @@ DataSet& DataSet::meg(int n)
 
 DataSet& DataSet::eeg(int n)
 {
-    addSites(spec_->channels, layouts::spread(layouts::eegCap64(), n), CMDChannelqz::Kind::Eeg);
+    // Up to 21 electrodes come from the 10-20 sites, more from the whole 10-10 cap.
+    addSites(spec_->channels, layouts::spread(n <= 21 ? layouts::eegCap1020() : layouts::eegCap64(), n),
+             CMDChannelqz::Kind::Eeg);
     return *this;
 }
 

@@ -32,7 +32,7 @@ public:
 
     // ---- channels, appended in call order (indices count from 0) ----
     DataSet& meg(int n);   // n sensors spread over the helmet (MLC11, MRF23, MZO01, ...)
-    DataSet& eeg(int n);   // n electrodes spread over the 10-10 cap (Fp1, ...)
+    DataSet& eeg(int n);   // n electrodes spread over the 10-20 sites (Fp1, Cz, ...); over 21, the 10-10 cap
     DataSet& megAt(const wchar_t* name, double x, double y, double z);  // head position in metres
     DataSet& eegAt(const wchar_t* name, double x, double y, double z);
     // A channel placed on the 2-D plane directly (plane units); its head position is (x, y, 0).

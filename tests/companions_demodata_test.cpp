@@ -252,6 +252,16 @@ TEST(DemoData, WrittenAndLoadedBackItIsTheSameData)
     fs::remove_all(dir);
 }
 
+TEST(SensorLayouts, TheTenTwentySitesAreASubsetOfTheCap)
+{
+    const auto sites = cxc::layouts::eegCap1020();
+    ASSERT_EQ(sites.size(), 21u);
+    EXPECT_EQ(sites.front().name, L"Fpz");
+    bool cz = false;
+    for (const auto& s : sites) cz = cz || s.name == L"Cz";
+    EXPECT_TRUE(cz);
+}
+
 TEST(SensorLayouts, SpreadTakesEvenlySpacedSites)
 {
     const auto all = cxc::layouts::megHelmet();

@@ -170,6 +170,15 @@ TEST(Projection, GivenLayoutsMakeThePlaneAsGiven)
     EXPECT_DOUBLE_EQ(maxY, 20.0);
 }
 
+TEST(Projection, APlaneIsMadeAgainForNewChannelsButNotForANullEntry)
+{
+    auto ds = DataSet().megAt2d(L"A", 1, 2).megAt2d(L"B", 5, 9).megAt2d(L"C", 3, 3).nullChannel(2).build();
+    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
+    EXPECT_TRUE(trial->isMegSnsr2dPlaneDone());
+    trial->addChannel(CMDChannelqz::makeMeg(L"D", 0.0, 0.0, 0.1));
+    EXPECT_FALSE(trial->isMegSnsr2dPlaneDone());
+}
+
 TEST(Projection, ChannelsWithoutGeometryAreParkedAtTheOrigin)
 {
     auto ds = ring().meg(1).noPosition(9).other(L"TRG").build();
