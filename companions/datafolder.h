@@ -1,8 +1,20 @@
-// Data folders: a data set on disk is a folder with dataset.json (session, sample rate, first
-// latency, channels with head positions and optional 2-D layout positions, trials with their
-// coupling classes) and one .npy array per class, shape (n, n, T), element (i, j) coupling channel
-// pairs[i] with channel pairs[j]. Loading refuses every malformed input with one message that names
-// the file and the field, and builds nothing half: the data set comes whole or not at all.
+// Data folders: a data set on disk is a folder with dataset.json and one .npy array per coupling
+// class. Loading refuses every malformed input with one message that names the file and the field,
+// and builds nothing half: the data set comes whole or not at all.
+//
+// dataset.json (no other fields are accepted):
+//   format "cxc-dataset", version 1, session (text), sampleRate (Hz, > 0),
+//   firstLatency (s, latency of sample 0; optional, 0),
+//   channels: at least one of {name, type "MEG" | "EEG", position [x, y, z] (m; x right, y front,
+//     z up), good (optional, true), shown (optional, true), layout [x, y] (optional; plane units,
+//     both >= 0: when every channel of a modality has one, that plane is made from them)},
+//   trials: at least one of {name, classes: {active | control | result: {
+//     pairs [n distinct channel indices], values ("file.npy" in the folder),
+//     measureKind (optional, 0), meanMode (optional, 0), info (optional, "Coherence"),
+//     selection [begin, end] (optional, the whole series)}}}.
+// Each .npy array is little-endian float64 or float32 in C order, shape (n, n, T) with T >= 1:
+// element (i, j) couples channel pairs[i] (row) with channel pairs[j] (column) over T samples;
+// latency of sample s is firstLatency + s / sampleRate.
 #pragma once
 
 #include <memory>
