@@ -99,6 +99,13 @@ void typeTextCore(Window& w, const std::wstring& text)
     setText(w, text, true);
 }
 
+int upDownArrowDelta(const Window& ud, bool upOrRight)
+{
+    // With Windows' default range (100 down to 0) the upper end is the smaller number: up gives -1.
+    const int sign = ud.udUpper > ud.udLower ? 1 : -1;
+    return upOrRight ? sign : -sign;
+}
+
 bool upDownCore(Window& ud, int delta)
 {
     const HWND h = ud.handle;

@@ -207,6 +207,13 @@ bool upDown(CWnd* dialog, int id, int delta)
     return upDownCore(*c, delta);
 }
 
+bool clickUpDownArrow(CWnd* dialog, int id, bool upOrRight)
+{
+    Window* c = control(dialog, id);
+    if (!c || c->kind != Kind::UpDown || !reachable(*c)) return false;
+    return upDownCore(*c, upDownArrowDelta(*c, upOrRight));
+}
+
 bool hscroll(CWnd* dialog, int id, int code, int pos)
 {
     Window* c = control(dialog, id);

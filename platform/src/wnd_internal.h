@@ -215,6 +215,8 @@ bool clickButtonCore(Window& b);
 void selectComboCore(Window& c, int index);
 void typeTextCore(Window& w, const std::wstring& text);
 bool upDownCore(Window& ud, int delta);
+// The delta an arrow click gives: the up or right arrow moves toward the upper end of the range.
+int upDownArrowDelta(const Window& ud, bool upOrRight);
 void sendScroll(Window& bar, int code, int pos);
 void mouseCore(Window& source, UINT message, CPoint clientPoint, UINT flags);
 CPoint clientScreenOrigin(const Window& w);

@@ -214,9 +214,7 @@ protected:
         const int half = horizontal ? (pt.x() < width() / 2 ? 0 : 1) : (pt.y() < height() / 2 ? 0 : 1);
         pressed_ = half;
         update();
-        // Up (top) and right move toward the upper end of the range, down and left away from it.
-        const bool towardUpper = horizontal ? half == 1 : half == 0;
-        step(towardUpper);
+        step(horizontal ? half == 1 : half == 0);  // the up or the right arrow
     }
     void mouseReleaseEvent(QMouseEvent*) override
     {
@@ -245,14 +243,13 @@ private:
         const int mid = height() / 2;
         return half == 0 ? QRect(0, 0, width(), mid) : QRect(0, mid, width(), height() - mid);
     }
-    void step(bool towardUpper)
+    void step(bool upOrRight)
     {
         const HWND h = h_;
         guarded([&] {
             Window* w = wnd::find(h);
             if (!w || !isEnabledForInput(*w)) return;
-            const int sign = w->udUpper > w->udLower ? 1 : -1;
-            upDownCore(*w, towardUpper ? sign : -sign);
+            upDownCore(*w, upDownArrowDelta(*w, upOrRight));
         });
     }
     HWND h_;
