@@ -220,6 +220,14 @@ TEST_F(WndTest, RangeValidationShowsMfcsTextAndKeepsTheValue)
     cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"100.9");  // truncates to 100: accepted
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(dlg.topPercent, 100.9);
+    // OK with a value the validation refuses keeps the dialog open.
+    dlg.ShowWindow(SW_SHOW);
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"-1");
+    dlg.OnOK();
+    EXPECT_TRUE(dlg.IsWindowVisible());
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"1");
+    dlg.OnOK();
+    EXPECT_FALSE(dlg.IsWindowVisible());
     // Loading an out-of-range value is not the user's fault: no message.
     cxc::harness::clearMessageBoxes();
     dlg.topPercent = -5.0;

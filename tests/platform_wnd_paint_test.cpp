@@ -23,6 +23,7 @@ public:
     COLORREF colour = RGB(255, 0, 0);
     const char* name = "view";
     bool validate = true;
+    bool pumpInside = false;
 protected:
     afx_msg void OnPaint()
     {
@@ -30,6 +31,12 @@ protected:
         if (!validate) return;  // a handler that never begins painting
         CPaintDC dc(this);
         dc.FillSolidRect(2, 2, 4, 4, colour);
+        if (pumpInside) {
+            // As a message box's loop would: the view is invalid again while its paint still runs.
+            Invalidate(FALSE);
+            cxc::harness::pumpPaints();
+            UpdateWindow();
+        }
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -136,6 +143,18 @@ TEST_F(Painting, AHandlerThatNeverValidatesIsPaintedOncePerPump)
     EXPECT_EQ(cxc::harness::pumpPaints(), 1);
     EXPECT_EQ(cxc::harness::pumpPaints(), 1);
     EXPECT_EQ(g_paints.size(), 2u);
+}
+
+TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRuns)
+{
+    form.ShowWindow(SW_SHOW);
+    cxc::harness::pumpPaints();
+    g_paints.clear();
+    form.view.pumpInside = true;
+    form.view.Invalidate(FALSE);
+    EXPECT_EQ(cxc::harness::pumpPaints(), 1);
+    EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
+    EXPECT_TRUE(cxc::harness::needsPaint(&form.view));  // left for the next pump
 }
 
 TEST_F(Painting, UpdateWindowPaintsAtOnceAndOnlyWhenNeeded)

@@ -138,7 +138,8 @@ protected:
             Window* w = wnd::find(h);
             if (!w) return;
             const CSize client(width(), std::max(0, height() - w->menuHeight));
-            if (client != w->clientSize) setTopLevelClient(*w, client);
+            const UINT type = isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+            if (client != w->clientSize) setTopLevelClient(*w, client, type);
             else layoutFrame(*w);
         });
     }
@@ -531,7 +532,7 @@ void setChildRect(Window& w, CRect rect)
     send(w.handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w.clientSize.cx, w.clientSize.cy));
 }
 
-void setTopLevelClient(Window& w, CSize client)
+void setTopLevelClient(Window& w, CSize client, UINT type)
 {
     client = CSize(std::clamp<int>(client.cx, 0, kMaxCoord), std::clamp<int>(client.cy, 0, kMaxCoord));
     const bool changed = client != w.clientSize;
@@ -540,7 +541,7 @@ void setTopLevelClient(Window& w, CSize client)
     if (!changed) return;
     resizeSurface(w);
     invalidate(w, nullptr, true);
-    send(w.handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
+    send(w.handle, WM_SIZE, type, MAKELPARAM(client.cx, client.cy));
 }
 
 void setTopLevelRect(Window& w, CRect rect)
