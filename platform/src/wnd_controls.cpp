@@ -53,11 +53,11 @@ std::vector<Window*> radioGroup(Window& b)
 
 bool clickButtonCore(Window& b)
 {
-    const DWORD type = b.style & 0x0F;
+    const DWORD type = b.style & BS_TYPEMASK;
     switch (b.kind) {
     case Kind::CheckBox:
         if (type == BS_AUTOCHECKBOX) b.check = b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-        else if (type == 0x06) b.check = (b.check + 1) % 3;  // BS_AUTO3STATE
+        else if (type == BS_AUTO3STATE) b.check = (b.check + 1) % 3;
         syncWidget(b);
         break;
     case Kind::RadioButton:
