@@ -155,6 +155,30 @@ TEST(DeleteObject, BitmapDeletedBeforeItsDcLeavesTheDcDrawingSafely)
     EXPECT_EQ(liveCounts().total(), before.total());
 }
 
+TEST(SelectObject, DrawingFollowsTheSelectedBitmap)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap first, second;
+    first.CreateCompatibleBitmap(&dc, 4, 2);
+    second.CreateCompatibleBitmap(&dc, 4, 2);
+    CBitmap* placeholder = dc.SelectObject(&first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 0);
+    dc.LineTo(4, 0);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(40, 0, CString(L"x"));  // a painter visits the picture between the lines
+    EXPECT_EQ(dc.SelectObject(&second), &first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 1);
+    dc.LineTo(4, 1);
+    dc.SelectObject(placeholder);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 0), kBlack);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 1), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 0), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 1), kBlack);
+}
+
 TEST(SelectObject, ABitmapLivesInOneMemoryDcAtATime)
 {
     Canvas c(4, 4);
