@@ -56,19 +56,6 @@ TEST(SelectObject, ReturnsThePreviousObjectAndSelectingItBackRestores)
     EXPECT_EQ(CGdiObject::FromHandle(GetStockObject(BLACK_PEN)), original);
 }
 
-TEST(SelectObject, DcKeepsThePenItDrawsWithAfterTheRecordIsReplaced)
-{
-    Canvas c(10, 2);
-    {
-        CPen pen(PS_SOLID, 1, kRed);
-        CPen* old = c.dc.SelectObject(&pen);
-        c.dc.SelectObject(old);
-    }  // deleted after being deselected: harmless
-    c.dc.MoveTo(0, 0);
-    c.dc.LineTo(10, 0);
-    EXPECT_EQ(c.row(0, kBlack), "##########");
-}
-
 TEST(LiveCounts, EveryObjectAndDcIsCountedUntilItGoes)
 {
     const auto before = liveCounts();
