@@ -1,0 +1,217 @@
+// Block transfers: BitBlt clipping to source and destination, overlapping moves, raster operations,
+// StretchDIBits row order and scaling, SetDIBitsToDevice bands and TransparentBlt.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "gdi_canvas.h"
+
+namespace {
+
+using namespace testgdi;
+
+// A 32-bit DIB whose pixel (x, row-in-memory) has the colour colourAt(x, memoryRow).
+struct Dib {
+    int width, height;  // height < 0: top-down
+    std::vector<RGBQUAD> bits;
+    BITMAPINFO info{};
+
+    Dib(int w, int h, COLORREF (*colourAt)(int, int)) : width(w), height(h)
+    {
+        const int rows = h < 0 ? -h : h;
+        for (int r = 0; r < rows; ++r)
+            for (int x = 0; x < w; ++x) {
+                const COLORREF c = colourAt(x, r);
+                bits.push_back(RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0});
+            }
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+    }
+};
+
+// Memory row r of a 1-pixel-wide strip gets grey level 10 * r (+ 1 so no level is black).
+COLORREF rowShade(int, int r) { return RGB(10 * r + 1, 10 * r + 1, 10 * r + 1); }
+COLORREF columnShade(int x, int) { return RGB(20 * x + 1, 0, 0); }
+COLORREF cell(int x, int r) { return RGB(40 * x + 1, 40 * r + 1, 7); }
+
+// Source canvas: pixel (x, y) = RGB(x, y, 99).
+void paintCoordinates(Canvas& c)
+{
+    for (int y = 0; y < c.h; ++y)
+        for (int x = 0; x < c.w; ++x) c.dc.SetPixel(x, y, RGB(x, y, 99));
+}
+
+TEST(BitBlt, CopiesOneToOneAndOnlyWhatExistsOnBothSides)
+{
+    Canvas src(6, 5), dst(8, 8, kBlack);
+    paintCoordinates(src);
+    // Source rectangle (3, 2)-(9, 8) reaches past the source's right and bottom.
+    EXPECT_TRUE(dst.dc.BitBlt(1, 1, 6, 6, &src.dc, 3, 2, SRCCOPY));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const int sx = x - 1 + 3, sy = y - 1 + 2;
+            const bool copied = x >= 1 && y >= 1 && x < 7 && y < 7 && sx < 6 && sy < 5;
+            EXPECT_EQ(dst.at(x, y), copied ? RGB(sx, sy, 99) : kBlack) << x << "," << y;
+        }
+}
+
+TEST(BitBlt, ClipsToTheDestinationAndNegativeSourceOrigins)
+{
+    Canvas src(6, 6), dst(4, 4, kBlack);
+    paintCoordinates(src);
+    EXPECT_TRUE(dst.dc.BitBlt(-2, -1, 10, 10, &src.dc, 0, 0, SRCCOPY));
+    EXPECT_EQ(dst.at(0, 0), RGB(2, 1, 99));
+    EXPECT_EQ(dst.at(3, 3), RGB(5, 4, 99));
+    dst.clear(kBlack);
+    EXPECT_TRUE(dst.dc.BitBlt(0, 0, 4, 4, &src.dc, -1, -2, SRCCOPY));
+    EXPECT_EQ(dst.at(0, 0), kBlack);  // no source pixel at (-1, -2)
+    EXPECT_EQ(dst.at(0, 1), kBlack);
+    EXPECT_EQ(dst.at(1, 2), RGB(0, 0, 99));
+    EXPECT_EQ(dst.at(3, 3), RGB(2, 1, 99));
+    EXPECT_TRUE(dst.dc.BitBlt(INT_MIN, INT_MIN, INT_MAX, INT_MAX, &src.dc, INT_MAX, INT_MAX, SRCCOPY));
+    EXPECT_FALSE(dst.dc.BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
+    EXPECT_FALSE(dst.dc.BitBlt(0, 0, 4, 4, &src.dc, 0, 0, 0x12345678));
+}
+
+TEST(BitBlt, OverlappingMoveWithinOneDcMovesThePictureWhole)
+{
+    Canvas c(10, 10);
+    paintCoordinates(c);
+    c.dc.BitBlt(2, 3, 8, 7, &c.dc, 0, 0, SRCCOPY);
+    for (int y = 3; y < 10; ++y)
+        for (int x = 2; x < 10; ++x) EXPECT_EQ(c.at(x, y), RGB(x - 2, y - 3, 99)) << x << "," << y;
+    EXPECT_EQ(c.at(1, 1), RGB(1, 1, 99));
+}
+
+struct RopCase {
+    DWORD rop;
+    COLORREF expected;  // source RGB(0x0F, 0xF0, 0x33) onto destination RGB(0x55, 0x55, 0xAA)
+};
+class RasterOp : public ::testing::TestWithParam<RopCase> {};
+
+TEST_P(RasterOp, CombinesSourceAndDestinationPerChannel)
+{
+    Canvas src(2, 2, RGB(0x0F, 0xF0, 0x33)), dst(2, 2, RGB(0x55, 0x55, 0xAA));
+    CBrush brush(RGB(9, 8, 7));
+    CBrush* old = dst.dc.SelectObject(&brush);
+    EXPECT_TRUE(dst.dc.BitBlt(0, 0, 2, 2, &src.dc, 0, 0, GetParam().rop));
+    EXPECT_EQ(dst.at(1, 1), GetParam().expected);
+    dst.dc.SelectObject(old);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gdi, RasterOp,
+                         ::testing::Values(RopCase{SRCCOPY, RGB(0x0F, 0xF0, 0x33)}, RopCase{SRCAND, RGB(0x05, 0x50, 0x22)},
+                                           RopCase{SRCPAINT, RGB(0x5F, 0xF5, 0xBB)}, RopCase{SRCINVERT, RGB(0x5A, 0xA5, 0x99)},
+                                           RopCase{NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)}, RopCase{DSTINVERT, RGB(0xAA, 0xAA, 0x55)},
+                                           RopCase{BLACKNESS, RGB(0, 0, 0)}, RopCase{WHITENESS, RGB(255, 255, 255)},
+                                           RopCase{PATCOPY, RGB(9, 8, 7)}));
+
+TEST(StretchBlt, NegativeDestinationWidthMirrors)
+{
+    Canvas src(4, 1), dst(4, 1);
+    paintCoordinates(src);
+    EXPECT_TRUE(dst.dc.StretchBlt(4, 0, -4, 1, &src.dc, 0, 0, 4, 1, SRCCOPY));
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(dst.at(x, 0), RGB(3 - x, 0, 99));
+}
+
+TEST(StretchDIBits, BottomUpRowsArePaintedFromTheBottom)
+{
+    const Dib up(1, 4, rowShade);    // memory row 0 is the picture's bottom
+    const Dib down(1, -4, rowShade); // memory row 0 is the picture's top
+    Canvas canvas(2, 4);
+    EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 1, 4, 0, 0, 1, 4, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY), 4);
+    EXPECT_EQ(StretchDIBits(canvas.dc, 1, 0, 1, 4, 0, 0, 1, 4, down.bits.data(), &down.info, DIB_RGB_COLORS, SRCCOPY), 4);
+    for (int y = 0; y < 4; ++y) {
+        EXPECT_EQ(canvas.at(0, y), rowShade(0, 3 - y)) << y;
+        EXPECT_EQ(canvas.at(1, y), rowShade(0, y)) << y;
+    }
+}
+
+TEST(StretchDIBits, SourceRowsOfABottomUpDibCountFromTheBottom)
+{
+    const Dib up(1, 4, rowShade);
+    Canvas canvas(1, 1);
+    // ySrc 0 with one row is the bottom row, which is memory row 0.
+    StretchDIBits(canvas.dc, 0, 0, 1, 1, 0, 0, 1, 1, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY);
+    EXPECT_EQ(canvas.at(0, 0), rowShade(0, 0));
+    StretchDIBits(canvas.dc, 0, 0, 1, 1, 0, 3, 1, 1, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY);
+    EXPECT_EQ(canvas.at(0, 0), rowShade(0, 3));
+}
+
+TEST(StretchDIBits, NearestNeighbourDoublesEachPixel)
+{
+    const Dib dib(3, -2, cell);
+    Canvas canvas(6, 4);
+    canvas.dc.SetStretchBltMode(COLORONCOLOR);
+    StretchDIBits(canvas.dc, 0, 0, 6, 4, 0, 0, 3, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(canvas.at(x, y), cell(x / 2, y / 2)) << x << "," << y;
+}
+
+TEST(StretchDIBits, ClipsToTheSurfaceAndToTheDib)
+{
+    const Dib dib(4, -1, columnShade);
+    Canvas canvas(6, 1, kBlack);
+    // Destination starts left of the surface: its first two columns fall off.
+    StretchDIBits(canvas.dc, -2, 0, 4, 1, 0, 0, 4, 1, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY);
+    EXPECT_EQ(canvas.at(0, 0), columnShade(2, 0));
+    EXPECT_EQ(canvas.at(1, 0), columnShade(3, 0));
+    EXPECT_EQ(canvas.at(2, 0), kBlack);
+    // A source rectangle reaching past the DIB draws only the columns that exist.
+    canvas.clear(kBlack);
+    StretchDIBits(canvas.dc, 0, 0, 6, 1, 1, 0, 6, 1, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY);
+    EXPECT_EQ(canvas.at(0, 0), columnShade(1, 0));
+    EXPECT_EQ(canvas.at(2, 0), columnShade(3, 0));
+    EXPECT_EQ(canvas.at(3, 0), kBlack);
+    EXPECT_EQ(canvas.at(5, 0), kBlack);
+}
+
+TEST(StretchDIBits, RefusesWhatItCannotRead)
+{
+    Dib dib(2, 2, cell);
+    Canvas canvas(2, 2);
+    EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 2, 2, 0, 0, 2, 2, nullptr, &dib.info, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), nullptr, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(nullptr, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY), 0);
+    dib.info.bmiHeader.biBitCount = 24;
+    EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY), 0);
+    dib.info.bmiHeader.biBitCount = 32;
+    dib.info.bmiHeader.biWidth = INT_MAX;
+    dib.info.bmiHeader.biHeight = INT_MAX;  // would be 2^62 pixels
+    EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(canvas.count(kWhite), 4);
+}
+
+TEST(SetDIBitsToDevice, DrawsUprightAndOnlyTheRowsOfItsBand)
+{
+    const Dib dib(2, 4, cell);
+    Canvas canvas(2, 4, kBlack);
+    EXPECT_EQ(SetDIBitsToDevice(canvas.dc, 0, 0, 2, 4, 0, 0, 0, 4, dib.bits.data(), &dib.info, DIB_RGB_COLORS), 4);
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(canvas.at(1, y), cell(1, 3 - y)) << y;
+
+    // A band of the DIB's rows 1 and 2 (counted from the bottom) holds just those two rows.
+    canvas.clear(kBlack);
+    const RGBQUAD* band = dib.bits.data() + 2;  // memory rows 1 and 2
+    EXPECT_EQ(SetDIBitsToDevice(canvas.dc, 0, 0, 2, 4, 0, 0, 1, 2, band, &dib.info, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(canvas.at(0, 0), kBlack);
+    EXPECT_EQ(canvas.at(0, 1), cell(0, 2));
+    EXPECT_EQ(canvas.at(0, 2), cell(0, 1));
+    EXPECT_EQ(canvas.at(0, 3), kBlack);
+}
+
+TEST(TransparentBlt, LeavesTheKeyColourOut)
+{
+    Canvas src(3, 1, kRed), dst(6, 2, kBlack);
+    src.dc.SetPixel(1, 0, RGB(0, 255, 0));
+    EXPECT_TRUE(TransparentBlt(dst.dc, 0, 0, 6, 2, src.dc, 0, 0, 3, 1, kRed));
+    EXPECT_EQ(dst.row(0, RGB(0, 255, 0)), "..##..");
+    EXPECT_EQ(dst.row(1, kBlack), "##..##");
+    EXPECT_FALSE(TransparentBlt(dst.dc, 0, 0, -6, 2, src.dc, 0, 0, 3, 1, kRed));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// Rectangles and pixels: FillSolidRect and InvertRect bounds, the background colour FillSolidRect
+// leaves behind, FillRect, Rectangle, SetPixel and GetPixel.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "gdi_canvas.h"
+
+namespace {
+
+using namespace testgdi;
+
+struct RectCase {
+    int x, y, cx, cy;
+    std::string picture;  // '#' filled
+};
+class FillSolidRectBounds : public ::testing::TestWithParam<RectCase> {};
+
+TEST_P(FillSolidRectBounds, FillsUpToNotIncludingRightAndBottom)
+{
+    const RectCase& c = GetParam();
+    Canvas canvas(6, 4);
+    canvas.dc.FillSolidRect(c.x, c.y, c.cx, c.cy, kRed);
+    EXPECT_EQ(canvas.picture(kRed), c.picture);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gdi, FillSolidRectBounds,
+                         ::testing::Values(RectCase{1, 1, 3, 2, pic({"......", ".###..", ".###..", "......"})},
+                                           RectCase{0, 0, 1, 1, pic({"#.....", "......", "......", "......"})},
+                                           RectCase{2, 1, 0, 2, pic({"......", "......", "......", "......"})},
+                                           RectCase{4, 3, -3, -2, pic({"......", ".###..", ".###..", "......"})},
+                                           RectCase{-3, -3, 5, 5, pic({"##....", "##....", "......", "......"})},
+                                           // x + cx beyond INT_MAX must not wrap around to the left.
+                                           RectCase{2, 1, INT_MAX, INT_MAX, pic({"......", "..####", "..####", "..####"})}));
+
+TEST(FillSolidRect, LeavesTheBackgroundColourSetToTheFillColour)
+{
+    Canvas canvas(60, 20);
+    canvas.dc.SetBkColor(kWhite);
+    canvas.dc.FillSolidRect(0, 0, 1, 1, RGB(0, 200, 0));
+    EXPECT_EQ(canvas.dc.GetBkColor(), RGB(0, 200, 0));
+
+    // It shows in the gaps of an opaque dashed line drawn afterwards...
+    CPen dash(PS_DASH, 1, kBlack);
+    CPen* old = canvas.dc.SelectObject(&dash);
+    canvas.dc.MoveTo(0, 10);
+    canvas.dc.LineTo(30, 10);
+    EXPECT_EQ(canvas.at(20, 10), RGB(0, 200, 0));
+    canvas.dc.SelectObject(old);
+
+    // ...and FillRect with a brush leaves the background colour alone.
+    CBrush blue(RGB(0, 0, 255));
+    const CRect r(40, 0, 50, 5);
+    canvas.dc.FillRect(&r, &blue);
+    EXPECT_EQ(canvas.at(45, 2), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.at(50, 2), kWhite);
+    EXPECT_EQ(canvas.dc.GetBkColor(), RGB(0, 200, 0));
+}
+
+struct InvertCase {
+    RECT rect;
+    std::string picture;  // '#' inverted (white became black)
+};
+class InvertRectBounds : public ::testing::TestWithParam<InvertCase> {};
+
+TEST_P(InvertRectBounds, InvertsUpToNotIncludingRightAndBottom)
+{
+    Canvas canvas(6, 4);
+    canvas.dc.InvertRect(&GetParam().rect);
+    EXPECT_EQ(canvas.picture(kBlack), GetParam().picture);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gdi, InvertRectBounds,
+                         ::testing::Values(InvertCase{{1, 1, 4, 3}, pic({"......", ".###..", ".###..", "......"})},
+                                           InvertCase{{5, 3, 6, 4}, pic({"......", "......", "......", ".....#"})},
+                                           InvertCase{{3, 0, 3, 4}, pic({"......", "......", "......", "......"})},
+                                           InvertCase{{4, 3, 1, 1}, pic({"......", ".###..", ".###..", "......"})},
+                                           InvertCase{{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, pic({"######", "######", "######", "######"})}));
+
+TEST(InvertRect, EachChannelBecomes255MinusItAndTwiceRestores)
+{
+    Canvas canvas(4, 4, RGB(0x12, 0x34, 0x56));
+    const CRect r(0, 0, 2, 4);
+    canvas.dc.InvertRect(&r);
+    EXPECT_EQ(canvas.at(1, 1), RGB(0xED, 0xCB, 0xA9));
+    EXPECT_EQ(canvas.at(2, 1), RGB(0x12, 0x34, 0x56));
+    canvas.dc.InvertRect(&r);
+    EXPECT_EQ(canvas.at(1, 1), RGB(0x12, 0x34, 0x56));
+    canvas.dc.InvertRect(nullptr);  // nothing, and no crash
+    EXPECT_EQ(canvas.count(RGB(0x12, 0x34, 0x56)), 16);
+}
+
+TEST(Rectangle, PenOutlinesTheBoxAndTheBrushFillsInside)
+{
+    Canvas canvas(8, 6);
+    CBrush brush(kRed);
+    CBrush* old = canvas.dc.SelectObject(&brush);
+    EXPECT_TRUE(canvas.dc.Rectangle(1, 1, 7, 5));
+    EXPECT_EQ(canvas.picture(kBlack), pic({"........", ".######.", ".#....#.", ".#....#.", ".######.", "........"}));
+    EXPECT_EQ(canvas.picture(kRed), pic({"........", "........", "..####..", "..####..", "........", "........"}));
+    // Without a pen the filled area is one pixel smaller on the right and bottom.
+    canvas.clear(kWhite);
+    canvas.dc.SelectStockObject(NULL_PEN);
+    canvas.dc.Rectangle(1, 1, 7, 5);
+    EXPECT_EQ(canvas.picture(kRed), pic({"........", ".#####..", ".#####..", ".#####..", "........", "........"}));
+    canvas.dc.SelectStockObject(BLACK_PEN);
+    canvas.dc.SelectObject(old);
+}
+
+TEST(Pixels, SetAndGetInsideAndRefuseOutside)
+{
+    Canvas canvas(4, 3);
+    EXPECT_EQ(canvas.dc.SetPixel(3, 2, RGB(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_EQ(canvas.dc.GetPixel(3, 2), RGB(1, 2, 3));
+    EXPECT_EQ(canvas.dc.SetPixel(4, 0, kRed), CLR_INVALID);
+    EXPECT_EQ(canvas.dc.SetPixel(-1, 0, kRed), CLR_INVALID);
+    EXPECT_EQ(canvas.dc.GetPixel(0, 3), CLR_INVALID);
+    EXPECT_EQ(canvas.count(kRed), 0);
+}
+
+}  // namespace

@@ -1,0 +1,312 @@
+// GDI objects and DC state: the default state of a memory DC, SelectObject returning and restoring,
+// live counts, the refused delete of a selected object, handle registries, SaveDC/RestoreDC, and calls
+// on DCs and objects that do not exist.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "gdi_canvas.h"
+
+namespace {
+
+using namespace testgdi;
+using cxc::gdi::liveCounts;
+
+TEST(MemoryDc, StartsWithAOnePixelBitmapAndTheDefaultState)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(cxc::gdi::surfaceSize(dc), CSize(1, 1));
+    EXPECT_EQ(dc.GetTextColor(), kBlack);
+    EXPECT_EQ(dc.GetBkColor(), kWhite);
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(dc.GetTextAlign(), static_cast<UINT>(TA_TOP | TA_LEFT));
+    EXPECT_EQ(dc.GetStretchBltMode(), BLACKONWHITE);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
+    LOGPEN pen{};
+    ASSERT_TRUE(dc.GetCurrentPen()->GetObject(sizeof pen, &pen));
+    EXPECT_EQ(pen.lopnStyle, static_cast<UINT>(PS_SOLID));
+    EXPECT_EQ(pen.lopnWidth.x, 1);
+    EXPECT_EQ(pen.lopnColor, kBlack);
+    LOGFONTW font{};
+    ASSERT_TRUE(dc.GetCurrentFont()->GetObject(sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, 16);
+    EXPECT_EQ(dc.GetTextExtent(CString(L"x")).cy, 16);
+    EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));  // already made
+}
+
+TEST(SelectObject, ReturnsThePreviousObjectAndSelectingItBackRestores)
+{
+    Canvas c(10, 3);
+    CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen* original = c.dc.SelectObject(&red);
+    ASSERT_NE(original, nullptr);
+    EXPECT_EQ(c.dc.SelectObject(&blue), &red);
+    EXPECT_EQ(c.dc.SelectObject(&red), &blue);
+    EXPECT_EQ(c.dc.GetCurrentPen(), &red);
+    c.dc.MoveTo(0, 0);
+    c.dc.LineTo(10, 0);
+    EXPECT_EQ(c.dc.SelectObject(original), &red);
+    c.dc.MoveTo(0, 1);
+    c.dc.LineTo(10, 1);
+    EXPECT_EQ(c.row(0, kRed), "##########");
+    EXPECT_EQ(c.row(1, kBlack), "##########");
+    // The stock pen's wrapper is the same object each time it is handed out.
+    EXPECT_EQ(c.dc.GetCurrentPen(), original);
+    EXPECT_EQ(CGdiObject::FromHandle(GetStockObject(BLACK_PEN)), original);
+}
+
+TEST(LiveCounts, EveryObjectAndDcIsCountedUntilItGoes)
+{
+    const auto before = liveCounts();
+    {
+        Canvas c(4, 4);
+        CPen pen(PS_SOLID, 2, kRed);
+        CFont font;
+        font.CreatePointFont(90, L"Arial");
+        CBrush brush(kRed);
+        const auto during = liveCounts();
+        EXPECT_EQ(during.pens, before.pens + 1);
+        EXPECT_EQ(during.fonts, before.fonts + 1);
+        EXPECT_EQ(during.bitmaps, before.bitmaps + 1);
+        EXPECT_EQ(during.brushes, before.brushes + 1);
+        EXPECT_EQ(during.dcs, before.dcs + 1);
+        // Drawing with them and putting the originals back leaks nothing.
+        CPen* op = c.dc.SelectObject(&pen);
+        CFont* of = c.dc.SelectObject(&font);
+        CBrush* ob = c.dc.SelectObject(&brush);
+        c.dc.Rectangle(0, 0, 4, 4);
+        c.dc.TextOut(0, 0, CString(L"x"));
+        c.dc.SelectObject(op);
+        c.dc.SelectObject(of);
+        c.dc.SelectObject(ob);
+    }
+    const auto after = liveCounts();
+    EXPECT_EQ(after.total(), before.total());
+    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
+}
+
+TEST(DeleteObject, IsRefusedAndCountedWhileSelected)
+{
+    Canvas c(4, 4);
+    const auto before = liveCounts();
+    CPen pen(PS_SOLID, 1, kRed);
+    CPen* old = c.dc.SelectObject(&pen);
+    EXPECT_FALSE(pen.DeleteObject());
+    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
+    EXPECT_NE(pen.GetSafeHandle(), nullptr);
+    c.dc.MoveTo(0, 0);
+    c.dc.LineTo(4, 0);
+    EXPECT_EQ(c.row(0, kRed), "####");
+    c.dc.SelectObject(old);
+    EXPECT_TRUE(pen.DeleteObject());
+    EXPECT_EQ(pen.GetSafeHandle(), nullptr);
+    EXPECT_EQ(liveCounts().pens, before.pens);
+    EXPECT_FALSE(pen.DeleteObject());
+}
+
+TEST(DeleteObject, OwnerDestroyedWhileSelectedFreesTheObjectWhenItLeavesTheDc)
+{
+    Canvas c(4, 4);
+    const auto before = liveCounts();
+    CPen* old = nullptr;
+    {
+        CPen pen(PS_SOLID, 1, kRed);
+        old = c.dc.SelectObject(&pen);
+    }
+    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
+    EXPECT_EQ(liveCounts().pens, before.pens + 1);  // still in the DC, and it still draws
+    c.dc.MoveTo(0, 0);
+    c.dc.LineTo(4, 0);
+    EXPECT_EQ(c.row(0, kRed), "####");
+    c.dc.SelectObject(old);
+    EXPECT_EQ(liveCounts().pens, before.pens);
+}
+
+TEST(DeleteObject, BitmapDeletedBeforeItsDcLeavesTheDcDrawingSafely)
+{
+    const auto before = liveCounts();
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        auto* bitmap = new CBitmap;
+        bitmap->CreateCompatibleBitmap(&dc, 8, 8);
+        dc.SelectObject(bitmap);
+        delete bitmap;  // refused: it is selected
+        dc.MoveTo(0, 0);
+        EXPECT_TRUE(dc.LineTo(8, 8));
+        EXPECT_EQ(cxc::gdi::pixel(dc, 3, 3), kBlack);
+        EXPECT_EQ(cxc::gdi::surfaceSize(dc), CSize(8, 8));
+    }
+    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
+    EXPECT_EQ(liveCounts().total(), before.total());
+}
+
+TEST(SelectObject, DrawingFollowsTheSelectedBitmap)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap first, second;
+    first.CreateCompatibleBitmap(&dc, 4, 2);
+    second.CreateCompatibleBitmap(&dc, 4, 2);
+    CBitmap* placeholder = dc.SelectObject(&first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 0);
+    dc.LineTo(4, 0);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(40, 0, CString(L"x"));  // a painter visits the picture between the lines
+    EXPECT_EQ(dc.SelectObject(&second), &first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 1);
+    dc.LineTo(4, 1);
+    dc.SelectObject(placeholder);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 0), kBlack);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 1), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 0), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 1), kBlack);
+}
+
+TEST(SelectObject, ABitmapLivesInOneMemoryDcAtATime)
+{
+    Canvas c(4, 4);
+    CDC other;
+    other.CreateCompatibleDC(nullptr);
+    EXPECT_EQ(other.SelectObject(&c.bitmap), nullptr);
+    EXPECT_EQ(cxc::gdi::surfaceSize(other), CSize(1, 1));
+    CBitmap none;
+    EXPECT_EQ(other.SelectObject(&none), nullptr);
+}
+
+TEST(Handles, FromHandleFindsTheOwnerAndStaleHandlesFindNothing)
+{
+    Canvas c(2, 2);
+    EXPECT_EQ(CDC::FromHandle(c.dc.m_hDC), &c.dc);
+    EXPECT_EQ(c.dc.m_hAttribDC, c.dc.m_hDC);
+    CPen pen(PS_SOLID, 1, kRed);
+    CFont font;
+    font.CreatePointFont(100, L"Arial");
+    EXPECT_EQ(CGdiObject::FromHandle(pen.m_hObject), &pen);
+    EXPECT_EQ(CPen::FromHandle(pen), &pen);
+    EXPECT_EQ(CFont::FromHandle(font), &font);
+    EXPECT_EQ(CPen::FromHandle(font), nullptr);
+    EXPECT_EQ(CBitmap::FromHandle(c.bitmap), &c.bitmap);
+    const HGDIOBJ stale = pen.m_hObject;
+    pen.DeleteObject();
+    EXPECT_EQ(CGdiObject::FromHandle(stale), nullptr);
+    EXPECT_FALSE(::DeleteObject(stale));
+
+    CDC gone;
+    gone.CreateCompatibleDC(nullptr);
+    const HDC staleDc = gone.m_hDC;
+    gone.DeleteDC();
+    EXPECT_EQ(CDC::FromHandle(staleDc), nullptr);
+    SIZE s{};
+    EXPECT_FALSE(GetTextExtentPoint32W(staleDc, L"x", 1, &s));
+}
+
+TEST(Pens, LogPenReadsBackAndCopiesKeepStyleAndWidth)
+{
+    CPen yellow(PS_DASH, 1, RGB(255, 255, 0));
+    LOGPEN lp{};
+    EXPECT_EQ(yellow.GetObject(sizeof(LOGPEN), &lp), static_cast<int>(sizeof(LOGPEN)));
+    EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(PS_DASH));
+    lp.lopnColor = kRed;
+    CPen copy;
+    ASSERT_TRUE(copy.CreatePenIndirect(&lp));
+    LOGPEN back{};
+    copy.GetLogPen(&back);
+    EXPECT_EQ(back.lopnStyle, static_cast<UINT>(PS_DASH));
+    EXPECT_EQ(back.lopnWidth.x, 1);
+    EXPECT_EQ(back.lopnColor, kRed);
+    EXPECT_EQ(yellow.GetObject(sizeof(LOGPEN) - 1, &lp), 0);
+    EXPECT_FALSE(copy.CreatePen(PS_SOLID, 1, kRed));  // already made
+    CPen bad;
+    EXPECT_FALSE(bad.CreatePen(42, 1, kRed));
+}
+
+TEST(Objects, CreationRefusesWhatCannotBeDrawn)
+{
+    CBitmap b;
+    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 0, 5));
+    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 5, -1));
+    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 1 << 20, 1 << 20));
+    EXPECT_TRUE(b.CreateCompatibleBitmap(nullptr, 3, 2));
+    EXPECT_EQ(b.GetBitmapDimension(), CSize(3, 2));
+    EXPECT_EQ(cxc::gdi::bitmapPixel(b, 2, 1), kBlack);  // new bitmaps are black
+    BITMAP info{};
+    EXPECT_TRUE(b.GetBitmap(&info));
+    EXPECT_EQ(info.bmWidth, 3);
+    EXPECT_EQ(info.bmBitsPixel, 32);
+    CFont f;
+    EXPECT_FALSE(f.CreateFont(100000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
+    EXPECT_FALSE(f.CreateFontIndirect(nullptr));
+    EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));  // stock objects ignore deletion
+    EXPECT_NE(GetStockObject(WHITE_BRUSH), nullptr);
+    EXPECT_EQ(GetStockObject(12345), nullptr);
+}
+
+TEST(SaveDc, RestoreBringsBackObjectsColoursModesAndPosition)
+{
+    Canvas c(6, 2);
+    CPen red(PS_SOLID, 1, kRed);
+    {
+        cxc::gdi::DcStateGuard keep(c.dc);
+        c.dc.SelectObject(&red);
+        c.dc.SetTextColor(kRed);
+        c.dc.SetBkMode(TRANSPARENT);
+        c.dc.SetBkColor(kRed);
+        c.dc.MoveTo(3, 1);
+    }
+    EXPECT_EQ(c.dc.GetTextColor(), kBlack);
+    EXPECT_EQ(c.dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(c.dc.GetBkColor(), kWhite);
+    EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(0, 0));
+    EXPECT_TRUE(red.DeleteObject());  // no longer held by the DC
+    c.dc.LineTo(6, 0);
+    EXPECT_EQ(c.row(0, kBlack), "######");
+
+    const int first = c.dc.SaveDC();
+    c.dc.SetTextColor(kRed);
+    c.dc.SaveDC();
+    c.dc.SetTextColor(RGB(0, 0, 255));
+    EXPECT_TRUE(c.dc.RestoreDC(first));  // pops both levels
+    EXPECT_EQ(c.dc.GetTextColor(), kBlack);
+    EXPECT_FALSE(c.dc.RestoreDC(-1));
+
+    // A pen kept by a saved state is still in use.
+    CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen* old = c.dc.SelectObject(&blue);
+    c.dc.SaveDC();
+    c.dc.SelectObject(old);
+    EXPECT_FALSE(blue.DeleteObject());
+    EXPECT_TRUE(c.dc.RestoreDC(-1));
+    c.dc.SelectObject(old);
+    EXPECT_TRUE(blue.DeleteObject());
+}
+
+TEST(DeadDc, EveryCallIsAHarmlessRefusal)
+{
+    CDC never;
+    EXPECT_FALSE(never.LineTo(5, 5));
+    EXPECT_FALSE(never.TextOut(0, 0, CString(L"x")));
+    EXPECT_FALSE(never.AngleArc(5, 5, 3, 0.0f, 360.0f));
+    EXPECT_FALSE(never.Ellipse(0, 0, 4, 4));
+    EXPECT_EQ(never.GetPixel(0, 0), CLR_INVALID);
+    EXPECT_EQ(never.SetTextColor(kRed), CLR_INVALID);
+    EXPECT_EQ(never.SelectObject(static_cast<CPen*>(nullptr)), nullptr);
+    EXPECT_EQ(never.GetTextExtent(CString(L"abc")), CSize());
+    EXPECT_FALSE(never.DeleteDC());
+    EXPECT_FALSE(never.AttachSurface(nullptr));
+    never.FillSolidRect(0, 0, 5, 5, kRed);
+    const CRect r(0, 0, 2, 2);
+    never.InvertRect(&r);
+    EXPECT_EQ(cxc::gdi::surfaceSize(never), CSize());
+
+    CDC deleted;
+    deleted.CreateCompatibleDC(nullptr);
+    EXPECT_TRUE(deleted.DeleteDC());
+    EXPECT_EQ(deleted.m_hDC, nullptr);
+    EXPECT_FALSE(deleted.LineTo(1, 1));
+}
+
+}  // namespace
