@@ -43,6 +43,9 @@ main)
     else
         build/release/tools/cxcsmoke out
     fi
+    if [ -x build/release/tools/cxcdialogdemo ]; then
+        build/release/tools/cxcdialogdemo out
+    fi
     ;;
 test)
     install_packages "${PACKAGES[@]}"

@@ -66,7 +66,6 @@ constexpr DialogItem updown(int id, short x, short y, short cx, short cy, DWORD 
 constexpr DWORD kMapStyle = DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD kViewerStyle = DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD kFixedStyle = DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kCentre = 0x0300;  // BS_CENTER: a group box title in the middle
 
 // ---- link map dialogs --------------------------------------------------------------------------------
 
@@ -203,7 +202,7 @@ constexpr DialogItem kStdSet[] = {
     hscroll(IDC_SELECT_MIN_BAR, 7, 53, 316, 11),
     ctext(L"Select Max", 13, 72, 310, 8, IDC_SELECT_MAX_TEXT),
     hscroll(IDC_SELECT_MAX_BAR, 7, 83, 316, 11),
-    group(L"Color Scale", 7, 110, 316, 25, kCentre),
+    group(L"Color Scale", 7, 110, 316, 25, BS_CENTER),
     radio(IDC_SCALE_1, L"1", 18, 121, 38, 10, WS_GROUP | WS_TABSTOP),
     radio(IDC_SCALE_2, L"2", 69, 121, 38, 10),
     radio(IDC_SCALE_256, L"256", 120, 121, 38, 10),

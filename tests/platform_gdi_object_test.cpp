@@ -56,19 +56,6 @@ TEST(SelectObject, ReturnsThePreviousObjectAndSelectingItBackRestores)
     EXPECT_EQ(CGdiObject::FromHandle(GetStockObject(BLACK_PEN)), original);
 }
 
-TEST(SelectObject, DcKeepsThePenItDrawsWithAfterTheRecordIsReplaced)
-{
-    Canvas c(10, 2);
-    {
-        CPen pen(PS_SOLID, 1, kRed);
-        CPen* old = c.dc.SelectObject(&pen);
-        c.dc.SelectObject(old);
-    }  // deleted after being deselected: harmless
-    c.dc.MoveTo(0, 0);
-    c.dc.LineTo(10, 0);
-    EXPECT_EQ(c.row(0, kBlack), "##########");
-}
-
 TEST(LiveCounts, EveryObjectAndDcIsCountedUntilItGoes)
 {
     const auto before = liveCounts();
@@ -153,6 +140,30 @@ TEST(DeleteObject, BitmapDeletedBeforeItsDcLeavesTheDcDrawingSafely)
     }
     EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
     EXPECT_EQ(liveCounts().total(), before.total());
+}
+
+TEST(SelectObject, DrawingFollowsTheSelectedBitmap)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap first, second;
+    first.CreateCompatibleBitmap(&dc, 4, 2);
+    second.CreateCompatibleBitmap(&dc, 4, 2);
+    CBitmap* placeholder = dc.SelectObject(&first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 0);
+    dc.LineTo(4, 0);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(40, 0, CString(L"x"));  // a painter visits the picture between the lines
+    EXPECT_EQ(dc.SelectObject(&second), &first);
+    dc.FillSolidRect(0, 0, 4, 2, kWhite);
+    dc.MoveTo(0, 1);
+    dc.LineTo(4, 1);
+    dc.SelectObject(placeholder);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 0), kBlack);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 1), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 0), kWhite);
+    EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 1), kBlack);
 }
 
 TEST(SelectObject, ABitmapLivesInOneMemoryDcAtATime)

@@ -5,7 +5,8 @@
 // code leaks nothing.
 //
 // Error contract: a call on a DC without a surface, or with a null object, draws nothing and returns
-// FALSE/0/null; nothing throws.
+// FALSE/0/null (CLR_INVALID for colours); nothing throws. Text needs the application object
+// (cxc::platform::initApplication): without it text measures 0 x 0 and draws nothing.
 #pragma once
 
 #include "afxstr.h"
@@ -222,7 +223,8 @@ public:
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }
     CPoint GetCurrentPosition() const;
-    // Draws from the current position up to, not including, (x, y) and moves there.
+    // Draws from the current position up to, not including, (x, y) and moves there. A dashed one-pixel
+    // pen carries its pattern on along a chain of LineTo calls; MoveTo restarts it.
     BOOL LineTo(int x, int y);
     BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
     BOOL Polyline(const POINT* points, int count);
@@ -232,6 +234,8 @@ public:
     // give the full ellipse in the bounding box.
     BOOL Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
     BOOL Arc(LPCRECT rect, POINT start, POINT end);
+    // Arcs and ellipses pass through the pixel centres of their box's edges (right and bottom
+    // excluded); a one-pixel pen draws them solid whatever its style. Ellipse fills with the brush.
     BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Rectangle(int left, int top, int right, int bottom);
     COLORREF SetPixel(int x, int y, COLORREF color);
@@ -244,11 +248,17 @@ public:
     // Each channel becomes 255 - channel; inverting twice restores.
     void InvertRect(LPCRECT rect);
 
+    // (x, y) is the cell's top-left for TA_TOP | TA_LEFT; an escapement turns the cell counter-clockwise
+    // about it. OPAQUE fills the cell with the background colour first.
     BOOL TextOut(int x, int y, const CString& text);
     BOOL TextOut(int x, int y, LPCTSTR text, int length);
+    // cx is the sum of the whole-pixel advances, cy the cell height; unrotated for escapement fonts.
     CSize GetTextExtent(const CString& text) const;
     CSize GetTextExtent(LPCTSTR text, int length) const;
 
+    // Copies only pixels present in both source and destination; overlapping copies within one DC move
+    // the picture whole. Stretching takes the source pixel under each destination pixel's centre
+    // (every stretch mode), and extents of different signs mirror.
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop);
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth,
                     int srcHeight, DWORD rop);
@@ -266,8 +276,8 @@ protected:
 // The raw GDI calls of the module.
 BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int length, LPSIZE size);
 #define GetTextExtentPoint32 GetTextExtentPoint32W
-// 32-bpp BI_RGB blocks; biHeight > 0 means the rows are stored bottom-up. Returns the number of
-// lines drawn (0 on failure).
+// 32-bpp BI_RGB blocks; biHeight > 0 means the rows are stored bottom-up, and then ySrc counts from the
+// bottom row as in GDI. Returns the number of source lines (0 on failure).
 int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
                   int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
                   DWORD rop);

@@ -3,8 +3,9 @@
 // log and injected faults. Builds on cxcwnd.h; no Qt type appears here.
 //
 // Input functions deliver their messages synchronously and return false (sending nothing) when the
-// target is missing, of the wrong kind, hidden itself or disabled, as a user could not reach it.
-// They do not paint: pumpPaints() (or advanceTime) delivers what they invalidated.
+// target is missing, of the wrong kind, hidden itself or disabled (with its parents), as a user could
+// not reach it. A dialog need not be shown to be driven. They do not paint: pumpPaints() (or
+// advanceTime) delivers what they invalidated.
 #pragma once
 
 #include <memory>
@@ -78,6 +79,9 @@ bool typeText(CWnd* dialog, int id, const wchar_t* text);
 // An arrow click: UDN_DELTAPOS with iDelta; then, if the parent allowed it and the position moved,
 // WM_HSCROLL/WM_VSCROLL SB_THUMBPOSITION and SB_ENDSCROLL. Returns false if not delivered.
 bool upDown(CWnd* dialog, int id, int delta);
+// A click on the up (vertical) or right (UDS_HORZ) arrow, or on the other one: the delta follows the
+// control's range, so with the default range the up or right arrow gives -1.
+bool clickUpDownArrow(CWnd* dialog, int id, bool upOrRight);
 // WM_HSCROLL (or WM_VSCROLL for a vertical bar) from scroll bar `id` with that code and thumb pos.
 bool hscroll(CWnd* dialog, int id, int code, int pos = 0);
 // WM_INITMENU with the menu bar, then WM_COMMAND with the item's id (refused for a missing or

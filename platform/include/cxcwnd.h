@@ -8,11 +8,10 @@
 // Error contract: an operation on a CWnd that has no window (never created, or destroyed), on a
 // stale HWND or with a missing control id does nothing and returns FALSE, 0, null or CB_ERR.
 //
-// Sections: constants - CWnd - CPaintDC/CClientDC - controls - CMenu - application, message box,
-// wait cursor, icons - live counts. Dialogs and data exchange: cxcdialog.h; resources: cxcresource.h.
+// Sections: constants - CWnd - global window calls - live counts. The rest of the window layer comes
+// with this header: cxcpaintdc.h (paint contexts), cxccontrols.h, cxcmenu.h, cxcapp.h (message boxes,
+// wait cursor, icons), cxcdialog.h (dialogs, data exchange), cxcresource.h (templates, the chain).
 #pragma once
-
-#include <memory>
 
 #include "afxstr.h"
 #include "atltypes.h"
@@ -94,6 +93,21 @@
 #ifndef SS_SUNKEN
 #define SS_SUNKEN 0x00001000L
 #endif
+#ifndef SS_TYPEMASK
+#define SS_TYPEMASK 0x0000001FL
+#define SS_LEFTNOWORDWRAP 0x0000000CL
+#define SS_NOPREFIX 0x00000080L
+#endif
+#ifndef BS_TYPEMASK
+#define BS_TYPEMASK 0x0000000FL
+#define BS_3STATE 0x00000005L
+#define BS_AUTO3STATE 0x00000006L
+#define BS_CENTER 0x00000300L
+#endif
+#ifndef CBS_SORT
+#define CBS_SORT 0x0100L
+#endif
+
 #ifndef ES_LEFT
 #define ES_LEFT 0x0000L
 #define ES_CENTER 0x0001L
@@ -272,204 +286,7 @@ HWND GetCapture();
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);
 
-// ---- paint contexts --------------------------------------------------------------------------
-
-// BeginPaint/EndPaint: draws on the window's client surface. Construction erases the update region
-// with the window's background (face colour 0xF0F0F0) when an erase was asked for (WM_ERASEBKGND
-// first goes to the window) and validates the window; the whole client area stays drawable.
-class CPaintDC : public CDC {
-public:
-    explicit CPaintDC(CWnd* wnd);
-    ~CPaintDC() override;
-    CPaintDC(const CPaintDC&) = delete;
-    CPaintDC& operator=(const CPaintDC&) = delete;
-
-    PAINTSTRUCT m_ps{};
-
-protected:
-    HWND m_hWnd = nullptr;
-
-private:
-    std::shared_ptr<cxc::gdi::Surface> keep_;  // the surface outlives the DC even if the window goes
-};
-
-// Draws on the client surface outside WM_PAINT; does not validate.
-class CClientDC : public CDC {
-public:
-    explicit CClientDC(CWnd* wnd);
-    ~CClientDC() override;
-    CClientDC(const CClientDC&) = delete;
-    CClientDC& operator=(const CClientDC&) = delete;
-
-protected:
-    HWND m_hWnd = nullptr;
-
-private:
-    std::shared_ptr<cxc::gdi::Surface> keep_;
-};
-
-// ---- controls ----------------------------------------------------------------------------------
-// Thin classes over the control messages, as in MFC; the window's default handling implements them.
-
-// A static control. Without SS_NOTIFY it is transparent to the mouse: clicks reach its parent at
-// the same screen point, so a view's clicks arrive at its dialog.
-class CStatic : public CWnd {
-    DECLARE_DYNAMIC(CStatic)
-public:
-    CStatic() = default;
-    BOOL Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xffff);
-    using CWnd::Create;
-};
-
-// Push button, auto check box, auto radio button or group box.
-class CButton : public CWnd {
-    DECLARE_DYNAMIC(CButton)
-public:
-    CButton() = default;
-    BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
-    using CWnd::Create;
-    int GetCheck() const;
-    void SetCheck(int check);  // never notifies
-    UINT GetButtonStyle() const;
-};
-
-// Single-line edit. Its parent hears EN_CHANGE whenever the text really changes.
-class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
-public:
-    CEdit() = default;
-    void SetSel(int start, int end, BOOL noScroll = FALSE);
-};
-
-// Drop-down combo box; items are kept in the order they were added.
-class CComboBox : public CWnd {
-    DECLARE_DYNAMIC(CComboBox)
-public:
-    CComboBox() = default;
-    int AddString(LPCTSTR text);              // index of the new item
-    int InsertString(int index, LPCTSTR text);  // -1 appends
-    int DeleteString(UINT index);             // items left, or CB_ERR
-    void ResetContent();
-    // Selects the item and shows its text without notifying; an index outside the list clears the
-    // selection and returns CB_ERR.
-    int SetCurSel(int index);
-    int GetCurSel() const;  // CB_ERR when nothing is selected
-    int GetCount() const;
-    int GetLBText(int index, LPTSTR buffer) const;  // length, or CB_ERR
-    void GetLBText(int index, CString& text) const;
-    int GetLBTextLen(int index) const;
-    int FindStringExact(int startAfter, LPCTSTR text) const;
-};
-
-// Scroll bar control. Windows' rules: the position stays within [nMin, nMax - max(nPage - 1, 0)]
-// while GetScrollRange still reports nMax; the bar never moves itself, its parent sets it.
-class CScrollBar : public CWnd {
-    DECLARE_DYNAMIC(CScrollBar)
-public:
-    CScrollBar() = default;
-    BOOL SetScrollInfo(LPSCROLLINFO info, BOOL redraw = TRUE);
-    BOOL GetScrollInfo(LPSCROLLINFO info, UINT mask = SIF_ALL) const;
-    void GetScrollRange(int* minPos, int* maxPos) const;
-    void SetScrollRange(int minPos, int maxPos, BOOL redraw = TRUE);
-    int GetScrollPos() const;
-    int SetScrollPos(int pos, BOOL redraw = TRUE);  // returns the previous position
-    int GetScrollLimit() const;
-    // The scroll bar object of a WM_HSCROLL/WM_VSCROLL sender; null when the sender is not a
-    // scroll bar (an up-down control, or a window's own bar).
-    static CScrollBar* FromHandleScroll(HWND hwnd);
-};
-
-// Up-down control. Without a buddy it only reports arrow clicks: UDN_DELTAPOS with iDelta -1 for
-// the up or right arrow and +1 for the down or left arrow (the default range runs from 100 down to
-// 0); the position moves only when the parent answers 0.
-class CSpinButtonCtrl : public CWnd {
-    DECLARE_DYNAMIC(CSpinButtonCtrl)
-public:
-    CSpinButtonCtrl() = default;
-    void SetRange32(int lower, int upper);
-    void GetRange32(int& lower, int& upper) const;
-    int SetPos32(int pos);  // returns the previous position
-    int GetPos32() const;
-};
-
-// ---- menus ---------------------------------------------------------------------------------------
-
-class CMenu : public CObject {
-    DECLARE_DYNAMIC(CMenu)
-public:
-    CMenu() = default;
-    ~CMenu() override;  // destroys a menu it still owns
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
-
-    HMENU m_hMenu = nullptr;
-
-    // The object of a menu handle (owned by the menu, valid while the menu lives); null if stale.
-    static CMenu* FromHandle(HMENU menu);
-    operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-
-    BOOL CreateMenu();
-    BOOL CreatePopupMenu();
-    // A menu of the resource chain.
-    BOOL LoadMenu(UINT id);
-    BOOL DestroyMenu();
-    BOOL Attach(HMENU menu);
-    HMENU Detach();
-
-    BOOL AppendMenu(UINT flags, UINT_PTR idOrPopup = 0, LPCTSTR text = nullptr);
-    // Previous state (MF_CHECKED or MF_UNCHECKED), or (UINT)-1 when there is no such item.
-    UINT CheckMenuItem(UINT id, UINT check);
-    UINT EnableMenuItem(UINT id, UINT enable);
-    // MF_CHECKED, MF_GRAYED, MF_SEPARATOR, MF_POPUP flags of an item, or (UINT)-1 when missing.
-    UINT GetMenuState(UINT id, UINT flags) const;
-    int GetMenuItemCount() const;
-    UINT GetMenuItemID(int pos) const;  // (UINT)-1 for a popup, 0 for a separator
-    CMenu* GetSubMenu(int pos) const;
-    int GetMenuString(UINT idOrPos, CString& text, UINT flags) const;
-
-private:
-    bool owned_ = false;
-};
-
-// ---- application, message boxes, wait cursor, icons ---------------------------------------------
-
-class CWinApp : public CCmdTarget {
-    DECLARE_DYNAMIC(CWinApp)
-public:
-    CWinApp() = default;
-    HICON LoadIcon(UINT id) const;  // searches the resource chain
-    HICON LoadIcon(LPCTSTR name) const;
-    CWnd* m_pMainWnd = nullptr;
-};
-CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
-
-// A message box. Desktop: a modal Qt message box; the same box (text and type) is not stacked again
-// while it is open, so a failing paint or timer path cannot pile them up. Headless: the text and
-// type are appended to the harness log and the scripted answer (IDOK) is returned at once.
-int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
-int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
-
-// The busy cursor while it lives (desktop); nests.
-class CWaitCursor {
-public:
-    CWaitCursor();
-    ~CWaitCursor();
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-    void Restore();  // shows the busy cursor again after something reset it
-};
-
-// An icon of the given module (null instance: the system's icons, of which there are none here).
-// Icons are shared and live as long as the process; DestroyIcon accepts and ignores them.
-HICON LoadIcon(HINSTANCE instance, LPCTSTR name);
-BOOL DestroyIcon(HICON icon);
-
 namespace cxc::wnd {
-// The resource id an icon was loaded from (0 for null).
-UINT iconId(HICON icon);
-
 // Live windows and the Qt widgets made for them: destroying a dialog must bring both back down.
 struct LiveWindows {
     long windows = 0;  // window records (dialogs, controls, views, frames)
@@ -480,5 +297,9 @@ struct LiveWindows {
 LiveWindows liveWindows();
 }  // namespace cxc::wnd
 
+#include "cxcapp.h"
+#include "cxccontrols.h"
 #include "cxcdialog.h"
+#include "cxcmenu.h"
+#include "cxcpaintdc.h"
 #include "cxcresource.h"

@@ -40,7 +40,7 @@ double radialAngle(const raster::Conic& c, int px, int py)
 BOOL CDC::AngleArc(int x, int y, int radius, float startAngle, float sweepAngle)
 {
     if (!state_ || radius < 0 || !std::isfinite(startAngle) || !std::isfinite(sweepAngle)) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const POINT start = onCircle(x, y, radius, startAngle);
     const POINT end = onCircle(x, y, radius, static_cast<double>(startAngle) + sweepAngle);
@@ -61,7 +61,7 @@ BOOL CDC::AngleArc(int x, int y, int radius, float startAngle, float sweepAngle)
 BOOL CDC::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
 {
     if (!state_) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const raster::Conic c = raster::conicOfBox(left, top, right, bottom);
     raster::Sweep sweep;
@@ -85,7 +85,7 @@ BOOL CDC::Arc(LPCRECT rect, POINT start, POINT end)
 BOOL CDC::Ellipse(int left, int top, int right, int bottom)
 {
     if (!state_) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const raster::Conic c = raster::conicOfBox(left, top, right, bottom);
     if (!state_->hollowBrush) raster::fillConic(r, c, toPixel(state_->brushColor));

@@ -27,7 +27,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
     if (!state_) return;
     SetBkColor(color);
     const Box b = ordered(x, y, static_cast<i64>(x) + cx, static_cast<i64>(y) + cy);
-    raster::fillRect(rasterOf(state_->target()), b.left, b.top, b.right, b.bottom, toPixel(color));
+    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
@@ -35,7 +35,7 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
     if (!rect || !state_) return;
     SetBkColor(color);
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::fillRect(rasterOf(state_->target()), b.left, b.top, b.right, b.bottom, toPixel(color));
+    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
 }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
@@ -44,14 +44,14 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush)
     const ObjectData* d = findObject(brush->m_hObject);
     if (!d || d->kind != Kind::Brush || d->hollowBrush) return;
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::fillRect(rasterOf(state_->target()), b.left, b.top, b.right, b.bottom, toPixel(d->brushColor));
+    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(d->brushColor));
 }
 
 void CDC::InvertRect(LPCRECT rect)
 {
     if (!rect || !state_) return;
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::xorRect(rasterOf(state_->target()), b.left, b.top, b.right, b.bottom, 0x00FFFFFFu);
+    raster::xorRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, 0x00FFFFFFu);
 }
 
 // The pen outlines the pixels from (left, top) to (right - 1, bottom - 1); the brush fills inside.
@@ -59,7 +59,7 @@ void CDC::InvertRect(LPCRECT rect)
 BOOL CDC::Rectangle(int left, int top, int right, int bottom)
 {
     if (!state_) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const Box b = ordered(left, top, right, bottom);
     if (b.right == b.left || b.bottom == b.top) return TRUE;
@@ -90,7 +90,7 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     if (!state_) return CLR_INVALID;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r || x < 0 || y < 0 || x >= r.width || y >= r.height) return CLR_INVALID;
     r.bits[y * r.stride + x] = toPixel(color);
     return color & 0x00FFFFFFu;

@@ -33,6 +33,9 @@ struct Raster {
 };
 // Empty for a null surface or image. Detaches a shared image first, so writes stay private to it.
 Raster rasterOf(Surface* surface);
+struct DcState;
+// The pixels of the DC's target, cached across calls (the hot path draws many short lines).
+Raster rasterOf(DcState& dc);
 
 // ---- GDI object records ----------------------------------------------------------------------
 
@@ -80,11 +83,21 @@ std::shared_ptr<const FontFace> faceOf(ObjectData* font);
 
 // ---- device context records ------------------------------------------------------------------
 
+namespace raster {
+// On/off pattern of a styled cosmetic pen, one entry per pixel; period 0 means solid.
+struct Pattern {
+    const std::uint8_t* on = nullptr;
+    std::uint32_t period = 0;
+};
+Pattern patternOf(int penStyle);
+}  // namespace raster
+
 // Pen attributes, kept by value in the DC so drawing never reads a pen record.
 struct PenAttr {
     int style = PS_SOLID;
-    int width = 1;        // px; 1 or less is the cosmetic one-pixel pen
+    int width = 1;             // px; 1 for the cosmetic one-pixel pen; at most 2^16
     COLORREF color = 0;
+    raster::Pattern pattern;   // dashes of a one-pixel pen
 };
 PenAttr penAttrOf(const LOGPEN& pen);
 
@@ -124,6 +137,11 @@ struct DcState {
     std::uint32_t stylePos = 0;  // pixels into the pen's dash pattern; LineTo chains carry it on
     std::vector<SavedDc> saved;
 
+    // The target's pixels as last seen, reused while the image is the same and not shared.
+    Raster raster;
+    Surface* rasterSurface = nullptr;
+    qint64 rasterKey = 0;
+
     Surface* target() const { return external ? external : bitmapSurface.get(); }
 };
 
@@ -137,13 +155,6 @@ void penSegment(DcState& s, const Raster& r, int x0, int y0, int x1, int y1);
 // ---- rasterisers (pixel centres sit on integer coordinates) ------------------------------------
 
 namespace raster {
-
-// On/off pattern of a styled cosmetic pen, one entry per pixel; period 0 means solid.
-struct Pattern {
-    const std::uint8_t* on = nullptr;
-    std::uint32_t period = 0;
-};
-Pattern patternOf(int penStyle);
 
 // One-pixel line from (x0, y0) towards (x1, y1), end pixel excluded. With a pattern, pixel i is on when
 // pattern[(phase + i) % period]; off pixels get *gap when gap is given and stay untouched otherwise.

@@ -16,11 +16,14 @@ void penSegment(DcState& s, const Raster& r, int x0, int y0, int x1, int y1)
         if (x0 != x1 || y0 != y1) raster::thickLine(r, x0, y0, x1, y1, pen.width, colour);
         return;
     }
-    const raster::Pattern pattern = raster::patternOf(pen.style);
+    const raster::Pattern& pattern = pen.pattern;
+    if (pattern.period == 0) {
+        raster::thinLine(r, x0, y0, x1, y1, colour);
+        return;
+    }
     const std::uint32_t gap = toPixel(s.bkColor);
-    const std::uint64_t n = raster::thinLine(r, x0, y0, x1, y1, colour, pattern, s.stylePos,
-                                             pattern.period && s.bkMode == OPAQUE ? &gap : nullptr);
-    if (pattern.period) s.stylePos = static_cast<std::uint32_t>((s.stylePos + n % pattern.period) % pattern.period);
+    const std::uint64_t n = raster::thinLine(r, x0, y0, x1, y1, colour, pattern, s.stylePos, s.bkMode == OPAQUE ? &gap : nullptr);
+    s.stylePos = static_cast<std::uint32_t>((s.stylePos + n % pattern.period) % pattern.period);
 }
 
 }  // namespace cxc::gdi
@@ -30,7 +33,7 @@ using namespace cxc::gdi;
 BOOL CDC::LineTo(int x, int y)
 {
     if (!state_) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     penSegment(*state_, r, state_->pos.x, state_->pos.y, x, y);
     state_->pos = POINT{x, y};
@@ -41,7 +44,7 @@ BOOL CDC::LineTo(int x, int y)
 BOOL CDC::Polyline(const POINT* points, int count)
 {
     if (!state_ || !points || count < 2) return FALSE;
-    const Raster r = rasterOf(state_->target());
+    const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const std::uint32_t keep = state_->stylePos;
     state_->stylePos = 0;

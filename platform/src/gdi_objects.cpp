@@ -202,6 +202,7 @@ PenAttr penAttrOf(const LOGPEN& pen)
         if (a.width > 65536) a.width = 65536;
     }
     if (a.style == PS_INSIDEFRAME) a.style = PS_SOLID;
+    a.pattern = raster::patternOf(a.style);
     return a;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "gdi_internal.h"
 
@@ -22,6 +23,22 @@ Raster rasterOf(Surface* surface)
     return r;
 }
 
+// QImage::cacheKey changes whenever the image is replaced or detached, so a key that still matches on
+// an unshared image means the cached bits are the image's own.
+Raster rasterOf(DcState& dc)
+{
+    Surface* surface = dc.target();
+    if (!surface) return {};
+    if (surface == dc.rasterSurface && dc.rasterKey != 0 && surface->image.cacheKey() == dc.rasterKey &&
+        surface->image.isDetached()) {
+        return dc.raster;
+    }
+    dc.raster = rasterOf(surface);
+    dc.rasterSurface = surface;
+    dc.rasterKey = dc.raster ? surface->image.cacheKey() : 0;
+    return dc.raster;
+}
+
 namespace raster {
 namespace {
 
@@ -29,8 +46,10 @@ using i128 = __int128;
 using i64 = std::int64_t;
 
 // Division rounding toward minus and plus infinity; b > 0.
-i128 floorDiv(i128 a, i128 b) { return a / b - ((a % b != 0 && a < 0) ? 1 : 0); }
-i128 ceilDiv(i128 a, i128 b) { return a / b + ((a % b != 0 && a > 0) ? 1 : 0); }
+template <class T>
+T floorDiv(T a, std::type_identity_t<T> b) { return a / b - ((a % b != 0 && a < 0) ? 1 : 0); }
+template <class T>
+T ceilDiv(T a, std::type_identity_t<T> b) { return a / b + ((a % b != 0 && a > 0) ? 1 : 0); }
 
 // Largest s with s * s <= v, for 0 <= v < 2^100.
 i128 isqrt(i128 v)
@@ -182,6 +201,48 @@ Pattern patternOf(int penStyle)
     }
 }
 
+// The visible stretch of a one-pixel line: `count` steps from step `first`, whose minor offset is q and
+// error term err.
+struct Steps {
+    i64 first = 0, count = 0, q = 0, err = 0;
+};
+
+// Pixel i of a line lies i steps along the major axis and q(i) = floor((2 i dm + dM - 1) / 2 dM) along
+// the minor one. Finds the steps whose pixel is visible and the walker's state at the first of them,
+// in T, wide enough for 2 dM (dm + 1).
+template <class T>
+bool visibleSteps(i64 dM, i64 dm, int sM, int sm, i64 M0, i64 m0, i64 majorLimit, i64 minorLimit, Steps& out)
+{
+    T iLo = 0, iHi = dM - 1;
+    if (sM > 0) {
+        iLo = std::max<T>(iLo, -M0);
+        iHi = std::min<T>(iHi, majorLimit - 1 - M0);
+    } else {
+        iLo = std::max<T>(iLo, M0 - (majorLimit - 1));
+        iHi = std::min<T>(iHi, M0);
+    }
+    if (iLo > iHi) return false;
+    const T twoDM = 2 * static_cast<T>(dM), twoDm = 2 * static_cast<T>(dm);
+    if (sm == 0) {
+        if (m0 < 0 || m0 >= minorLimit) return false;
+    } else {
+        T qLo = sm > 0 ? -m0 : m0 - (minorLimit - 1);
+        T qHi = sm > 0 ? minorLimit - 1 - m0 : m0;
+        qLo = std::max<T>(qLo, 0);
+        qHi = std::min<T>(qHi, dm);
+        if (qLo > qHi) return false;
+        iLo = std::max(iLo, ceilDiv<T>(twoDM * qLo - dM + 1, twoDm));
+        iHi = std::min(iHi, ceilDiv<T>(twoDM * (qHi + 1) - dM + 1, twoDm) - 1);
+        if (iLo > iHi) return false;
+    }
+    const T num = twoDm * iLo + dM - 1;
+    out.first = static_cast<i64>(iLo);
+    out.count = static_cast<i64>(iHi - iLo) + 1;
+    out.q = static_cast<i64>(num / twoDM);
+    out.err = static_cast<i64>(num % twoDM);
+    return true;
+}
+
 // LineTo lights the pixels from the start up to, not including, the end point. Pixel i of the line
 // sits i steps along the major axis and round(i * minor / major) along the minor one, halves rounded
 // back toward the start; the clipped walk starts at the first visible step with the error term that
@@ -200,42 +261,25 @@ std::uint64_t thinLine(const Raster& r, i64 x0, i64 y0, i64 x1, i64 y1, std::uin
     const i64 M0 = xMajor ? x0 : y0, m0 = xMajor ? y0 : x0;
     const i64 majorLimit = xMajor ? r.width : r.height, minorLimit = xMajor ? r.height : r.width;
 
-    // Steps whose major coordinate is visible.
-    i128 iLo = 0, iHi = dM - 1;
-    if (sM > 0) {
-        iLo = std::max<i128>(iLo, -M0);
-        iHi = std::min<i128>(iHi, majorLimit - 1 - M0);
-    } else {
-        iLo = std::max<i128>(iLo, M0 - (majorLimit - 1));
-        iHi = std::min<i128>(iHi, M0);
+    // Both ends on the raster: every pixel between is too, and the walk starts at step 0. Otherwise
+    // the clip works in 64 bits while the products fit, in 128 beyond.
+    Steps steps;
+    if (x0 >= 0 && x0 < r.width && x1 >= 0 && x1 < r.width && y0 >= 0 && y0 < r.height && y1 >= 0 && y1 < r.height) {
+        steps = Steps{0, dM, 0, dM - 1};
+    } else if (dM < (i64(1) << 30)) {
+        if (!visibleSteps<i64>(dM, dm, sM, sm, M0, m0, majorLimit, minorLimit, steps)) return static_cast<std::uint64_t>(dM);
+    } else if (!visibleSteps<i128>(dM, dm, sM, sm, M0, m0, majorLimit, minorLimit, steps)) {
+        return static_cast<std::uint64_t>(dM);
     }
-    if (iLo > iHi) return static_cast<std::uint64_t>(dM);
-
-    // Steps whose minor coordinate is visible: minor offset q(i) = floor((2 i dm + dM - 1) / 2 dM).
-    const i128 twoDM = 2 * static_cast<i128>(dM), twoDm = 2 * static_cast<i128>(dm);
-    if (sm == 0) {
-        if (m0 < 0 || m0 >= minorLimit) return static_cast<std::uint64_t>(dM);
-    } else {
-        i128 qLo = sm > 0 ? -m0 : m0 - (minorLimit - 1);
-        i128 qHi = sm > 0 ? minorLimit - 1 - m0 : m0;
-        qLo = std::max<i128>(qLo, 0);
-        qHi = std::min<i128>(qHi, dm);
-        if (qLo > qHi) return static_cast<std::uint64_t>(dM);
-        iLo = std::max(iLo, ceilDiv(twoDM * qLo - dM + 1, twoDm));
-        iHi = std::min(iHi, ceilDiv(twoDM * (qHi + 1) - dM + 1, twoDm) - 1);
-        if (iLo > iHi) return static_cast<std::uint64_t>(dM);
-    }
-
-    const i128 num = twoDm * iLo + dM - 1;
-    const i64 q = static_cast<i64>(num / twoDM);
-    i64 err = static_cast<i64>(num % twoDM);
-    const i64 major = M0 + sM * static_cast<i64>(iLo), minor = m0 + sm * q;
+    const i64 iLo = steps.first, q = steps.q;
+    i64 err = steps.err;
+    const i64 major = M0 + sM * iLo, minor = m0 + sm * q;
     const i64 x = xMajor ? major : minor, y = xMajor ? minor : major;
     std::ptrdiff_t at = static_cast<std::ptrdiff_t>(y * r.stride + x);
     const std::ptrdiff_t majorStep = xMajor ? sM : sM * r.stride;
     const std::ptrdiff_t minorStep = xMajor ? sm * r.stride : sm;
     const i64 e2M = 2 * dM, e2m = 2 * dm;
-    i64 count = static_cast<i64>(iHi - iLo) + 1;
+    i64 count = steps.count;
     std::uint32_t* const bits = r.bits;
 
     if (pattern.period == 0) {

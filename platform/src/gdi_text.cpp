@@ -294,7 +294,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     if (degrees == 0.0) {
         if (opaque) {
             const std::int64_t left = static_cast<std::int64_t>(refX) + ox, top = static_cast<std::int64_t>(refY) + oy;
-            raster::fillRect(rasterOf(surface), left, top, left + cx, top + face->cellHeight, toPixel(state_->bkColor));
+            raster::fillRect(rasterOf(*state_), left, top, left + cx, top + face->cellHeight, toPixel(state_->bkColor));
         }
     }
     const std::int64_t base = offsets[static_cast<std::size_t>(first)];

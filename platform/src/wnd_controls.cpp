@@ -53,11 +53,11 @@ std::vector<Window*> radioGroup(Window& b)
 
 bool clickButtonCore(Window& b)
 {
-    const DWORD type = b.style & 0x0F;
+    const DWORD type = b.style & BS_TYPEMASK;
     switch (b.kind) {
     case Kind::CheckBox:
         if (type == BS_AUTOCHECKBOX) b.check = b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-        else if (type == 0x06) b.check = (b.check + 1) % 3;  // BS_AUTO3STATE
+        else if (type == BS_AUTO3STATE) b.check = (b.check + 1) % 3;
         syncWidget(b);
         break;
     case Kind::RadioButton:
@@ -97,6 +97,13 @@ void typeTextCore(Window& w, const std::wstring& text)
         return;
     }
     setText(w, text, true);
+}
+
+int upDownArrowDelta(const Window& ud, bool upOrRight)
+{
+    // With Windows' default range (100 down to 0) the upper end is the smaller number: up gives -1.
+    const int sign = ud.udUpper > ud.udLower ? 1 : -1;
+    return upOrRight ? sign : -sign;
 }
 
 bool upDownCore(Window& ud, int delta)

@@ -116,11 +116,11 @@ Kind kindFromItem(res::ItemClass cls, DWORD style)
 {
     switch (cls) {
     case res::ItemClass::Button:
-        switch (style & 0x0F) {
+        switch (style & BS_TYPEMASK) {
         case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
-        case 0x05:  // BS_3STATE
-        case 0x06:  // BS_AUTO3STATE
+        case BS_3STATE:
+        case BS_AUTO3STATE:
             return Kind::CheckBox;
         case BS_RADIOBUTTON:
         case BS_AUTORADIOBUTTON: return Kind::RadioButton;
@@ -323,7 +323,7 @@ LRESULT comboProc(Window& w, UINT message, WPARAM wParam, LPARAM lParam)
     case CB_ADDSTRING: {
         std::wstring t = text(lParam);
         int at = count;
-        if (w.style & 0x0100L) {  // CBS_SORT: case-insensitive order
+        if (w.style & CBS_SORT) {  // case-insensitive order
             auto lower = [](std::wstring s) {
                 for (auto& ch : s) ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
                 return s;

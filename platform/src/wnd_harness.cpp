@@ -195,7 +195,7 @@ bool typeText(CWnd* dialog, int id, const wchar_t* text)
     Window* c = control(dialog, id);
     if (!c || !reachable(*c)) return false;
     if (c->kind == Kind::Edit && (c->style & ES_READONLY)) return false;
-    if (c->kind != Kind::Edit && !(c->kind == Kind::ComboBox && (c->style & 0x03) == CBS_DROPDOWN)) return false;
+    if (c->kind != Kind::Edit && !(c->kind == Kind::ComboBox && (c->style & 0x0003) == CBS_DROPDOWN)) return false;
     typeTextCore(*c, text ? text : L"");
     return true;
 }
@@ -205,6 +205,13 @@ bool upDown(CWnd* dialog, int id, int delta)
     Window* c = control(dialog, id);
     if (!c || c->kind != Kind::UpDown || !reachable(*c)) return false;
     return upDownCore(*c, delta);
+}
+
+bool clickUpDownArrow(CWnd* dialog, int id, bool upOrRight)
+{
+    Window* c = control(dialog, id);
+    if (!c || c->kind != Kind::UpDown || !reachable(*c)) return false;
+    return upDownCore(*c, upDownArrowDelta(*c, upOrRight));
 }
 
 bool hscroll(CWnd* dialog, int id, int code, int pos)

@@ -152,6 +152,7 @@ struct Core {
     bool advancing = false;
     bool pumpScheduled = false;
     bool mouseDown = false;
+    std::set<HWND> inPaint;             // windows whose WM_PAINT handler is running
     int waitDepth = 0;
     long widgets = 0;
     long dialogs = 0;
@@ -206,7 +207,8 @@ void setText(Window& w, const std::wstring& text, bool notify);
 void syncWidget(Window& w);          // control state to its Qt widget
 void syncGeometry(Window& w);
 void setChildRect(Window& w, CRect rect);        // move/resize a child (WM_SIZE if the size changed)
-void setTopLevelClient(Window& w, CSize client);  // resize a top-level's client (WM_SIZE if changed)
+// Resizes a top-level's client area; WM_SIZE (with `type`) when the size changed.
+void setTopLevelClient(Window& w, CSize client, UINT type = SIZE_RESTORED);
 void setTopLevelRect(Window& w, CRect rect);
 void setVisible(Window& w, bool visible);
 void invalidateTree(Window& w);
@@ -215,6 +217,8 @@ bool clickButtonCore(Window& b);
 void selectComboCore(Window& c, int index);
 void typeTextCore(Window& w, const std::wstring& text);
 bool upDownCore(Window& ud, int delta);
+// The delta an arrow click gives: the up or right arrow moves toward the upper end of the range.
+int upDownArrowDelta(const Window& ud, bool upOrRight);
 void sendScroll(Window& bar, int code, int pos);
 void mouseCore(Window& source, UINT message, CPoint clientPoint, UINT flags);
 CPoint clientScreenOrigin(const Window& w);
@@ -229,6 +233,9 @@ void beginPaint(Window& w, HDC dc, PAINTSTRUCT* ps);
 void endPaint(HWND hwnd, const PAINTSTRUCT* ps);
 void schedulePump();
 int pumpPaints();
+// WM_PAINT to one window, unless its own WM_PAINT is still running (a nested message loop or a
+// handler that pumps): it is then left invalid for a later pump. False when nothing was sent.
+bool deliverPaint(HWND hwnd);
 void fillFace(Window& w, const CRect& rect);
 
 // ---- timers -----------------------------------------------------------------------------------

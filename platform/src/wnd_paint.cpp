@@ -137,6 +137,19 @@ void collect(HWND h, std::vector<HWND>& out)
 }
 }  // namespace
 
+bool deliverPaint(HWND hwnd)
+{
+    Core& c = core();
+    if (c.inPaint.count(hwnd)) return false;
+    c.inPaint.insert(hwnd);
+    struct Leave {
+        HWND h;
+        ~Leave() { core().inPaint.erase(h); }
+    } leave{hwnd};
+    send(hwnd, WM_PAINT);
+    return true;
+}
+
 int pumpPaints()
 {
     std::vector<HWND> order;
@@ -145,8 +158,7 @@ int pumpPaints()
     for (HWND h : order) {
         Window* w = find(h);
         if (!w || !w->invalid || !isVisible(*w)) continue;
-        send(h, WM_PAINT);
-        ++painted;
+        if (deliverPaint(h)) ++painted;
     }
     return painted;
 }

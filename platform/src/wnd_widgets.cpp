@@ -31,6 +31,9 @@ namespace cxc::wnd {
 
 namespace {
 
+constexpr DWORD kEditAlignMask = 0x0003;  // ES_LEFT, ES_CENTER or ES_RIGHT
+constexpr DWORD kComboTypeMask = 0x0003;  // CBS_SIMPLE, CBS_DROPDOWN or CBS_DROPDOWNLIST
+
 QString qs(const std::wstring& s) { return QString::fromStdWString(s); }
 QColor qcolor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
@@ -80,12 +83,12 @@ protected:
             p.setClipping(false);
         } else if (w->kind == Kind::Static && !w->text.empty()) {
             int flags = Qt::AlignTop | Qt::TextWordWrap;
-            const DWORD align = w->style & 0x1F;
+            const DWORD align = w->style & SS_TYPEMASK;
             if (align == SS_CENTER) flags |= Qt::AlignHCenter;
             else if (align == SS_RIGHT) flags |= Qt::AlignRight;
             else flags |= Qt::AlignLeft;
-            if (align == 0x0C) flags &= ~Qt::TextWordWrap;  // SS_LEFTNOWORDWRAP
-            if (!(w->style & 0x80)) flags |= Qt::TextShowMnemonic;  // SS_NOPREFIX turns '&' off
+            if (align == SS_LEFTNOWORDWRAP) flags &= ~Qt::TextWordWrap;
+            if (!(w->style & SS_NOPREFIX)) flags |= Qt::TextShowMnemonic;  // '&' marks a mnemonic
             p.setPen(w->enabled ? QColor(Qt::black) : QColor(0x6D, 0x6D, 0x6D));
             p.drawText(client, flags, qs(w->text));
         }
@@ -138,7 +141,8 @@ protected:
             Window* w = wnd::find(h);
             if (!w) return;
             const CSize client(width(), std::max(0, height() - w->menuHeight));
-            if (client != w->clientSize) setTopLevelClient(*w, client);
+            const UINT type = isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+            if (client != w->clientSize) setTopLevelClient(*w, client, type);
             else layoutFrame(*w);
         });
     }
@@ -214,9 +218,7 @@ protected:
         const int half = horizontal ? (pt.x() < width() / 2 ? 0 : 1) : (pt.y() < height() / 2 ? 0 : 1);
         pressed_ = half;
         update();
-        // Up (top) and right move toward the upper end of the range, down and left away from it.
-        const bool towardUpper = horizontal ? half == 1 : half == 0;
-        step(towardUpper);
+        step(horizontal ? half == 1 : half == 0);  // the up or the right arrow
     }
     void mouseReleaseEvent(QMouseEvent*) override
     {
@@ -245,14 +247,13 @@ private:
         const int mid = height() / 2;
         return half == 0 ? QRect(0, 0, width(), mid) : QRect(0, mid, width(), height() - mid);
     }
-    void step(bool towardUpper)
+    void step(bool upOrRight)
     {
         const HWND h = h_;
         guarded([&] {
             Window* w = wnd::find(h);
             if (!w || !isEnabledForInput(*w)) return;
-            const int sign = w->udUpper > w->udLower ? 1 : -1;
-            upDownCore(*w, towardUpper ? sign : -sign);
+            upDownCore(*w, upDownArrowDelta(*w, upOrRight));
         });
     }
     HWND h_;
@@ -336,7 +337,7 @@ void buildChildWidget(Window& w, QWidget* parentWidget)
     case Kind::PushButton: {
         auto* b = new QPushButton(parentWidget);
         b->setAutoDefault(false);
-        b->setDefault((w.style & 0x0F) == BS_DEFPUSHBUTTON);
+        b->setDefault((w.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         QObject::connect(b, &QPushButton::clicked, [h] {
             guarded([h] {
                 if (Window* x = wnd::find(h)) clickButtonCore(*x);
@@ -347,7 +348,7 @@ void buildChildWidget(Window& w, QWidget* parentWidget)
     }
     case Kind::CheckBox: {
         auto* b = new QCheckBox(parentWidget);
-        b->setTristate((w.style & 0x0F) == 0x05 || (w.style & 0x0F) == 0x06);
+        b->setTristate((w.style & BS_TYPEMASK) == BS_3STATE || (w.style & BS_TYPEMASK) == BS_AUTO3STATE);
         QObject::connect(b, &QCheckBox::clicked, [h] {
             guarded([h] {
                 if (Window* x = wnd::find(h)) clickButtonCore(*x);
@@ -369,7 +370,7 @@ void buildChildWidget(Window& w, QWidget* parentWidget)
     }
     case Kind::GroupBox: {
         auto* g = new QGroupBox(parentWidget);
-        if ((w.style & 0x0300) == 0x0300) g->setAlignment(Qt::AlignHCenter);  // BS_CENTER
+        if ((w.style & BS_CENTER) == BS_CENTER) g->setAlignment(Qt::AlignHCenter);
         g->setAttribute(Qt::WA_TransparentForMouseEvents);
         widget = g;
         break;
@@ -377,8 +378,8 @@ void buildChildWidget(Window& w, QWidget* parentWidget)
     case Kind::Edit: {
         auto* e = new QLineEdit(parentWidget);
         if (w.style & ES_READONLY) e->setReadOnly(true);
-        if ((w.style & 0x03) == ES_CENTER) e->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        else if ((w.style & 0x03) == ES_RIGHT) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if ((w.style & kEditAlignMask) == ES_CENTER) e->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        else if ((w.style & kEditAlignMask) == ES_RIGHT) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QObject::connect(e, &QLineEdit::textEdited, [h](const QString& t) {
             guarded([&] {
                 if (Window* x = wnd::find(h)) setText(*x, t.toStdWString(), true);
@@ -389,7 +390,7 @@ void buildChildWidget(Window& w, QWidget* parentWidget)
     }
     case Kind::ComboBox: {
         auto* c = new QComboBox(parentWidget);
-        c->setEditable((w.style & 0x03) == CBS_DROPDOWN);
+        c->setEditable((w.style & kComboTypeMask) == CBS_DROPDOWN);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setMaxVisibleItems(std::max(1, (w.droppedHeight - kComboHeight) / 13));
         if (c->isEditable()) {
@@ -534,7 +535,7 @@ void setChildRect(Window& w, CRect rect)
     send(w.handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w.clientSize.cx, w.clientSize.cy));
 }
 
-void setTopLevelClient(Window& w, CSize client)
+void setTopLevelClient(Window& w, CSize client, UINT type)
 {
     client = CSize(std::clamp<int>(client.cx, 0, kMaxCoord), std::clamp<int>(client.cy, 0, kMaxCoord));
     const bool changed = client != w.clientSize;
@@ -543,7 +544,7 @@ void setTopLevelClient(Window& w, CSize client)
     if (!changed) return;
     resizeSurface(w);
     invalidate(w, nullptr, true);
-    send(w.handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
+    send(w.handle, WM_SIZE, type, MAKELPARAM(client.cx, client.cy));
 }
 
 void setTopLevelRect(Window& w, CRect rect)

@@ -329,7 +329,7 @@ void CWnd::ValidateRect(LPCRECT)
 void CWnd::UpdateWindow()
 {
     Window* w = find(m_hWnd);
-    if (w && w->invalid && isVisible(*w)) send(m_hWnd, WM_PAINT);
+    if (w && w->invalid && isVisible(*w)) deliverPaint(m_hWnd);
 }
 
 // ---- geometry ---------------------------------------------------------------------------------------
@@ -535,7 +535,7 @@ BOOL UpdateWindow(HWND hwnd)
 {
     Window* w = find(hwnd);
     if (!w) return FALSE;
-    if (w->invalid && isVisible(*w)) send(hwnd, WM_PAINT);
+    if (w->invalid && isVisible(*w)) deliverPaint(hwnd);
     return TRUE;
 }
 

@@ -1,0 +1,275 @@
+// Controls: combo box lists and silent selection, Windows' scroll bar clamp, up-down deltas, button
+// clicks, and the harness refusing input a user could not give.
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "wnd_fixture.h"
+
+namespace {
+
+using wndtest::str;
+using wndtest::WndTest;
+
+// The standard display parameters template: a class combo, two scroll bars, radios, buttons.
+class StdSetForm : public CDialogEx {
+public:
+    CComboBox classes;
+    CScrollBar low, high;
+    struct Scroll {
+        UINT code, pos;
+        CScrollBar* bar;
+    };
+    std::vector<Scroll> scrolls;
+    int clicks = 0;
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Control(dx, IDC_SELECT_MIN_BAR, low);
+        DDX_Control(dx, IDC_SELECT_MAX_BAR, high);
+        DDX_Control(dx, IDC_CLASS_COMBO, classes);
+    }
+
+protected:
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar) { scrolls.push_back({code, pos, bar}); }
+    afx_msg void OnApply() { ++clicks; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(StdSetForm, CDialogEx)
+    ON_WM_HSCROLL()
+    ON_BN_CLICKED(IDC_STDSET_APPLY, &StdSetForm::OnApply)
+END_MESSAGE_MAP()
+
+class Controls : public WndTest {
+protected:
+    void SetUp() override
+    {
+        WndTest::SetUp();
+        ASSERT_TRUE(form.Create(IDD_MEG_SHOW_STDSET));
+    }
+    StdSetForm form;
+};
+
+TEST_F(Controls, ComboKeepsItemsInTheOrderAdded)
+{
+    EXPECT_EQ(form.classes.AddString(L"Active"), 0);
+    EXPECT_EQ(form.classes.AddString(L"Control"), 1);
+    EXPECT_EQ(form.classes.AddString(L"Results"), 2);
+    EXPECT_EQ(form.classes.GetCount(), 3);
+    CString item;
+    form.classes.GetLBText(1, item);
+    EXPECT_EQ(item, L"Control");
+    form.classes.GetLBText(7, item);
+    EXPECT_TRUE(item.IsEmpty());
+    EXPECT_EQ(form.classes.GetLBTextLen(7), CB_ERR);
+    EXPECT_EQ(form.classes.FindStringExact(-1, L"results"), 2);
+    EXPECT_EQ(form.classes.FindStringExact(-1, L"Result"), CB_ERR);
+    std::vector<CString> items = cxc::harness::comboItems(&form, IDC_CLASS_COMBO);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[2], L"Results");
+}
+
+TEST_F(Controls, SelectionOutsideTheListClearsItAndReportsCbErr)
+{
+    for (const wchar_t* s : {L"Active", L"Control", L"Results"}) form.classes.AddString(s);
+    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
+    EXPECT_EQ(form.classes.SetCurSel(2), 2);
+    EXPECT_EQ(str(cxc::harness::text(&form, IDC_CLASS_COMBO)), L"Results");
+    EXPECT_EQ(form.classes.SetCurSel(3), CB_ERR);
+    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
+    EXPECT_EQ(str(cxc::harness::text(&form, IDC_CLASS_COMBO)), L"");
+    form.classes.SetCurSel(1);
+    EXPECT_EQ(form.classes.SetCurSel(-1), CB_ERR);
+    EXPECT_EQ(form.classes.SetCurSel(INT_MIN), CB_ERR);
+    EXPECT_EQ(form.SendMessage(CB_GETCURSEL), 0);  // the dialog is no combo box
+    EXPECT_EQ(form.classes.SendMessage(CB_GETCURSEL), CB_ERR);
+}
+
+TEST_F(Controls, ResetContentEmptiesListSelectionAndText)
+{
+    form.classes.AddString(L"Active");
+    form.classes.SetCurSel(0);
+    form.classes.SendMessage(CB_RESETCONTENT);
+    EXPECT_EQ(form.classes.GetCount(), 0);
+    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
+    EXPECT_TRUE(cxc::harness::text(&form, IDC_CLASS_COMBO).IsEmpty());
+    EXPECT_FALSE(cxc::harness::selectCombo(&form, IDC_CLASS_COMBO, 0));  // nothing to choose
+}
+
+TEST_F(Controls, InsertingAndDeletingKeepTheSelectedItemSelected)
+{
+    for (const wchar_t* s : {L"a", L"b", L"c"}) form.classes.AddString(s);
+    form.classes.SetCurSel(1);
+    EXPECT_EQ(form.classes.InsertString(0, L"z"), 0);
+    EXPECT_EQ(form.classes.GetCurSel(), 2);
+    EXPECT_EQ(form.classes.DeleteString(0), 3);
+    EXPECT_EQ(form.classes.GetCurSel(), 1);
+    EXPECT_EQ(form.classes.DeleteString(1), 2);
+    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
+    EXPECT_EQ(form.classes.DeleteString(9), CB_ERR);
+    EXPECT_EQ(form.classes.InsertString(9, L"x"), CB_ERR);
+}
+
+TEST_F(Controls, ScrollPositionStopsAtMaxMinusPagePlusOneWhileTheRangeStaysWhole)
+{
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = 1024;
+    si.nPage = 102;
+    si.nPos = 512;
+    ASSERT_TRUE(form.low.SetScrollInfo(&si));
+    EXPECT_EQ(form.low.GetScrollPos(), 512);
+    EXPECT_EQ(form.low.SetScrollPos(1024), 512);
+    EXPECT_EQ(form.low.GetScrollPos(), 923);
+    int lo = -1, hi = -1;
+    form.low.GetScrollRange(&lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 1024);
+    EXPECT_EQ(form.low.GetScrollLimit(), 923);
+    form.low.SetScrollPos(-50);
+    EXPECT_EQ(form.low.GetScrollPos(), 0);
+    SCROLLINFO out{};
+    ASSERT_TRUE(form.low.GetScrollInfo(&out, SIF_ALL));
+    EXPECT_EQ(out.nMax, 1024);
+    EXPECT_EQ(out.nPage, 102u);
+    EXPECT_EQ(out.nPos, 0);
+}
+
+struct ClampCase {
+    int nMin, nMax;
+    UINT page;
+    int asked, kept;
+};
+
+TEST_F(Controls, ScrollClampFollowsWindowsForEveryPage)
+{
+    for (const ClampCase& c :
+         {ClampCase{0, 100, 0, 100, 100}, ClampCase{0, 100, 1, 100, 100}, ClampCase{0, 100, 10, 100, 91},
+          ClampCase{0, 100, 500, 50, 0}, ClampCase{10, 5, 0, 7, 10}, ClampCase{INT_MIN, INT_MAX, 0, 5, 5},
+          ClampCase{INT_MIN, INT_MAX, 0xFFFFFFFFu, 5, INT_MIN + 1}, ClampCase{-20, -10, 3, -5, -12}}) {
+        SCROLLINFO si{};
+        si.fMask = SIF_ALL;
+        si.nMin = c.nMin;
+        si.nMax = c.nMax;
+        si.nPage = c.page;
+        si.nPos = c.asked;
+        form.high.SetScrollInfo(&si);
+        EXPECT_EQ(form.high.GetScrollPos(), c.kept) << c.nMin << ".." << c.nMax << " page " << c.page;
+    }
+}
+
+TEST_F(Controls, ScrollMessagesNameTheBoundBarAndTheBarDoesNotMoveItself)
+{
+    SCROLLINFO si{};
+    si.fMask = SIF_ALL;
+    si.nMax = 1024;
+    si.nPage = 102;
+    si.nPos = 512;
+    form.high.SetScrollInfo(&si);
+    ASSERT_TRUE(cxc::harness::hscroll(&form, IDC_SELECT_MAX_BAR, SB_THUMBTRACK, 700));
+    ASSERT_TRUE(cxc::harness::hscroll(&form, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
+    ASSERT_EQ(form.scrolls.size(), 2u);
+    EXPECT_EQ(form.scrolls[0].code, static_cast<UINT>(SB_THUMBTRACK));
+    EXPECT_EQ(form.scrolls[0].pos, 700u);
+    EXPECT_EQ(form.scrolls[0].bar, &form.high);
+    EXPECT_EQ(form.scrolls[1].bar, &form.low);
+    EXPECT_EQ(form.high.GetScrollPos(), 512);
+    EXPECT_EQ(cxc::harness::scrollInfo(&form, IDC_SELECT_MAX_BAR).nTrackPos, 700);
+}
+
+TEST_F(Controls, ClickOnAPushButtonNotifiesTheDialogUnlessDisabled)
+{
+    ASSERT_TRUE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
+    EXPECT_EQ(form.clicks, 1);
+    form.GetDlgItem(IDC_STDSET_APPLY)->EnableWindow(FALSE);
+    EXPECT_FALSE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
+    EXPECT_FALSE(cxc::harness::enabled(&form, IDC_STDSET_APPLY));
+    form.GetDlgItem(IDC_STDSET_APPLY)->EnableWindow(TRUE);
+    form.EnableWindow(FALSE);  // a disabled dialog takes no input either
+    EXPECT_FALSE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
+    form.EnableWindow(TRUE);
+    form.GetDlgItem(IDC_STDSET_APPLY)->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
+    EXPECT_EQ(form.clicks, 1);
+}
+
+TEST_F(Controls, AutoCheckBoxTogglesOnEachClick)
+{
+    EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_UNCHECKED);
+    cxc::harness::clickCheck(&form, IDC_POLARITY_VIEW);
+    EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_CHECKED);
+    cxc::harness::clickCheck(&form, IDC_POLARITY_VIEW);
+    EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_UNCHECKED);
+    EXPECT_FALSE(cxc::harness::clickCheck(&form, IDC_SCALE_1));  // a radio is no check box
+    EXPECT_FALSE(cxc::harness::clickRadio(&form, IDC_POLARITY_VIEW));
+}
+
+// The row/column viewer's two up-down controls, one horizontal and one vertical.
+class SpinForm : public CDialogEx {
+public:
+    std::vector<std::string> heard;
+    LRESULT answer = 0;
+
+protected:
+    afx_msg void OnTimeSpin(NMHDR* hdr, LRESULT* result)
+    {
+        auto* nm = reinterpret_cast<NMUPDOWN*>(hdr);
+        heard.push_back("time " + std::to_string(nm->iDelta) + " at " + std::to_string(nm->iPos));
+        *result = answer;
+    }
+    afx_msg void OnAmpSpin(NMHDR* hdr, LRESULT* result)
+    {
+        heard.push_back("amp " + std::to_string(reinterpret_cast<NMUPDOWN*>(hdr)->iDelta));
+        *result = 0;
+    }
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar)
+    {
+        heard.push_back("hscroll " + std::to_string(code) + " " + std::to_string(pos) + (bar ? " bar" : " none"));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(SpinForm, CDialogEx)
+    ON_NOTIFY(UDN_DELTAPOS, IDC_TIME_SCALE_SPIN, &SpinForm::OnTimeSpin)
+    ON_NOTIFY(UDN_DELTAPOS, IDC_AMP_SCALE_SPIN, &SpinForm::OnAmpSpin)
+    ON_WM_HSCROLL()
+END_MESSAGE_MAP()
+
+TEST_F(WndTest, UpOrRightArrowGivesMinusOneWithTheDefaultRange)
+{
+    SpinForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_CXC_ROWCOLUMN_VIEWER));
+    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_TIME_SCALE_SPIN, /*right*/ true));
+    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*up*/ true));
+    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*down*/ false));
+    EXPECT_EQ(dlg.heard, (std::vector<std::string>{"time -1 at 0", "hscroll 8 0 none", "amp -1", "amp 1"}));
+}
+
+TEST_F(WndTest, UpDownPositionMovesOnlyWhenTheParentAllowsIt)
+{
+    SpinForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_CXC_ROWCOLUMN_VIEWER));
+    // From 0 (the upper end of 100..0) a step of +1 moves toward 100 and is reported.
+    ASSERT_TRUE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE_SPIN, +1));
+    EXPECT_EQ(cxc::harness::upDownPos(&dlg, IDC_TIME_SCALE_SPIN), 1);
+    dlg.answer = 1;  // refused
+    ASSERT_TRUE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE_SPIN, +1));
+    EXPECT_EQ(cxc::harness::upDownPos(&dlg, IDC_TIME_SCALE_SPIN), 1);
+    EXPECT_EQ(dlg.heard, (std::vector<std::string>{"time 1 at 0", "hscroll 4 1 none", "hscroll 8 0 none",
+                                                   "time 1 at 1", "hscroll 8 0 none"}));
+    EXPECT_FALSE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE, +1));  // an edit is no up-down control
+}
+
+TEST_F(WndTest, TypingIsRefusedWhereAUserCouldNotType)
+{
+    CDialogEx dlg;
+    ASSERT_TRUE(dlg.Create(IDD_CXC_MATRIX_VIEWER));
+    EXPECT_TRUE(cxc::harness::typeText(&dlg, IDC_PIXEL_WIDTH, L"12"));
+    EXPECT_FALSE(cxc::harness::typeText(&dlg, IDC_REFRESH, L"12"));   // a button
+    EXPECT_FALSE(cxc::harness::typeText(&dlg, 9999, L"12"));          // no such control
+    dlg.GetDlgItem(IDC_PIXEL_WIDTH)->EnableWindow(FALSE);
+    EXPECT_FALSE(cxc::harness::typeText(&dlg, IDC_PIXEL_WIDTH, L"13"));
+    EXPECT_EQ(str(cxc::harness::text(&dlg, IDC_PIXEL_WIDTH)), L"12");
+}
+
+}  // namespace

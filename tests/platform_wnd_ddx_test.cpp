@@ -1,0 +1,349 @@
+// Dialog data exchange: loading and saving every DDX kind, MFC's failure texts, members left as they
+// were after a failure, radio groups in template order, and the notification lock-out.
+#include <string>
+#include <vector>
+
+#include "wnd_fixture.h"
+
+namespace {
+
+using cxc::harness::check;
+using cxc::harness::text;
+using wndtest::lastMessage;
+using wndtest::str;
+using wndtest::WndTest;
+
+// The contour template: combos, a radio group, check boxes, int / int64 / double edits and statics.
+class ContourForm : public CDialogEx {
+public:
+    CComboBox rows, columns, scale;
+    int type = 0, autofit = 0, label = 1, radiology = 0, sensor = 1;
+    long long selectBegin = 0, selectEnd = 2;
+    int sensorSize = 6;
+    double threshold = 100.0;
+    int levels = 16;
+    double maximum = 0.0;
+    CString latencyBegin = L"0ms", latencyEnd = L"1ms";
+    std::vector<std::string> heard;  // notifications the dialog's handlers saw
+
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Control(dx, IDC_ROW_COMBO, rows);
+        DDX_Control(dx, IDC_COLUMN_COMBO, columns);
+        DDX_Control(dx, IDC_COLOR_SCALE, scale);
+        DDX_Radio(dx, IDC_TYPE_FIELD, type);
+        DDX_Check(dx, IDC_AUTOFIT, autofit);
+        DDX_Check(dx, IDC_SHOW_LABEL_CHECK, label);
+        DDX_Check(dx, IDC_RADIOLOGY, radiology);
+        DDX_Check(dx, IDC_SHOW_SENSOR_CHECK, sensor);
+        DDX_Text(dx, IDC_SELECT_BEGIN, selectBegin);
+        DDX_Text(dx, IDC_SELECT_END, selectEnd);
+        DDX_Text(dx, IDC_SENSOR_SIZE, sensorSize);
+        DDX_Text(dx, IDC_CONTOUR_THRESHOLD, threshold);
+        DDX_Text(dx, IDC_CONTOUR_LEVELS, levels);
+        DDX_Text(dx, IDC_FIELD_MAXIMUM, maximum);
+        DDX_Text(dx, IDC_LATENCY_BEGIN, latencyBegin);
+        DDX_Text(dx, IDC_LATENCY_END, latencyEnd);
+    }
+
+protected:
+    afx_msg void OnThreshold() { heard.push_back("threshold"); }
+    afx_msg void OnSelectBegin() { heard.push_back("selectB"); }
+    afx_msg void OnScale() { heard.push_back("scale"); }
+    afx_msg void OnField() { heard.push_back("field"); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(ContourForm, CDialogEx)
+    ON_EN_CHANGE(IDC_CONTOUR_THRESHOLD, &ContourForm::OnThreshold)
+    ON_EN_CHANGE(IDC_SELECT_BEGIN, &ContourForm::OnSelectBegin)
+    ON_CBN_SELCHANGE(IDC_COLOR_SCALE, &ContourForm::OnScale)
+    ON_BN_CLICKED(IDC_TYPE_FIELD, &ContourForm::OnField)
+END_MESSAGE_MAP()
+
+class DataExchange : public WndTest {
+protected:
+    void SetUp() override
+    {
+        WndTest::SetUp();
+        ASSERT_TRUE(form.Create(IDD_MEG_CONTOUR_2DMAP));
+        form.heard.clear();
+    }
+    bool type(int id, const wchar_t* t) { return cxc::harness::typeText(&form, id, t); }
+    ContourForm form;
+};
+
+TEST_F(DataExchange, LoadingWritesEveryKindIntoItsControl)
+{
+    form.selectBegin = -9223372036854775807LL - 1;
+    form.threshold = 0.005;
+    form.maximum = 50.0;
+    form.levels = -3;
+    form.type = 2;
+    form.autofit = 1;
+    form.latencyBegin = L"12.500ms";
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    EXPECT_EQ(str(text(&form, IDC_SELECT_BEGIN)), L"-9223372036854775808");
+    EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), L"0.005");
+    EXPECT_EQ(str(text(&form, IDC_FIELD_MAXIMUM)), L"50");
+    EXPECT_EQ(str(text(&form, IDC_CONTOUR_LEVELS)), L"-3");
+    EXPECT_EQ(str(text(&form, IDC_LATENCY_BEGIN)), L"12.500ms");
+    EXPECT_EQ(check(&form, IDC_TYPE_FIELD), BST_UNCHECKED);
+    EXPECT_EQ(check(&form, IDC_TYPE_BOTH), BST_CHECKED);
+    EXPECT_EQ(check(&form, IDC_AUTOFIT), BST_CHECKED);
+}
+
+TEST_F(DataExchange, DoublesShowFifteenSignificantDigits)
+{
+    struct Case {
+        double value;
+        const wchar_t* shown;
+    };
+    for (const Case& c : {Case{1.0 / 3.0, L"0.333333333333333"}, Case{1e20, L"1e+20"}, Case{-2.5e-7, L"-2.5e-07"},
+                          Case{123456789012345678.0, L"1.23456789012346e+17"}, Case{0.0, L"0"}}) {
+        form.threshold = c.value;
+        ASSERT_TRUE(form.UpdateData(FALSE));
+        EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), c.shown) << c.value;
+    }
+}
+
+TEST_F(DataExchange, SavingReadsEveryKindBack)
+{
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    type(IDC_SELECT_BEGIN, L"  -40 ");
+    type(IDC_SELECT_END, L"+9223372036854775807");
+    type(IDC_SENSOR_SIZE, L"\t12");
+    type(IDC_CONTOUR_THRESHOLD, L" -2.5e3 ");
+    type(IDC_CONTOUR_LEVELS, L"8");
+    cxc::harness::clickRadio(&form, IDC_TYPE_LINE);
+    cxc::harness::clickCheck(&form, IDC_SHOW_LABEL_CHECK);
+    form.GetDlgItem(IDC_LATENCY_END)->SetWindowText(L"3 ms");
+    ASSERT_TRUE(form.UpdateData(TRUE));
+    EXPECT_EQ(form.selectBegin, -40);
+    EXPECT_EQ(form.selectEnd, 9223372036854775807LL);
+    EXPECT_EQ(form.sensorSize, 12);
+    EXPECT_EQ(form.threshold, -2500.0);
+    EXPECT_EQ(form.levels, 8);
+    EXPECT_EQ(form.type, 1);
+    EXPECT_EQ(form.label, 0);
+    EXPECT_EQ(str(form.latencyEnd), L"3 ms");
+}
+
+struct TextCase {
+    const wchar_t* text;
+    bool accepted;
+};
+
+TEST_F(DataExchange, IntegersFollowMfcsScanAndRefuseWhatDoesNotFit)
+{
+    for (const TextCase& c : {TextCase{L"42", true}, TextCase{L" +7 ", true}, TextCase{L"-2147483648", true},
+                              TextCase{L"2147483647", true}, TextCase{L"2147483648", false},
+                              TextCase{L"99999999999", false}, TextCase{L"", false}, TextCase{L"   ", false},
+                              TextCase{L"4x", false}, TextCase{L"1.5", false}, TextCase{L"0x10", false},
+                              TextCase{L"- 3", false}, TextCase{L"+", false}}) {
+        cxc::harness::clearMessageBoxes();
+        form.levels = 16;
+        type(IDC_CONTOUR_LEVELS, c.text);
+        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
+        if (!c.accepted) {
+            EXPECT_EQ(lastMessage(), L"Please enter an integer.");
+            EXPECT_EQ(cxc::harness::messageBoxes().back().type, static_cast<UINT>(MB_OK));
+            EXPECT_EQ(form.levels, 16);
+        }
+    }
+}
+
+TEST_F(DataExchange, SixtyFourBitFieldsTakeTheirWholeRangeOnly)
+{
+    for (const TextCase& c : {TextCase{L"-9223372036854775808", true}, TextCase{L"99999999999", true},
+                              TextCase{L"9223372036854775808", false}, TextCase{L"-9223372036854775809", false},
+                              TextCase{L"184467440737095516160", false}}) {
+        type(IDC_SELECT_END, c.text);
+        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
+    }
+}
+
+TEST_F(DataExchange, NumbersFollowMfcsRuleAndMustBeFinite)
+{
+    for (const TextCase& c :
+         {TextCase{L"0.5", true}, TextCase{L"0", true}, TextCase{L"0.0", true}, TextCase{L".5", true},
+          TextCase{L"  -1e-3\t", true}, TextCase{L"1E3", true}, TextCase{L"-0", false}, TextCase{L".0", false},
+          TextCase{L"abc", false}, TextCase{L"", false}, TextCase{L"1,5", false}, TextCase{L"2 3", false},
+          TextCase{L"nan", false}, TextCase{L"inf", false}, TextCase{L"-infinity", false},
+          TextCase{L"1e999", false}, TextCase{L"1e-999", false}}) {
+        cxc::harness::clearMessageBoxes();
+        form.threshold = 100.0;
+        type(IDC_CONTOUR_THRESHOLD, c.text);
+        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
+        if (!c.accepted) {
+            EXPECT_EQ(lastMessage(), L"Please enter a number.");
+            EXPECT_EQ(form.threshold, 100.0);
+        }
+    }
+}
+
+TEST_F(DataExchange, AFailedSaveLeavesEveryMemberAsItWas)
+{
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    type(IDC_SELECT_BEGIN, L"123");      // exchanged before the failing field
+    cxc::harness::clickRadio(&form, IDC_TYPE_BOTH);
+    type(IDC_CONTOUR_THRESHOLD, L"abc");  // fails
+    type(IDC_CONTOUR_LEVELS, L"5");       // exchanged after it
+    EXPECT_FALSE(form.UpdateData(TRUE));
+    EXPECT_EQ(form.selectBegin, 0);
+    EXPECT_EQ(form.type, 0);
+    EXPECT_EQ(form.threshold, 100.0);
+    EXPECT_EQ(form.levels, 16);
+    ASSERT_EQ(cxc::harness::messageBoxes().size(), 1u);
+    EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), L"abc");  // the user's text stays to be corrected
+}
+
+class LinkForm : public CDialog {
+public:
+    double topPercent = 50.0;
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Text(dx, IDC_TOP_PERCENT, topPercent);
+        DDV_MinMaxInt(dx, cxc::toInt(topPercent), 0, 100);
+    }
+};
+
+TEST_F(WndTest, RangeValidationShowsMfcsTextAndKeepsTheValue)
+{
+    LinkForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MEG_TOPLINK_2DMAP));
+    EXPECT_EQ(str(text(&dlg, IDC_TOP_PERCENT)), L"50");
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"150.7");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(wndtest::lastMessage(), L"Please enter an integer between 0 and 100.");
+    EXPECT_EQ(cxc::harness::messageBoxes().back().type, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(dlg.topPercent, 50.0);
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"100.9");  // truncates to 100: accepted
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.topPercent, 100.9);
+    // OK with a value the validation refuses keeps the dialog open.
+    dlg.ShowWindow(SW_SHOW);
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"-1");
+    dlg.OnOK();
+    EXPECT_TRUE(dlg.IsWindowVisible());
+    cxc::harness::typeText(&dlg, IDC_TOP_PERCENT, L"1");
+    dlg.OnOK();
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    // Loading an out-of-range value is not the user's fault: no message.
+    cxc::harness::clearMessageBoxes();
+    dlg.topPercent = -5.0;
+    EXPECT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(DataExchange, RadioGroupEndsAtTheNextGroupControl)
+{
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    cxc::harness::clickRadio(&form, IDC_TYPE_BOTH);
+    EXPECT_EQ(check(&form, IDC_TYPE_FIELD), BST_UNCHECKED);
+    EXPECT_EQ(check(&form, IDC_AUTOFIT), BST_UNCHECKED);  // the check box after the group is not touched
+    ASSERT_TRUE(form.UpdateData(TRUE));
+    EXPECT_EQ(form.type, 2);
+    form.GetDlgItem(IDC_TYPE_BOTH)->SendMessage(BM_SETCHECK, BST_UNCHECKED);
+    ASSERT_TRUE(form.UpdateData(TRUE));
+    EXPECT_EQ(form.type, -1);  // none checked
+}
+
+class ScaleForm : public CDialogEx {
+public:
+    int scale = 1;
+    void DoDataExchange(CDataExchange* dx) override { DDX_Radio(dx, IDC_SCALE_1, scale); }
+};
+
+TEST_F(WndTest, RadioIndexFollowsTemplateOrderNotIds)
+{
+    ScaleForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MEG_SHOW_STDSET));
+    EXPECT_EQ(check(&dlg, IDC_SCALE_2), BST_CHECKED);
+    // 3731, 3733, 3735, 3737, 3732, 3730 are 0 to 5 in that order.
+    const int order[] = {IDC_SCALE_1, IDC_SCALE_2, IDC_SCALE_256, IDC_SCALE_512, IDC_SCALE_768, IDC_SCALE_1024};
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(cxc::harness::clickRadio(&dlg, order[i]));
+        ASSERT_TRUE(dlg.UpdateData(TRUE));
+        EXPECT_EQ(dlg.scale, i);
+    }
+    dlg.scale = 4;
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(check(&dlg, IDC_SCALE_768), BST_CHECKED);
+    EXPECT_EQ(check(&dlg, IDC_SCALE_1024), BST_UNCHECKED);
+}
+
+TEST_F(DataExchange, LoadingNotifiesNoHandlerOfTheDialog)
+{
+    form.threshold = 7.25;
+    form.selectBegin = 30;
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    EXPECT_TRUE(form.heard.empty());
+    EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), L"7.25");
+    // After the exchange the lock-out is gone: the user's typing is heard.
+    type(IDC_CONTOUR_THRESHOLD, L"8");
+    EXPECT_EQ(form.heard, std::vector<std::string>{"threshold"});
+}
+
+TEST_F(DataExchange, EditNotifiesOnlyWhenItsTextReallyChanges)
+{
+    CWnd* edit = form.GetDlgItem(IDC_SELECT_BEGIN);
+    edit->SetWindowText(L"5");
+    edit->SetWindowText(L"5");
+    type(IDC_SELECT_BEGIN, L"5");
+    edit->SetWindowText(L"6");
+    EXPECT_EQ(form.heard, (std::vector<std::string>{"selectB", "selectB"}));
+}
+
+TEST_F(DataExchange, SetCurSelNeverNotifiesButTheUserChoiceDoes)
+{
+    for (const wchar_t* s : {L"2", L"512", L"768"}) form.scale.AddString(s);
+    EXPECT_EQ(form.scale.SetCurSel(2), 2);
+    EXPECT_TRUE(form.heard.empty());
+    ASSERT_TRUE(cxc::harness::selectCombo(&form, IDC_COLOR_SCALE, 1));
+    EXPECT_EQ(form.heard, std::vector<std::string>{"scale"});
+    EXPECT_EQ(form.scale.GetCurSel(), 1);
+}
+
+TEST_F(DataExchange, ProgramCheckIsSilentAndAUserClickIsHeard)
+{
+    CButton* field = static_cast<CButton*>(form.GetDlgItem(IDC_TYPE_FIELD));
+    field->SetCheck(BST_CHECKED);
+    EXPECT_TRUE(form.heard.empty());
+    cxc::harness::clickRadio(&form, IDC_TYPE_FIELD);
+    EXPECT_EQ(form.heard, std::vector<std::string>{"field"});
+}
+
+TEST_F(DataExchange, ControlsAreBoundOnceAndBecomeTheirWindows)
+{
+    EXPECT_EQ(form.rows.m_hWnd, cxc::harness::controlHandle(&form, IDC_ROW_COMBO));
+    EXPECT_EQ(form.GetDlgItem(IDC_ROW_COMBO), &form.rows);
+    const HWND before = form.rows.m_hWnd;
+    ASSERT_TRUE(form.UpdateData(TRUE));
+    EXPECT_EQ(form.rows.m_hWnd, before);
+}
+
+TEST_F(DataExchange, CheckValueOutOfRangeLoadsAsUnchecked)
+{
+    form.sensor = 5;
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    EXPECT_EQ(check(&form, IDC_SHOW_SENSOR_CHECK), BST_UNCHECKED);
+    EXPECT_EQ(form.sensor, 0);  // as MFC: the member is reset too
+}
+
+class MissingControlForm : public CDialogEx {
+public:
+    int value = 3;
+    void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, 4242, value); }
+};
+
+TEST_F(WndTest, ExchangeWithAMissingControlFailsWithAMessage)
+{
+    MissingControlForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MEG_SHOW_STDSET));  // OnInitDialog's load fails and hides it
+    EXPECT_EQ(wndtest::lastMessage(), L"An unsupported operation was attempted.");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.value, 3);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// Run-time classes, exceptions and message maps: which handler a message reaches, derived maps
+// before base maps, default handling for what no map takes, synchronous SendMessage.
+#include <string>
+#include <vector>
+
+#include "wnd_fixture.h"
+
+namespace {
+
+using wndtest::WndTest;
+
+std::vector<std::string> g_trace;
+
+class BaseWnd : public CWnd {
+    DECLARE_DYNAMIC(BaseWnd)
+protected:
+    afx_msg void OnTimer(UINT_PTR id) { g_trace.push_back("base timer " + std::to_string(id)); }
+    afx_msg void OnBase100() { g_trace.push_back("base 100"); }
+    afx_msg void OnShared() { g_trace.push_back("base 200"); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNAMIC(BaseWnd, CWnd)
+BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
+    ON_WM_TIMER()
+    ON_COMMAND(100, &BaseWnd::OnBase100)
+    ON_COMMAND(200, &BaseWnd::OnShared)
+END_MESSAGE_MAP()
+
+class DerivedWnd : public BaseWnd {
+    DECLARE_DYNAMIC(DerivedWnd)
+public:
+    LRESULT lastDeltaResult = 0;
+protected:
+    afx_msg void OnShared() { g_trace.push_back("derived 200"); }
+    afx_msg void OnRange(UINT id) { g_trace.push_back("range " + std::to_string(id)); }
+    afx_msg void OnSize(UINT type, int cx, int cy)
+    {
+        g_trace.push_back("size " + std::to_string(type) + " " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
+    afx_msg LRESULT OnAnswer(WPARAM w, LPARAM l) { return static_cast<LRESULT>(w) * 10 + l; }
+    afx_msg void OnDelta(NMHDR* hdr, LRESULT* result)
+    {
+        auto* nm = reinterpret_cast<NMUPDOWN*>(hdr);
+        g_trace.push_back("delta " + std::to_string(nm->iDelta) + " from " + std::to_string(hdr->idFrom));
+        *result = 1;
+    }
+    afx_msg void OnClicked() { g_trace.push_back("clicked 7"); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNAMIC(DerivedWnd, BaseWnd)
+BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
+    ON_COMMAND(200, &DerivedWnd::OnShared)
+    ON_COMMAND_RANGE(300, 302, &DerivedWnd::OnRange)
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_USER + 1, &DerivedWnd::OnAnswer)
+    ON_NOTIFY(UDN_DELTAPOS, 7, &DerivedWnd::OnDelta)
+    ON_BN_CLICKED(7, &DerivedWnd::OnClicked)
+END_MESSAGE_MAP()
+
+class MessageMaps : public WndTest {
+protected:
+    void SetUp() override
+    {
+        WndTest::SetUp();
+        g_trace.clear();
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"maps", WS_POPUP | WS_CAPTION, CRect(0, 0, 200, 100), nullptr, 0));
+    }
+    DerivedWnd wnd;
+};
+
+TEST_F(MessageMaps, DerivedEntryWinsOverTheBaseEntryForTheSameCommand)
+{
+    wnd.SendMessage(WM_COMMAND, 200, 0);
+    EXPECT_EQ(g_trace, std::vector<std::string>{"derived 200"});
+}
+
+TEST_F(MessageMaps, BaseMapServesWhatTheDerivedMapLeavesOut)
+{
+    wnd.SendMessage(WM_COMMAND, 100, 0);
+    wnd.SendMessage(WM_TIMER, 42, 0);
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"base 100", "base timer 42"}));
+}
+
+TEST_F(MessageMaps, RangeEntriesTakeEveryIdOfTheRangeAndNoOther)
+{
+    for (int id = 299; id <= 303; ++id) wnd.SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"range 300", "range 301", "range 302"}));
+}
+
+TEST_F(MessageMaps, SendMessageRunsTheHandlerAtOnceAndReturnsItsResult)
+{
+    EXPECT_EQ(wnd.SendMessage(WM_USER + 1, 4, 2), 42);
+    EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_USER + 1, 1, 0), 10);
+}
+
+TEST_F(MessageMaps, SizeHandlerGetsTypeAndClientSize)
+{
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480));
+    EXPECT_EQ(g_trace, std::vector<std::string>{"size 0 640x480"});
+}
+
+TEST_F(MessageMaps, NotifyEntryMatchesCodeAndIdAndSetsTheResult)
+{
+    NMUPDOWN nm{};
+    nm.hdr = {reinterpret_cast<HWND>(wnd.m_hWnd), 7, UDN_DELTAPOS};
+    nm.iDelta = -1;
+    LRESULT r = wnd.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(r, 1);
+    nm.hdr.idFrom = 8;
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 8, reinterpret_cast<LPARAM>(&nm)), 0);
+    EXPECT_EQ(g_trace, std::vector<std::string>{"delta -1 from 7"});
+}
+
+TEST_F(MessageMaps, ControlNotificationNeedsItsOwnCode)
+{
+    // A command from control 7 with EN_CHANGE is not its BN_CLICKED.
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), reinterpret_cast<LPARAM>(wnd.m_hWnd));
+    EXPECT_TRUE(g_trace.empty());
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), reinterpret_cast<LPARAM>(wnd.m_hWnd));
+    EXPECT_EQ(g_trace, std::vector<std::string>{"clicked 7"});
+}
+
+TEST_F(MessageMaps, UnmappedMessagesGetTheWindowsDefaultHandling)
+{
+    wnd.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"from default"));
+    CString text;
+    wnd.GetWindowText(text);
+    EXPECT_EQ(text, L"from default");
+    EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 999, 0), 0);  // a command nobody maps does nothing
+    EXPECT_TRUE(g_trace.empty());
+}
+
+TEST_F(MessageMaps, RuntimeClassesKnowTheirBases)
+{
+    EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(DerivedWnd)));
+    EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(BaseWnd)));
+    EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(CWnd)));
+    EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(wnd.IsKindOf(RUNTIME_CLASS(CDialog)));
+    EXPECT_STREQ(wnd.GetRuntimeClass()->m_lpszClassName, "DerivedWnd");
+    EXPECT_EQ(wnd.GetRuntimeClass()->m_pBaseClass, RUNTIME_CLASS(BaseWnd));
+    CDialogEx dlg;
+    EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CDialog)));
+}
+
+TEST_F(MessageMaps, FromHandleGivesTheAttachedObjectAndNothingForAStaleHandle)
+{
+    const HWND h = wnd.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandle(h), &wnd);
+    ASSERT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(CWnd::FromHandle(h), nullptr);
+    EXPECT_EQ(::SendMessage(h, WM_USER + 1, 4, 2), 0);
+}
+
+TEST(CxcExceptions, CatchAllMacrosCatchByValueAndNameTheException)
+{
+    bool caught = false;
+    TRY { AfxThrowUserException(); }
+    CATCH_ALL(e)
+    {
+        caught = e->IsKindOf(RUNTIME_CLASS(CUserException));
+        e->Delete();
+    }
+    END_CATCH_ALL
+    EXPECT_TRUE(caught);
+    TRY { throw 5; }
+    CATCH_ALL(e) { caught = e != nullptr && !e->IsKindOf(RUNTIME_CLASS(CUserException)); }
+    END_CATCH_ALL
+    EXPECT_TRUE(caught);
+}
+
+// Every operation on a window object that never got a window is a harmless no-op or failure.
+TEST_F(WndTest, NeverCreatedWindowMakesEveryOperationHarmless)
+{
+    CDialog dlg;
+    CComboBox combo;
+    CScrollBar bar;
+    CRect r(1, 2, 3, 4);
+    dlg.GetClientRect(&r);
+    EXPECT_TRUE(r.IsRectNull());
+    EXPECT_FALSE(dlg.ShowWindow(SW_SHOW));
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_EQ(dlg.SetTimer(100, 100), 0u);
+    EXPECT_FALSE(dlg.KillTimer(100));
+    EXPECT_EQ(dlg.SendMessage(WM_USER), 0);
+    EXPECT_EQ(dlg.GetDlgItem(IDC_MAP_VIEW), nullptr);
+    EXPECT_EQ(dlg.GetMenu(), nullptr);
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.SetCapture(), nullptr);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    dlg.SetWindowText(L"x");
+    CString text(L"old");
+    dlg.GetWindowText(text);
+    EXPECT_TRUE(text.IsEmpty());
+    dlg.InvalidateRect(nullptr);
+    dlg.UpdateWindow();
+    WINDOWPLACEMENT wp{};
+    EXPECT_FALSE(dlg.GetWindowPlacement(&wp));
+    EXPECT_FALSE(dlg.SetWindowPlacement(&wp));
+    EXPECT_FALSE(dlg.DestroyWindow());
+    EXPECT_EQ(combo.AddString(L"a"), CB_ERR);
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+    EXPECT_EQ(combo.GetCount(), CB_ERR);
+    EXPECT_EQ(bar.GetScrollPos(), 0);
+    int lo = 7, hi = 7;
+    bar.GetScrollRange(&lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 0);
+    CPaintDC dc(&dlg);  // paints nothing, and does not fail
+    EXPECT_EQ(dc.m_hDC, nullptr);
+}
+
+}  // namespace

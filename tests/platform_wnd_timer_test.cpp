@@ -1,0 +1,135 @@
+// Window timers on the harness's virtual clock: ids as given, replacement, KillTimer's answer,
+// ticks in time order, Windows' minimum period, ticks while hidden, no timers after destruction.
+#include <string>
+#include <vector>
+
+#include "wnd_fixture.h"
+
+namespace {
+
+using wndtest::WndTest;
+
+class TimerForm : public CDialogEx {
+public:
+    std::vector<std::string> ticks;
+    bool stopInTick = false;
+    bool restartInTick = false;
+    int repaintOnTick = 0;
+protected:
+    afx_msg void OnTimer(UINT_PTR id)
+    {
+        ticks.push_back(std::to_string(id) + "@" + std::to_string(cxc::harness::now()));
+        if (stopInTick) KillTimer(id);
+        if (restartInTick) SetTimer(id, 250);
+        if (repaintOnTick) Invalidate(FALSE);
+        CDialogEx::OnTimer(id);  // the default handling of other ids
+    }
+    afx_msg void OnPaint()
+    {
+        ticks.push_back("paint@" + std::to_string(cxc::harness::now()));
+        Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(TimerForm, CDialogEx)
+    ON_WM_TIMER()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class Timers : public WndTest {
+protected:
+    void SetUp() override
+    {
+        WndTest::SetUp();
+        ASSERT_TRUE(form.Create(IDD_CXC_MATRIX_VIEWER));
+    }
+    TimerForm form;
+};
+
+TEST_F(Timers, TicksComeInTimeOrderOnePerPeriod)
+{
+    EXPECT_EQ(form.SetTimer(100, 100), 100u);
+    EXPECT_EQ(form.SetTimer(101, 150), 101u);
+    cxc::harness::advanceTime(350);
+    EXPECT_EQ(form.ticks, (std::vector<std::string>{"100@100", "101@150", "100@200", "100@300", "101@300"}));
+    EXPECT_EQ(cxc::harness::now(), 350);
+}
+
+TEST_F(Timers, SecondSetTimerWithTheSameIdReplacesTheFirst)
+{
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(50);
+    form.SetTimer(100, 30);
+    const auto pending = cxc::harness::pendingTimers(&form);
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].periodMs, 30u);
+    EXPECT_EQ(pending[0].dueMs, 80);
+    cxc::harness::advanceTime(60);
+    EXPECT_EQ(form.ticks, (std::vector<std::string>{"100@80", "100@110"}));
+}
+
+TEST_F(Timers, KillTimerSaysWhetherATimerRan)
+{
+    EXPECT_FALSE(form.KillTimer(101));
+    form.SetTimer(101, 100);
+    EXPECT_TRUE(form.KillTimer(101));
+    EXPECT_FALSE(form.KillTimer(101));
+    cxc::harness::advanceTime(1000);
+    EXPECT_TRUE(form.ticks.empty());
+}
+
+TEST_F(Timers, PeriodsBelowTenMillisecondsBecomeTen)
+{
+    form.SetTimer(7, 0);
+    cxc::harness::advanceTime(30);
+    EXPECT_EQ(form.ticks, (std::vector<std::string>{"7@10", "7@20", "7@30"}));
+    EXPECT_EQ(form.SetTimer(0, 100), 0u);  // id 0 names no timer
+}
+
+TEST_F(Timers, TimersKeepRunningWhileHiddenAndStopWithTheWindow)
+{
+    form.ShowWindow(SW_HIDE);
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(100);
+    EXPECT_EQ(form.ticks.size(), 1u);
+    form.DestroyWindow();
+    cxc::harness::advanceTime(1000);
+    EXPECT_EQ(form.ticks.size(), 1u);
+    EXPECT_FALSE(cxc::harness::fireTimer(&form, 100));
+}
+
+TEST_F(Timers, AHandlerMayStopOrRestartItsOwnTimer)
+{
+    form.stopInTick = true;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(500);
+    EXPECT_EQ(form.ticks, std::vector<std::string>{"100@100"});
+    form.ticks.clear();
+    form.stopInTick = false;
+    form.restartInTick = true;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(700);  // now 1200: ticks at 600, then every 250 ms
+    EXPECT_EQ(form.ticks, (std::vector<std::string>{"100@600", "100@850", "100@1100"}));
+}
+
+TEST_F(Timers, FireTimerDeliversARunningTimerNowWithoutMovingTheClock)
+{
+    EXPECT_FALSE(cxc::harness::fireTimer(&form, 100));
+    form.SetTimer(100, 100);
+    EXPECT_TRUE(cxc::harness::fireTimer(&form, 100));
+    EXPECT_EQ(form.ticks, std::vector<std::string>{"100@0"});
+    EXPECT_TRUE(cxc::harness::timerRunning(&form, 100));
+}
+
+TEST_F(Timers, AdvancingTheClockPaintsBetweenTicks)
+{
+    form.ShowWindow(SW_SHOW);
+    cxc::harness::pumpPaints();
+    form.ticks.clear();
+    form.repaintOnTick = 1;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(200);
+    EXPECT_EQ(form.ticks, (std::vector<std::string>{"100@100", "paint@100", "100@200", "paint@200"}));
+}
+
+}  // namespace

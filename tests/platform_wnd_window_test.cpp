@@ -1,0 +1,349 @@
+// Windows and dialogs: lifetime and live counts, visibility, placement and point mapping, mouse
+// routing through views and the capture, menus, icons, the foreground window, message boxes.
+#include <string>
+#include <vector>
+
+#include "wnd_fixture.h"
+
+namespace {
+
+using wndtest::dlu;
+using wndtest::str;
+using wndtest::WndTest;
+
+class TestView : public CStatic {
+public:
+    std::vector<std::string>* trace = nullptr;
+    int sizes = 0;
+protected:
+    afx_msg void OnSize(UINT, int cx, int cy)
+    {
+        ++sizes;
+        if (trace) trace->push_back("view size " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(TestView, CStatic)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+// The MEG link map template with a view, the menu handlers and the mouse.
+class MapForm : public CDialog {
+public:
+    TestView view;
+    CButton play;
+    std::vector<std::string> trace;
+    int gtThreshold = 1;
+    int gtPrecise = 0;
+
+    MapForm() { view.trace = &trace; }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Control(dx, IDC_MAP_VIEW, view);
+        DDX_Control(dx, IDC_PLAY, play);
+    }
+    BOOL OnInitDialog() override
+    {
+        trace.push_back(std::string("init, view bound: ") + (CDialog::OnInitDialog() && view.m_hWnd ? "yes" : "no"));
+        return TRUE;
+    }
+
+protected:
+    void note(const char* what, CPoint p)
+    {
+        trace.push_back(std::string(what) + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    afx_msg void OnLButtonDown(UINT flags, CPoint p) { note((flags & MK_LBUTTON) ? "down+" : "down", p); }
+    afx_msg void OnMouseMove(UINT, CPoint p) { note("move", p); }
+    afx_msg void OnLButtonUp(UINT, CPoint p) { note("up", p); }
+    afx_msg void OnSize(UINT, int cx, int cy)
+    {
+        trace.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy) + (view.m_hWnd ? " view" : " no view"));
+    }
+    afx_msg void OnInitMenu(CMenu* menu)
+    {
+        trace.push_back("initmenu");
+        menu->CheckMenuItem(ID_EDIT_GT_THRESHOLD, MF_BYCOMMAND | (gtThreshold ? MF_CHECKED : MF_UNCHECKED));
+        menu->CheckMenuItem(ID_EDIT_GT_PRECISE, MF_BYCOMMAND | (gtPrecise ? MF_CHECKED : MF_UNCHECKED));
+    }
+    afx_msg void OnThreshold()
+    {
+        trace.push_back("command threshold");
+        gtThreshold = !gtThreshold;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(MapForm, CDialog)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_SIZE()
+    ON_WM_INITMENU()
+    ON_COMMAND(ID_EDIT_GT_THRESHOLD, &MapForm::OnThreshold)
+END_MESSAGE_MAP()
+
+class Windows : public WndTest {
+protected:
+    void SetUp() override
+    {
+        WndTest::SetUp();
+        ASSERT_TRUE(form.Create(IDD_MEG_TOPLINK_2DMAP));
+    }
+    MapForm form;
+};
+
+TEST_F(Windows, SizeArrivesBeforeInitDialogAndTheViewIsBoundInIt)
+{
+    const CSize client(MulDiv(450, 6, 4), MulDiv(395, 13, 8));
+    ASSERT_GE(form.trace.size(), 2u);
+    EXPECT_EQ(form.trace[0], "size " + std::to_string(client.cx) + "x" + std::to_string(client.cy) + " no view");
+    EXPECT_EQ(form.trace[1], "init, view bound: yes");
+    CRect r;
+    form.GetClientRect(&r);
+    EXPECT_EQ(r, CRect(0, 0, client.cx, client.cy));
+}
+
+TEST_F(WndTest, DestroyingADialogDestroysItsWindowAndEveryControl)
+{
+    const auto before = cxc::wnd::liveWindows();
+    {
+        MapForm dlg;
+        ASSERT_TRUE(dlg.Create(IDD_MEG_TOPLINK_2DMAP));
+        const auto open = cxc::wnd::liveWindows();
+        EXPECT_EQ(open.windows - before.windows, 1 + 28);  // the dialog and its 28 controls
+        EXPECT_EQ(open.dialogs - before.dialogs, 1);
+        EXPECT_GT(open.widgets, before.widgets + 28);
+        EXPECT_EQ(open.menus - before.menus, 3);  // the bar and its two popups
+        const HWND view = dlg.view.m_hWnd;
+        ASSERT_TRUE(dlg.DestroyWindow());
+        EXPECT_EQ(dlg.m_hWnd, nullptr);
+        EXPECT_EQ(dlg.view.m_hWnd, nullptr);  // the member object lives on without its window
+        EXPECT_FALSE(IsWindow(view));
+        const auto closed = cxc::wnd::liveWindows();
+        EXPECT_EQ(closed.windows, before.windows);
+        EXPECT_EQ(closed.widgets, before.widgets);
+        EXPECT_EQ(closed.menus, before.menus);
+    }
+    {
+        MapForm dlg;
+        ASSERT_TRUE(dlg.Create(IDD_MEG_TOPLINK_2DMAP));
+    }  // the destructor destroys the window
+    const auto after = cxc::wnd::liveWindows();
+    EXPECT_EQ(after.windows, before.windows);
+    EXPECT_EQ(after.dialogs, before.dialogs);
+    EXPECT_EQ(after.widgets, before.widgets);
+}
+
+TEST_F(Windows, DialogStaysHiddenUntilShownAndOkOrCancelHidesIt)
+{
+    EXPECT_FALSE(form.IsWindowVisible());
+    EXPECT_FALSE(cxc::harness::visible(&form, IDC_MAP_VIEW));  // a child of a hidden dialog is hidden
+    EXPECT_FALSE(form.ShowWindow(SW_SHOWNORMAL));
+    EXPECT_TRUE(form.IsWindowVisible());
+    EXPECT_TRUE(cxc::harness::visible(&form, IDC_MAP_VIEW));
+    EXPECT_TRUE(form.ShowWindow(SW_SHOWNORMAL));
+    form.OnCancel();
+    EXPECT_FALSE(form.IsWindowVisible());
+    form.ShowWindow(SW_SHOW);
+    form.OnOK();
+    EXPECT_FALSE(form.IsWindowVisible());
+    EXPECT_TRUE(IsWindow(form.m_hWnd));  // a modeless dialog is only hidden
+    form.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(cxc::harness::closeBox(&form));  // the close box is IDCANCEL
+    EXPECT_FALSE(form.IsWindowVisible());
+}
+
+TEST_F(Windows, ViewPlacementIsInDialogClientCoordinatesAndResizesTheView)
+{
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    ASSERT_TRUE(form.view.GetWindowPlacement(&wp));
+    EXPECT_EQ(CRect(wp.rcNormalPosition), dlu(5, 56, 438, 332));
+    form.trace.clear();
+    wp.rcNormalPosition.right = 500;
+    wp.rcNormalPosition.bottom = 400;
+    ASSERT_TRUE(form.view.SetWindowPlacement(&wp));
+    const CRect placed = cxc::harness::controlRect(&form, IDC_MAP_VIEW);
+    EXPECT_EQ(placed, CRect(dlu(5, 56, 438, 332).left, dlu(5, 56, 438, 332).top, 500, 400));
+    CRect client;
+    form.view.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, placed.Width(), placed.Height()));
+    EXPECT_EQ(form.trace, std::vector<std::string>{"view size " + std::to_string(placed.Width()) + "x" +
+                                                   std::to_string(placed.Height())});
+    ASSERT_TRUE(form.view.SetWindowPlacement(&wp));  // the same size again: no WM_SIZE
+    EXPECT_EQ(form.view.sizes, 1);
+}
+
+TEST_F(Windows, ResizingTheDialogSendsItsNewClientSize)
+{
+    form.trace.clear();
+    ASSERT_TRUE(cxc::harness::resize(&form, 800, 700));
+    EXPECT_EQ(form.trace, std::vector<std::string>{"size 800x700 view"});
+    EXPECT_EQ(cxc::harness::clientRect(&form), CRect(0, 0, 800, 700));
+    ASSERT_TRUE(cxc::harness::resize(&form, -5, 100000));  // clamped, never negative or huge
+    EXPECT_EQ(cxc::harness::clientRect(&form), CRect(0, 0, 0, 32767));
+}
+
+TEST_F(Windows, MappingFromDialogToViewSubtractsTheViewsClientOrigin)
+{
+    const CRect v = dlu(5, 56, 438, 332);
+    CPoint p(v.left + 10, v.top + 20);
+    form.MapWindowPoints(&form.view, &p, 1);
+    EXPECT_EQ(p, CPoint(10, 20));
+    form.view.MapWindowPoints(&form, &p, 1);
+    EXPECT_EQ(p, CPoint(v.left + 10, v.top + 20));
+    CRect r(0, 0, 4, 4);
+    form.view.ClientToScreen(&r);
+    form.ScreenToClient(&r);
+    EXPECT_EQ(r, CRect(v.left, v.top, v.left + 4, v.top + 4));
+}
+
+TEST_F(WndTest, BorderedViewHasAClientAreaOnePixelInsideEachEdge)
+{
+    CDialogEx dlg;
+    ASSERT_TRUE(dlg.Create(IDD_CXC_MATRIX_VIEWER));
+    CWnd* view = dlg.GetDlgItem(IDC_MATRIX_VIEW);
+    const CRect outer = dlu(102, 6, 487, 307);
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, outer.Width() - 2, outer.Height() - 2));
+    CPoint p(outer.left + 1, outer.top + 1);
+    dlg.MapWindowPoints(view, &p, 1);
+    EXPECT_EQ(p, CPoint(0, 0));
+}
+
+TEST_F(Windows, AClickOnTheViewReachesTheDialogAtTheMappedPoint)
+{
+    const CRect v = dlu(5, 56, 438, 332);
+    form.trace.clear();
+    ASSERT_TRUE(cxc::harness::clickInControl(&form, IDC_MAP_VIEW, CPoint(10, 20)));
+    EXPECT_EQ(form.trace, (std::vector<std::string>{"down+ " + std::to_string(v.left + 10) + "," + std::to_string(v.top + 20),
+                                                    "up " + std::to_string(v.left + 10) + "," + std::to_string(v.top + 20)}));
+}
+
+TEST_F(Windows, MouseOverAControlIsTheControlsNotTheDialogs)
+{
+    const CRect play = dlu(363, 3, 38, 14);
+    form.trace.clear();
+    cxc::harness::mouseDown(&form, CPoint(play.left + 2, play.top + 2));
+    cxc::harness::mouseUp(&form, CPoint(play.left + 2, play.top + 2));
+    EXPECT_TRUE(form.trace.empty());
+    cxc::harness::mouseDown(&form, CPoint(2, 2));  // the dialog's own background
+    EXPECT_EQ(form.trace, std::vector<std::string>{"down+ 2,2"});
+}
+
+TEST_F(Windows, CaptureSendsTheMouseToTheCapturingWindowWhereverItIs)
+{
+    EXPECT_EQ(form.SetCapture(), nullptr);
+    EXPECT_EQ(CWnd::GetCapture(), &form);
+    EXPECT_EQ(cxc::harness::capture(), &form);
+    const CRect play = dlu(363, 3, 38, 14);
+    form.trace.clear();
+    cxc::harness::mouseMove(&form, CPoint(play.left + 2, play.top + 2));
+    cxc::harness::mouseMove(&form, CPoint(-40, 5000));
+    EXPECT_EQ(form.trace, (std::vector<std::string>{"move " + std::to_string(play.left + 2) + "," + std::to_string(play.top + 2),
+                                                    "move -40,5000"}));
+    EXPECT_TRUE(ReleaseCapture());
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    form.SetCapture();
+    form.DestroyWindow();
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);  // a destroyed window holds no capture
+}
+
+TEST_F(Windows, MenuCommandIsPrecededByInitMenuAndShowsTheChecks)
+{
+    CMenu* menu = form.GetMenu();
+    ASSERT_NE(menu, nullptr);
+    form.trace.clear();
+    ASSERT_TRUE(cxc::harness::menuCommand(&form, ID_EDIT_GT_THRESHOLD));
+    EXPECT_EQ(form.trace, (std::vector<std::string>{"initmenu", "command threshold"}));
+    EXPECT_EQ(cxc::harness::menuChecked(&form, ID_EDIT_GT_THRESHOLD), 1);  // checked by initmenu before the toggle
+    EXPECT_EQ(cxc::harness::menuChecked(&form, ID_EDIT_GT_PRECISE), 0);
+    EXPECT_EQ(menu->CheckMenuItem(ID_EDIT_GT_PRECISE, MF_BYCOMMAND | MF_CHECKED), static_cast<UINT>(MF_UNCHECKED));
+    EXPECT_EQ(menu->GetMenuState(ID_EDIT_GT_PRECISE, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(menu->CheckMenuItem(4711, MF_BYCOMMAND | MF_CHECKED), static_cast<UINT>(-1));
+    // A command the dialog does not map is delivered and does nothing.
+    form.trace.clear();
+    EXPECT_TRUE(cxc::harness::menuCommand(&form, ID_VIEW_REFRESH));
+    EXPECT_EQ(form.trace, std::vector<std::string>{"initmenu"});
+    EXPECT_FALSE(cxc::harness::menuCommand(&form, 4711));
+}
+
+TEST_F(Windows, GreyedMenuItemsCannotBeChosen)
+{
+    form.GetMenu()->EnableMenuItem(ID_EDIT_GT_THRESHOLD, MF_BYCOMMAND | MF_GRAYED);
+    form.trace.clear();
+    EXPECT_FALSE(cxc::harness::menuCommand(&form, ID_EDIT_GT_THRESHOLD));
+    EXPECT_TRUE(form.trace.empty());
+}
+
+TEST_F(Windows, BigIconIsStoredByWmSetIcon)
+{
+    HICON icon = AfxGetApp()->LoadIcon(IDI_ICON_CXCMAP);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(form.SetIcon(icon, TRUE), nullptr);
+    EXPECT_EQ(cxc::harness::bigIcon(&form), static_cast<UINT>(IDI_ICON_CXCMAP));
+    HICON other = AfxGetApp()->LoadIcon(IDI_ICON_STDSET);
+    EXPECT_EQ(reinterpret_cast<HICON>(form.SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(other))), icon);
+    EXPECT_EQ(cxc::harness::bigIcon(&form), static_cast<UINT>(IDI_ICON_STDSET));
+    EXPECT_EQ(cxc::harness::smallIcon(&form), 0u);
+    EXPECT_EQ(AfxGetApp()->LoadIcon(4711), nullptr);
+    EXPECT_EQ(AfxGetApp()->LoadIcon(IDI_ICON_CXCMAP), icon);  // icons are shared
+}
+
+TEST_F(Windows, ForegroundWindowIsTheTopLevelAncestor)
+{
+    EXPECT_EQ(cxc::harness::foreground(), nullptr);
+    form.view.SetForegroundWindow();
+    EXPECT_EQ(cxc::harness::foreground(), form.m_hWnd);
+}
+
+TEST_F(Windows, CaptionsAndTextsComeFromTheTemplateAndChangeOnRequest)
+{
+    EXPECT_EQ(str(cxc::harness::caption(&form)), L"MEG Waveform CxC TopLink 2D Map");
+    form.SetWindowText(L"Active Selection: Waveform CxC Map 2D");
+    EXPECT_EQ(str(cxc::harness::caption(&form)), L"Active Selection: Waveform CxC Map 2D");
+    form.play.SetWindowText(L"Stop...");
+    EXPECT_EQ(str(cxc::harness::text(&form, IDC_PLAY)), L"Stop...");
+    wchar_t small[4];
+    EXPECT_EQ(form.play.GetWindowText(small, 4), 3);
+    EXPECT_STREQ(small, L"Sto");
+}
+
+TEST_F(WndTest, MessageBoxesAreLoggedAndAnsweredWithoutBlocking)
+{
+    EXPECT_EQ(AfxMessageBox(L"Cxc data range error!"), IDOK);
+    EXPECT_EQ(AfxMessageBox(L"Show mode error!?", MB_ICONSTOP), IDOK);
+    cxc::harness::setMessageBoxAnswer(IDCANCEL);
+    EXPECT_EQ(AfxMessageBox(L"Sure?", MB_OKCANCEL), IDCANCEL);
+    const auto& log = cxc::harness::messageBoxes();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].text, L"Cxc data range error!");
+    EXPECT_EQ(log[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(log[1].type, static_cast<UINT>(MB_ICONSTOP));
+    cxc::harness::clearMessageBoxes();
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(WndTest, WaitCursorsNest)
+{
+    EXPECT_EQ(cxc::harness::waitCursorDepth(), 0);
+    {
+        CWaitCursor a;
+        CWaitCursor b;
+        b.Restore();
+        EXPECT_EQ(cxc::harness::waitCursorDepth(), 2);
+    }
+    EXPECT_EQ(cxc::harness::waitCursorDepth(), 0);
+}
+
+TEST_F(WndTest, PlainTopLevelWindowClosesByDestroyingItself)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, L"host", WS_OVERLAPPEDWINDOW, CRect(10, 20, 310, 220), nullptr, 0));
+    EXPECT_EQ(cxc::harness::windowRect(&host).TopLeft(), CPoint(10, 20));
+    ASSERT_TRUE(cxc::harness::closeBox(&host));
+    EXPECT_EQ(host.m_hWnd, nullptr);
+}
+
+}  // namespace
