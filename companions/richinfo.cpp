@@ -2,10 +2,6 @@
 
 #include "cxcplatform.h"
 
-#ifndef SS_NOPREFIX
-#define SS_NOPREFIX 0x00000080L
-#endif
-
 // The desktop window: a frame with one static text of many lines ('&' shown as it is).
 struct CRichInfoqz::Window {
     CWnd frame;
