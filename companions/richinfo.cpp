@@ -21,6 +21,10 @@ int CRichInfoqz::showRichInfo02(CString text, CString caption)
     visible = true;
     ++showCount;
     if (cxc::platform::isHeadless()) return 1;
+    if (window_ && !window_->frame.GetSafeHwnd()) {  // the user closed it: make it again
+        delete window_;
+        window_ = nullptr;
+    }
     if (!window_) {
         window_ = new Window;
         const CRect frameRect(100, 100, 100 + 640, 100 + 360);

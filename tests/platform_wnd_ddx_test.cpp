@@ -331,6 +331,32 @@ TEST_F(DataExchange, CheckValueOutOfRangeLoadsAsUnchecked)
     EXPECT_EQ(form.sensor, 0);  // as MFC: the member is reset too
 }
 
+// An exchange may name a local of DoDataExchange; a failure after it must not write to it once the
+// function has been left. The local holds a long text, so a late write would touch freed memory and
+// the sanitizer build would stop.
+class LocalForm : public CDialogEx {
+public:
+    CString copied;
+    int levels = 0;
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        CString local(L"a text long enough to live on the heap");
+        DDX_Text(dx, IDC_PIXEL_WIDTH, local);
+        copied = local;
+        DDX_Text(dx, IDC_PIXEL_HEIGHT, levels);
+    }
+};
+
+TEST_F(WndTest, FailedSaveRestoresLocalsOfTheExchangeWhileTheyExist)
+{
+    LocalForm dlg;
+    ASSERT_TRUE(dlg.Create(IDD_CXC_MATRIX_VIEWER));
+    cxc::harness::typeText(&dlg, IDC_PIXEL_WIDTH, L"another text that lives on the heap too");
+    cxc::harness::typeText(&dlg, IDC_PIXEL_HEIGHT, L"x");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(str(dlg.copied), L"another text that lives on the heap too");
+}
+
 class MissingControlForm : public CDialogEx {
 public:
     int value = 3;

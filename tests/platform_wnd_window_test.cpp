@@ -1,5 +1,6 @@
 // Windows and dialogs: lifetime and live counts, visibility, placement and point mapping, mouse
 // routing through views and the capture, menus, icons, the foreground window, message boxes.
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,25 @@ TEST_F(Windows, MappingFromDialogToViewSubtractsTheViewsClientOrigin)
     form.view.ClientToScreen(&r);
     form.ScreenToClient(&r);
     EXPECT_EQ(r, CRect(v.left, v.top, v.left + 4, v.top + 4));
+}
+
+TEST_F(Windows, MappingExtremePointsStopsAtTheCoordinateLimits)
+{
+    const CRect v = dlu(5, 56, 438, 332);
+    CPoint p[2] = {CPoint(INT_MAX, INT_MIN), CPoint(-3, 4)};
+    form.view.MapWindowPoints(&form, p, 2);
+    EXPECT_EQ(p[0], CPoint(INT_MAX, INT_MIN + v.top));
+    EXPECT_EQ(p[1], CPoint(v.left - 3, v.top + 4));
+    CPoint origin(0, 0);
+    form.view.ClientToScreen(&origin);
+    CPoint q(INT_MIN, INT_MAX);
+    form.view.ClientToScreen(&q);
+    form.view.ScreenToClient(&q);
+    EXPECT_EQ(q.y, INT_MAX - origin.y);  // the sum stopped at the limit on the way out
+    form.SetCapture();
+    form.trace.clear();
+    cxc::harness::clickInControl(&form, IDC_MAP_VIEW, CPoint(INT_MAX, 0));  // the capture maps it on
+    ASSERT_EQ(form.trace.size(), 2u);
 }
 
 TEST_F(WndTest, BorderedViewHasAClientAreaOnePixelInsideEachEdge)

@@ -4,8 +4,9 @@
 // Data exchange follows MFC: loading writes a control's text only when it differs; saving parses
 // the text and on failure shows MFC's message ("Please enter an integer.", "Please enter a
 // number.", "Please enter an integer between 0 and 100.") and makes UpdateData return FALSE. Unlike
-// MFC, a failed save leaves every member as it was before UpdateData, not only the failing one, so
-// handlers never see a half-stored set of values.
+// MFC, a failed save (a refused text or value, a missing control) leaves every member as it was
+// before UpdateData, not only the failing one, so handlers never see a half-stored set of values.
+// Any other exception thrown by DoDataExchange passes through UpdateData unchanged.
 #pragma once
 
 #include <functional>
@@ -26,7 +27,8 @@ public:
     // has no such control.
     HWND PrepareCtrl(int id);
     HWND PrepareEditCtrl(int id);
-    // Gives the offending control the focus and throws CUserException.
+    // Puts back every member this exchange saved so far, gives the offending control the focus and
+    // throws CUserException.
     [[noreturn]] void Fail();
 
     // Saving: keeps the member's value so a later failure can put it back.
@@ -36,7 +38,7 @@ public:
         T old = member;
         undo_.push_back([&member, old]() { member = old; });
     }
-    void RollBack();  // puts every remembered member back, newest first
+    void RollBack();  // puts every remembered member back, newest first (before anything is thrown)
 
 private:
     std::vector<std::function<void()>> undo_;

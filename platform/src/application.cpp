@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QByteArray>
 
+#include <clocale>
+
 #include "cxcplatform.h"
 
 namespace cxc::platform {
@@ -22,6 +24,8 @@ void initApplication(int& argc, char** argv, bool headless)
     if (headless) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     g_argc = argc;
     g_app = new QApplication(g_argc, argv);
+    // Qt applies the desktop's locale; numbers in texts and edits are always written with a point.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 bool isHeadless() { return g_headless; }

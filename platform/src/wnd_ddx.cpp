@@ -145,16 +145,16 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate)
     const HWND previous = c.lockout;
     c.lockout = m_hWnd;
     BOOL ok = FALSE;
+    // A failure of the exchange itself puts the members back where it is thrown, while the frame
+    // of DoDataExchange (whose locals an exchange may name) still exists.
     try {
         DoDataExchange(&dx);
         ok = TRUE;
     } catch (CUserException&) {
-        dx.RollBack();  // the user has been told; every member keeps its value
+        // the user has been told; every member keeps its value
     } catch (CException& e) {
-        dx.RollBack();
         e.ReportError(MB_ICONEXCLAMATION, L"An internal application error has occurred.");
     } catch (...) {
-        dx.RollBack();
         c.lockout = previous;
         throw;
     }
@@ -173,7 +173,10 @@ HWND CDataExchange::PrepareCtrl(int id)
 {
     const Window* dlg = m_pDlgWnd ? find(m_pDlgWnd->m_hWnd) : nullptr;
     const Window* c = dlg && id != 0 && id != IDC_STATIC ? childById(*dlg, id) : nullptr;
-    if (!c) AfxThrowNotSupportedException();
+    if (!c) {
+        RollBack();
+        AfxThrowNotSupportedException();
+    }
     m_idLastControl = static_cast<UINT>(id);
     m_bEditLastControl = FALSE;
     return c->handle;
@@ -197,6 +200,7 @@ void CDataExchange::Fail()
             }
         }
     }
+    RollBack();
     AfxThrowUserException();
 }
 
@@ -212,7 +216,10 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
     if (!dx || control.m_hWnd) return;
     const HWND h = dx->PrepareCtrl(id);
-    if (!control.SubclassWindow(h)) AfxThrowNotSupportedException();
+    if (!control.SubclassWindow(h)) {
+        dx->RollBack();
+        AfxThrowNotSupportedException();
+    }
 }
 
 void DDX_Text(CDataExchange* dx, int id, int& value) { exchangeInteger(dx, id, value, kParseInt); }

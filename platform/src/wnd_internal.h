@@ -269,6 +269,13 @@ void guarded(F&& f)
     }
 }
 
+// A coordinate moved by an offset, held within LONG: callers may pass any point.
+inline LONG offsetCoord(LONG v, long long by)
+{
+    const long long r = static_cast<long long>(v) + by;
+    return static_cast<LONG>(r < INT32_MIN ? INT32_MIN : (r > INT32_MAX ? INT32_MAX : r));
+}
+
 inline std::uintptr_t key(HWND h) { return reinterpret_cast<std::uintptr_t>(h); }
 inline std::uintptr_t key(HMENU h) { return reinterpret_cast<std::uintptr_t>(h); }
 

@@ -581,7 +581,7 @@ void mouseCore(Window& source, UINT message, CPoint point, UINT flags)
     auto mapTo = [](const Window& from, const Window& to, CPoint p) {
         const CPoint a = clientScreenOrigin(from);
         const CPoint b = clientScreenOrigin(to);
-        return CPoint(p.x + a.x - b.x, p.y + a.y - b.y);
+        return CPoint(offsetCoord(p.x, static_cast<long long>(a.x) - b.x), offsetCoord(p.y, static_cast<long long>(a.y) - b.y));
     };
     Window* target = &source;
     if (Window* cap = wnd::find(core().capture)) {

@@ -364,8 +364,8 @@ void CWnd::ClientToScreen(LPPOINT point) const
     const Window* w = find(m_hWnd);
     if (!w || !point) return;
     const CPoint o = clientScreenOrigin(*w);
-    point->x += o.x;
-    point->y += o.y;
+    point->x = offsetCoord(point->x, o.x);
+    point->y = offsetCoord(point->y, o.y);
 }
 
 void CWnd::ClientToScreen(LPRECT rect) const
@@ -380,8 +380,8 @@ void CWnd::ScreenToClient(LPPOINT point) const
     const Window* w = find(m_hWnd);
     if (!w || !point) return;
     const CPoint o = clientScreenOrigin(*w);
-    point->x -= o.x;
-    point->y -= o.y;
+    point->x = offsetCoord(point->x, -static_cast<long long>(o.x));
+    point->y = offsetCoord(point->y, -static_cast<long long>(o.y));
 }
 
 void CWnd::ScreenToClient(LPRECT rect) const
@@ -398,11 +398,11 @@ void CWnd::MapWindowPoints(CWnd* to, LPPOINT points, UINT count) const
     const CPoint a = from ? clientScreenOrigin(*from) : CPoint();
     const Window* dest = to ? find(to->m_hWnd) : nullptr;
     const CPoint b = dest ? clientScreenOrigin(*dest) : CPoint();
-    const long dx = a.x - b.x;
-    const long dy = a.y - b.y;
+    const long long dx = static_cast<long long>(a.x) - b.x;
+    const long long dy = static_cast<long long>(a.y) - b.y;
     for (UINT i = 0; i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
+        points[i].x = offsetCoord(points[i].x, dx);
+        points[i].y = offsetCoord(points[i].y, dy);
     }
 }
 
