@@ -14,7 +14,7 @@ bool takeRoad(CMEGDraw& drawer, int cls, Need need, Road& road)
     if (!road.package) return false;
     road.data = road.package->getCoherenceData(cls);
     if (!road.data) return false;
-    road.rowLength = std::min(road.data->rowsWalkable(), road.data->colsWalkable());
+    road.rowLength = std::max<__int64>(0, std::min(road.data->rowCount, road.data->colCount));
     if (need == Need::ClassData) return true;
     road.rows = road.data->getMCC4class();
     if (!road.rows) return false;
@@ -22,6 +22,7 @@ bool takeRoad(CMEGDraw& drawer, int cls, Need need, Road& road)
     const __int64 cur = road.data->curRow;
     if (cur < 0 || cur >= road.data->rowsWalkable()) return false;
     road.row = road.rows[cur];
+    road.rowLength = std::min(road.rowLength, road.data->colsWalkable());
     return road.row != nullptr;
 }
 

@@ -26,9 +26,9 @@ struct Road {
     CSnsCohDataqz* data = nullptr;
     CWavChnlChnlDataqz** rows = nullptr;  // the pair array
     CWavChnlChnlDataqz* row = nullptr;    // elements of the current row (CurrentRow only)
-    // Elements a row walk may visit: the smaller of the row and column counts (each row holds
-    // column-count elements, so a walk over row-count elements must not pass them), bounded by
-    // what the class data allocated.
+    // Elements of a row: the smaller of the row and column counts (each row holds column-count
+    // elements, so a walk over row-count elements would pass its end). When the current row is
+    // taken, also no more than the row really holds.
     __int64 rowLength = 0;
 };
 
