@@ -18,39 +18,33 @@ __int64 sampleAt(const CMEGDraw& d, __int64 x)
     return cxc::toInt64(static_cast<double>(x) / d.pxPerSample + static_cast<double>(d.beginSample));
 }
 
-}  // namespace
-
-CMEGDrawCCData08Operation::CMEGDrawCCData08Operation() = default;
-
-CMEGDrawCCData08Operation::~CMEGDrawCCData08Operation() = default;
-
-__int64 CMEGDrawCCData08Operation::getSampleID4Mouse(CDC*, CPoint point, CRect rect, int& kind)
+__int64 pick(CMEGDrawCCData08Operation& d, CPoint point, CRect rect, int& kind)
 {
     Road road;
-    if (!updateMEGData() || !trial || !trial->getAllChannelPt()) return 0;
-    if (!takeRoad(*this, cxcClass, Need::ClassData, road)) return 0;
+    if (!d.updateMEGData() || !d.trial || !d.trial->getAllChannelPt()) return 0;
+    if (!takeRoad(d, d.cxcClass, Need::ClassData, road)) return 0;
 
-    switch (displayMode) {
+    switch (d.displayMode) {
     case 0: {
         __int64 x = static_cast<__int64>(point.x) - rect.left;
-        x = cxc::satSub(x, nameWidth);
+        x = cxc::satSub(x, d.nameWidth);
         if (x < 0) x = 0;
         if (x > rect.right) x = static_cast<__int64>(rect.right) - 1;
         kind = 1;
-        return sampleAt(*this, x);
+        return sampleAt(d, x);
     }
     case 1: {
-        if (!updateMEGData()) return 0;
-        const ColumnLayout g(*this, rect);
+        if (!d.updateMEGData()) return 0;
+        const ColumnLayout g(d, rect);
         // Time pick: strictly inside a column's data area (the edges themselves are no time pick).
         if (g.dataWidth > 0) {
-            for (__int64 j = 0; j < displayColumn; ++j) {
+            for (__int64 j = 0; j < d.displayColumn; ++j) {
                 const __int64 right = cxc::satAdd(cxc::satAdd(g.left, cxc::satAdd(g.nameWidth, g.dataWidth)),
                                                   cxc::satMul(j, g.pitch));
                 const __int64 left = cxc::satSub(right, g.dataWidth);
                 if (left < point.x && point.x < right) {
                     kind = 1;
-                    return sampleAt(*this, point.x - left);
+                    return sampleAt(d, point.x - left);
                 }
                 // Columns further on lie further away (or all in one place): stop walking.
                 if ((g.pitch > 0 && left >= point.x) || (g.pitch < 0 && right <= point.x) || g.pitch == 0) break;
@@ -72,9 +66,9 @@ __int64 CMEGDrawCCData08Operation::getSampleID4Mouse(CDC*, CPoint point, CRect r
     }
     case 2: {
         // The columns as in the column mode, one more, from rect.left; x from the name's end.
-        const ColumnLayout g(*this, rect);
+        const ColumnLayout g(d, rect);
         if (g.dataWidth <= 0) return 0;
-        const __int64 columns = static_cast<__int64>(displayColumn) + 1;
+        const __int64 columns = static_cast<__int64>(d.displayColumn) + 1;
         for (__int64 j = 0; j < columns; ++j) {
             const __int64 right = cxc::satAdd(cxc::satAdd(g.left, cxc::satAdd(g.nameWidth, g.dataWidth)),
                                               cxc::satMul(j, g.pitch));
@@ -82,7 +76,7 @@ __int64 CMEGDrawCCData08Operation::getSampleID4Mouse(CDC*, CPoint point, CRect r
             if (left < point.x && point.x < right) {
                 __int64 x = cxc::satSub(point.x, cxc::satAdd(left, g.nameWidth));
                 if (x < 0) x = 0;
-                return sampleAt(*this, x);
+                return sampleAt(d, x);
             }
             if ((g.pitch > 0 && left >= point.x) || (g.pitch < 0 && right <= point.x) || g.pitch == 0) break;
         }
@@ -91,3 +85,20 @@ __int64 CMEGDrawCCData08Operation::getSampleID4Mouse(CDC*, CPoint point, CRect r
     default: return 0;
     }
 }
+
+}  // namespace
+
+CMEGDrawCCData08Operation::CMEGDrawCCData08Operation() = default;
+
+CMEGDrawCCData08Operation::~CMEGDrawCCData08Operation() = default;
+
+__int64 CMEGDrawCCData08Operation::getSampleID4Mouse(CDC*, CPoint point, CRect rect, int& kind)
+{
+    // A companion call that throws is missing data: nothing is picked.
+    try {
+        return pick(*this, point, rect, kind);
+    } catch (...) {
+        return 0;
+    }
+}
+

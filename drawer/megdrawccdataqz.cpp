@@ -19,6 +19,17 @@ CRect columnDataArea(const ColumnLayout& g, __int64 x0, __int64 j, const CRect& 
 // Columns worth visiting: all displayColumn of them, but none that begins at or beyond the
 // rectangle's right edge (a huge column count set by hand would otherwise cost a loop per column),
 // and only one when they all stand in one place.
+// One layer of the picture. A companion call that throws ends that layer as missing data would (its
+// DC state comes back through its guards); the other layers still draw.
+template <class F>
+void layer(F f)
+{
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
 template <class F>
 void forEachColumn(const CMEGDraw& d, const ColumnLayout& g, __int64 x0, const CRect& rect, F f)
 {
@@ -53,25 +64,25 @@ int CMEGDrawCCDataqz::drawWaveCCData02(CDC* pDC, CRect rect, int cls)
     case 0: {
         CRect r = rect;
         r.left = coord(cxc::satAdd(rect.left, nameWidth));
-        if (showGrid1 || showGrid2) drawGridLines(pDC, r);
-        drawOverlay(pDC, r);
-        drawSelectLineTime4CCData(pDC, r);
+        if (showGrid1 || showGrid2) layer([&] { drawGridLines(pDC, r); });
+        layer([&] { drawOverlay(pDC, r); });
+        layer([&] { drawSelectLineTime4CCData(pDC, r); });
         break;
     }
     case 1: {
         rect.left = 0;  // the columns always start at x = 0 of the DC
-        _calculateColumnBlockH(rect);
-        _drawColumnChannelBaseLine(pDC, rect);
-        _drawColumnChannelName(pDC, rect);
-        _drawColumnDataValues(pDC, rect);
+        layer([&] { _calculateColumnBlockH(rect); });
+        layer([&] { _drawColumnChannelBaseLine(pDC, rect); });
+        layer([&] { _drawColumnChannelName(pDC, rect); });
+        layer([&] { _drawColumnDataValues(pDC, rect); });
         const ColumnLayout g(*this, rect);
         forEachColumn(*this, g, 0, rect, [&](const CRect& area) {
-            drawGridLines(pDC, area);
-            drawMarksLine(pDC, area);
+            layer([&] { drawGridLines(pDC, area); });
+            layer([&] { drawMarksLine(pDC, area); });
         });
-        if (pxPerSample < 0.5) drawColumnTimeX(pDC, rect);
-        else drawColumnTime(pDC, rect);
-        forEachColumn(*this, g, 0, rect, [&](const CRect& area) { drawSelectLineTime4CCData(pDC, area); });
+        if (pxPerSample < 0.5) layer([&] { drawColumnTimeX(pDC, rect); });
+        else layer([&] { drawColumnTime(pDC, rect); });
+        forEachColumn(*this, g, 0, rect, [&](const CRect& area) { layer([&] { drawSelectLineTime4CCData(pDC, area); }); });
         break;
     }
     case 2: {
@@ -79,19 +90,19 @@ int CMEGDrawCCDataqz::drawWaveCCData02(CDC* pDC, CRect rect, int cls)
         const __int64 columns = displayColumn < 1 ? 1 : displayColumn;
         const int w = static_cast<int>(rect.right / (columns + 1));
         const CRect strip(rect.left, rect.top, w, rect.bottom);
-        drawGridLines(pDC, strip);
-        drawOverlay(pDC, strip);
-        drawSelectLineTime4CCData(pDC, strip);
+        layer([&] { drawGridLines(pDC, strip); });
+        layer([&] { drawOverlay(pDC, strip); });
+        layer([&] { drawSelectLineTime4CCData(pDC, strip); });
         const CRect part(w, rect.top, rect.right, rect.bottom);
-        _calculateColumnBlockH(part);
-        _drawColumnChannelBaseLine(pDC, part);
-        _drawColumnChannelName(pDC, part);
-        _drawColumnDataValues(pDC, part);
-        drawColumnTime(pDC, part);
+        layer([&] { _calculateColumnBlockH(part); });
+        layer([&] { _drawColumnChannelBaseLine(pDC, part); });
+        layer([&] { _drawColumnChannelName(pDC, part); });
+        layer([&] { _drawColumnDataValues(pDC, part); });
+        layer([&] { drawColumnTime(pDC, part); });
         const ColumnLayout g(*this, part);
         forEachColumn(*this, g, w, part, [&](const CRect& area) {
-            drawGridLines(pDC, area);
-            drawSelectLineTime4CCData(pDC, area);
+            layer([&] { drawGridLines(pDC, area); });
+            layer([&] { drawSelectLineTime4CCData(pDC, area); });
         });
         break;
     }
