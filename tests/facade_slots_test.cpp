@@ -1,0 +1,105 @@
+// The facade's chain and dialog slots: a fresh facade is a drawer with the drawer's defaults and 24
+// empty slots; destroying it deletes the dialogs it holds, windows and all, viewers first, then the
+// EEG and then the MEG map dialogs, each kind in the order Active, Control, Act-Ctl.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cxcharness.h"
+#include "megshowccdata2dfaceqz.h"
+#include "moduleresources.h"
+#include "resource.h"
+
+namespace {
+
+std::vector<std::string> destroyed;
+
+// A dialog that notes its name (and whether its window was still there) when it is deleted.
+class NotingDialog : public CDialog {
+public:
+    explicit NotingDialog(std::string name) : name_(std::move(name)) {}
+    ~NotingDialog() override { destroyed.push_back(name_ + (::IsWindow(GetSafeHwnd()) ? " window" : "")); }
+
+private:
+    std::string name_;
+};
+
+struct Slot {
+    const char* name;
+    CDialog* CMEGShowCCData2DFaceqz::*member;
+};
+
+using F = CMEGShowCCData2DFaceqz;
+// In the order the facade deletes them.
+const Slot kSlots[24] = {
+    {"rowColAct", &F::rowColAct},   {"rowColCtl", &F::rowColCtl},   {"rowColRst", &F::rowColRst},
+    {"matrixAct", &F::matrixAct},   {"matrixCtl", &F::matrixCtl},   {"matrixRst", &F::matrixRst},
+    {"eegLinkAct", &F::eegLinkAct}, {"eegLinkCtl", &F::eegLinkCtl}, {"eegLinkRst", &F::eegLinkRst},
+    {"eegWaveAct", &F::eegWaveAct}, {"eegWaveCtl", &F::eegWaveCtl}, {"eegWaveRst", &F::eegWaveRst},
+    {"eegCntAct", &F::eegCntAct},   {"eegCntCtl", &F::eegCntCtl},   {"eegCntRst", &F::eegCntRst},
+    {"megLinkAct", &F::megLinkAct}, {"megLinkCtl", &F::megLinkCtl}, {"megLinkRst", &F::megLinkRst},
+    {"megWaveAct", &F::megWaveAct}, {"megWaveCtl", &F::megWaveCtl}, {"megWaveRst", &F::megWaveRst},
+    {"megCntAct", &F::megCntAct},   {"megCntCtl", &F::megCntCtl},   {"megCntRst", &F::megCntRst},
+};
+
+class FacadeSlots : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cxc::resources::joinResourceChain());
+        cxc::harness::resetPlatform();
+        destroyed.clear();
+    }
+    void TearDown() override { cxc::harness::resetPlatform(); }
+};
+
+}  // namespace
+
+TEST_F(FacadeSlots, AFreshFacadeIsADrawerWithEmptySlots)
+{
+    CMEGShowCCData2DFaceqz face;
+    for (const Slot& s : kSlots) EXPECT_EQ(face.*s.member, nullptr) << s.name;
+    EXPECT_EQ(face.cxcClass, 0);
+    EXPECT_EQ(face.ampScale, 0.005);
+    CMEGDrawCCDataqz* drawer = &face;  // every window of the facade draws with it
+    EXPECT_EQ(drawer->displayColumn, 3);
+}
+
+TEST_F(FacadeSlots, AnUnusedFacadeDeletesNothing)
+{
+    NotingDialog outside("outside");
+    { CMEGShowCCData2DFaceqz face; }
+    EXPECT_TRUE(destroyed.empty());
+}
+
+TEST_F(FacadeSlots, DialogsGoInTheFixedOrderWindowsAndAll)
+{
+    std::vector<std::string> expected;
+    {
+        auto face = std::make_unique<CMEGShowCCData2DFaceqz>();
+        // Filled in another order than they go, half of them with an open window.
+        for (int i = 23; i >= 0; --i) {
+            auto* dlg = new NotingDialog(kSlots[i].name);
+            if (i % 2 == 0) {
+                ASSERT_TRUE(dlg->Create(IDD_MEG_TOPLINK_2DMAP));
+            }
+            (*face).*kSlots[i].member = dlg;
+        }
+        for (int i = 0; i < 24; ++i) expected.push_back(std::string(kSlots[i].name) + (i % 2 == 0 ? " window" : ""));
+        CMEGShowCCData2DFaceqz* raw = face.release();
+        delete static_cast<CMEGDraw*>(raw);  // through the drawer's virtual destructor, as a host may
+    }
+    EXPECT_EQ(destroyed, expected);
+}
+
+TEST_F(FacadeSlots, OnlyTheSlotsInUseAreDeleted)
+{
+    {
+        CMEGShowCCData2DFaceqz face;
+        face.matrixCtl = new NotingDialog("matrixCtl");
+        face.megCntAct = new NotingDialog("megCntAct");
+        face.eegWaveRst = new NotingDialog("eegWaveRst");
+    }
+    EXPECT_EQ(destroyed, (std::vector<std::string>{"matrixCtl", "eegWaveRst", "megCntAct"}));
+}
