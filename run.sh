@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One entry point for the project's jobs. Each job installs the Debian packages it needs first.
 #   bash run.sh main    build, then render every window of the built-in demo data set headless
+#                       (and the coupling waveform drawer's three display modes)
 #   bash run.sh test    build and run the whole test suite, release and sanitizer builds
 #   bash run.sh bench   build and run the benchmarks (release)
 set -euo pipefail
@@ -45,6 +46,9 @@ main)
     fi
     if [ -x build/release/tools/cxcdialogdemo ]; then
         build/release/tools/cxcdialogdemo out
+    fi
+    if [ -x build/release/tools/cxcdrawerdemo ]; then
+        build/release/tools/cxcdrawerdemo out
     fi
     ;;
 test)
