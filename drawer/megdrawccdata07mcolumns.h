@@ -27,8 +27,9 @@ protected:
     int _drawColumnChannelName(CDC* pDC, CRect rect);
     // Coupling values over the selection (showValue): "%0.0ffT" below 1000, else "%0.2fpT".
     int _drawColumnDataValues(CDC* pDC, CRect rect);
-    // Traces from each row's base line, not clamped to the row: a line to every sample, or (X) one
-    // min-to-max stroke per step of samples. The highlighted partner with highlightPen.
+    // Traces from each row's base line, not clamped to the row: drawColumnTime draws a line to every
+    // sample, drawColumnTimeX one min-to-max stroke per step of samples. The highlighted partner
+    // with highlightPen; no traces without a positive, finite time scale.
     int drawColumnTime(CDC* pDC, CRect rect);
     int drawColumnTimeX(CDC* pDC, CRect rect);
 };
