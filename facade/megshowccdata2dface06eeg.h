@@ -1,0 +1,23 @@
+// Facade, EEG layer: the nine EEG map dialogs (link, patch and contour map of each coupling class),
+// each made on its first show and kept until the facade dies. Builds on the MEG layer.
+#pragma once
+
+#include "megshowccdata2dface04meg.h"
+
+class AFX_EXT_CLASS CMEGShowCCData2DFace06EEG : public CMEGShowCCData2DFace04MEG {
+public:
+    // Owned; null until first shown. Act: Active, Ctl: Control, Rst: Active-Control result.
+    CDialog* eegLinkAct = nullptr;
+    CDialog* eegWaveAct = nullptr;
+    CDialog* eegCntAct = nullptr;
+    CDialog* eegLinkCtl = nullptr;
+    CDialog* eegWaveCtl = nullptr;
+    CDialog* eegCntCtl = nullptr;
+    CDialog* eegLinkRst = nullptr;
+    CDialog* eegWaveRst = nullptr;
+    CDialog* eegCntRst = nullptr;
+
+    CMEGShowCCData2DFace06EEG();
+    // Deletes the link dialogs (Active, Control, Act-Ctl), then the patch, then the contour dialogs.
+    ~CMEGShowCCData2DFace06EEG() override;
+};
