@@ -46,6 +46,9 @@ main)
     if [ -x build/release/tools/cxcdialogdemo ]; then
         build/release/tools/cxcdialogdemo out
     fi
+    if [ -x build/release/tools/cxcviewdemo ]; then
+        build/release/tools/cxcviewdemo out
+    fi
     ;;
 test)
     install_packages "${PACKAGES[@]}"
