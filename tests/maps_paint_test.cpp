@@ -151,6 +151,27 @@ TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
     EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
 }
 
+TEST_F(MapPainting, ClickOnASensorRepaintsTheWholeViewWithTheNewHighlight)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().build());
+    s.view.drawer = &drawer;
+    s.view.showLabel = 0;
+    EXPECT_EQ(s.paint().pixel(66, 260), kRed);
+    EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
+    ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
+    EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
+    cxc::harness::pumpPaints();
+    const Image img = cxc::harness::clientSurface(&s.view);
+    EXPECT_EQ(img.pixel(266, 60), kRed);
+    EXPECT_EQ(img.pixel(66, 260), kBlack);
+    EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
+    int yellow = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 60; ++x) yellow += img.pixel(x, y) == kYellow;
+    EXPECT_GT(yellow, 20);
+}
+
 TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
 {
     MegRig r(square().build());

@@ -131,6 +131,17 @@ TEST_F(Patches, MissingSeriesDrawsNothingForItsSensorOnly)
     EXPECT_EQ(r.count(kBlack, 40, 255, 80, 265), 10);
 }
 
+TEST_F(Patches, BadChannelIndexAndNullChannelDrawNoCurve)
+{
+    // Element (0, 1) names channel 9999 and channel 2's entry is null: curves at sensors 0 and 3 only.
+    MegRig r(square().select(0, 10).pairChannels(0, 1, 0, 9999).nullChannel(2).currentColumn(-1).build());
+    patchesOnly(r.view, 1.0, 0.0);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countInner(kBlack), 20);
+    EXPECT_EQ(r.count(kBlack, 55, 260, 65, 261), 10);
+    EXPECT_EQ(r.count(kBlack, 255, 60, 265, 61), 10);
+}
+
 TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
 {
     std::vector<double> s(100, 0.0);

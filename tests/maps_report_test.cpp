@@ -133,14 +133,16 @@ TEST_F(Report, NoConnectionAndNoData)
     EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
 }
 
-TEST_F(Report, NegativeThresholdIsStoredAsZero)
+TEST_F(Report, NegativeOrNaNThresholdIsStoredAsZero)
 {
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
-    r.view.linkThreshold = -1.0;
-    int connections = 0;
-    report(r.view, 1, 0, 0, &connections);
-    EXPECT_EQ(r.view.linkThreshold, 0.0);
-    EXPECT_EQ(connections, 12);
+    for (double t : {-1.0, std::nan("")}) {
+        Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
+        r.view.linkThreshold = t;
+        int connections = 0;
+        report(r.view, 1, 0, 0, &connections);
+        EXPECT_EQ(r.view.linkThreshold, 0.0);
+        EXPECT_EQ(connections, 12);
+    }
 }
 
 TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
