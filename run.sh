@@ -44,12 +44,10 @@ main)
     else
         build/release/tools/cxcsmoke out
     fi
-    if [ -x build/release/tools/cxcdialogdemo ]; then
-        build/release/tools/cxcdialogdemo out
-    fi
-    if [ -x build/release/tools/cxcdrawerdemo ]; then
-        build/release/tools/cxcdrawerdemo out
-    fi
+    # Until the host program draws every window, each part's demo program draws its own pictures.
+    for demo in build/release/tools/cxc*demo; do
+        [ -x "$demo" ] && "$demo" out
+    done
     ;;
 test)
     install_packages "${PACKAGES[@]}"

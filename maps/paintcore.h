@@ -1,0 +1,110 @@
+// Painting shared by the MEG and EEG leaf views. WM_PAINT checks that there is something to show
+// (a drawer, a current trial with a coupling package whose current class has a pair array) and
+// otherwise writes one fixed text; then the whole map is painted into the off-screen surface and
+// copied to the window in one block. The surface is made at the control's size on the first paint
+// and kept, with the size it was made for, until someone releases it; a control without width or
+// height gets no surface and nothing is painted.
+//
+// Order of a paint: background, fitting of the plane, then by mode - links (when shown) and the
+// corner overlay, or the waveform patches and the overlay, or the contour mode - and over them
+// sensors, labels, the clicked-sensor text, the information line and, for links, the connection
+// text. An exception that escapes a layer is reported as "Draw sensor error !".
+#pragma once
+
+#include "sensorcore.h"
+
+namespace cxc::maps {
+
+// Keeps an existing surface; otherwise makes one of the rectangle's size and records mapWidth,
+// mapHeight and clientRect. 0 when there is none afterwards.
+int makeSurface(SensorMapFields& v, CDC* dc, const CRect& rect);
+// "Sns:..." at the bottom left: counts, samples and the value summary of the view's class.
+int drawInfoLine(SensorMapFields& v, CDC* dc, const CRect& rect);
+int drawClipOverlay(SensorMapFields& v, CDC* dc, int w, int h);
+// "CxC Type:...; Connect:n->max" at the top right, red once the link limit was reached.
+int drawConnectionText(SensorMapFields& v, CDC* dc);
+// The contour mode's colours: black background with white sensors and texts, or white with black.
+void setContourColours(SensorMapFields& v);
+
+template <class V>
+int paintMap(V& v, CDC* dc, const CRect& rect)
+{
+    try {
+        if (!v.checkInitTrial() || !dc) return 0;
+        if (!makeSurface(v, dc, rect)) return 0;
+        CDC* mem = v.memDC;
+        mem->FillSolidRect(0, 0, v.mapWidth, v.mapHeight, v.backColor);
+        if (!v.fitSensorPlane()) return 0;
+        const int m = v.margin / 2, w = v.mapWidth, h = v.mapHeight;
+        switch (v.mapMode) {
+        case MapModeTopLink:
+            if (v.showLink) {
+                v.drawLinks(mem, m, m, w, h, v.radiology, v.chnlType);
+                v.drawClipOverlay(mem, w, h);
+            }
+            break;
+        case MapModeTopWave:
+            v.drawPatches(mem, m, m, w, h, v.radiology, v.chnlType);
+            v.drawClipOverlay(mem, w, h);
+            break;
+        case MapModeContour:
+            setContourColours(v);
+            if (v.contourType == 0) {
+                v.drawFieldMap(mem, m, m, w, h, v.radiology);
+            } else if (v.contourType == 1) {
+                v.drawContourLines(mem, m, m, w, h, v.radiology);
+            } else {
+                v.drawFieldMap(mem, m, m, w, h, v.radiology);
+                v.drawContourLines(mem, m, m, w, h, v.radiology);
+            }
+            v.drawFieldFrame(mem, m, m, w, h, v.radiology);
+            break;
+        default:
+            return 1;  // another mode draws nothing more
+        }
+        v.drawSensors(mem, v.radiology, v.chnlType);
+        v.drawSensorLabels(mem, v.radiology, v.chnlType);
+        v.drawClickedText(mem);
+        v.drawInfoLine(mem, v.clientRect);
+        if (v.mapMode == MapModeTopLink) drawConnectionText(v, mem);
+        return 1;
+    } catch (...) {
+        AfxMessageBox(text::kDrawSensorError);
+        return 0;
+    }
+}
+
+template <class V>
+void onPaint(V& v)
+{
+    CPaintDC dc(&v);
+    try {
+        if (!v.drawer) {
+            dc.TextOut(2, 2, CString(text::kNoDrawer));
+            return;
+        }
+        CSnsCohFaceqz* package = nullptr;
+        CSnsCohDataqz* current = nullptr;
+        if (v.checkInitTrial() && v.trial) {
+            package = v.trial->getCoherenceFaceqzTime(false);
+            if (package) current = package->getCoherenceData(-1);
+        }
+        if (!current) {
+            dc.TextOut(2, 2, CString(text::kComputeFirst));
+            return;
+        }
+        if (!current->getMCC4class()) {
+            dc.TextOut(2, 2, CString(text::kNoPairArray));
+            return;
+        }
+        package->viewerAdd(&v);
+        CRect rect;
+        v.GetClientRect(&rect);
+        v.paintMap(&dc, rect);
+        if (v.memDC) dc.BitBlt(0, 0, rect.Width(), rect.Height(), v.memDC, 0, 0, SRCCOPY);
+    } catch (...) {
+        AfxMessageBox(text::kDrawSensorError);
+    }
+}
+
+}  // namespace cxc::maps

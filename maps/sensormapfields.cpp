@@ -1,0 +1,34 @@
+#include "stdafx.h"
+
+#include "sensormapfields.h"
+
+namespace cxc::maps {
+
+SensorMapFields::SensorMapFields(ChnlType type) : clickedText(text::kNoSensorClicked), chnlType(type)
+{
+    linkPenBlack.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    linkPenRed.CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
+    linkPenBlue.CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
+    textLogFont.lfHeight = 16;
+    wcscpy(textLogFont.lfFaceName, L"Arial");
+    textFont = new CFont;
+    textFont->CreateFontIndirect(&textLogFont);
+}
+
+SensorMapFields::~SensorMapFields()
+{
+    releaseSurface();
+    grid.cleanSnsrLoc2D();
+    delete textFont;
+}
+
+void SensorMapFields::releaseSurface()
+{
+    // A bitmap still selected into its DC cannot be deleted, so the DC goes first.
+    delete memDC;
+    memDC = nullptr;
+    delete memBitmap;
+    memBitmap = nullptr;
+}
+
+}  // namespace cxc::maps

@@ -1,0 +1,323 @@
+// The link layer of both views: threshold and limit, the plain, signed and magnitude styles probed
+// at link midpoints, the ramp index rule, the selection clamp, and the pairs that must be skipped
+// (NaN means, missing series, bad channel indices, a row channel of the other type). Magnitude
+// styles make a pen per link: painting leaves no GDI object behind.
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "maps_fixture.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+using EegRig = Rig<CStatEEGCxcCntMapqz>;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Links only: no sensors, labels or texts over them.
+template <class View>
+void linksOnly(View& v, double threshold)
+{
+    bare(v);
+    v.showSensor = 0;
+    v.showLink = 1;
+    v.linkThreshold = threshold;
+}
+
+// Bottom 0-1 at 0.8, top 2-3 at -0.6, left 0-2 at 0.3, right 1-3 exactly 0.5, diagonal 0-3 at 0.
+DataSet network(Modality m = Modality::Meg)
+{
+    return square(m).pair(0, 1, 0.8).pair(2, 3, -0.6).pair(0, 2, 0.3).pair(1, 3, 0.5);
+}
+const CPoint kBottom = mid(squarePixel(0), squarePixel(1));
+const CPoint kTop = mid(squarePixel(2), squarePixel(3));
+const CPoint kLeft = mid(squarePixel(0), squarePixel(2));
+const CPoint kRight = mid(squarePixel(1), squarePixel(3));
+
+class Links : public MapTest {};
+
+TEST_F(Links, OnlyPairsAtOrAboveThresholdAreDrawnRedOrBlueBySign)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 3);
+    EXPECT_EQ(r.at(kBottom), kRed);
+    EXPECT_EQ(r.at(kTop), kBlue);
+    EXPECT_EQ(r.at(kRight), kRed);  // |mean| equal to the threshold is drawn
+    EXPECT_EQ(r.at(kLeft), kWhite);
+    EXPECT_EQ(r.at(160, 160), kWhite);  // the diagonal's mean is 0
+}
+
+TEST_F(Links, PlainStyleIsAllBlackWhateverTheSign)
+{
+    for (int style : {0, -1}) {  // below 0 acts as plain in the MEG view
+        MegRig r(network().build());
+        linksOnly(r.view, 0.5);
+        r.view.linkStyle = style;
+        ASSERT_EQ(r.paint(), 1);
+        EXPECT_EQ(r.at(kBottom), kBlack) << style;
+        EXPECT_EQ(r.at(kTop), kBlack) << style;
+        EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0) << style;
+    }
+}
+
+TEST_F(Links, ZeroMeanIsRedAtThresholdZero)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.0);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 6);
+    EXPECT_EQ(r.at(160, 160), kRed);
+}
+
+TEST_F(Links, NegativeOrNaNThresholdActsAsZeroAndIsStoredSo)
+{
+    for (double t : {-1.0, kNaN}) {
+        MegRig r(network().build());
+        linksOnly(r.view, t);
+        ASSERT_EQ(r.paint(), 1);
+        EXPECT_EQ(r.view.linkThreshold, 0.0);
+        EXPECT_EQ(r.view.linkCount, 6);
+    }
+}
+
+TEST_F(Links, LinkLimitKeepsTheFirstPairsInRowMajorOrder)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    r.view.maxLink = 1;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 1);
+    EXPECT_EQ(r.at(kBottom), kRed);  // (0, 1) comes before (1, 3) and (2, 3)
+    EXPECT_EQ(r.at(kTop), kWhite);
+    r.view.maxLink = 0;  // below 1 acts as 1 and is stored so
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.maxLink, 1);
+    EXPECT_EQ(r.view.linkCount, 1);
+}
+
+TEST_F(Links, HiddenLinksDrawNothingAndKeepTheCount)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    r.view.showLink = 0;
+    r.view.linkCount = 42;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);  // neither links nor the corner overlay
+    EXPECT_EQ(r.view.linkCount, 42);
+}
+
+TEST_F(Links, MirroredLinksFollowTheirSensors)
+{
+    MegRig r(square().pair(0, 3, 0.9).build());
+    linksOnly(r.view, 0.5);
+    r.view.radiology = 1;
+    ASSERT_EQ(r.paint(), 1);
+    // 0 (60, 260) - 3 (260, 60) mirrored runs from (260, 260) to (60, 60).
+    EXPECT_EQ(r.at(110, 110), kRed);
+    EXPECT_EQ(r.at(110, 210), kWhite);
+}
+
+// ---- magnitude styles -------------------------------------------------------------------------
+
+struct StyleCase {
+    int style, polarity;
+    double mean;
+    const COLORREF* (*ramp)(const CADRindex2Colorqz&);
+    int index;
+};
+
+const COLORREF* r256(const CADRindex2Colorqz& c, int k) { return c.ramps256[k]; }
+
+class MagnitudeStyles : public MapTest, public ::testing::WithParamInterface<StyleCase> {};
+
+TEST_P(MagnitudeStyles, HalfwayBetweenThresholdAndRangeMaxTakesTheMiddleOfItsRamp)
+{
+    const StyleCase c = GetParam();
+    MegRig r(square().pair(0, 1, c.mean).build());
+    linksOnly(r.view, 0.25);
+    r.view.linkRangeMax = 0.75;
+    r.view.linkStyle = c.style;
+    r.view.polarityView = c.polarity;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(kBottom), c.ramp(r.view.adrColors)[c.index]);
+}
+
+// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2.
+INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
+    StyleCase{2, 0, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
+    StyleCase{3, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
+    StyleCase{3, 0, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
+    StyleCase{4, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768; }, 384},
+    StyleCase{5, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
+    StyleCase{9, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
+    StyleCase{2, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 2); }, 128},
+    StyleCase{2, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 3); }, 128},
+    StyleCase{3, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 6); }, 128},
+    StyleCase{3, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 5); }, 128},
+    StyleCase{4, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
+    StyleCase{4, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 1); }, 128},
+    StyleCase{5, 1, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Pos; }, 384},
+    StyleCase{5, 1, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Neg; }, 384},
+    StyleCase{3, 0, 0.25, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 0},     // at the threshold
+    StyleCase{3, 0, 0.75, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},   // at rangeMax
+    StyleCase{3, 0, 7.0, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},
+    StyleCase{3, 0, 0.3, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 51}));  // trunc(0.05 * 1024)
+
+TEST_F(Links, RangeMaxEqualToThresholdGivesTheLastEntry)
+{
+    MegRig r(square().pair(0, 1, 0.6).pair(2, 3, 0.5).build());
+    linksOnly(r.view, 0.5);
+    r.view.linkRangeMax = 0.5;
+    r.view.linkStyle = 3;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp512[511]);
+    EXPECT_EQ(r.at(kTop), r.view.adrColors.ramp512[0]);  // exactly at the threshold: the first entry
+}
+
+TEST_F(Links, NaNRangeMaxTakesTheFirstEntry)
+{
+    MegRig r(square().pair(0, 1, 0.6).build());
+    linksOnly(r.view, 0.5);
+    r.view.linkRangeMax = kNaN;
+    r.view.linkStyle = 5;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
+}
+
+TEST_F(Links, EegViewKnowsOnlyPlainAndSigned)
+{
+    EegRig r(network(Modality::Eeg).build());
+    linksOnly(r.view, 0.5);
+    r.view.linkStyle = 3;  // signed in the EEG view
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(kBottom), kRed);
+    EXPECT_EQ(r.at(kTop), kBlue);
+}
+
+TEST_F(Links, BothTwinsDrawTheSameNetwork)
+{
+    for (int style : {0, 1}) {
+        MegRig meg(network().build());
+        EegRig eeg(network(Modality::Eeg).build());
+        meg.view.linkStyle = eeg.view.linkStyle = style;
+        meg.view.linkThreshold = eeg.view.linkThreshold = 0.4;
+        ASSERT_EQ(meg.paint(), 1);
+        ASSERT_EQ(eeg.paint(), 1);
+        EXPECT_EQ(meg.view.linkCount, eeg.view.linkCount);
+        int differ = 0;
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 320; ++x) differ += meg.at(x, y) != eeg.at(x, y);
+        EXPECT_EQ(differ, 0) << "style " << style;
+    }
+}
+
+// ---- pairs that are skipped -----------------------------------------------------------------------
+
+TEST_F(Links, NaNMeanIsNeitherDrawnNorCounted)
+{
+    MegRig r(square().pair(0, 1, kNaN).build());
+    linksOnly(r.view, 0.5);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 0);
+    EXPECT_EQ(r.at(kBottom), kWhite);
+}
+
+TEST_F(Links, MissingSeriesBadChannelAndNullChannelAreSkipped)
+{
+    // (0, 1) without a series, (0, 2) naming channel 9999, (1, 3) to a null channel entry; (2, 3) stays.
+    auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9)
+                  .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
+    MegRig r(std::move(ds));
+    linksOnly(r.view, 0.5);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 1);
+    EXPECT_EQ(r.at(kTop), kRed);
+}
+
+TEST_F(Links, OnlyTheRowChannelsTypeIsTested)
+{
+    // Channel 4 is an EEG electrode; its MEG-plane position is the plane's origin (sensor 0's place).
+    MegRig megRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).build());  // element (3, 4): MEG row
+    linksOnly(megRow.view, 0.5);
+    ASSERT_EQ(megRow.paint(), 1);
+    EXPECT_EQ(megRow.view.linkCount, 1);
+    EXPECT_EQ(megRow.at(160, 160), kRed);  // from sensor 3 down to the origin
+    MegRig eegRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).rows({4, 0, 1, 2, 3}).cols({4, 0, 1, 2, 3}).build());
+    linksOnly(eegRow.view, 0.5);
+    ASSERT_EQ(eegRow.paint(), 1);  // now the upper-triangle element is (Cz, sensor 3): not drawn
+    EXPECT_EQ(eegRow.view.linkCount, 0);
+}
+
+TEST_F(Links, SelectionIsClampedToTheSeriesAndAnEmptyOneDrawsNothing)
+{
+    std::vector<double> late(100, 0.0);
+    for (int t = 90; t < 100; ++t) late[static_cast<size_t>(t)] = 10.0;
+    MegRig r(square().pair(0, 1, late).select(90, 5000).build());
+    linksOnly(r.view, 5.0);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.linkCount, 1);  // mean over 90..99
+    r.cls().setSelect(60, 50);
+    r.view.linkCount = 7;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(kBottom), kWhite);
+    CDC& dc = *r.view.memDC;
+    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 0);
+    EXPECT_EQ(r.view.linkCount, 7);
+}
+
+TEST_F(Links, ExceptionIsReportedAndThePreviousPenComesBack)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    ASSERT_EQ(r.paint(), 1);
+    CDC& dc = *r.view.memDC;
+    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
+    r.view.linkStyle = 4;
+    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
+    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 1);
+    EXPECT_EQ(lastMessage(), L"Draw sensor error !");
+    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
+}
+
+TEST_F(Links, UnknownChannelTypeStopsTheDrawing)
+{
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.drawLinks(r.view.memDC, 60, 60, 320, 320, 0, 5), 0);
+    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
+}
+
+TEST_F(Links, MagnitudePaintsClicksAndResizesLeaveNoGdiObjectBehind)
+{
+    // 21 sensors: 210 pairs at 0.8, of which 200 are drawn with a pen each.
+    MegRig r(DataSet().meg(21).series([](int, int, long long) { return 0.8; }).build());
+    r.view.linkStyle = 5;
+    r.view.polarityView = 1;
+    r.view.linkThreshold = 0.5;
+    ASSERT_EQ(r.paint(600, 500), 1);
+    ASSERT_EQ(r.view.linkCount, 200);
+    const auto before = cxc::gdi::liveCounts();
+    for (int k = 0; k < 100; ++k) r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
+    for (int k = 0; k < 50; ++k) {
+        r.view.hitTestSensor(CPoint(0, 0), 0, 0);
+        r.view.hitTestSensor(CPoint(300 + k, 250), 0, 0);
+        r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
+    }
+    for (int k = 0; k < 20; ++k) r.paint(400 + k, 300 + k);
+    ASSERT_EQ(r.paint(600, 500), 1);
+    const auto after = cxc::gdi::liveCounts();
+    EXPECT_EQ(after.pens, before.pens);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
+    EXPECT_EQ(after.fonts, before.fonts);
+    EXPECT_EQ(after.dcs, before.dcs);
+    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
+}
+
+}  // namespace

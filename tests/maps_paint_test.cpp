@@ -1,0 +1,392 @@
+// Painting of both leaf views: the three texts for what is missing, the off-screen surface and its
+// lifetime (kept until released, none for an empty control), the information line, the connection
+// text and its red at the limit, the clicked-sensor text, the modes, hostile values in every mode,
+// exceptions, both twins on one fixture, and no GDI object left behind by a hundred paints.
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "gdi_canvas.h"
+#include "maps_fixture.h"
+#include "megdrawccdataqz.h"
+#include "resource.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+using cxc::harness::Image;
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+using EegRig = Rig<CStatEEGCxcCntMapqz>;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kFace = RGB(0xF0, 0xF0, 0xF0);
+
+// A view as a child window of a plain host, painted through WM_PAINT.
+template <class View>
+class Shown {
+public:
+    explicit Shown(std::unique_ptr<CArrayMEDataSetqz> ds, CRect rect = CRect(0, 0, 320, 320)) : data(std::move(ds))
+    {
+        host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 400, 400), nullptr, 0);
+        view.Create(L"", WS_CHILD | WS_VISIBLE, rect, &host, IDC_MAP_VIEW);
+        view.dataSet = data.get();
+        host.ShowWindow(SW_SHOW);
+    }
+    // As the dialogs invalidate: without erasing, so what is not painted keeps its old pixels.
+    Image paint(BOOL erase = FALSE)
+    {
+        view.Invalidate(erase);
+        cxc::harness::pumpPaints();
+        return cxc::harness::clientSurface(&view);
+    }
+
+    std::unique_ptr<CArrayMEDataSetqz> data;
+    CWnd host;
+    View view;
+};
+
+// What TextOut of that text at (x, y) draws over a plain background with the DC's default font and
+// colours: the reference the view's picture is compared with.
+int differsFromDefaultText(const Image& img, COLORREF background, const wchar_t* text)
+{
+    testgdi::Canvas ref(img.width(), img.height(), background);
+    ref.dc.TextOut(2, 2, CString(text));
+    int differ = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) differ += img.pixel(x, y) != ref.at(x, y);
+    return differ;
+}
+
+// The view's text drawn the way the view draws it (its font, a colour, transparent) on white.
+std::unique_ptr<testgdi::Canvas> viewText(const cxc::maps::SensorMapFields& v, int w, int h, int x, int y,
+                                          const CString& text, COLORREF colour)
+{
+    auto ref = std::make_unique<testgdi::Canvas>(w, h, kWhite);
+    ref->dc.SelectObject(v.textFont);
+    ref->dc.SetBkMode(TRANSPARENT);
+    ref->dc.SetTextColor(colour);
+    ref->dc.TextOut(x, y, text);
+    ref->dc.SelectStockObject(SYSTEM_FONT);
+    return ref;
+}
+
+template <class R>
+int differsIn(const R& r, const testgdi::Canvas& ref, CRect box)
+{
+    int differ = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) differ += r.at(x, y) != ref.at(x, y);
+    return differ;
+}
+
+class MapPainting : public MapTest {};
+
+// ---- the three texts ------------------------------------------------------------------------------
+
+TEST_F(MapPainting, ViewWithoutDrawerSaysSoAndNothingElse)
+{
+    Shown<CStatMEGCClCntMapqz> meg(square().build());
+    Shown<CStatEEGCxcCntMapqz> eeg(square(Modality::Eeg).build());
+    const wchar_t* text = L"MEG Wave-CC data drawer has not been initialized!";
+    EXPECT_EQ(differsFromDefaultText(meg.paint(), kFace, text), 0);
+    EXPECT_EQ(differsFromDefaultText(eeg.paint(), kFace, text), 0);  // the EEG view says MEG too
+    EXPECT_EQ(meg.view.memDC, nullptr);
+}
+
+TEST_F(MapPainting, ViewWithoutCouplingDataAsksForIt)
+{
+    CMEGDrawCCDataqz drawer;
+    for (auto ds : {square().noCoupling(), square().classes(false, false, false)}) {
+        Shown<CStatMEGCClCntMapqz> s(ds.build());
+        s.view.drawer = &drawer;
+        EXPECT_EQ(differsFromDefaultText(s.paint(), kFace, L"Please compute channel-channel data first!"), 0);
+    }
+    Shown<CStatEEGCxcCntMapqz> unbound(nullptr);
+    unbound.view.drawer = &drawer;
+    EXPECT_EQ(differsFromDefaultText(unbound.paint(), kFace, L"Please compute channel-channel data first!"), 0);
+}
+
+TEST_F(MapPainting, CurrentClassWithoutPairArrayAsksForAnotherClass)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().withoutPairArray(1).currentClass(1).build());
+    s.view.drawer = &drawer;
+    EXPECT_EQ(differsFromDefaultText(s.paint(), kFace,
+                                     L"Please compute channel-channel data or select other class of data!"),
+              0);
+}
+
+TEST_F(MapPainting, VanishedDataSetAsksForDataInsteadOfReadingIt)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
+    s.view.drawer = &drawer;
+    s.paint();
+    ASSERT_NE(s.view.memDC, nullptr);
+    s.data.reset();  // the host frees the data set and shows the view again without one
+    s.view.dataSet = nullptr;
+    EXPECT_EQ(differsFromDefaultText(s.paint(TRUE), kFace, L"Please compute channel-channel data first!"), 0);
+    EXPECT_EQ(s.view.trial, nullptr);
+}
+
+// ---- a full paint ---------------------------------------------------------------------------------
+
+TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
+    s.view.drawer = &drawer;
+    const Image img = s.paint();
+    ASSERT_NE(s.view.memDC, nullptr);
+    EXPECT_EQ(s.view.mapWidth, 320);
+    int differ = 0;
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 320; ++x) differ += img.pixel(x, y) != cxc::gdi::pixel(*s.view.memDC, x, y);
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(img.pixel(160, 260), kRed);
+    EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
+}
+
+TEST_F(MapPainting, ClickOnASensorRepaintsTheWholeViewWithTheNewHighlight)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().build());
+    s.view.drawer = &drawer;
+    s.view.showLabel = 0;
+    EXPECT_EQ(s.paint().pixel(66, 260), kRed);
+    EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
+    ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
+    EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
+    cxc::harness::pumpPaints();
+    const Image img = cxc::harness::clientSurface(&s.view);
+    EXPECT_EQ(img.pixel(266, 60), kRed);
+    EXPECT_EQ(img.pixel(66, 260), kBlack);
+    EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
+    int yellow = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 60; ++x) yellow += img.pixel(x, y) == kYellow;
+    EXPECT_GT(yellow, 20);
+}
+
+TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(300, 200), 1);
+    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 500, 500)), 1);
+    EXPECT_EQ(r.view.mapWidth, 300);  // a new window size shows once the surface is released
+    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 300, 200));
+    const long bitmaps = cxc::gdi::liveCounts().bitmaps;
+    for (CRect empty : {CRect(0, 0, 0, 0), CRect(0, 0, 0, 100), CRect(0, 0, 100, 0), CRect(50, 50, 10, 10)}) {
+        r.view.releaseSurface();
+        EXPECT_EQ(r.view.paintMap(&r.paintDc, empty), 0);
+        EXPECT_EQ(r.view.memDC, nullptr);
+        EXPECT_EQ(r.view.memBitmap, nullptr);
+    }
+    EXPECT_EQ(cxc::gdi::liveCounts().bitmaps, bitmaps - 1);
+    CMEGDrawCCDataqz drawer;  // a zero-size window paints nothing at all
+    Shown<CStatMEGCClCntMapqz> s(square().build(), CRect(0, 0, 0, 0));
+    s.view.drawer = &drawer;
+    EXPECT_TRUE(s.paint().isNull() || s.paint().width() == 0);
+    EXPECT_EQ(s.view.memDC, nullptr);
+}
+
+TEST_F(MapPainting, InformationLineSitsAtTheBottomLeft)
+{
+    // Summary of the non-self samples: 0.8 twice, -0.6 twice, zeros elsewhere (12 elements).
+    MegRig r(square().pair(0, 1, 0.8).pair(2, 3, -0.6).build());
+    bare(r.view);
+    r.view.showSensor = 0;
+    r.view.showInfo = 1;
+    r.view.mapMode = 9;  // no other drawing to confuse the probe ...
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.view.drawInfoLine(r.view.memDC, r.view.clientRect), 1);  // ... so draw it alone
+    const CString expected(L"Sns:4x4 Tim100 Min:-0.600 Mea:0.033 Max:0.800)");
+    CDC probe;
+    probe.CreateCompatibleDC(nullptr);
+    probe.SelectObject(r.view.textFont);
+    const CSize size = probe.GetTextExtent(expected);
+    probe.SelectStockObject(SYSTEM_FONT);
+    auto ref = viewText(r.view, 320, 320, 0, 320 - size.cy, expected, kYellow);
+    EXPECT_EQ(differsIn(r, *ref, CRect(0, 0, 320, 320)), 0);
+    EXPECT_GT(r.countAll(kYellow), 50);
+    r.view.showInfo = 0;
+    EXPECT_EQ(r.view.drawInfoLine(r.view.memDC, r.view.clientRect), 0);
+}
+
+TEST_F(MapPainting, ConnectionTextAtTheTopRightTurnsRedAtTheLimit)
+{
+    MegRig r(square().pair(0, 1, 0.8).pair(2, 3, -0.6).info(L"corr").build());
+    bare(r.view);
+    r.view.showSensor = 0;
+    r.view.showInfo = 1;
+    r.view.showLink = 1;
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.view.linkCount, 2);
+    const CString text(L"CxC Type:corr; Connect:2->200");
+    CDC probe;
+    probe.CreateCompatibleDC(nullptr);
+    probe.SelectObject(r.view.textFont);
+    const CSize size = probe.GetTextExtent(text);
+    probe.SelectStockObject(SYSTEM_FONT);
+    auto ref = viewText(r.view, 320, 320, 320 - size.cx, 0, text, kYellow);
+    EXPECT_EQ(differsIn(r, *ref, CRect(160, 0, 320, size.cy)), 0);
+    r.view.maxLink = 2;  // exactly maxLink links drawn
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.count(kYellow, 160, 0, 320, size.cy), 0);
+    EXPECT_GT(r.count(kRed, 160, 0, 320, size.cy), 20);
+}
+
+TEST_F(MapPainting, ClickedTextAtTheTopLeftOnlyWithSensors)
+{
+    MegRig r(square().build());
+    bare(r.view);
+    r.view.clickedText = L"No sensor is clicked!";
+    r.view.mapMode = 9;
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.view.drawClickedText(r.view.memDC), 1);
+    auto ref = viewText(r.view, 320, 320, 0, 0, r.view.clickedText, kYellow);
+    EXPECT_EQ(differsIn(r, *ref, CRect(0, 0, 320, 320)), 0);
+}
+
+TEST_F(MapPainting, AnotherModeDrawsNothingButTheBackground)
+{
+    MegRig r(square().pair(0, 1, 0.9).build());
+    r.view.mapMode = 3;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
+}
+
+TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
+{
+    MegRig r(square().currentColumn(-1).build());
+    bare(r.view);
+    r.view.mapMode = MapModeContour;
+    r.view.colorScale = 1;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.backColor, kBlack);
+    EXPECT_EQ(r.view.sensorColor, kWhite);
+    EXPECT_EQ(r.view.textColor, kWhite);
+    EXPECT_EQ(r.at(5, 5), kWhite);  // this paint's background was filled before the switch
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(5, 5), kBlack);
+    EXPECT_EQ(r.at(66, 260), kWhite);  // white sensor circles on black
+    r.view.colorScale = 0;
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(5, 5), kWhite);
+    EXPECT_EQ(r.at(66, 260), kBlack);
+}
+
+// ---- hostile values, exceptions, leaks ----------------------------------------------------------
+
+TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
+{
+    std::vector<double> wild(100, 0.5);
+    wild[1] = kNaN;
+    wild[2] = kInf;
+    wild[3] = 1e308;
+    auto ds = DataSet().meg(12).series([](int a, int b, long long t) { return (a + b + t) % 3 == 0 ? kNaN : 1e308; })
+                  .pair(0, 1, wild).pair(2, 3, kInf).pair(4, 5, -kInf).build();
+    MegRig r(std::move(ds));
+    for (int mode : {MapModeTopLink, MapModeTopWave, MapModeContour})
+        for (int style = 0; style <= 6; ++style)
+            for (double scale : {1.0, kInf, 1e300}) {
+                r.view.mapMode = mode;
+                r.view.linkStyle = style;
+                r.view.polarityView = style % 2;
+                r.view.linkThreshold = 0.0;
+                r.view.linkRangeMax = style == 6 ? kNaN : 1.0;
+                r.view.timeScale = scale;
+                r.view.ampScale = scale;
+                ASSERT_EQ(r.paint(), 1) << mode << " " << style << " " << scale;
+            }
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(MapPainting, ExceptionInALayerIsReportedOnceAndPaintingGoesOn)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).currentColumn(-1).build());
+    s.view.drawer = &drawer;
+    s.view.showLabel = 0;
+    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");  // first met by the links
+    const Image img = s.paint();
+    EXPECT_EQ(messageCount(L"Draw sensor error !"), 1);
+    EXPECT_EQ(img.pixel(66, 260), kBlack);  // the sensors after the links were drawn
+    EXPECT_EQ(img.pixel(160, 260), kWhite);
+}
+
+TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
+{
+    CMEGDrawCCDataqz drawer;
+    Shown<CStatMEGCClCntMapqz> s(DataSet().meg(30).series([](int a, int b, long long) { return (a + b) % 2 ? 0.9 : -0.7; })
+                                     .select(10, 40).build());
+    s.view.drawer = &drawer;
+    s.view.linkThreshold = 0.5;
+    s.view.linkStyle = 3;
+    s.paint();
+    const auto before = cxc::gdi::liveCounts();
+    for (int k = 0; k < 100; ++k) {
+        s.view.mapMode = k % 3;
+        s.view.linkStyle = k % 6;
+        s.paint();
+    }
+    const auto after = cxc::gdi::liveCounts();
+    EXPECT_EQ(after.pens, before.pens);
+    EXPECT_EQ(after.fonts, before.fonts);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
+    EXPECT_EQ(after.dcs, before.dcs);
+    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
+}
+
+TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
+{
+    const auto before = cxc::gdi::liveCounts();
+    {
+        MegRig meg(square().pair(0, 1, 0.9).build());
+        EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.9).build());
+        meg.paint();
+        eeg.paint();
+    }
+    const auto after = cxc::gdi::liveCounts();
+    EXPECT_EQ(after.total(), before.total());
+    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
+}
+
+// ---- twins -------------------------------------------------------------------------------------
+
+TEST_F(MapPainting, BothTwinsPaintTheSameMapWithEverythingOn)
+{
+    CMEGDrawCCDataqz drawer;
+    for (int mode : {MapModeTopLink, MapModeTopWave}) {
+        Shown<CStatMEGCClCntMapqz> meg(square().pair(0, 1, 0.8).pair(2, 3, -0.6).select(0, 30).build());
+        Shown<CStatEEGCxcCntMapqz> eeg(square(Modality::Eeg).pair(0, 1, 0.8).pair(2, 3, -0.6).select(0, 30).build());
+        meg.view.drawer = eeg.view.drawer = &drawer;
+        meg.view.mapMode = eeg.view.mapMode = mode;
+        meg.view.ampScale = eeg.view.ampScale = 20.0;
+        const Image a = meg.paint(), b = eeg.paint();
+        int differ = 0;
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 320; ++x) differ += a.pixel(x, y) != b.pixel(x, y);
+        EXPECT_EQ(differ, 0) << "mode " << mode;
+    }
+}
+
+TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
+{
+    MegRig meg(square().pair(0, 1, 0.8).build());
+    EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.8).build());
+    meg.view.linkStyle = eeg.view.linkStyle = 5;
+    meg.view.linkThreshold = eeg.view.linkThreshold = 0.5;
+    ASSERT_EQ(meg.paint(), 1);
+    ASSERT_EQ(eeg.paint(), 1);
+    // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
+    EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
+    EXPECT_EQ(eeg.at(160, 260), kRed);
+}
+
+}  // namespace

@@ -1,0 +1,395 @@
+// The sensor layer of both views: pixel mapping (mirror, clamping, NaN), fitting the plane to the
+// control, sensor circles and the selected sensor, label colours by region and hemisphere, the
+// strict hit test, and the checks on the way (current row, channel indices, a vanished data set).
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include "maps_fixture.h"
+#include "sensorcore.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+using cxc::maps::PlaneToPixel;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// ---- pixel mapping ------------------------------------------------------------------------------
+
+struct MapCase {
+    double x, y;
+    bool mirror;
+    int px, py;
+};
+
+class PixelMapping : public ::testing::TestWithParam<MapCase> {};
+
+TEST_P(PixelMapping, ScalesOffsetsMirrorsAndClamps)
+{
+    const MapCase c = GetParam();
+    PlaneToPixel m;
+    m.sx = m.sy = 2.0;
+    m.x0 = m.y0 = 60;
+    m.w = m.h = 320;
+    m.mirror = c.mirror;
+    int px = -1, py = -1;
+    ASSERT_TRUE(m(c.x, c.y, px, py));
+    EXPECT_EQ(px, c.px);
+    EXPECT_EQ(py, c.py);
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, PixelMapping, ::testing::Values(
+    MapCase{0, 0, false, 60, 260}, MapCase{0, 0, true, 260, 260},          // mirrored about the width
+    MapCase{100, 100, false, 260, 60}, MapCase{100, 100, true, 60, 60},
+    MapCase{0.75, 0.75, false, 61, 258},                                   // truncated, y grows upwards
+    MapCase{-50, 0, false, 0, 260}, MapCase{-50, 0, true, 319, 260},       // clamped onto the border
+    MapCase{200, -100, false, 319, 319}, MapCase{1e300, 1e300, false, 319, 0},
+    MapCase{kInf, -kInf, false, 319, 319}, MapCase{-kInf, kInf, true, 319, 0}));
+
+TEST(PixelMappingEdges, NaNGivesNoPixelAndAnEmptySurfaceClampsToZero)
+{
+    PlaneToPixel m;
+    m.sx = m.sy = 2.0;
+    m.w = m.h = 320;
+    int px = 0, py = 0;
+    EXPECT_FALSE(m(kNaN, 0, px, py));
+    EXPECT_FALSE(m(0, kNaN, px, py));
+    m.sx = kNaN;
+    EXPECT_FALSE(m(1, 1, px, py));
+    PlaneToPixel empty;  // no surface yet: every position lands on 0, never an inverted range
+    EXPECT_TRUE(empty(50, 50, px, py));
+    EXPECT_EQ(px, 0);
+    EXPECT_EQ(py, 0);
+}
+
+// ---- fitting --------------------------------------------------------------------------------
+
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+using EegRig = Rig<CStatEEGCxcCntMapqz>;
+
+class Sensors : public MapTest {};
+
+TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMargin)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(320, 320), 1);
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 2.0);
+    EXPECT_DOUBLE_EQ(r.view.scaleY, 2.0);
+    ASSERT_EQ(r.paint(420, 270), 1);  // independent scales: the layout is stretched
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 3.0);
+    EXPECT_DOUBLE_EQ(r.view.scaleY, 1.5);
+    EXPECT_EQ(r.view.mapWidth, 420);
+    EXPECT_EQ(r.view.mapHeight, 270);
+    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 420, 270));
+}
+
+TEST_F(Sensors, MegAndEegViewsReadTheirOwnPlane)
+{
+    // The MEG plane spans 100 units, the EEG plane 50: neither view rescales the other.
+    const DataSet both = square().eegAt2d(L"Fp1", 0, 0).eegAt2d(L"Oz", 50, 50);
+    MegRig meg(both.build());
+    EegRig eeg(both.build());
+    ASSERT_EQ(meg.paint(), 1);
+    ASSERT_EQ(eeg.paint(), 1);
+    EXPECT_DOUBLE_EQ(meg.view.scaleX, 2.0);
+    EXPECT_DOUBLE_EQ(eeg.view.scaleX, 4.0);
+}
+
+TEST_F(Sensors, NaNPlaneExtentIsASensorLocationErrorWithBackgroundOnly)
+{
+    MegRig r(DataSet().megAt2d(L"MLF11", kNaN, 0).megAt2d(L"MRF11", 100, 100).build());
+    r.view.backColor = RGB(10, 20, 30);
+    EXPECT_EQ(r.paint(), 0);
+    EXPECT_EQ(lastMessage(), L"sensor location error!");
+    EXPECT_EQ(r.countAll(RGB(10, 20, 30)), 320 * 320);
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 1.0);  // the scales were not touched
+}
+
+TEST_F(Sensors, PlaneNarrowerThanOneUnitIsASensorLocationError)
+{
+    MegRig r(DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0.5).build());
+    EXPECT_EQ(r.paint(), 0);
+    EXPECT_EQ(messageCount(L"sensor location error!"), 1);
+}
+
+// ---- sensors --------------------------------------------------------------------------------
+
+TEST_F(Sensors, CirclesOfSensorRadiusAroundEverySensorAndTheSelectedOneRed)
+{
+    MegRig r(square().currentColumn(3).build());
+    bare(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    for (int s = 0; s < 3; ++s) {
+        const CPoint p = squarePixel(s);
+        EXPECT_EQ(r.at(p.x + 6, p.y), kBlack) << s;  // radius 6: east, west, north, south
+        EXPECT_EQ(r.at(p.x - 6, p.y), kBlack) << s;
+        EXPECT_EQ(r.at(p.x, p.y - 6), kBlack) << s;
+        EXPECT_EQ(r.at(p.x, p.y + 6), kBlack) << s;
+        EXPECT_EQ(r.at(p), kWhite) << s;
+        EXPECT_EQ(r.at(p.x + 8, p.y), kWhite) << s;
+    }
+    const CPoint sel = squarePixel(3);  // the current column
+    EXPECT_EQ(r.at(sel.x + 6, sel.y), kRed);
+    EXPECT_EQ(r.countAround(kBlack, sel, 8), 0);
+}
+
+TEST_F(Sensors, MirroredSensorsSwapLeftAndRight)
+{
+    MegRig r(square().currentColumn(0).build());
+    bare(r.view);
+    r.view.radiology = 1;
+    ASSERT_EQ(r.paint(), 1);
+    // Sensor 0 (left, x = 0) now sits where sensor 1 was: 320 - 60 = 260.
+    EXPECT_EQ(r.at(260 + 6, 260), kRed);
+    EXPECT_EQ(r.at(60 + 6, 260), kBlack);
+}
+
+TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
+{
+    // The plane now runs from x = -300 (dx 400, scaleX 0.5); the mapping does not subtract the
+    // minimum, so that sensor lands at 60 - 150 and is clamped onto the left border.
+    MegRig r(square().megAt2d(L"MZZ99", -300, 50).build());
+    bare(r.view);
+    r.view.sensorRadius = 3;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 0.5);
+    EXPECT_EQ(r.at(3, 160), kBlack);
+    EXPECT_EQ(r.at(60 + 3, 160), kWhite);
+}
+
+TEST_F(Sensors, HiddenSensorsDrawNoCircleAndNoClickedText)
+{
+    MegRig r(square().build());
+    bare(r.view);
+    r.view.showSensor = 0;
+    r.view.clickedText = L"MLF11";
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
+}
+
+TEST_F(Sensors, ChannelsOfTheOtherTypeAreNeverDrawn)
+{
+    // Channels 4 and 5 are EEG and "other" in the MEG view's row.
+    MegRig r(square().eegAt2d(L"Cz", 50, 50).other(L"TRIG").currentColumn(-1).build());
+    bare(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAround(kBlack, CPoint(160, 160), 10), 0);  // Cz would be at the centre
+    EXPECT_EQ(r.countAround(kBlack, CPoint(60, 260), 7), r.countAround(kBlack, CPoint(260, 260), 7));
+}
+
+// ---- labels ---------------------------------------------------------------------------------
+
+struct LabelCase {
+    const wchar_t* label;
+    COLORREF colour;
+};
+class LabelColours : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(LabelColours, RegionAndHemisphereChooseTheColour)
+{
+    EXPECT_EQ(cxc::maps::labelColor(GetParam().label), GetParam().colour) << cxc::toUtf8(GetParam().label);
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, LabelColours, ::testing::Values(
+    LabelCase{L"LC11", RGB(0, 255, 153)}, LabelCase{L"RC11", RGB(255, 153, 0)}, LabelCase{L"ZC11", RGB(0, 153, 255)},
+    LabelCase{L"LF11", RGB(125, 0, 122)}, LabelCase{L"RF11", RGB(125, 255, 204)}, LabelCase{L"ZF11", RGB(0, 204, 255)},
+    LabelCase{L"LO11", RGB(0, 200, 255)}, LabelCase{L"RO11", RGB(255, 125, 51)}, LabelCase{L"ZO11", RGB(51, 125, 255)},
+    LabelCase{L"LP11", RGB(255, 255, 0)}, LabelCase{L"RP11", RGB(255, 102, 102)}, LabelCase{L"ZP11", RGB(102, 102, 255)},
+    LabelCase{L"LT11", RGB(0, 255, 0)}, LabelCase{L"RT11", RGB(255, 0, 0)}, LabelCase{L"ZT11", RGB(0, 0, 255)},
+    LabelCase{L"A", RGB(0, 0, 255)}, LabelCase{L"", RGB(0, 0, 255)}, LabelCase{L"L", RGB(0, 255, 0)}));
+
+TEST(SensorLabels, AreTheLastFourCharactersOrTheWholeShortName)
+{
+    EXPECT_EQ(cxc::maps::sensorLabel(L"MLF11"), L"LF11");
+    EXPECT_EQ(cxc::maps::sensorLabel(L"Fp1"), L"Fp1");
+    EXPECT_EQ(cxc::maps::sensorLabel(L"A"), L"A");
+    EXPECT_EQ(cxc::maps::sensorLabel(L""), L"");
+}
+
+TEST_F(Sensors, LabelsAreDrawnCentredInTheirRegionColour)
+{
+    MegRig r(square().build());
+    bare(r.view);
+    r.view.showLabel = 1;
+    r.view.showSensor = 0;
+    ASSERT_EQ(r.paint(), 1);
+    // "LF11", "RC12", "LO13", "RP14": each label's pixels lie in a box centred on its sensor.
+    const COLORREF colours[] = {RGB(125, 0, 122), RGB(255, 153, 0), RGB(0, 200, 255), RGB(255, 102, 102)};
+    for (int s = 0; s < 4; ++s) {
+        const CPoint p = squarePixel(s);
+        const int inside = r.count(colours[s], p.x - 25, p.y - 10, p.x + 25, p.y + 10);
+        EXPECT_GT(inside, 20) << s;
+        EXPECT_EQ(r.countAll(colours[s]), inside) << s;
+        // Balanced about the centre: about as much ink left as right of the sensor.
+        const int left = r.count(colours[s], p.x - 25, p.y - 10, p.x, p.y + 10);
+        EXPECT_NEAR(left, inside - left, inside / 3) << s;
+    }
+}
+
+TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)
+{
+    MegRig r(DataSet().megAt2d(L"A", 0, 0).megAt2d(L"", 100, 100).build());
+    bare(r.view);
+    r.view.showLabel = 1;
+    r.view.showSensor = 0;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_GT(r.countAround(kBlue, squarePixel(0), 10), 5);
+    EXPECT_EQ(r.countAll(kWhite) + r.countAll(kBlue), 320 * 320);
+}
+
+// ---- hit test ---------------------------------------------------------------------------------
+
+TEST_F(Sensors, HitTestIsStrictAtSensorRadius)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(), 1);
+    const CPoint p = squarePixel(1);
+    for (CPoint miss : {CPoint(p.x + 6, p.y), CPoint(p.x - 6, p.y), CPoint(p.x, p.y + 6), CPoint(p.x, p.y - 6)})
+        EXPECT_EQ(r.view.hitTestSensor(miss, 0, 0), 0) << miss.x << "," << miss.y;
+    EXPECT_EQ(r.cls().curCol, 0);
+    EXPECT_NE(r.view.memDC, nullptr);
+    EXPECT_EQ(r.view.hitTestSensor(CPoint(p.x + 5, p.y - 5), 0, 0), 1);
+    EXPECT_EQ(r.cls().curCol, 1);
+    EXPECT_EQ(r.view.clickedText, L"MRC12");
+    EXPECT_EQ(r.view.memDC, nullptr);  // the next paint makes a new surface
+    EXPECT_EQ(r.view.memBitmap, nullptr);
+}
+
+TEST_F(Sensors, MirroredHitTestFindsTheMirroredSensor)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.hitTestSensor(CPoint(60, 60), 1, 0), 1);  // mirrored: sensor 3 (x = 100) is on the left
+    EXPECT_EQ(r.cls().curCol, 3);
+}
+
+TEST_F(Sensors, ClickWithSensorsHiddenReportsSuccessAndChangesNothing)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(), 1);
+    r.view.showSensor = 0;
+    EXPECT_EQ(r.view.hitTestSensor(squarePixel(2), 0, 0), 1);
+    EXPECT_EQ(r.cls().curCol, 0);
+    EXPECT_EQ(r.view.clickedText, L"No sensor is clicked!");
+    EXPECT_NE(r.view.memDC, nullptr);
+}
+
+TEST_F(Sensors, HugeRadiusHitsTheFirstSensorInListOrder)
+{
+    MegRig r(square().currentColumn(2).build());
+    ASSERT_EQ(r.paint(), 1);
+    r.view.sensorRadius = INT_MAX;  // from a free edit: the bounds are computed in 64 bits
+    EXPECT_EQ(r.view.hitTestSensor(CPoint(300, 10), 0, 0), 1);
+    EXPECT_EQ(r.cls().curCol, 0);
+    ASSERT_EQ(r.paint(), 1);  // and a circle that large draws without trouble
+}
+
+TEST_F(Sensors, UnknownChannelTypeIsReported)
+{
+    MegRig r(square().build());
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 7), 0);
+    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
+}
+
+TEST_F(Sensors, ClickedSensorIsHighlightedAfterTheRepaint)
+{
+    MegRig r(square().build());
+    bare(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.view.hitTestSensor(squarePixel(2), 0, 0), 1);
+    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 320, 320)), 1);
+    EXPECT_EQ(r.at(60 + 6, 60), kRed);
+    EXPECT_EQ(r.at(60 + 6, 260), kBlack);
+}
+
+// ---- checks on the way ----------------------------------------------------------------------------
+
+TEST_F(Sensors, CurrentRowOutsideThePairArrayDrawsAndHitsNothing)
+{
+    for (long long row : {-1LL, 4LL}) {
+        MegRig r(square().currentRow(row).build());
+        bare(r.view);
+        ASSERT_EQ(r.paint(), 1) << row;
+        EXPECT_EQ(r.countAll(kWhite), 320 * 320) << row;
+        EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 0), 0) << row;
+    }
+}
+
+TEST_F(Sensors, RowWalkStopsAtTheColumnCount)
+{
+    // 5 rows of 3 elements: the row holds three sensors, not five.
+    MegRig r(square().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4).currentColumn(-1).build());
+    bare(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_GT(r.countAround(kBlack, squarePixel(0), 7), 0);
+    EXPECT_GT(r.countAround(kBlack, squarePixel(2), 7), 0);
+    EXPECT_EQ(r.countAround(kBlack, squarePixel(3), 7), 0);
+}
+
+TEST_F(Sensors, BadChannelIndexAndNullChannelAreSkipped)
+{
+    // Element (0, 1) names channel 9999; channel 3's table entry is null.
+    MegRig r(square().pairChannels(0, 1, 0, 9999).nullChannel(3).currentColumn(-1).build());
+    bare(r.view);
+    r.view.showLabel = 1;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_GT(r.countAround(kBlack, squarePixel(0), 7), 0);
+    EXPECT_EQ(r.countAll(RGB(255, 153, 0)), 0);    // no "RC12" label
+    EXPECT_EQ(r.countAll(RGB(255, 102, 102)), 0);  // no "RP14" label
+    EXPECT_EQ(r.view.hitTestSensor(squarePixel(1), 0, 0), 0);
+}
+
+TEST_F(Sensors, NullDataSetDropsTheOldSessionAndTrial)
+{
+    auto a = square().build();
+    CStatMEGCClCntMapqz view;
+    view.dataSet = a.get();
+    ASSERT_EQ(view.checkInitTrial(), 1);
+    EXPECT_NE(view.trial, nullptr);
+    a.reset();  // the host frees its data set and shows the view without one
+    view.dataSet = nullptr;
+    EXPECT_EQ(view.checkInitTrial(), 0);
+    EXPECT_EQ(view.session, nullptr);
+    EXPECT_EQ(view.trial, nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    EXPECT_EQ(view.paintMap(&dc, CRect(0, 0, 100, 100)), 0);
+    EXPECT_EQ(view.hitTestSensor(CPoint(1, 1), 0, 0), 0);
+}
+
+TEST_F(Sensors, EegViewUsesElectrodesAndTheirPlane)
+{
+    EegRig r(square(Modality::Eeg).build());
+    bare(r.view);
+    EXPECT_EQ(r.view.chnlType, 1);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(60 + 6, 260), kRed);  // current column 0
+    EXPECT_EQ(r.at(260 + 6, 60), kBlack);
+}
+
+TEST_F(Sensors, ExceptionWhileDrawingSensorsIsReportedAndThePenRestored)
+{
+    MegRig r(square().build());
+    bare(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    CDC& dc = *r.view.memDC;
+    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
+    const long pens = cxc::gdi::liveCounts().pens;
+    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");
+    EXPECT_EQ(r.view.drawSensors(&dc, 0, 0), 0);
+    EXPECT_EQ(lastMessage(), L"Draw sensor error !");
+    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
+    EXPECT_EQ(cxc::gdi::liveCounts().pens, pens);
+    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");
+    r.view.showLabel = 1;
+    EXPECT_EQ(r.view.drawSensorLabels(&dc, 0, 0), 0);
+    EXPECT_EQ(messageCount(L"Draw sensor error !"), 2);
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+}
+
+}  // namespace
