@@ -46,7 +46,7 @@ main)
     fi
     # Until the host program draws every window, each part's demo program draws its own pictures.
     for demo in build/release/tools/cxc*demo; do
-        [ -x "$demo" ] && "$demo" out
+        if [ -x "$demo" ]; then "$demo" out; fi
     done
     ;;
 test)
