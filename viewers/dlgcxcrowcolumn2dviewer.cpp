@@ -323,7 +323,8 @@ void CDlgCxcRowColumn2DViewer::OnChangeEdit()
 void CDlgCxcRowColumn2DViewer::OnSize(UINT type, int cx, int cy)
 {
     CDialogEx::OnSize(type, cx, cy);
-    if (!view.GetSafeHwnd()) return;
+    // Like every handler of this dialog, it works only while there is a trial to show.
+    if (!checkInitTrial() || !view.GetSafeHwnd()) return;
     fitViewToDialog(view, cx, cy);
     view.releaseSurface();
     view.Invalidate(TRUE);
