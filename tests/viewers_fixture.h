@@ -66,21 +66,23 @@ struct Host {
     // The row/column viewer and the matrix viewer of a class, opened (again) through the facade.
     CDlgCxcRowColumn2DViewer& rowColumn(int c = 0)
     {
-        int (CMEGShowCCData2DFaceqz::*show[])(CArrayMEDataSetqz*, CWnd*) = {
-            &CMEGShowCCData2DFaceqz::showDlgCxcRowColumnAct, &CMEGShowCCData2DFaceqz::showDlgCxcRowColumnCtl,
-            &CMEGShowCCData2DFaceqz::showDlgCxcRowColumnRst};
-        EXPECT_EQ((face.*show[c])(data.get(), nullptr), 1);
-        CDialog* slots[] = {face.rowColAct, face.rowColCtl, face.rowColRst};
-        return *dynamic_cast<CDlgCxcRowColumn2DViewer*>(slots[c]);
+        CDialog* dlg = nullptr;
+        switch (c) {
+        case 0: EXPECT_EQ(face.showDlgCxcRowColumnAct(data.get(), nullptr), 1); dlg = face.rowColAct; break;
+        case 1: EXPECT_EQ(face.showDlgCxcRowColumnCtl(data.get(), nullptr), 1); dlg = face.rowColCtl; break;
+        default: EXPECT_EQ(face.showDlgCxcRowColumnRst(data.get(), nullptr), 1); dlg = face.rowColRst; break;
+        }
+        return dynamic_cast<CDlgCxcRowColumn2DViewer&>(*dlg);
     }
     CDlgCxcMatrix2DViewer& matrix(int c = 0)
     {
-        int (CMEGShowCCData2DFaceqz::*show[])(CArrayMEDataSetqz*, CWnd*) = {
-            &CMEGShowCCData2DFaceqz::showDlgCxcMatrixAct, &CMEGShowCCData2DFaceqz::showDlgCxcMatrixCtl,
-            &CMEGShowCCData2DFaceqz::showDlgCxcMatrixRst};
-        EXPECT_EQ((face.*show[c])(data.get(), nullptr), 1);
-        CDialog* slots[] = {face.matrixAct, face.matrixCtl, face.matrixRst};
-        return *dynamic_cast<CDlgCxcMatrix2DViewer*>(slots[c]);
+        CDialog* dlg = nullptr;
+        switch (c) {
+        case 0: EXPECT_EQ(face.showDlgCxcMatrixAct(data.get(), nullptr), 1); dlg = face.matrixAct; break;
+        case 1: EXPECT_EQ(face.showDlgCxcMatrixCtl(data.get(), nullptr), 1); dlg = face.matrixCtl; break;
+        default: EXPECT_EQ(face.showDlgCxcMatrixRst(data.get(), nullptr), 1); dlg = face.matrixRst; break;
+        }
+        return dynamic_cast<CDlgCxcMatrix2DViewer&>(*dlg);
     }
 
     std::unique_ptr<CArrayMEDataSetqz> data;

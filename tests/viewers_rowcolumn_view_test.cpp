@@ -92,6 +92,12 @@ TEST_F(RowColumnView, ADialogTooSmallForTheViewLeavesItEmptyAndWithoutPicture)
     EXPECT_EQ(controlRect(&dlg, IDC_RC_VIEW), CRect(before.left, before.top, before.left, before.top));
     shown(dlg.view);
     EXPECT_EQ(dlg.view.memBitmap, nullptr);
+    // The column layout fitted to an empty view, and picked in.
+    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 1));
+    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TYPE, 6));
+    ASSERT_TRUE(mouseDown(&dlg, at(dlg, 0, 0)));
+    ASSERT_TRUE(mouseUp(&dlg, at(dlg, 0, 0)));
+    shown(dlg.view);
     ASSERT_TRUE(resize(&dlg, 600, 400));
     EXPECT_EQ(shown(dlg.view).width(), 590 - before.left);
     EXPECT_NE(dlg.view.memBitmap, nullptr);
