@@ -1,6 +1,8 @@
 // What the row/column viewer's view shows and how the mouse selects on it: the texts for a missing
 // drawer or data, the drawer's own picture otherwise, the off-screen picture across resizes (never a
 // negative size), drags in both directions, a click on a channel label in the columns layout.
+#include <climits>
+
 #include "megdrawccdataqz.h"
 #include "viewers_fixture.h"
 
@@ -211,4 +213,26 @@ TEST_F(RowColumnView, WithoutDataAClickSelectsNothingAndRepaintsNothing)
     ASSERT_TRUE(mouseDown(&dlg, at(dlg, 70, 300)));
     EXPECT_EQ(capture(), nullptr);
     EXPECT_FALSE(needsPaint(&dlg.view));
+}
+
+TEST_F(RowColumnView, SelectionsAndStartSamplesAtTheEndsOfSixtyFourBitsPaintAndPick)
+{
+    Host host(sixChannels().select(LLONG_MIN, LLONG_MAX));
+    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
+    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"-9223372036854775808"));
+    EXPECT_EQ(host.face.beginSample, 0);
+    shown(dlg.view);
+    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"9223372036854775807"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    EXPECT_EQ(host.face.beginSample, 99);
+    host.cls().setSelect(LLONG_MAX, LLONG_MIN);
+    shown(dlg.view);
+    drag(dlg, 2000, -2000);
+    __int64 b = 0, e = 0;
+    host.cls().getSelect(b, e);
+    // Overlay picks clamp into the view: the last pixel right of it, the data area's left edge left of it.
+    EXPECT_EQ(b, 99 + clientRect(&dlg.view).right - 1);
+    EXPECT_EQ(e, 99);
+    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 1));
+    shown(dlg.view);
 }
