@@ -97,6 +97,31 @@ void SelectionSums275(benchmark::State& state)
         double total = 0.0;
         for (long long i = 0; i < data.rowCount; ++i) {
             long long j = i + 1;
+            if (state.range(0) == 8) {
+                for (; j + 8 <= data.colCount; j += 8) {
+                    const double* s[8];
+                    for (int k = 0; k < 8; ++k) s[k] = data.pairs[i][j + k].series + b;
+                    double a[8] = {};
+                    for (long long t = 0; t < width; ++t)
+                        for (int k = 0; k < 8; ++k) a[k] += s[k][t];
+                    for (int k = 0; k < 8; ++k) total += a[k];
+                }
+            }
+            if (state.range(0) == 5) {
+                for (; j + 8 <= data.colCount; j += 4) {
+                    const double* s0 = data.pairs[i][j].series + b;
+                    const double* s1 = data.pairs[i][j + 1].series + b;
+                    const double* s2 = data.pairs[i][j + 2].series + b;
+                    const double* s3 = data.pairs[i][j + 3].series + b;
+                    for (int k = 4; k < 8; ++k) {
+                        const char* p = reinterpret_cast<const char*>(data.pairs[i][j + k].series + b);
+                        for (int l = 0; l < 832; l += 64) __builtin_prefetch(p + l);
+                    }
+                    double a0 = 0, a1 = 0, a2 = 0, a3 = 0;
+                    for (long long t = 0; t < width; ++t) a0 += s0[t], a1 += s1[t], a2 += s2[t], a3 += s3[t];
+                    total += a0 + a1 + a2 + a3;
+                }
+            }
             if (state.range(0) == 4) {
                 for (; j + 4 <= data.colCount; j += 4) {
                     const double* s0 = data.pairs[i][j].series + b;
@@ -125,7 +150,7 @@ void SelectionSums275(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(SelectionSums275)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(SelectionSums275)->Arg(1)->Arg(4)->Arg(5)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(MemoryCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(MemoryRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(DemoBuild)->Unit(benchmark::kMillisecond);

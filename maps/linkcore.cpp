@@ -63,6 +63,8 @@ int drawLinkNetwork(SensorMapFields& v, CDC& dc, const LinkDrawing& d)
         for (__int64 i = 0; i < data.rowCount; ++i) {
             CWavChnlChnlDataqz* row = refs.pairs[i];
             if (!row) continue;
+            // The means the walk asks for below, several pairs at a time.
+            if (i + 1 < data.colCount) CWavChnlChnlDataqz::cacheSelectDataMeans(row + i + 1, data.colCount - i - 1, b, e, 0);
             for (__int64 j = i + 1; j < data.colCount; ++j) {
                 CWavChnlChnlDataqz& el = row[j];
                 if (!el.series) continue;
