@@ -51,19 +51,17 @@ struct Square {
     static double term(double v) { return v * v; }
 };
 
-// Sums of `n` (1..4) series over b..e, each in sample order.
+constexpr int kBatch = 8;  // pairs summed side by side
+
+// Sums of `n` (1..kBatch) series over b..e, each in sample order.
 template <class Term>
 void sums(const double* const* s, int n, __int64 b, __int64 e, double* out)
 {
-    if (n == 4) {
-        double a0 = 0.0, a1 = 0.0, a2 = 0.0, a3 = 0.0;
-        for (__int64 t = b; t <= e; ++t) {
-            a0 += Term::term(s[0][t]);
-            a1 += Term::term(s[1][t]);
-            a2 += Term::term(s[2][t]);
-            a3 += Term::term(s[3][t]);
-        }
-        out[0] = a0, out[1] = a1, out[2] = a2, out[3] = a3;
+    if (n == kBatch) {
+        double a[kBatch] = {};
+        for (__int64 t = b; t <= e; ++t)
+            for (int k = 0; k < kBatch; ++k) a[k] += Term::term(s[k][t]);
+        for (int k = 0; k < kBatch; ++k) out[k] = a[k];
         return;
     }
     for (int k = 0; k < n; ++k) {
@@ -80,12 +78,12 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
 {
     if (!elements) return;
     const int mode = meanMode == 0 || meanMode == 1 ? meanMode : 2;
-    CWavChnlChnlData* batch[4];
+    CWavChnlChnlData* batch[kBatch];
     int n = 0;
     __int64 bb = 0, ee = -1;
     auto flush = [&] {
-        const double* s[4];
-        double sum[4];
+        const double* s[kBatch];
+        double sum[kBatch];
         for (int k = 0; k < n; ++k) s[k] = batch[k]->series;
         if (mode == 0) sums<Plain>(s, n, bb, ee, sum);
         else if (mode == 1) sums<Magnitude>(s, n, bb, ee, sum);
@@ -109,7 +107,7 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
         bb = kb;
         ee = ke;
         batch[n++] = &el;
-        if (n == 4) flush();
+        if (n == kBatch) flush();
     }
     if (n > 0) flush();
 }
