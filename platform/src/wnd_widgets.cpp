@@ -483,7 +483,10 @@ void syncWidget(Window& w)
     case Kind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(text); break;
     case Kind::Edit: {
         auto* e = static_cast<QLineEdit*>(widget);
-        if (e->text() != text) e->setText(text);
+        if (e->text() != text) {
+            e->setText(text);
+            e->setCursorPosition(0);  // as an edit shows a text set by the program: from its start
+        }
         break;
     }
     case Kind::ComboBox: {
