@@ -163,8 +163,8 @@ int calcGridData(SensorMapFields& v)
             field.add(value);
         }
     }
-    // No sensor reached any point (or every value fetched was NaN): nothing to scale.
-    if (!sensors.any) return 0;
+    // No sensor reached any point, or every value fetched (or formed) was NaN: nothing to scale.
+    if (!sensors.any || !field.any) return 0;
     const double span = sensors.hi - sensors.lo;
     if (span == 0.0 || !std::isfinite(span)) return 0;
     const double scale = (field.hi - field.lo) / span;
