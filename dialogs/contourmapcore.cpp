@@ -77,6 +77,14 @@ void CDlgCxcContourMapCore::setLatencyTexts(CSnsCohDataqz& data)
     latencyEndText.Format(cxc::dialogs::text::kLatencyFormat, 1000.0 * data.getLatency4PtSecond(selectEnd));
 }
 
+void CDlgCxcContourMapCore::takeGridState()
+{
+    const cxc::maps::SensorMapFields& v = viewFields();
+    fieldMaximum = v.grid.fieldMaximum;
+    threshold = v.contourThreshold;
+    levels = v.contourLevels;
+}
+
 int CDlgCxcContourMapCore::refreshDialog()
 {
     cxc::maps::SensorMapFields& v = viewFields();
@@ -85,9 +93,7 @@ int CDlgCxcContourMapCore::refreshDialog()
     labelCheck = v.showLabel;
     sensorCheck = v.showSensor;
     sensorSize = v.sensorRadius;
-    fieldMaximum = v.grid.fieldMaximum;
-    threshold = v.contourThreshold;
-    levels = v.contourLevels;
+    takeGridState();
     displayType = v.contourType;
     fillChannelLists();
     colorScaleCombo.SetCurSel(v.colorScale);
@@ -226,6 +232,8 @@ void CDlgCxcContourMapCore::OnRefresh()
     CWaitCursor wait;
     storeDialog();
     viewRebuildFieldGrid();
+    takeGridState();
+    UpdateData(FALSE);
     redrawView(TRUE);
 }
 
@@ -241,6 +249,7 @@ void CDlgCxcContourMapCore::playStep()
     cxc::maps::SensorMapFields& v = viewFields();
     viewCalcGridData();
     if (v.contourType != 0) viewCalcContourLines(v.contourThreshold, v.grid.fieldMaximum, v.contourLevels);
+    takeGridState();
     redrawView(FALSE);
     showPlaying();
     UpdateData(FALSE);

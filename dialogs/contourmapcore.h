@@ -5,7 +5,9 @@
 // rebuild. Builds on the map dialog core; ContourDialogWith adds the view of one modality.
 //
 // A threshold stored with a magnitude above the grid's largest value is replaced by that value (the
-// largest value itself, whatever the sign typed); before any grid exists that is 0.
+// largest value itself, whatever the sign typed); before any grid exists that is 0. Whenever the
+// grid is computed again (Refresh, an animation tick) the boxes show its maximum, threshold and
+// levels, so that a later store never writes the old grid's threshold into the view.
 #pragma once
 
 #include "mapdialogcore.h"
@@ -42,6 +44,9 @@ protected:
 
     // Both labels from the selection members, through the class data's latencies.
     void setLatencyTexts(CSnsCohDataqz& data);
+    // The largest grid value, the threshold and the levels as the view holds them now (after the
+    // grid was computed again), so that the next store does not write older ones back.
+    void takeGridState();
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
