@@ -378,19 +378,4 @@ TEST_F(GridLayer, NothingWithoutTrialOrClassData)
     EXPECT_EQ(noPairs.rebuild(), 0);
 }
 
-TEST_F(GridLayer, BothTwinsBuildTheSameGridOnOneLayout)
-{
-    MegGrid meg(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}, {40, 60}}).pair(0, 4, 0.7).pair(0, 2, -0.4).build());
-    EegGrid eeg(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}, {40, 60}}, Modality::Eeg).pair(0, 4, 0.7).pair(0, 2, -0.4).build());
-    ASSERT_EQ(meg.rebuild(), 1);
-    ASSERT_EQ(eeg.rebuild(), 1);
-    ASSERT_EQ(meg.g().nx, eeg.g().nx);
-    ASSERT_EQ(meg.g().ny, eeg.g().ny);
-    int differ = 0;
-    for (int i = 0; i < meg.g().nx; ++i)
-        for (int j = 0; j < meg.g().ny; ++j) differ += meg.value(i, j) != eeg.value(i, j);
-    EXPECT_EQ(differ, 0);
-    EXPECT_EQ(meg.g().fieldMaximum, eeg.g().fieldMaximum);
-}
-
 }  // namespace
