@@ -188,3 +188,20 @@ TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
     }
     for (const auto& m : harness::messageBoxes()) ADD_FAILURE() << cxc::toUtf8(m.text);
 }
+
+TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
+{
+    Host h(linked(Modality::Meg).nullRow(0));
+    CDlgMegCxcTopLink2DMap* link = h.megLink();
+    CDlgMegCxcTopWave2DMap* wave = h.megWave();
+    ASSERT_TRUE(link && wave);
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+        EXPECT_TRUE(harness::comboItems(dlg, IDC_ROW_COMBO).empty());
+        EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
+    }
+    harness::pumpPaints();
+    EXPECT_FALSE(mapPicture(&link->mapView).isNull());
+    h.cls().curRow = 1;  // a row that is there fills the lists again
+    ASSERT_TRUE(harness::clickButton(link, IDC_UPDATE));
+    EXPECT_EQ(harness::comboItems(link, IDC_ROW_COMBO).size(), 4u);
+}

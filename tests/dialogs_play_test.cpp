@@ -197,3 +197,21 @@ TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
     EXPECT_EQ(h.cls(2).selectBegin, LLONG_MIN);
     EXPECT_EQ(h.cls(2).selectEnd, LLONG_MAX);
 }
+
+TEST_F(Play, AFacadeDestroyedWhilePlayingLeavesNoTimerBehind)
+{
+    auto data = hundredSamples(0, 10).build();
+    {
+        CMEGShowCCData2DFaceqz face;
+        ASSERT_EQ(face.showDlgCxcMegActLink2DMap(data.get(), nullptr), 1);
+        ASSERT_EQ(face.showDlgCxcEegActWave2DMap(data.get(), nullptr), 1);
+        ASSERT_TRUE(harness::clickButton(face.megLinkAct, IDC_PLAY));
+        ASSERT_TRUE(harness::clickButton(face.eegWaveAct, IDC_PLAY));
+        ASSERT_TRUE(harness::clickButton(face.megLinkAct, IDC_SETTING));
+        harness::advanceTime(100);
+    }
+    const long long begin = cxc::testkit::classOf(*data, 0)->selectBegin;
+    harness::advanceTime(1000);
+    EXPECT_EQ(cxc::testkit::classOf(*data, 0)->selectBegin, begin);
+    EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);
+}
