@@ -5,6 +5,7 @@
 #pragma once
 
 #include "linkmapcore.h"
+#include "mapdialogwith.h"
 #include "stateegcxccntmapqz.h"
 
 class CDlgEegCxcTopLink2DMap : public cxc::dialogs::MapDialogWith<CStatEEGCxcCntMapqz, CDlgCxcLinkMapCore> {

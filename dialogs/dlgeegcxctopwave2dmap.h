@@ -2,6 +2,7 @@
 // view. Builds on the patch dialog; nothing else differs from its MEG twin.
 #pragma once
 
+#include "mapdialogwith.h"
 #include "wavemapcore.h"
 #include "stateegcxccntmapqz.h"
 

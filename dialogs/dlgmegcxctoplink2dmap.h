@@ -4,6 +4,7 @@
 #pragma once
 
 #include "linkmapcore.h"
+#include "mapdialogwith.h"
 #include "statmegcclcntmapqz.h"
 
 class CDlgMegCxcShowStdSet;

@@ -2,7 +2,7 @@
 // contour field) and whichever modality it shows: where its data come from, the two channel lists,
 // the time selection, the play timer (id 100), the resize rule, the sensor click, the information
 // toggle and the pen and normalisation commands. Builds on CDialogEx; a kind of map dialog adds its
-// controls and handlers above it, and MapDialogWith (below) adds the view of one modality.
+// controls and handlers above it, and MapDialogWith (mapdialogwith.h) the view of one modality.
 //
 // The class data of a dialog is the trial's coupling package (getCoherenceFaceqzTime(false)) asked
 // for the view's class. A missing link anywhere on the way is not an error: handlers then do nothing
@@ -65,7 +65,7 @@ public:
     // Controls into the view and the class data's selection; 0 when the class data is missing.
     virtual int storeDialog() = 0;
 
-    // The map view, whichever its modality (see MapDialogWith).
+    // The map view, whichever its modality (MapDialogWith).
     virtual cxc::maps::SensorMapFields& viewFields() = 0;
     virtual CWnd& viewWindow() = 0;
     virtual int viewCheckInitTrial() = 0;
@@ -124,30 +124,3 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
-
-namespace cxc::dialogs {
-
-// A kind of map dialog (Core) with the view of one modality: the MEG or EEG sensor map view,
-// subclassing control 3763.
-template <class View, class Core>
-class MapDialogWith : public Core {
-public:
-    using Core::Core;
-    // The window goes while the view it holds still exists.
-    ~MapDialogWith() override
-    {
-        if (this->m_hWnd) this->DestroyWindow();
-    }
-
-    View mapView;
-
-    cxc::maps::SensorMapFields& viewFields() override { return mapView; }
-    CWnd& viewWindow() override { return mapView; }
-    int viewCheckInitTrial() override { return mapView.checkInitTrial(); }
-    int viewHitTestSensor(CPoint point, int mirror, int type) override
-    {
-        return mapView.hitTestSensor(point, mirror, type);
-    }
-};
-
-}  // namespace cxc::dialogs
