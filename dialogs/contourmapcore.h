@@ -10,7 +10,7 @@
 // levels, so that a later store never writes the old grid's threshold into the view.
 #pragma once
 
-#include "mapdialogcore.h"
+#include "mapdialogwith.h"
 
 namespace cxc::dialogs::text {
 inline constexpr const wchar_t* kContourTitle = L"Waveform CxC Contour Map 2D";  // also the caption's end
