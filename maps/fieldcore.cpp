@@ -66,7 +66,7 @@ int fieldColourIndex(double value, double step, int top)
     const double q = value > 0.0 ? value / step : value / -step;
     // Tested in double before the conversion: NaN and quotients beyond 32 bits take entry 0.
     if (!(q > -2147483649.0 && q < 2147483648.0)) return 0;
-    const int index = static_cast<int>(q);
+    const int index = toInt(q);
     return index < 0 ? 0 : index > top ? top : index;
 }
 

@@ -508,6 +508,11 @@ TEST_F(ContourDialog, ATickShowsTheMaximumAndThresholdItComputed)
     const auto& v = dlg->mapView;
     EXPECT_DOUBLE_EQ(dlg->fieldMaximum, v.grid.fieldMaximum);
     EXPECT_DOUBLE_EQ(dlg->threshold, v.contourThreshold);
+    // The threshold box changed under the tick's own exchange: its notification, which stores the
+    // dialog, must not write the new begin with the old end into the class data.
+    EXPECT_EQ(h.cls().selectBegin, 11);
+    EXPECT_EQ(h.cls().selectEnd, 21);
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"21");
     CString shown;
     shown.Format(L"%.10g", v.grid.fieldMaximum);
     EXPECT_EQ(std::stod(textOf(dlg, IDC_FIELD_MAXIMUM)), std::stod(shown.str()));
