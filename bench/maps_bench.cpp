@@ -6,7 +6,8 @@
 //   mean is computed anew) and the repaint it asks for;
 // - graph report: the "GT SW" button, with the dialog's first threshold (half the largest
 //   |coupling|) and with the threshold off;
-// - a sweep of the MEG sensor count (32 to 275) for the link tick.
+// - sweeps of the link tick over the MEG sensor count (32 to 275) and, at 275, over the selection's
+//   width (25 to 400 samples).
 // Items per second count the channel pairs a link walk visits (the upper triangle).
 #include <benchmark/benchmark.h>
 
@@ -77,10 +78,16 @@ void paint(benchmark::State& state, Modality m, Kind kind, bool magnitude = fals
     setStyle(dlg, false);
 }
 
-void tick(benchmark::State& state, Modality m, Kind kind)
+// width: samples of the selection while playing (0: the set's 100).
+void tick(benchmark::State& state, Modality m, Kind kind, long long width = 0)
 {
     const int channels = static_cast<int>(state.range(0));
     CDlgCxcMapCore* dlg = open(m, channels, kind);
+    if (width > 0) {
+        CSnsCohDataqz* data = cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0);
+        data->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectBegin + width - 1);
+        dlg->refreshDialog();
+    }
     harness::clickButton(dlg, IDC_PLAY);
     for (auto _ : state) {
         harness::fireTimer(dlg, cxc::dialogs::kPlayTimerId);
@@ -119,6 +126,7 @@ void EegPatchPaint(benchmark::State& s) { paint(s, Modality::Eeg, Kind::Patch); 
 void MegPatchTick(benchmark::State& s) { tick(s, Modality::Meg, Kind::Patch); }
 void EegPatchTick(benchmark::State& s) { tick(s, Modality::Eeg, Kind::Patch); }
 void SweepMegLinkTick(benchmark::State& s) { tick(s, Modality::Meg, Kind::Link); }
+void SweepSelectionMegLinkTick275(benchmark::State& s) { tick(s, Modality::Meg, Kind::Link, s.range(1)); }
 
 }  // namespace
 
@@ -137,3 +145,5 @@ CXC_CASE(EegLinkTick)->Arg(64);
 CXC_CASE(EegPatchPaint)->Arg(64);
 CXC_CASE(EegPatchTick)->Arg(64);
 CXC_CASE(SweepMegLinkTick)->Arg(32)->Arg(64)->Arg(96)->Arg(128)->Arg(192)->Arg(275);
+// Arguments: sensors, samples of the selection.
+CXC_CASE(SweepSelectionMegLinkTick275)->Args({275, 25})->Args({275, 50})->Args({275, 100})->Args({275, 200})->Args({275, 400});
