@@ -107,6 +107,9 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
         bb = kb;
         ee = ke;
         batch[n++] = &el;
+        // The first samples of the series two batches on are asked for now: each lies in a page of
+        // its own, and its address translation and first line then arrive while these are summed.
+        if (k + 2 * kBatch < count && elements[k + 2 * kBatch].series) __builtin_prefetch(elements[k + 2 * kBatch].series + kb);
         if (n == kBatch) flush();
     }
     if (n > 0) flush();
