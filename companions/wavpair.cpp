@@ -109,7 +109,10 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
         batch[n++] = &el;
         // The first samples of the series two batches on are asked for now: each lies in a page of
         // its own, and its address translation and first line then arrive while these are summed.
-        if (k + 2 * kBatch < count && elements[k + 2 * kBatch].series) __builtin_prefetch(elements[k + 2 * kBatch].series + kb);
+        if (k + 2 * kBatch < count) {
+            const CWavChnlChnlData& next = elements[k + 2 * kBatch];
+            if (next.series && next.length_ > 0) __builtin_prefetch(next.series + std::min<__int64>(kb, next.length_ - 1));
+        }
         if (n == kBatch) flush();
     }
     if (n > 0) flush();
