@@ -112,18 +112,25 @@ inline Outcome cxcmap(std::vector<std::string> args)
     return r;
 }
 
-// The built program, with its standard output and error caught in files. `unset` names variables
-// the program must not see.
-inline Outcome program(const std::vector<std::string>& args, std::initializer_list<const char*> unset = {})
+struct EnvVar {
+    const char* name;
+    const char* value;  // null: the program does not see the variable
+};
+
+// The built program, with its standard output and error caught in files, in this environment
+// changed by `vars`.
+inline Outcome program(const std::vector<std::string>& args, std::initializer_list<EnvVar> vars = {})
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string var(*e);
         bool keep = true;
-        for (const char* name : unset)
-            if (var.rfind(std::string(name) + "=", 0) == 0) keep = false;
+        for (const EnvVar& v : vars)
+            if (var.rfind(std::string(v.name) + "=", 0) == 0) keep = false;
         if (keep) env.push_back(var);
     }
+    for (const EnvVar& v : vars)
+        if (v.value) env.push_back(std::string(v.name) + "=" + v.value);
     std::vector<char*> envp;
     for (std::string& v : env) envp.push_back(v.data());
     envp.push_back(nullptr);
