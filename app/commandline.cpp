@@ -79,8 +79,8 @@ struct ChoiceOptions {
 };
 
 // Qt wants a private runtime folder and warns on standard error when XDG_RUNTIME_DIR does not name
-// one (as under cron or in a container); the commands promise one line there per error, so give Qt
-// the folder it would fall back to, made as it would make it.
+// one (as under cron, in a container or under xvfb-run); the commands promise one line there per
+// error, so give Qt the folder it would fall back to, made as it would make it.
 void provideRuntimeDir()
 {
     const char* set = std::getenv("XDG_RUNTIME_DIR");
@@ -155,11 +155,10 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     // Qt keeps only the program name: our options are not its business.
     int qtArgc = 1;
     char* qtArgv[] = {const_cast<char*>(argc > 0 ? argv[0] : "cxcmap"), nullptr};
+    provideRuntimeDir();
     if (app.got_subcommand(renderCmd) || app.got_subcommand(reportCmd) || app.got_subcommand(gridCmd) ||
-        app.got_subcommand(demoCmd)) {
-        provideRuntimeDir();
+        app.got_subcommand(demoCmd))
         platform::initApplication(qtArgc, qtArgv, /*headless*/ true);
-    }
 
     if (app.got_subcommand(renderCmd)) return runRender(render, out, err);
     if (app.got_subcommand(reportCmd)) {

@@ -16,6 +16,18 @@ namespace cxc::app {
 
 namespace {
 
+// "row 3 (MLC21) over samples 120 to 150": the reference row and the selection of a grid.
+std::string describeRow(CMDTrialqz* trial, int cxcClass)
+{
+    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
+    CSnsCohDataqz* data = package ? package->getCoherenceData(cxcClass) : nullptr;
+    if (!data) return "the reference row";
+    std::string text = "row " + std::to_string(data->curRow);
+    if (const CWavChnlChnlDataqz* self = data->pairAt(data->curRow, data->curRow))
+        if (const CString name = trial->getChannelName(self->colChnl); !name.IsEmpty()) text += " (" + toUtf8(name) + ")";
+    return text + " over samples " + std::to_string(data->selectBegin) + " to " + std::to_string(data->selectEnd);
+}
+
 // Runs the pipeline as a contour show function prepares its view, and copies the grid out.
 template <class View>
 bool gridOf(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::vector<GridPointValue>& grid,
@@ -39,7 +51,8 @@ bool gridOf(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::vector<G
         else if (!view.grid.points)
             error = "the grid cannot be built: the sensor plane is too large for a grid";
         else
-            error = "the grid cannot be built: the sensor values do not vary over the selection";
+            error = "the grid cannot be built: in " + describeRow(view.trial, choice.cxcClass) + " the " +
+                    modalityName(choice.modality) + " sensors' values do not vary";
         return false;
     }
     const CDataGridRect& g = view.grid;

@@ -11,7 +11,7 @@ namespace {
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 120;
 constexpr int kStatusHeight = 24;
-constexpr int kCascadeStep = 28;  // px between windows opened one after the other
+constexpr int kCascadeStep = 48;  // px between windows opened one after the other
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
