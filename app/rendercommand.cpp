@@ -16,19 +16,23 @@ namespace cxc::app {
 
 namespace {
 
-// What the windows move in the data while they play or are clicked: the current trial and, per
-// class, the selection and the current row and column. Each picture starts from the same marks, so
-// it does not depend on which windows were drawn before it.
+// What the windows move in the data while they play or are clicked: the current trial, each
+// package's current class and, per class, the selection, the current row and column and the colour
+// range a viewer keeps there. Each picture starts from the same marks, so it does not depend on
+// which windows were drawn before it.
 class DataMarks {
 public:
     explicit DataMarks(CArrayMEDataSetqz& dataSet) : session_(dataSet.getSessionData(-1))
     {
         if (!session_) return;
         trial_ = session_->getCurrentTrialIndx();
-        for (int t = 0; t < session_->getTotalTrial(); ++t)
+        for (int t = 0; t < session_->getTotalTrial(); ++t) {
+            if (CSnsCohFaceqz* package = packageOf(t)) currentClasses_.push_back({t, package->getCurrentClass()});
             for (int cls = 0; cls < 3; ++cls)
                 if (CSnsCohDataqz* d = classOf(t, cls))
-                    marks_.push_back({t, cls, d->selectBegin, d->selectEnd, d->curRow, d->curCol});
+                    marks_.push_back({t, cls, d->selectBegin, d->selectEnd, d->curRow, d->curCol, d->rangeStamp,
+                                      d->rangeMax, d->rangeMin});
+        }
     }
 
     void restore() const
@@ -40,25 +44,36 @@ public:
                 d->selectEnd = m.end;
                 d->curRow = m.row;
                 d->curCol = m.col;
+                d->rangeStamp = m.rangeStamp;
+                d->rangeMax = m.rangeMax;
+                d->rangeMin = m.rangeMin;
             }
         }
+        for (const auto& [trial, cls] : currentClasses_)
+            if (CSnsCohFaceqz* package = packageOf(trial); package && cls >= 0) package->setTrlCxcClass(cls);
         if (trial_ >= 0) session_->openTrial(trial_);
     }
 
 private:
     struct Mark {
         int trial, cls;
-        long long begin, end, row, col;
+        long long begin, end, row, col, rangeStamp;
+        double rangeMax, rangeMin;
     };
-    CSnsCohDataqz* classOf(int trial, int cls) const
+    CSnsCohFaceqz* packageOf(int trial) const
     {
         CMDTrialqz* t = session_->getTrialqz(trial);
-        CSnsCohFaceqz* package = t ? t->getCoherenceFaceqzTime(false) : nullptr;
+        return t ? t->getCoherenceFaceqzTime(false) : nullptr;
+    }
+    CSnsCohDataqz* classOf(int trial, int cls) const
+    {
+        CSnsCohFaceqz* package = packageOf(trial);
         return package ? package->getCoherenceData(cls) : nullptr;
     }
 
     CMEGDataqz* session_;
     int trial_ = -1;
+    std::vector<std::pair<int, int>> currentClasses_;  // trial, its package's current class
     std::vector<Mark> marks_;
 };
 
