@@ -114,8 +114,8 @@ using CxcmapReport = AppTest;
 
 TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
 {
-    // Threshold 0.45 (half of 0.9), over the data's own selection 0..9: the MEG links are 0-1 (0.8)
-    // and 0-3 (|-0.7|), pair 1-3 averages 0.54; a triangle, counted from each of its three nodes twice.
+    // Threshold 0.45 (half of 0.9), over the data's own selection 0..9: the MEG links are 0-1 (0.8),
+    // 0-3 (|-0.7|) and 1-3 (mean 0.54), a triangle counted from each of its three nodes twice.
     Scratch scratch;
     const Outcome r = cxcmap({"report", "--data", scratch.dataFolder(network())});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -132,23 +132,6 @@ TEST_F(CxcmapReport, EegDialogsThresholdLine)
     ASSERT_EQ(r.status, 0) << r.err;
     // 4-5 (0.6) and 4-6 (mean 0.55, exactly at the threshold) from both ends.
     EXPECT_TRUE(r.out.ends_with("Threshold:0.550000 Connect:4\n")) << r.out;
-}
-
-TEST_F(CxcmapReport, WithoutTheThresholdThereIsNoThresholdLine)
-{
-    Scratch scratch;
-    const Outcome r = cxcmap({"report", "--data", scratch.dataFolder(network()), "--use-threshold", "0"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.find("Threshold:"), std::string::npos) << r.out;
-    EXPECT_EQ(lineCount(r.out), 6);
-}
-
-TEST_F(CxcmapReport, BuiltInDemoDataWhenNoFolderIsGiven)
-{
-    const Outcome r = cxcmap({"report", "--precise", "0"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Total Connections: ", 0), 0u);
-    EXPECT_EQ(lineCount(r.out), 7);
 }
 
 // ---- errors a user can make: one line on standard error, status 1 ---------------------------------
