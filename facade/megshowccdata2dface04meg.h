@@ -4,7 +4,9 @@
 
 #include "megshowccdata2dface.h"
 
+class CArrayMEDataSetqz;
 class CDialog;
+class CWnd;
 
 class AFX_EXT_CLASS CMEGShowCCData2DFace04MEG : public CMEGShowCCData2DFace {
 public:
@@ -20,6 +22,16 @@ public:
     CDialog* megCntRst = nullptr;
 
     CMEGShowCCData2DFace04MEG();
+    // Each opens the MEG link or waveform patch map of one class (Act, Ctl, Rst) on the data set and
+    // brings it to the front: 1 when shown, 0 when its dialog could not be made (the Active ones
+    // then say "Error creating Dialog!"). The dialog is made once and re-used by later calls.
+    int showDlgCxcMegActLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegCtlLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegRstLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegActWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegCtlWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+
     // Deletes the link dialogs (Active, Control, Act-Ctl), then the patch, then the contour dialogs.
     ~CMEGShowCCData2DFace04MEG() override;
 };

@@ -2,7 +2,11 @@
 
 #include "megshowccdata2dface06eeg.h"
 
+#include "cxcclass.h"
+#include "dlgeegcxctoplink2dmap.h"
+#include "dlgeegcxctopwave2dmap.h"
 #include "facadeslots.h"
+#include "mapshow.h"
 
 CMEGShowCCData2DFace06EEG::CMEGShowCCData2DFace06EEG() = default;
 
@@ -10,4 +14,43 @@ CMEGShowCCData2DFace06EEG::~CMEGShowCCData2DFace06EEG()
 {
     cxc::facade::deleteInOrder({&eegLinkAct, &eegLinkCtl, &eegLinkRst, &eegWaveAct, &eegWaveCtl, &eegWaveRst,
                                 &eegCntAct, &eegCntCtl, &eegCntRst});
+}
+
+namespace {
+
+using cxc::facade::MapShow;
+
+constexpr MapShow link(int cls) { return MapShow{IDD_EEG_TOPLINK_2DMAP, cls, MapModeTopLink, cls == CxcClassActive}; }
+constexpr MapShow wave(int cls) { return MapShow{IDD_EEG_TOPWAVE_2DMAP, cls, MapModeTopWave, cls == CxcClassActive}; }
+
+}  // namespace
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegActLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopLink2DMap>(*this, eegLinkAct, link(CxcClassActive), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegCtlLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopLink2DMap>(*this, eegLinkCtl, link(CxcClassControl), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegRstLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopLink2DMap>(*this, eegLinkRst, link(CxcClassActCtl), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegActWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopWave2DMap>(*this, eegWaveAct, wave(CxcClassActive), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegCtlWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopWave2DMap>(*this, eegWaveCtl, wave(CxcClassControl), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace06EEG::showDlgCxcEegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return cxc::facade::showMapDialog<CDlgEegCxcTopWave2DMap>(*this, eegWaveRst, wave(CxcClassActCtl), dataSet, parent);
 }

@@ -18,6 +18,16 @@ public:
     CDialog* eegCntRst = nullptr;
 
     CMEGShowCCData2DFace06EEG();
+    // Each opens the EEG link or waveform patch map of one class (Act, Ctl, Rst) on the data set and
+    // brings it to the front: 1 when shown, 0 when its dialog could not be made (the Active ones
+    // then say "Error creating Dialog!"). The dialog is made once and re-used by later calls.
+    int showDlgCxcEegActLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegCtlLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegRstLink2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegActWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegCtlWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+
     // Deletes the link dialogs (Active, Control, Act-Ctl), then the patch, then the contour dialogs.
     ~CMEGShowCCData2DFace06EEG() override;
 };

@@ -483,17 +483,21 @@ void syncWidget(Window& w)
     case Kind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(text); break;
     case Kind::Edit: {
         auto* e = static_cast<QLineEdit*>(widget);
-        if (e->text() != text) e->setText(text);
+        if (e->text() != text) {
+            e->setText(text);
+            e->setCursorPosition(0);  // as an edit shows a text set by the program: from its start
+        }
         break;
     }
     case Kind::ComboBox: {
         auto* c = static_cast<QComboBox*>(widget);
-        bool same = c->count() == static_cast<int>(w.items.size());
-        for (int i = 0; same && i < c->count(); ++i) same = c->itemText(i) == qs(w.items[static_cast<size_t>(i)]);
-        if (!same) {
-            c->clear();
-            for (const auto& item : w.items) c->addItem(qs(item));
-        }
+        // Lists are filled one AddString at a time: the items that still match stay, so filling a
+        // list of n items costs n additions, not n * n.
+        const int want = static_cast<int>(w.items.size());
+        int keep = 0;
+        while (keep < c->count() && keep < want && c->itemText(keep) == qs(w.items[static_cast<size_t>(keep)])) ++keep;
+        while (c->count() > keep) c->removeItem(c->count() - 1);
+        for (int i = keep; i < want; ++i) c->addItem(qs(w.items[static_cast<size_t>(i)]));
         c->setCurrentIndex(w.curSel);
         if (c->isEditable() && c->lineEdit() && c->lineEdit()->text() != text) c->lineEdit()->setText(text);
         break;

@@ -1,0 +1,396 @@
+// The link map dialogs, driven as a user drives them: the first refresh (threshold, range, lists,
+// caption), Update, Fit Top and its validated percentage, the channel lists (also rows beyond the
+// pair array), Apply and the display boxes, the link settings that go straight to the view, the
+// graph report with its threshold line, and the menu commands with the EEG check marks.
+#include <cmath>
+#include <vector>
+
+#include "dialogs_fixture.h"
+
+namespace {
+
+using namespace dlgtest;
+
+// The square with two links: 0-1 at 0.8, 2-3 at -0.4 (the largest magnitude is 0.8).
+DataSet twoLinks(Modality m = Modality::Meg) { return square(m).pair(0, 1, 0.8).pair(2, 3, -0.4); }
+
+std::vector<std::wstring> items(CWnd* dlg, int id)
+{
+    std::vector<std::wstring> out;
+    for (const CString& s : harness::comboItems(dlg, id)) out.push_back(s.str());
+    return out;
+}
+
+class LinkDialog : public DialogTest {};
+
+}  // namespace
+
+// ---- first refresh ----------------------------------------------------------------------------
+
+TEST_F(LinkDialog, FirstRefreshSetsHalfTheLargestCouplingAndFillsTheControls)
+{
+    Host h(twoLinks().select(5, 25).currentColumn(2));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.4);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkRangeMax, 0.8);
+    EXPECT_EQ(dlg->firstRefresh, 0);
+    EXPECT_EQ(str(harness::text(dlg, IDC_LINK_THRESHOLD)), L"0.4");
+    EXPECT_EQ(str(harness::text(dlg, IDC_TOP_PERCENT)), L"50");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"5");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"25");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SENSOR_SIZE)), L"6");
+    EXPECT_EQ(str(harness::text(dlg, IDC_MAX_LINK)), L"200");
+    EXPECT_EQ(harness::check(dlg, IDC_SHOW_LABEL_CHECK), BST_CHECKED);
+    EXPECT_EQ(harness::check(dlg, IDC_SHOW_SENSOR_CHECK), BST_CHECKED);
+    EXPECT_EQ(harness::check(dlg, IDC_RADIOLOGY), BST_UNCHECKED);
+    EXPECT_EQ(harness::check(dlg, IDC_SHOW_LINK), BST_CHECKED);
+    const std::vector<std::wstring> names{L"MLF11", L"MRC12", L"MLO13", L"MRP14"};
+    EXPECT_EQ(items(dlg, IDC_ROW_COMBO), names);
+    EXPECT_EQ(items(dlg, IDC_COLUMN_COMBO), names);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_ROW_COMBO), 0);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_COLUMN_COMBO), 2);
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
+
+    // Later refreshes leave the user's threshold alone.
+    ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.7"));
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.7);
+    ASSERT_EQ(h.megLink(), dlg);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.7);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkRangeMax, 0.8);
+}
+
+TEST_F(LinkDialog, EegFirstRefreshSetsTheThresholdOnly)
+{
+    Host h(twoLinks(Modality::Eeg));
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.4);
+    EXPECT_EQ(str(harness::text(dlg, IDC_LINK_THRESHOLD)), L"0.4");
+    EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
+    EXPECT_EQ(harness::controlHandle(dlg, IDC_SETTING), nullptr);  // no "Setting" on the EEG template
+}
+
+TEST_F(LinkDialog, AClassWithoutDataKeepsTheDefaultsUntilDataAppear)
+{
+    Host h(twoLinks().classes(true, false, false));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink(1);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->refreshDialog(), 0);
+    EXPECT_EQ(dlg->firstRefresh, 1);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
+    EXPECT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 0u);
+    // The template's caption stays: the refresh stopped before naming the class.
+    EXPECT_EQ(str(harness::caption(dlg)), L"MEG Waveform CxC TopLink 2D Map");
+}
+
+TEST_F(LinkDialog, AnUnknownClassIsCaptionedSo)
+{
+    Host h(std::make_unique<CArrayMEDataSetqz>());
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    dlg->mapView.cxcClass = 7;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_EQ(str(harness::caption(dlg)), L"Unknown Waveform CxC Map 2D");
+    EXPECT_EQ(str(dlg->titleText), L"Unknown Waveform CxC Map 2D");
+}
+
+// ---- Update and Fit Top -----------------------------------------------------------------------
+
+TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReach)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    h.cls().setSelect(7, 30);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"2"));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.4);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"7");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"30");
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.8"));  // exactly the largest: stays
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.8);
+}
+
+struct FitCase {
+    const wchar_t* percent;
+    double threshold;
+};
+
+class FitTop : public LinkDialog, public ::testing::WithParamInterface<FitCase> {};
+
+TEST_P(FitTop, ThresholdIsTheShareOfTheLargestCouplingWithinZeroAndIt)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, GetParam().percent));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
+    EXPECT_EQ(dlg->mapView.linkThreshold, GetParam().threshold);  // exact: 100 % gives m itself
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_TRUE(harness::messageBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, FitTop, ::testing::Values(
+    FitCase{L"100", 0.8}, FitCase{L"0", 0.0}, FitCase{L"25", 0.25 * 0.8},
+    FitCase{L"100.9", 0.8}, FitCase{L"-0.9", 0.0}));  // both still pass the check
+
+TEST_F(LinkDialog, FitTopWithoutDataOnlyReadsTheControls)
+{
+    Host h(std::make_unique<CArrayMEDataSetqz>());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"80"));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
+    EXPECT_DOUBLE_EQ(dlg->topPercent, 80.0);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+}
+
+TEST_F(LinkDialog, TopPercentBeyondAnyIntegerIsRefusedWithTheRangeMessage)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    for (const wchar_t* typed : {L"1e300", L"101", L"-1", L"4294967396"}) {
+        harness::clearMessageBoxes();
+        ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, typed));
+        EXPECT_EQ(lastMessage(), L"Please enter an integer between 0 and 100.") << typed;
+        EXPECT_DOUBLE_EQ(dlg->topPercent, 50.0) << typed;
+    }
+    harness::clearMessageBoxes();
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"nan"));
+    EXPECT_EQ(harness::messageBoxes().size(), 1u);  // not a number at all
+    EXPECT_DOUBLE_EQ(dlg->topPercent, 50.0);
+    harness::clearMessageBoxes();
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"100.9"));
+    EXPECT_TRUE(harness::messageBoxes().empty());
+    EXPECT_DOUBLE_EQ(dlg->topPercent, 100.9);
+}
+
+// ---- channel lists ----------------------------------------------------------------------------
+
+TEST_F(LinkDialog, ChannelChoiceSetsTheCurrentRowAndColumnAndRedraws)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 2));
+    EXPECT_EQ(h.cls().curRow, 2);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 3));
+    EXPECT_EQ(h.cls().curCol, 3);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(h.cls(1).curRow, 0);  // the other classes keep theirs
+}
+
+TEST_F(LinkDialog, ARowEntryBeyondTheRowsOfTheDataIsIgnored)
+{
+    // Two rows of five columns: the lists show five entries, of which only two name rows.
+    Host h(DataSet().meg(5).rows({0, 1}).cols({0, 1, 2, 3, 4}).pair(0, 3, 0.6));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 5u);
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 3));
+    EXPECT_EQ(h.cls().curRow, 0);
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
+    EXPECT_EQ(h.cls().curRow, 1);
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 4));
+    EXPECT_EQ(h.cls().curCol, 4);
+    harness::pumpPaints();
+    EXPECT_FALSE(harness::clientSurface(&dlg->mapView).isNull());
+    EXPECT_TRUE(harness::messageBoxes().empty());
+}
+
+// ---- storing ----------------------------------------------------------------------------------
+
+TEST_F(LinkDialog, ApplyStoresTheDisplayValuesAndTheSelection)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"9"));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"12"));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"40"));
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK));
+    // Changed behind the dialog's back; Apply writes what the dialog shows.
+    dlg->mapView.sensorRadius = 2;
+    dlg->mapView.showLabel = 1;
+    h.cls().setSelect(3, 4);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+    EXPECT_EQ(dlg->mapView.sensorRadius, 9);
+    EXPECT_EQ(dlg->mapView.showLabel, 0);
+    EXPECT_EQ(h.cls().selectBegin, 12);
+    EXPECT_EQ(h.cls().selectEnd, 40);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+}
+
+TEST_F(LinkDialog, DisplayBoxesAndEditsStoreAtOnce)
+{
+    Host h(twoLinks());
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
+    EXPECT_EQ(dlg->mapView.radiology, 1);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_SENSOR_CHECK));
+    EXPECT_EQ(dlg->mapView.showSensor, 0);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"3"));
+    EXPECT_EQ(dlg->mapView.sensorRadius, 3);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"50"));
+    EXPECT_EQ(h.cls().selectEnd, 50);
+}
+
+TEST_F(LinkDialog, LinkSettingsGoStraightIntoTheView)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* meg = h.megLink();
+    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
+    ASSERT_TRUE(meg && eeg);
+    ASSERT_TRUE(harness::clickCheck(meg, IDC_SHOW_LINK));
+    EXPECT_EQ(meg->mapView.showLink, 0);
+    ASSERT_TRUE(harness::typeText(meg, IDC_MAX_LINK, L"5"));
+    EXPECT_EQ(meg->mapView.maxLink, 5);
+    ASSERT_TRUE(harness::typeText(meg, IDC_LINK_THRESHOLD, L"0.25"));
+    EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.25);
+    // MEG: the box is kept in colorLink and changes no style; EEG: it is the signed style itself.
+    ASSERT_TRUE(harness::clickCheck(meg, IDC_COLOR_LINK));
+    EXPECT_EQ(meg->mapView.colorLink, 0);
+    EXPECT_EQ(meg->mapView.linkStyle, 1);
+    ASSERT_TRUE(harness::clickCheck(eeg, IDC_COLOR_LINK));
+    EXPECT_EQ(eeg->mapView.linkStyle, 0);
+    ASSERT_TRUE(harness::clickCheck(eeg, IDC_COLOR_LINK));
+    EXPECT_EQ(eeg->mapView.linkStyle, 1);
+}
+
+// ---- graph report -----------------------------------------------------------------------------
+
+TEST_F(LinkDialog, GraphReportShowsTheViewsReportWithTheThresholdLine)
+{
+    Host h(square().pair(0, 1, 0.75).pair(0, 2, 0.5).pair(1, 2, 0.625).caption(L"demo: Active"));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.5"));
+    const int shown = CDlgMegCxcTopLink2DMap::graphInfo.showCount;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
+    int connections = 0;
+    const CString report = dlg->mapView.graphTheoryReport(1, 1, 0, connections);
+    ASSERT_EQ(connections, 6);
+    const CRichInfoqz& info = CDlgMegCxcTopLink2DMap::graphInfo;
+    EXPECT_EQ(info.showCount, shown + 1);
+    EXPECT_EQ(str(info.lastText), str(report) + L"Threshold:0.500000 Connection:6 \n");
+    EXPECT_EQ(str(info.lastCaption), L"demo: Active");
+    EXPECT_NE(info.lastText.Find(L"Edge min: 0.5000000000000000"), -1);  // precise by default
+
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_GT_THRESHOLD));
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_GT_PRECISE));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
+    EXPECT_EQ(str(info.lastText), str(dlg->mapView.graphTheoryReport(0, 0, 0, connections)));
+}
+
+TEST_F(LinkDialog, EegGraphReportHasItsOwnWindowAndShorterLine)
+{
+    Host h(square(Modality::Eeg).pair(0, 1, 0.75).pair(0, 2, 0.5).pair(1, 2, 0.625));
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.6"));
+    const int megShown = CDlgMegCxcTopLink2DMap::graphInfo.showCount;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
+    const std::wstring text = str(CDlgEegCxcTopLink2DMap::graphInfo.lastText);
+    const std::wstring line = L"Threshold:0.600000 Connect:4\n";  // 0-1 and 1-2, both ways
+    ASSERT_GE(text.size(), line.size());
+    EXPECT_EQ(text.substr(text.size() - line.size()), line);
+    EXPECT_EQ(CDlgMegCxcTopLink2DMap::graphInfo.showCount, megShown);
+}
+
+// ---- menu -------------------------------------------------------------------------------------
+
+TEST_F(LinkDialog, ReportTogglesAndTheEegCheckMarks)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* meg = h.megLink();
+    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
+    ASSERT_TRUE(meg && eeg);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_THRESHOLD));
+    ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_PRECISE));
+    ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_ACTIVE_ONLY));  // not the MEG dialog's
+    EXPECT_EQ(meg->gtThreshold, 0);
+    EXPECT_EQ(meg->gtPrecise, 0);
+    EXPECT_EQ(meg->gtActiveOnly, 0);
+    // The MEG dialog never marks its menu.
+    ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_THRESHOLD));
+    EXPECT_EQ(harness::menuChecked(meg, ID_EDIT_GT_THRESHOLD), 0);
+    EXPECT_FALSE(harness::needsPaint(&meg->mapView));
+
+    ASSERT_TRUE(harness::menuCommand(eeg, ID_EDIT_GT_ACTIVE_ONLY));
+    EXPECT_EQ(eeg->gtActiveOnly, 1);
+    ASSERT_TRUE(harness::menuCommand(eeg, ID_EDIT_GT_PRECISE));
+    EXPECT_EQ(eeg->gtPrecise, 0);
+    // Marks are set when the menu opens, so they show the state of the last command.
+    ASSERT_TRUE(harness::menuCommand(eeg, ID_VIEW_SHOW_INFORMATION));
+    EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_THRESHOLD), 1);
+    EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_PRECISE), 0);
+    EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_ACTIVE_ONLY), 1);
+}
+
+TEST_F(LinkDialog, ShowInformationTogglesTheTextsAndRedraws)
+{
+    Host h(twoLinks());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
+    EXPECT_EQ(dlg->mapView.showInfo, 0);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
+    EXPECT_EQ(dlg->mapView.showInfo, 1);
+}
+
+TEST_F(LinkDialog, PenCommandsReplaceTheViewsPensWithoutRedrawing)
+{
+    Host h(twoLinks());
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    const UINT ids[] = {ID_EDIT_SETUP_BLACK_PEN, ID_EDIT_SETUP_RED_PEN, ID_EDIT_SETUP_BLUE_PEN};
+    CPen* pens[] = {&dlg->mapView.linkPenBlack, &dlg->mapView.linkPenRed, &dlg->mapView.linkPenBlue};
+    for (int i = 0; i < 3; ++i) {
+        LOGPEN choice{PS_DASH, {1, 0}, RGB(10, 20 * i, 30)};
+        CPenSetupqz::queueChoice(choice);
+        ASSERT_TRUE(harness::menuCommand(dlg, ids[i]));
+        LOGPEN now{};
+        ASSERT_TRUE(pens[i]->GetLogPen(&now));
+        EXPECT_EQ(now.lopnColor, RGB(10, 20 * i, 30));
+        EXPECT_EQ(now.lopnStyle, static_cast<UINT>(PS_DASH));
+    }
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    // Cancelled: the pen stays.
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_SETUP_RED_PEN));
+    LOGPEN now{};
+    ASSERT_TRUE(dlg->mapView.linkPenRed.GetLogPen(&now));
+    EXPECT_EQ(now.lopnColor, RGB(10, 20, 30));
+}
+
+TEST_F(LinkDialog, NormaliseAndCheckRangeWorkOnTheClassData)
+{
+    Host h(square().pair(0, 1, 0.5).pair(2, 3, -2.0));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
+    EXPECT_DOUBLE_EQ(h.cls().valueMin, -2.0);
+    EXPECT_DOUBLE_EQ(h.cls().valueMax, 0.5);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_NORMALIZE_RMS));
+    // Constant series divided by their RMS: every pair becomes +-1.
+    EXPECT_DOUBLE_EQ(h.cls().getValueSelect(-1, -1, 0, 1), 1.0);
+    EXPECT_DOUBLE_EQ(h.cls().getValueSelect(-1, -1, 2, 3), -1.0);
+    EXPECT_DOUBLE_EQ(h.cls(1).getValueSelect(-1, -1, 2, 3), -2.0);  // only the dialog's class
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
+}

@@ -1,0 +1,207 @@
+// The map inside the dialogs as the user sees it: screenshots of each dialog probed where a link or
+// a patch must be, the resize rule (10-pixel margins, the surface rebuilt, never turned inside
+// out), a click on a sensor through the dialog, and a current row outside the pair array.
+#include "dialogs_fixture.h"
+
+namespace {
+
+using namespace dlgtest;
+
+class DialogMap : public DialogTest {};
+
+// The dialog's picture and where its map sits in it (below the menu bar).
+struct Screenshot {
+    harness::Image img;
+    CPoint origin;  // the view's top left in the picture
+    COLORREF at(CPoint viewPoint) const { return img.pixel(origin.x + viewPoint.x, origin.y + viewPoint.y); }
+};
+
+Screenshot screenshot(CWnd* dlg)
+{
+    harness::pumpPaints();
+    Screenshot s;
+    s.img = harness::render(dlg);
+    const int menu = s.img.height() - harness::clientRect(dlg).Height();
+    const CRect view = harness::controlRect(dlg, IDC_MAP_VIEW);
+    s.origin = CPoint(view.left, view.top + menu);
+    return s;
+}
+
+// Pixels of a colour within `half` of a point of the map in the screenshot.
+int around(const Screenshot& s, COLORREF c, CPoint p, int half)
+{
+    int n = 0;
+    for (int y = p.y - half; y <= p.y + half; ++y)
+        for (int x = p.x - half; x <= p.x + half; ++x) n += s.at(CPoint(x, y)) == c;
+    return n;
+}
+
+DataSet linked(Modality m) { return square(m).pair(0, 1, 0.8).pair(2, 3, -0.7).select(0, 48); }
+
+}  // namespace
+
+// ---- screenshots ----------------------------------------------------------------------------------
+
+TEST_F(DialogMap, LinkDialogsShowTheirLinksInTheWindow)
+{
+    for (Modality m : {Modality::Meg, Modality::Eeg}) {
+        Host h(linked(m));
+        CDlgCxcMapCore* dlg = m == Modality::Meg ? static_cast<CDlgCxcMapCore*>(h.megLink())
+                                                 : static_cast<CDlgCxcMapCore*>(h.eegLink());
+        ASSERT_NE(dlg, nullptr);
+        const Screenshot s = screenshot(dlg);
+        ASSERT_FALSE(s.img.isNull());
+        const cxc::maps::SensorMapFields& v = dlg->viewFields();
+        // Threshold 0.4: 0-1 red (positive), 2-3 blue (negative), nothing across.
+        auto pixel = [&](int k) { return planePixel(v, k % 2 ? 100.0 : 0.0, k / 2 ? 100.0 : 0.0); };
+        EXPECT_EQ(s.at(midpoint(pixel(0), pixel(1))), kRed);
+        EXPECT_EQ(s.at(midpoint(pixel(2), pixel(3))), kBlue);
+        EXPECT_EQ(s.at(midpoint(pixel(0), pixel(3))), kWhite);
+        EXPECT_GT(around(s, kBlack, pixel(3), v.sensorRadius + 1), 10);  // the sensor circle
+        EXPECT_EQ(v.linkCount, 2);
+        // The caption of the window is the class's.
+        EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
+    }
+}
+
+TEST_F(DialogMap, PatchDialogsShowACurveAtEverySensor)
+{
+    for (Modality m : {Modality::Meg, Modality::Eeg}) {
+        Host h(linked(m).currentColumn(0));
+        CDlgCxcMapCore* dlg = m == Modality::Meg ? static_cast<CDlgCxcMapCore*>(h.megWave())
+                                                 : static_cast<CDlgCxcMapCore*>(h.eegWave());
+        ASSERT_NE(dlg, nullptr);
+        const Screenshot s = screenshot(dlg);
+        const cxc::maps::SensorMapFields& v = dlg->viewFields();
+        // 49 samples at 1 px each, centred: flat curves from px - 24 to px + 24, one row above the
+        // sensor's (its small positive values, truncated, lift it there).
+        CPoint s0 = planePixel(v, 0, 0), s1 = planePixel(v, 100, 0);
+        s0.y -= 1;
+        s1.y -= 1;
+        EXPECT_EQ(s.at(CPoint(s1.x + 22, s1.y)), kBlack);
+        EXPECT_EQ(s.at(CPoint(s1.x - 22, s1.y)), kBlack);
+        EXPECT_EQ(s.at(CPoint(s1.x + 26, s1.y)), kWhite);
+        EXPECT_EQ(s.at(CPoint(s0.x + 22, s0.y)), kRed);  // the current column's curve
+        EXPECT_EQ(s.at(CPoint(s1.x + 22, s1.y - 3)), kWhite);
+    }
+}
+
+// ---- resize ----------------------------------------------------------------------------------
+
+TEST_F(DialogMap, ResizingKeepsTheMapsCornerAndTenPixelsToTheEdges)
+{
+    Host h(linked(Modality::Meg));
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(h.megLink()), static_cast<CDlgCxcMapCore*>(h.eegWave())}) {
+        ASSERT_NE(dlg, nullptr);
+        harness::pumpPaints();
+        const CRect before = harness::controlRect(dlg, IDC_MAP_VIEW);
+        ASSERT_TRUE(harness::resize(dlg, 900, 760));
+        const CRect after = harness::controlRect(dlg, IDC_MAP_VIEW);
+        EXPECT_EQ(after.TopLeft(), before.TopLeft());
+        EXPECT_EQ(after.right, 890);
+        EXPECT_EQ(after.bottom, 750);
+        const cxc::maps::SensorMapFields& v = dlg->viewFields();
+        EXPECT_EQ(v.memDC, nullptr);  // rebuilt at the next paint
+        EXPECT_TRUE(harness::needsPaint(&dlg->viewWindow()));
+        harness::pumpPaints();
+        EXPECT_EQ(v.mapWidth, after.Width());
+        EXPECT_EQ(v.mapHeight, after.Height());
+        EXPECT_EQ(mapPicture(&dlg->viewWindow()).width(), after.Width());
+    }
+}
+
+TEST_F(DialogMap, ADialogTooSmallForItsMarginsLeavesTheMapEmpty)
+{
+    Host h(linked(Modality::Eeg));
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    const CRect before = harness::controlRect(dlg, IDC_MAP_VIEW);
+    ASSERT_TRUE(harness::resize(dlg, 15, 20));
+    const CRect small = harness::controlRect(dlg, IDC_MAP_VIEW);
+    EXPECT_EQ(small.TopLeft(), before.TopLeft());
+    EXPECT_EQ(small.Width(), 0);
+    EXPECT_EQ(small.Height(), 0);
+    harness::pumpPaints();
+    EXPECT_EQ(dlg->mapView.memDC, nullptr);
+    EXPECT_TRUE(harness::messageBoxes().empty());
+    ASSERT_TRUE(harness::resize(dlg, 700, 600));
+    harness::pumpPaints();
+    EXPECT_EQ(dlg->mapView.mapWidth, 690 - before.left);
+    EXPECT_EQ(dlg->mapView.linkCount, 2);
+}
+
+// ---- sensor click -----------------------------------------------------------------------------
+
+TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialog)
+{
+    Host h(linked(Modality::Meg));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, squareSensor(dlg->mapView, 3)));
+    EXPECT_EQ(h.cls().curCol, 3);
+    EXPECT_EQ(str(dlg->mapView.clickedText), L"MRP14");
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    const Screenshot s = screenshot(dlg);
+    EXPECT_GT(around(s, kRed, squareSensor(dlg->mapView, 3), dlg->mapView.sensorRadius + 1), 10);
+    // Between the sensors nothing is hit.
+    const CPoint empty = midpoint(squareSensor(dlg->mapView, 0), squareSensor(dlg->mapView, 3));
+    ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, empty));
+    EXPECT_EQ(h.cls().curCol, 3);
+}
+
+TEST_F(DialogMap, WithRadiologyTheClickFindsTheMirroredSensor)
+{
+    Host h(linked(Modality::Eeg));
+    CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
+    harness::pumpPaints();
+    const CPoint plain = squareSensor(dlg->mapView, 1);  // right bottom; mirrored it sits left
+    const CPoint mirrored(dlg->mapView.mapWidth - plain.x, plain.y);
+    ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, mirrored));
+    EXPECT_EQ(h.cls().curCol, 1);
+    EXPECT_EQ(str(dlg->mapView.clickedText), L"MRC12");
+}
+
+// ---- a current row outside the pair array ------------------------------------------------------
+
+TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
+{
+    Host meg(linked(Modality::Meg)), eeg(linked(Modality::Eeg));
+    const std::pair<Host*, CDlgCxcMapCore*> dialogs[] = {
+        {&meg, meg.megLink()}, {&eeg, eeg.eegLink()}, {&meg, meg.megWave()}, {&eeg, eeg.eegWave()}};
+    for (long long row : {-1LL, 4LL, 1LL << 40}) {
+        for (auto [host, dlg] : dialogs) {
+            ASSERT_NE(dlg, nullptr);
+            host->cls().curRow = row;
+            EXPECT_EQ(dlg->refreshDialog(), 1);
+            EXPECT_TRUE(harness::comboItems(dlg, IDC_ROW_COMBO).empty());
+            EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
+            ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+            ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+            ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, CPoint(100, 100)));
+            harness::pumpPaints();
+            EXPECT_EQ(host->cls().curRow, row);
+            EXPECT_FALSE(mapPicture(&dlg->viewWindow()).isNull());
+        }
+    }
+    for (const auto& m : harness::messageBoxes()) ADD_FAILURE() << cxc::toUtf8(m.text);
+}
+
+TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
+{
+    Host h(linked(Modality::Meg).nullRow(0));
+    CDlgMegCxcTopLink2DMap* link = h.megLink();
+    CDlgMegCxcTopWave2DMap* wave = h.megWave();
+    ASSERT_TRUE(link && wave);
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+        EXPECT_TRUE(harness::comboItems(dlg, IDC_ROW_COMBO).empty());
+        EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
+    }
+    harness::pumpPaints();
+    EXPECT_FALSE(mapPicture(&link->mapView).isNull());
+    h.cls().curRow = 1;  // a row that is there fills the lists again
+    ASSERT_TRUE(harness::clickButton(link, IDC_UPDATE));
+    EXPECT_EQ(harness::comboItems(link, IDC_ROW_COMBO).size(), 4u);
+}

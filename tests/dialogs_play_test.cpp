@@ -1,0 +1,217 @@
+// Stepping and playing the time selection in the link and patch dialogs: one sample per step, the
+// ends of the series, timer 100 started and killed, the button's captions, ticks without data, the
+// selection a tick leaves in the class data and in the edits, and selections typed at the limits of
+// 64-bit integers.
+#include <climits>
+
+#include "dialogs_fixture.h"
+
+namespace {
+
+using namespace dlgtest;
+
+class Play : public DialogTest {};
+
+DataSet hundredSamples(long long b, long long e) { return square().pair(0, 1, 0.8).select(b, e); }
+
+}  // namespace
+
+TEST_F(Play, StepsMoveTheSelectionOneSampleAndStopAtTheEnds)
+{
+    Host h(hundredSamples(0, 9));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STEP_FORWARD));
+    EXPECT_EQ(h.cls().selectBegin, 1);
+    EXPECT_EQ(h.cls().selectEnd, 10);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"1");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"10");
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STEP_BACK));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STEP_BACK));  // would leave the series: refused
+    EXPECT_EQ(h.cls().selectBegin, 0);
+    EXPECT_EQ(h.cls().selectEnd, 9);
+    h.cls().setSelect(90, 99);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STEP_FORWARD));
+    EXPECT_EQ(h.cls().selectBegin, 90);
+    EXPECT_EQ(h.cls().selectEnd, 99);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"90");
+}
+
+TEST_F(Play, PlayStartsTimer100AndTheCaptionChangesWithTheFirstTick)
+{
+    Host h(hundredSamples(0, 10));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::timerRunning(dlg, 100));
+    ASSERT_EQ(harness::pendingTimers(dlg).size(), 1u);
+    EXPECT_EQ(harness::pendingTimers(dlg)[0].periodMs, 100u);
+    EXPECT_EQ(dlg->mapView.playing, 1);
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");  // not yet
+    harness::advanceTime(100);
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Stop...");
+    EXPECT_EQ(h.cls().selectBegin, 1);
+    harness::advanceTime(300);
+    EXPECT_EQ(h.cls().selectBegin, 4);
+    EXPECT_EQ(h.cls().selectEnd, 14);
+
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    EXPECT_FALSE(harness::timerRunning(dlg, 100));
+    EXPECT_EQ(dlg->mapView.playing, 0);
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play...");
+    harness::advanceTime(1000);
+    EXPECT_EQ(h.cls().selectBegin, 4);
+    // Started again: the caption says "Play..." until the next tick.
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    EXPECT_TRUE(harness::timerRunning(dlg, 100));
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play...");
+}
+
+TEST_F(Play, PlayIntervalIsTheViewsAndOtherTimersGetTheDefaultHandling)
+{
+    Host h(hundredSamples(0, 10));
+    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
+    ASSERT_NE(dlg, nullptr);
+    dlg->mapView.playInterval = 250;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_EQ(harness::pendingTimers(dlg).size(), 1u);
+    EXPECT_EQ(harness::pendingTimers(dlg)[0].periodMs, 250u);
+    ASSERT_EQ(dlg->SetTimer(7, 50), 7u);
+    ASSERT_TRUE(harness::fireTimer(dlg, 7));
+    EXPECT_EQ(h.cls().selectBegin, 0);
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
+}
+
+TEST_F(Play, ATickWithoutDataChangesNothingAndTheTimerRunsOn)
+{
+    Host h(std::make_unique<CArrayMEDataSetqz>());
+    CDlgMegCxcTopLink2DMap* link = h.megLink();
+    CDlgEegCxcTopWave2DMap* wave = h.eegWave();
+    ASSERT_TRUE(link && wave);
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        harness::advanceTime(500);
+        EXPECT_TRUE(harness::timerRunning(dlg, 100));
+        EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
+        EXPECT_EQ(dlg->viewFields().playing, 1);
+    }
+}
+
+TEST_F(Play, ATickStoresTheWholeStepInDataAndEdits)
+{
+    // Each edit the tick writes would store a half-written selection if its change notification
+    // came back into the dialog while the others still showed the old values.
+    Host h(hundredSamples(0, 10));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectBegin, 1);
+    EXPECT_EQ(h.cls().selectEnd, 11);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"1");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"11");
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectEnd, 12);
+    EXPECT_EQ(dlg->selectEnd, 12);
+}
+
+TEST_F(Play, PlayWrapsAtTheEndOfTheSeries)
+{
+    Host h(hundredSamples(95, 99));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectBegin, 0);
+    EXPECT_EQ(h.cls().selectEnd, 4);
+}
+
+TEST_F(Play, PatchTickReloadsTheDialogAndDropsUnsavedEdits)
+{
+    Host h(hundredSamples(20, 40));
+    CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    // A text the dialog cannot read stays unsaved; the tick replaces it with the stored value.
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TIME_SCALE, L"8x"));
+    EXPECT_EQ(lastMessage(), L"Please enter a number.");
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectBegin, 21);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"21");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"41");
+    EXPECT_EQ(str(harness::text(dlg, IDC_TIME_SCALE)), L"1");
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Stop...");
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play...");
+    EXPECT_FALSE(harness::timerRunning(dlg, 100));
+}
+
+TEST_F(Play, TheTimerRunsWhileTheDialogIsHidden)
+{
+    Host h(hundredSamples(0, 10));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::closeBox(dlg));
+    EXPECT_FALSE(harness::visible(dlg));
+    harness::advanceTime(200);
+    EXPECT_EQ(h.cls().selectBegin, 2);
+}
+
+TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
+{
+    Host h(hundredSamples(0, 10));
+    CDlgMegCxcTopLink2DMap* link = h.megLink();
+    CDlgEegCxcTopWave2DMap* wave = h.eegWave();
+    ASSERT_TRUE(link && wave);
+    const wchar_t* lo = L"-9223372036854775808";
+    const wchar_t* hi = L"9223372036854775807";
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+        ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, lo));
+        ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, hi));
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+        EXPECT_EQ(h.cls().selectBegin, LLONG_MIN);
+        EXPECT_EQ(h.cls().selectEnd, LLONG_MAX);
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::fireTimer(dlg, 100));
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+        h.cls().setSelect(LLONG_MAX, LLONG_MIN);
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+        harness::pumpPaints();
+    }
+    // The first refresh of a patch dialog widens only a short span, computed without overflow: an
+    // inverted extreme selection is short, the widest one is not.
+    h.cls(1).setSelect(LLONG_MAX, LLONG_MIN);
+    ASSERT_NE(h.megWave(1), nullptr);
+    EXPECT_EQ(h.cls(1).selectBegin, 0);
+    EXPECT_EQ(h.cls(1).selectEnd, 10);
+    h.cls(2).setSelect(LLONG_MIN, LLONG_MAX);
+    ASSERT_NE(h.megWave(2), nullptr);
+    EXPECT_EQ(h.cls(2).selectBegin, LLONG_MIN);
+    EXPECT_EQ(h.cls(2).selectEnd, LLONG_MAX);
+}
+
+TEST_F(Play, AFacadeDestroyedWhilePlayingLeavesNoTimerBehind)
+{
+    auto data = hundredSamples(0, 10).build();
+    {
+        CMEGShowCCData2DFaceqz face;
+        ASSERT_EQ(face.showDlgCxcMegActLink2DMap(data.get(), nullptr), 1);
+        ASSERT_EQ(face.showDlgCxcEegActWave2DMap(data.get(), nullptr), 1);
+        ASSERT_TRUE(harness::clickButton(face.megLinkAct, IDC_PLAY));
+        ASSERT_TRUE(harness::clickButton(face.eegWaveAct, IDC_PLAY));
+        ASSERT_TRUE(harness::clickButton(face.megLinkAct, IDC_SETTING));
+        harness::advanceTime(100);
+    }
+    const long long begin = cxc::testkit::classOf(*data, 0)->selectBegin;
+    harness::advanceTime(1000);
+    EXPECT_EQ(cxc::testkit::classOf(*data, 0)->selectBegin, begin);
+    EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);
+}

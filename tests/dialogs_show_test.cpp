@@ -1,0 +1,203 @@
+// The facade's link and patch show functions: one dialog per slot made on the first call and
+// re-used, three independent classes, what each call hands to the dialog and its view, creation
+// failures (a message from the Active variants only, nothing left behind, a later call retries) and
+// a data set that the host freed.
+#include <functional>
+
+#include "dialogs_fixture.h"
+
+namespace {
+
+using namespace dlgtest;
+
+class ShowFunctions : public DialogTest {};
+
+using F = CMEGShowCCData2DFaceqz;
+
+// Every show function with its slot, template, class and whether a failed creation is told.
+struct ShowCase {
+    const char* name;
+    int (F::*show)(CArrayMEDataSetqz*, CWnd*);
+    CDialog* F::*slot;
+    UINT templateId;
+    int cls;
+    int mapMode;
+    bool message;
+};
+
+const ShowCase kShows[] = {
+    {"MegActLink", &F::showDlgCxcMegActLink2DMap, &F::megLinkAct, IDD_MEG_TOPLINK_2DMAP, 0, 0, true},
+    {"MegCtlLink", &F::showDlgCxcMegCtlLink2DMap, &F::megLinkCtl, IDD_MEG_TOPLINK_2DMAP, 1, 0, false},
+    {"MegRstLink", &F::showDlgCxcMegRstLink2DMap, &F::megLinkRst, IDD_MEG_TOPLINK_2DMAP, 2, 0, false},
+    {"EegActLink", &F::showDlgCxcEegActLink2DMap, &F::eegLinkAct, IDD_EEG_TOPLINK_2DMAP, 0, 0, true},
+    {"EegCtlLink", &F::showDlgCxcEegCtlLink2DMap, &F::eegLinkCtl, IDD_EEG_TOPLINK_2DMAP, 1, 0, false},
+    {"EegRstLink", &F::showDlgCxcEegRstLink2DMap, &F::eegLinkRst, IDD_EEG_TOPLINK_2DMAP, 2, 0, false},
+    {"MegActWave", &F::showDlgCxcMegActWave2DMap, &F::megWaveAct, IDD_MEG_TOPWAVE_2DMAP, 0, 1, true},
+    {"MegCtlWave", &F::showDlgCxcMegCtlWave2DMap, &F::megWaveCtl, IDD_MEG_TOPWAVE_2DMAP, 1, 1, false},
+    {"MegRstWave", &F::showDlgCxcMegRstWave2DMap, &F::megWaveRst, IDD_MEG_TOPWAVE_2DMAP, 2, 1, false},
+    {"EegActWave", &F::showDlgCxcEegActWave2DMap, &F::eegWaveAct, IDD_EEG_TOPWAVE_2DMAP, 0, 1, true},
+    {"EegCtlWave", &F::showDlgCxcEegCtlWave2DMap, &F::eegWaveCtl, IDD_EEG_TOPWAVE_2DMAP, 1, 1, false},
+    {"EegRstWave", &F::showDlgCxcEegRstWave2DMap, &F::eegWaveRst, IDD_EEG_TOPWAVE_2DMAP, 2, 1, false},
+};
+
+// The core of a shown dialog and its view's shared fields.
+CDlgCxcMapCore* coreOf(CDialog* d) { return dynamic_cast<CDlgCxcMapCore*>(d); }
+
+}  // namespace
+
+TEST_F(ShowFunctions, EachOpensItsOwnDialogOnceAndShowsItInFront)
+{
+    const long before = CDlgCxcMapCore::liveCount();
+    Host h(square().eeg(2));
+    CWnd parent;
+    for (const ShowCase& c : kShows) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ((h.face.*c.show)(h.data.get(), &parent), 1);
+        CDialog* dlg = h.face.*c.slot;
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->m_nIDTemplate, c.templateId);
+        EXPECT_TRUE(harness::visible(dlg));
+        EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
+        EXPECT_EQ(dlg->GetParent(), nullptr);  // the host's window is never the dialog's parent
+        CDlgCxcMapCore* core = coreOf(dlg);
+        ASSERT_NE(core, nullptr);
+        cxc::maps::SensorMapFields& v = core->viewFields();
+        EXPECT_EQ(v.mapMode, c.mapMode);
+        EXPECT_EQ(v.cxcClass, c.cls);
+        EXPECT_EQ(v.dataSet, h.data.get());
+        EXPECT_EQ(v.drawer, &h.face);
+        EXPECT_EQ(v.parentWnd, &parent);
+        EXPECT_NE(v.trial, nullptr);
+        EXPECT_EQ(core->dataSet, h.data.get());
+        EXPECT_EQ(core->drawer, &h.face);
+        EXPECT_EQ(core->parentWnd, &parent);
+        EXPECT_EQ(harness::bigIcon(dlg), static_cast<UINT>(IDI_ICON_CXCMAP));
+        // Shown again: the same dialog, brought back to the front.
+        ASSERT_EQ((h.face.*c.show)(h.data.get(), &parent), 1);
+        EXPECT_EQ(h.face.*c.slot, dlg);
+    }
+    EXPECT_EQ(h.face.dataSet, h.data.get());  // the facade draws from the same data set
+    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before + 12);
+}
+
+TEST_F(ShowFunctions, TheThreeClassesAreThreeWindowsWithTheirOwnCaptions)
+{
+    Host h(square());
+    CDlgMegCxcTopLink2DMap* act = h.megLink(0);
+    CDlgMegCxcTopLink2DMap* ctl = h.megLink(1);
+    CDlgMegCxcTopLink2DMap* rst = h.megLink(2);
+    ASSERT_TRUE(act && ctl && rst);
+    EXPECT_NE(act, ctl);
+    EXPECT_NE(ctl, rst);
+    EXPECT_EQ(str(harness::caption(act)), L"Active Selection: Waveform CxC Map 2D");
+    EXPECT_EQ(str(harness::caption(ctl)), L"Control Selection: Waveform CxC Map 2D");
+    EXPECT_EQ(str(harness::caption(rst)), L"Active-Control Result: Waveform CxC Map 2D");
+    EXPECT_EQ(str(rst->titleText), L"Active-Control Result: Waveform CxC Map 2D");
+    // A change in one leaves the others alone.
+    ASSERT_TRUE(harness::clickCheck(ctl, IDC_SHOW_LINK));
+    EXPECT_EQ(ctl->mapView.showLink, 0);
+    EXPECT_EQ(act->mapView.showLink, 1);
+    EXPECT_EQ(rst->mapView.showLink, 1);
+    CDlgEegCxcTopWave2DMap* eeg = h.eegWave(2);
+    ASSERT_NE(eeg, nullptr);
+    EXPECT_EQ(str(harness::caption(eeg)), L"Active-Control Result: Waveform CxC Map 2D");
+}
+
+TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
+{
+    Host h(square().pair(0, 1, 0.8));
+    auto other = square().pair(2, 3, -0.4).build();
+    CWnd first, second;
+    ASSERT_EQ(h.face.showDlgCxcMegActLink2DMap(h.data.get(), &first), 1);
+    auto* dlg = dynamic_cast<CDlgMegCxcTopLink2DMap*>(h.face.megLinkAct);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_EQ(h.face.showDlgCxcMegActLink2DMap(other.get(), &second), 1);
+    EXPECT_EQ(h.face.megLinkAct, dlg);
+    EXPECT_EQ(dlg->dataSet, other.get());
+    EXPECT_EQ(dlg->parentWnd, &second);
+    EXPECT_EQ(dlg->mapView.dataSet, other.get());
+    EXPECT_EQ(dlg->mapView.parentWnd, &second);
+    EXPECT_EQ(dlg->mapView.trial, cxc::testkit::trialOf(*other));
+    EXPECT_EQ(h.face.dataSet, other.get());
+}
+
+TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
+{
+    Host h(square());
+    for (const ShowCase& c : kShows) {
+        SCOPED_TRACE(c.name);
+        harness::clearMessageBoxes();
+        harness::failNextCreate(c.templateId);
+        EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 0);
+        EXPECT_EQ(h.face.*c.slot, nullptr);
+        EXPECT_EQ(messageCount(L"Error creating Dialog!"), c.message ? 1 : 0);
+        EXPECT_EQ(harness::messageBoxes().size(), c.message ? 1u : 0u);
+        // The slot stayed empty, so the next call tries again and succeeds.
+        EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 1);
+        EXPECT_NE(h.face.*c.slot, nullptr);
+    }
+}
+
+TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogItMade)
+{
+    const long before = CDlgCxcMapCore::liveCount();
+    const auto windows = cxc::wnd::liveWindows().windows;
+    {
+        Host h(square());
+        for (int i = 0; i < 3; ++i) {
+            harness::failNextCreate(IDD_MEG_TOPLINK_2DMAP);
+            EXPECT_EQ(h.face.showDlgCxcMegActLink2DMap(h.data.get(), nullptr), 0);
+            harness::failNextCreate(IDD_EEG_TOPWAVE_2DMAP);
+            EXPECT_EQ(h.face.showDlgCxcEegCtlWave2DMap(h.data.get(), nullptr), 0);
+        }
+        EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
+        EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
+        EXPECT_EQ(messageCount(L"Error creating Dialog!"), 3);
+    }
+    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
+}
+
+TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrialAndPaintsItsMessage)
+{
+    Host h(std::make_unique<CArrayMEDataSetqz>());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->mapView.trial, nullptr);
+    EXPECT_EQ(dlg->trial, nullptr);
+    EXPECT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 0u);
+    EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
+    harness::pumpPaints();
+    EXPECT_EQ(differsFromMessage(mapPicture(&dlg->mapView), L"Please compute channel-channel data first!"), 0);
+    EXPECT_TRUE(harness::messageBoxes().empty());
+}
+
+TEST_F(ShowFunctions, AFreedDataSetIsNeverReadAgain)
+{
+    auto a = square().pair(0, 1, 0.8).build();
+    CMEGShowCCData2DFaceqz face;
+    ASSERT_EQ(face.showDlgCxcMegActLink2DMap(a.get(), nullptr), 1);
+    ASSERT_EQ(face.showDlgCxcEegActWave2DMap(a.get(), nullptr), 1);
+    auto* link = dynamic_cast<CDlgMegCxcTopLink2DMap*>(face.megLinkAct);
+    auto* wave = dynamic_cast<CDlgEegCxcTopWave2DMap*>(face.eegWaveAct);
+    harness::pumpPaints();
+    a.reset();  // the host frees the data set, then shows the windows without one
+    ASSERT_EQ(face.showDlgCxcMegActLink2DMap(nullptr, nullptr), 1);
+    ASSERT_EQ(face.showDlgCxcEegActWave2DMap(nullptr, nullptr), 1);
+    EXPECT_EQ(link->session, nullptr);
+    EXPECT_EQ(link->trial, nullptr);
+    EXPECT_EQ(link->mapView.session, nullptr);
+    EXPECT_EQ(link->mapView.trial, nullptr);
+    EXPECT_EQ(wave->mapView.trial, nullptr);
+    // Every handler that reads data finds none.
+    EXPECT_TRUE(harness::clickButton(link, IDC_APPLY));
+    EXPECT_TRUE(harness::clickButton(link, IDC_UPDATE));
+    EXPECT_TRUE(harness::clickButton(link, IDC_STEP_FORWARD));
+    EXPECT_TRUE(harness::clickButton(link, IDC_GT_SW));
+    EXPECT_TRUE(harness::clickButton(wave, IDC_RESET));
+    // Erased first: a paint that only writes a message leaves the old map around it otherwise.
+    link->mapView.Invalidate(TRUE);
+    wave->mapView.Invalidate(TRUE);
+    harness::pumpPaints();
+    EXPECT_EQ(differsFromMessage(mapPicture(&link->mapView), L"Please compute channel-channel data first!"), 0);
+    EXPECT_EQ(differsFromMessage(mapPicture(&wave->mapView), L"Please compute channel-channel data first!"), 0);
+}

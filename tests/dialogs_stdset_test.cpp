@@ -1,0 +1,335 @@
+// The standard display parameters dialog, opened from the MEG link dialog's "Setting": its first
+// refresh from the data's range, later refreshes from the view, the scroll bars' units, positions and
+// steps, the colour scale, polarity and class written into the view, Exit, and what the link dialog
+// does when the dialog cannot be made.
+#include <cmath>
+#include <limits>
+
+#include "dialogs_fixture.h"
+
+namespace {
+
+using namespace dlgtest;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// lo = -2, hi = 4 over the square (self pairs are left out of the range).
+DataSet minusTwoToFour() { return square().pair(0, 1, 4.0).pair(2, 3, -2.0); }
+
+class StdSet : public DialogTest {
+protected:
+    // The Setting dialog of a link dialog whose own first refresh has not found data yet.
+    CDlgMegCxcShowStdSet* openFirst(Host& h)
+    {
+        link = h.megLink();
+        if (!link) return nullptr;
+        link->firstRefresh = 1;
+        if (!harness::clickButton(link, IDC_SETTING)) return nullptr;
+        return link->stdSetDlg;
+    }
+    CDlgMegCxcTopLink2DMap* link = nullptr;
+};
+
+// A range the coupling library does not give: NaN at the top.
+class NaNRangeStdSet : public CDlgMegCxcShowStdSet {
+protected:
+    int readRange(double& lo, double& hi) override
+    {
+        lo = 0.0;
+        hi = kNaN;
+        return 1;
+    }
+};
+
+int barPos(CWnd* dlg, int id) { return harness::scrollInfo(dlg, id).nPos; }
+// The last position a bar of range 0..1024 and page 102 can show.
+constexpr int kLastPosition = 1024 - 101;
+
+}  // namespace
+
+TEST_F(StdSet, SettingOpensOneDialogOnTheLinkDialogsView)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->view, &link->mapView);
+    EXPECT_EQ(dlg->dataSet, h.data.get());
+    EXPECT_TRUE(harness::visible(dlg));
+    EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
+    EXPECT_EQ(str(harness::caption(dlg)), L"Standard Diplay Parameters for MEG Cxc Data");
+    EXPECT_EQ(harness::bigIcon(dlg), static_cast<UINT>(IDI_ICON_STDSET));
+    const auto classes = harness::comboItems(dlg, IDC_CLASS_COMBO);
+    ASSERT_EQ(classes.size(), 3u);
+    EXPECT_EQ(str(classes[0]), L"Active");
+    EXPECT_EQ(str(classes[1]), L"Control");
+    EXPECT_EQ(str(classes[2]), L"Results");
+    EXPECT_EQ(harness::comboSel(dlg, IDC_CLASS_COMBO), 0);
+    for (int id : {IDC_SELECT_MIN_BAR, IDC_SELECT_MAX_BAR}) {
+        const SCROLLINFO info = harness::scrollInfo(dlg, id);
+        EXPECT_EQ(info.nMin, 0);
+        EXPECT_EQ(info.nMax, 1024);
+        EXPECT_EQ(info.nPage, 102u);
+    }
+    EXPECT_EQ(harness::check(dlg, IDC_SCALE_2), BST_CHECKED);  // the view's signed style
+    link->firstRefresh = 0;
+    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
+    EXPECT_EQ(link->stdSetDlg, dlg);
+}
+
+TEST_F(StdSet, FirstRefreshTakesHalfOfHiWhenLoIsNotPositive)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_DOUBLE_EQ(dlg->highValue, 4.0);
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 2.0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+    EXPECT_EQ(dlg->firstRefresh, 0);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), L"select low:-2.000->2.000");
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MAX_TEXT)), L"select high:4.000->4.000");
+    // s = 4.4 / 1024: low 2 / s = 465.45, high 4 / s = 930.9, which the bar shows at its last position.
+    EXPECT_DOUBLE_EQ(CDlgMegCxcShowStdSet::scrollUnit(4.0), 4.4 / 1024);
+    EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 465);
+    EXPECT_EQ(barPos(dlg, IDC_SELECT_MAX_BAR), kLastPosition);
+}
+
+TEST_F(StdSet, FirstRefreshTakesHalfTheSpanWhenLoIsPositive)
+{
+    Host h(square().diagonal(9.0).series([](int, int, long long) { return 1.0; }).pair(0, 1, 4.0));
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_DOUBLE_EQ(dlg->highValue, 4.0);
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 1.5);
+    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), L"select low:1.000->1.500");
+}
+
+TEST_F(StdSet, LaterRefreshesReadTheViewBack)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();  // its own first refresh: threshold 2, range 4
+    ASSERT_NE(dlg, nullptr);
+    dlg->mapView.linkThreshold = 1.1;
+    dlg->mapView.linkRangeMax = 2.2;
+    dlg->mapView.linkStyle = 3;
+    dlg->mapView.polarityView = 1;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    ASSERT_NE(set, nullptr);
+    EXPECT_DOUBLE_EQ(set->lowValue, 1.1);
+    EXPECT_DOUBLE_EQ(set->highValue, 2.2);
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-2.000->1.100");
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:2.200->4.000");
+    EXPECT_EQ(harness::check(set, IDC_SCALE_512), BST_CHECKED);
+    EXPECT_EQ(harness::check(set, IDC_POLARITY_VIEW), BST_CHECKED);
+    EXPECT_EQ(barPos(set, IDC_SELECT_MIN_BAR), 256);  // trunc(1.1 / (4.4 / 1024))
+    EXPECT_EQ(barPos(set, IDC_SELECT_MAX_BAR), 512);
+}
+
+TEST_F(StdSet, AnEmptyRangeIsAnErrorAndNothingIsStored)
+{
+    Host h(square());  // every pair 0: lo = hi = 0
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(messageCount(L"Cxc data range error!"), 1);
+    EXPECT_EQ(dlg->firstRefresh, 1);
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 0.0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 0.0);  // as the link dialog's refresh found it
+}
+
+TEST_F(StdSet, ANaNRangeIsAnErrorTooAndNothingIsStored)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    NaNRangeStdSet set;
+    ASSERT_TRUE(set.Create(IDD_MEG_SHOW_STDSET));
+    set.firstRefresh = 1;
+    set.dataSet = h.data.get();
+    set.view = &dlg->mapView;
+    EXPECT_EQ(set.refreshStdSet(), 0);
+    EXPECT_EQ(lastMessage(), L"Cxc data range error!");
+    EXPECT_EQ(set.firstRefresh, 1);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkRangeMax, 4.0);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 2.0);
+    EXPECT_DOUBLE_EQ(set.highValue, 0.0);
+}
+
+TEST_F(StdSet, ThresholdsBeyondTheBarStopAtItsEndAndNaNLeavesThePosition)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    dlg->mapView.linkThreshold = 1e30;
+    dlg->mapView.linkRangeMax = kNaN;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    ASSERT_NE(dlg->stdSetDlg, nullptr);
+    EXPECT_EQ(barPos(dlg->stdSetDlg, IDC_SELECT_MIN_BAR), kLastPosition);
+    EXPECT_EQ(barPos(dlg->stdSetDlg, IDC_SELECT_MAX_BAR), 512);
+    dlg->mapView.linkThreshold = -1e30;  // the magnitude counts
+    ASSERT_TRUE(harness::clickButton(dlg->stdSetDlg, IDC_STDSET_UPDATE));
+    EXPECT_EQ(barPos(dlg->stdSetDlg, IDC_SELECT_MIN_BAR), kLastPosition);
+}
+
+// ---- scroll steps -------------------------------------------------------------------------------
+
+struct ScrollCase {
+    int code;
+    int thumb;
+    int value;  // the position the value is taken at, starting from 465
+};
+
+class ScrollStep : public StdSet, public ::testing::WithParamInterface<ScrollCase> {};
+
+TEST_P(ScrollStep, MovesTheBarAndSetsTheViewFromTheNewPosition)
+{
+    const ScrollCase c = GetParam();
+    const double s = 4.4 / 1024;
+    for (bool low : {true, false}) {
+        Host h(minusTwoToFour());
+        CDlgMegCxcShowStdSet* dlg = openFirst(h);
+        ASSERT_NE(dlg, nullptr);
+        const int id = low ? IDC_SELECT_MIN_BAR : IDC_SELECT_MAX_BAR;
+        dlg->lowBar.SetScrollPos(465);
+        dlg->highBar.SetScrollPos(465);
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::hscroll(dlg, id, c.code, c.thumb));
+        EXPECT_EQ(barPos(dlg, id), std::min(c.value, kLastPosition));
+        CString expected;
+        if (low) {
+            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, s * c.value);
+            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+            expected.Format(L"Select Low:-2.000->%0.3f", s * c.value);
+            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), str(expected));
+        } else {
+            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, s * c.value);
+            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+            expected.Format(L"Select High: %0.3f->4.000", s * c.value);
+            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MAX_TEXT)), str(expected));
+        }
+        EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, ScrollStep, ::testing::Values(
+    ScrollCase{SB_LINEDOWN, 0, 466}, ScrollCase{SB_LINEUP, 0, 464}, ScrollCase{SB_PAGEDOWN, 0, 567},
+    ScrollCase{SB_PAGEUP, 0, 363}, ScrollCase{SB_THUMBTRACK, 700, 700}, ScrollCase{SB_THUMBPOSITION, 10, 10},
+    ScrollCase{SB_TOP, 0, 0}, ScrollCase{SB_BOTTOM, 0, 1024},  // the value reaches 1.1 * |hi|
+    ScrollCase{SB_ENDSCROLL, 0, 465}));
+
+TEST_F(StdSet, PageStepsStopAtTheRange)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    dlg->lowBar.SetScrollPos(50);
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MIN_BAR, SB_PAGEUP));
+    EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 0.0);
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MIN_BAR, SB_LINEUP));
+    EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 0);
+}
+
+// ---- what the dialog writes into the view -------------------------------------------------------
+
+TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewAndRedrawIt)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    const int ids[] = {IDC_SCALE_1, IDC_SCALE_2, IDC_SCALE_256, IDC_SCALE_512, IDC_SCALE_768, IDC_SCALE_1024};
+    for (int style = 0; style < 6; ++style) {
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickRadio(dlg, ids[style]));
+        EXPECT_EQ(link->mapView.linkStyle, style);
+        EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    }
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_POLARITY_VIEW));
+    EXPECT_EQ(link->mapView.polarityView, 1);
+    // Stored with them: the chosen values.
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+}
+
+TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
+{
+    Host h(minusTwoToFour().classes(true, true, false));
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_CLASS_COMBO, 1));
+    EXPECT_EQ(link->mapView.cxcClass, 1);
+    EXPECT_EQ(dlg->classIndex, 1);
+    EXPECT_FALSE(harness::needsPaint(&link->mapView));  // shown at the next paint
+    EXPECT_TRUE(harness::messageBoxes().empty());
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_CLASS_COMBO, 2));
+    EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");
+    EXPECT_EQ(link->mapView.cxcClass, 1);
+    EXPECT_EQ(dlg->classIndex, 1);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_CLASS_COMBO), 1);
+    // The link dialog names the class at its next refresh.
+    ASSERT_TRUE(harness::clickButton(link, IDC_UPDATE));
+    EXPECT_EQ(str(harness::caption(link)), L"Control Selection: Waveform CxC Map 2D");
+}
+
+TEST_F(StdSet, ExitStoresAndHidesApplyStoresRefreshRedraws)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcShowStdSet* dlg = openFirst(h);
+    ASSERT_NE(dlg, nullptr);
+    link->mapView.linkThreshold = 0.1;
+    link->mapView.cxcClass = 2;
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_APPLY));
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+    EXPECT_EQ(link->mapView.cxcClass, 0);
+    EXPECT_FALSE(harness::needsPaint(&link->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_REFRESH));
+    EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    link->mapView.linkRangeMax = 9.0;
+    ASSERT_TRUE(harness::clickButton(dlg, IDOK));
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_FALSE(harness::visible(dlg));
+    // Shown again by the next click, with the view's values once the link dialog has found data.
+    link->firstRefresh = 0;
+    link->mapView.linkThreshold = 3.0;
+    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
+    EXPECT_TRUE(harness::visible(dlg));
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 3.0);
+}
+
+TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    const auto windows = cxc::wnd::liveWindows().windows;
+    harness::failNextCreate(IDD_MEG_SHOW_STDSET);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    EXPECT_EQ(messageCount(L"Error creating Dialog!"), 1);
+    EXPECT_EQ(harness::messageBoxes().size(), 1u);
+    EXPECT_EQ(dlg->stdSetDlg, nullptr);
+    EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    ASSERT_NE(dlg->stdSetDlg, nullptr);
+    EXPECT_TRUE(harness::visible(dlg->stdSetDlg));
+    EXPECT_EQ(harness::messageBoxes().size(), 1u);
+}
+
+TEST_F(StdSet, WithoutDataTheDialogStopsQuietly)
+{
+    Host h(std::make_unique<CArrayMEDataSetqz>());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->refreshStdSet(), 0);
+    EXPECT_EQ(set->trial, nullptr);
+    ASSERT_TRUE(harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
+    ASSERT_TRUE(harness::selectCombo(set, IDC_CLASS_COMBO, 1));
+    EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");
+    EXPECT_EQ(dlg->mapView.cxcClass, 0);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"");  // the empty text of its first exchange
+}

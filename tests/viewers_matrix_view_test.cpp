@@ -1,0 +1,204 @@
+// What the matrix view paints: the texts for missing data, each cell's colour from its sign's table
+// (0 to the weakest negative colour, values past the range to the strongest, a zero step to the
+// weakest), cells placed by their top-left corner only, a pixel width of 0 or far too large, labels
+// left of and above the matrix, the class shown, and quiet failure.
+#include <limits>
+
+#include "viewers_fixture.h"
+
+namespace {
+
+using namespace viewertest;
+using namespace cxc::harness;
+
+constexpr COLORREF kFace = RGB(0xF0, 0xF0, 0xF0);
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Four channels: pair values 0.5, 2.0 (past a range of 1), -0.25, 0 and NaN, self pairs 1.
+DataSet fourPairs(int measureKind = 0)
+{
+    return DataSet()
+        .megAt2d(L"MLF11", 0, 0)
+        .megAt2d(L"MRC12", 10, 0)
+        .megAt2d(L"MLO13", 20, 0)
+        .megAt2d(L"MRP14", 30, 0)
+        .pair(0, 1, 0.5)
+        .pair(0, 2, 2.0)
+        .pair(1, 2, -0.25)
+        .pair(1, 3, kNaN)
+        .measureKind(measureKind)
+        .select(0, 0);
+}
+
+class MatrixView : public ViewerTest {
+protected:
+    // The matrix viewer without labels on a colour range of 0 .. 1.
+    CDlgCxcMatrix2DViewer& cellsOnly(Host& host, int cls = 0)
+    {
+        CDlgCxcMatrix2DViewer& dlg = host.matrix(cls);
+        dlg.view.showLabels = 0;
+        host.cls(cls).rangeMin = 0.0;
+        host.cls(cls).rangeMax = 1.0;
+        dlg.view.Invalidate(FALSE);
+        return dlg;
+    }
+    // Centre of cell (pair row i, pair column j) with 20-pixel cells at (80, 80).
+    static COLORREF cell(const Image& img, int i, int j) { return img.pixel(90 + 20 * i, 90 + 20 * j); }
+};
+
+}  // namespace
+
+TEST_F(MatrixView, MissingDataOrPairsAreWrittenAtTheTopLeft)
+{
+    Host none(DataSet().meg(3).noCoupling());
+    EXPECT_EQ(differsFromText(shown(none.matrix().view), kFace, L"Please compute CxC data first!"), 0);
+    Host noPairs(DataSet().meg(3).withoutPairArray(0));
+    EXPECT_EQ(differsFromText(shown(noPairs.matrix().view), kFace,
+                              L"Please compute CxC data or select other class of data!"),
+              0);
+}
+
+TEST_F(MatrixView, EachCellTakesTheColourOfItsValueInItsSignsTable)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    const Image img = shown(dlg.view);
+    const CMegIndex2Colorqz& t = dlg.view.megColors;
+    EXPECT_EQ(cell(img, 0, 1), t.colPos512[256]);  // 0.5 of 1 over 512 steps
+    EXPECT_EQ(cell(img, 1, 0), t.colPos512[256]);
+    EXPECT_EQ(cell(img, 0, 2), t.colPos512[511]);  // past the range: the strongest
+    EXPECT_EQ(cell(img, 0, 0), t.colPos512[511]);
+    EXPECT_EQ(cell(img, 1, 2), t.colNeg512[128]);
+    EXPECT_EQ(cell(img, 0, 3), t.colNeg512[0]);    // 0 is the weakest negative colour
+    EXPECT_EQ(cell(img, 1, 3), t.colNeg512[0]);    // not a number
+    EXPECT_EQ(img.pixel(75, 90), kWhite);
+    EXPECT_EQ(img.pixel(170, 90), kWhite);         // four pair rows end at x = 160
+}
+
+TEST_F(MatrixView, OtherMeasureKindsUseThe768LevelTables)
+{
+    Host host(fourPairs(2));
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    const Image img = shown(dlg.view);
+    EXPECT_EQ(cell(img, 0, 1), dlg.view.adrColors.ramp768Pos[384]);
+    EXPECT_EQ(cell(img, 0, 2), dlg.view.adrColors.ramp768Pos[767]);
+    EXPECT_EQ(cell(img, 1, 2), dlg.view.adrColors.ramp768Neg[192]);
+}
+
+TEST_F(MatrixView, AZeroStepGivesEveryCellTheWeakestColourOfItsSign)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    host.cls().rangeMin = host.cls().rangeMax = 0.7;
+    const Image img = shown(dlg.view);
+    const CMegIndex2Colorqz& t = dlg.view.megColors;
+    EXPECT_EQ(cell(img, 0, 1), t.colPos512[0]);
+    EXPECT_EQ(cell(img, 0, 0), t.colPos512[0]);
+    EXPECT_EQ(cell(img, 1, 2), t.colNeg512[0]);
+    EXPECT_EQ(cell(img, 0, 3), t.colNeg512[0]);
+}
+
+TEST_F(MatrixView, OnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    const CRect client = clientRect(&dlg.view);
+    dlg.view.originX = client.right - 5;  // pair row 0 starts inside and crosses the edge
+    dlg.view.originY = -1;                // pair column 0 starts just above the view
+    const Image img = shown(dlg.view);
+    const COLORREF strongest = dlg.view.megColors.colPos512[511];
+    EXPECT_EQ(img.pixel(client.right - 1, 25), dlg.view.megColors.colPos512[256]);  // cell (0, 1)
+    EXPECT_EQ(img.pixel(client.right - 1, 5), kWhite);                               // cell (0, 0) not drawn
+    EXPECT_EQ(count(img, strongest, 0, 0, client.right, 19), 0);
+}
+
+TEST_F(MatrixView, APixelWidthOfZeroStacksEveryPairRowOnOnePixelColumn)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"0"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    const Image img = shown(dlg.view);
+    const CMegIndex2Colorqz& t = dlg.view.megColors;
+    // The last pair row (channel 3) is painted last: its cells show.
+    EXPECT_EQ(img.pixel(80, 90), t.colNeg512[0]);   // (3, 0): 0
+    EXPECT_EQ(img.pixel(80, 110), t.colNeg512[0]);  // (3, 1): NaN
+    EXPECT_EQ(img.pixel(80, 150), t.colPos512[511]);  // (3, 3): itself
+    EXPECT_EQ(img.pixel(81, 150), kWhite);
+}
+
+TEST_F(MatrixView, AHugePixelWidthDrawsOnlyTheFirstPairRow)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"2000000000"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    const Image img = shown(dlg.view);
+    const CRect client = clientRect(&dlg.view);
+    EXPECT_EQ(img.pixel(client.right - 1, 110), dlg.view.megColors.colPos512[256]);  // (0, 1) to the edge
+    EXPECT_EQ(img.pixel(79, 110), kWhite);
+}
+
+TEST_F(MatrixView, ASelectionBeginOutsideTheSeriesShowsOnlyTheBackground)
+{
+    Host host(fourPairs().samples(10).select(10, 12));
+    CDlgCxcMatrix2DViewer& dlg = host.matrix();
+    const Image img = shown(dlg.view);
+    EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height());
+}
+
+TEST_F(MatrixView, TheViewChecksTheHeldClassButDrawsItsOwn)
+{
+    Host host(fourPairs().classes(true, false, false));
+    CDlgCxcMatrix2DViewer& dlg = host.matrix(1);
+    const Image img = shown(dlg.view);
+    EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height());
+}
+
+TEST_F(MatrixView, LabelsEndTenPixelsLeftOfTheMatrixAndStandTurnedAboveIt)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = host.matrix();
+    dlg.view.showCells = 0;
+    dlg.view.Invalidate(FALSE);
+    const Image img = shown(dlg.view);
+    // The same names drawn by hand where they belong: pair column j's name ending at 70 on row
+    // 80 + 20 j, pair row i's name rising from (80 + 20 i, 80 - height + 10).
+    testgdi::Canvas ref(img.width(), img.height());
+    const wchar_t* names[] = {L"MLF11", L"MRC12", L"MLO13", L"MRP14"};
+    ref.dc.SetBkMode(TRANSPARENT);
+    ref.dc.SelectObject(dlg.view.labelFont);
+    for (int j = 0; j < 4; ++j) ref.dc.TextOut(70 - ref.dc.GetTextExtent(names[j]).cx, 80 + 20 * j, names[j]);
+    ref.dc.SelectObject(dlg.view.verticalFont);
+    for (int i = 0; i < 4; ++i) ref.dc.TextOut(80 + 20 * i, 90 - ref.dc.GetTextExtent(names[i]).cy, names[i]);
+    ref.dc.SelectStockObject(SYSTEM_FONT);
+    int differ = 0, inked = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            differ += img.pixel(x, y) != ref.at(x, y);
+            inked += img.pixel(x, y) == kBlack;
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(inked, 0);
+    EXPECT_EQ(count(img, kBlack, 70, 80, 80, 160), 0);  // nothing in the 10 pixels before the matrix
+    // The top labels run upwards: their ink is taller than wide.
+    int top = img.height(), bottom = 0;
+    for (int y = 0; y < 80; ++y)
+        if (count(img, kBlack, 80, y, 100, y + 1) > 0) top = std::min(top, y), bottom = y;
+    EXPECT_GT(bottom - top, 20);
+}
+
+TEST_F(MatrixView, AFailingDataLibraryEndsThePaintQuietlyAndLeaksNothing)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    shown(dlg.view);
+    const auto live = cxc::gdi::liveCounts();
+    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
+    dlg.view.Invalidate(FALSE);
+    shown(dlg.view);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
+    dlg.view.Invalidate(FALSE);
+    EXPECT_EQ(cell(shown(dlg.view), 0, 1), dlg.view.megColors.colPos512[256]);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
+}
