@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <cstdlib>
@@ -37,11 +38,20 @@ const CLI::Validator kWindowName(
     },
     "SHOW_FUNCTION", "window name");
 
+// A number as the dialogs' edit boxes read one: strtod in the C locale, whatever the user's locale,
+// straight to double (CLI11's own conversion goes through long double and may round twice).
+bool parseNumber(const std::string& text, double& value)
+{
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    char* end = nullptr;
+    value = c ? ::strtod_l(text.c_str(), &end, c) : std::strtod(text.c_str(), &end);
+    return end != text.c_str() && *end == '\0';
+}
+
 const CLI::Validator kFinite(
     [](std::string& text) -> std::string {
-        char* end = nullptr;
-        const double v = std::strtod(text.c_str(), &end);
-        return end != text.c_str() && *end == '\0' && std::isfinite(v) ? std::string() : text + " is not a finite number";
+        double v = 0.0;
+        return parseNumber(text, v) && std::isfinite(v) ? std::string() : text + " is not a finite number";
     },
     "NUMBER", "finite number");
 
@@ -121,7 +131,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
 
     ReportOptions report;
     ChoiceOptions reportChoice;
-    double threshold = 0.0;
+    std::string threshold;
     CLI::App* reportCmd = app.add_subcommand("report", "print the small-world graph report of the link dialog's \"GT SW\"");
     reportCmd->add_option("--data", report.data, "data folder (default: the built-in demo data set)");
     reportChoice.add(*reportCmd, true);
@@ -163,7 +173,8 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     if (app.got_subcommand(renderCmd)) return runRender(render, out, err);
     if (app.got_subcommand(reportCmd)) {
         report.choice = reportChoice.choice();
-        if (thresholdOption->count()) report.threshold = threshold;
+        double t = 0.0;
+        if (thresholdOption->count() && parseNumber(threshold, t)) report.threshold = t;
         return runReport(report, out, err);
     }
     if (app.got_subcommand(gridCmd)) {

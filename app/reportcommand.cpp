@@ -1,6 +1,7 @@
 #include "reportcommand.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <ostream>
 
@@ -15,6 +16,17 @@ namespace {
 // The line each link dialog appends to a report that used the threshold.
 constexpr const wchar_t* kMegThresholdLine = L"Threshold:%f Connection:%d \n";
 constexpr const wchar_t* kEegThresholdLine = L"Threshold:%f Connect:%d\n";
+
+// The dialog keeps its threshold in an edit box and reads it back before the report: what the
+// report sees is the number the box shows, 15 significant digits.
+double asTheBoxReadsIt(double threshold)
+{
+    char text[64];
+    const auto shown = std::to_chars(text, text + sizeof text, threshold, std::chars_format::general, 15);
+    double read = threshold;
+    std::from_chars(text, shown.ptr, read);
+    return read;
+}
 
 template <class View>
 CString reportOf(CArrayMEDataSetqz& dataSet, const ReportOptions& o, double threshold, const wchar_t* lineFormat)
@@ -46,7 +58,7 @@ bool graphReport(CArrayMEDataSetqz& dataSet, const ReportOptions& o, CString& te
         // The link dialog's first refresh: half the largest magnitude over all samples.
         double lo = 0.0, hi = 0.0;
         data->getSnsCohRange(lo, hi, false, 0, 0, 1);
-        threshold = 0.5 * std::max(std::fabs(lo), std::fabs(hi));
+        threshold = asTheBoxReadsIt(0.5 * std::max(std::fabs(lo), std::fabs(hi)));
     }
     text = o.choice.modality == 1 ? reportOf<CStatEEGCxcCntMapqz>(dataSet, o, threshold, kEegThresholdLine)
                                   : reportOf<CStatMEGCClCntMapqz>(dataSet, o, threshold, kMegThresholdLine);

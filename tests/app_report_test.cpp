@@ -5,6 +5,10 @@
 
 #include "app_fixture.h"
 #include "cxccompanions.h"
+#include "dlgeegcxctoplink2dmap.h"
+#include "dlgmegcxctoplink2dmap.h"
+#include "resource.h"
+#include "showtable.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
@@ -40,6 +44,8 @@ struct Settings {
     int useThreshold, precise, activeOnly;
 };
 
+std::string thresholdText(double t);
+
 std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
 {
     std::vector<std::string> a{"report", "--data", folder, "--modality", s.modality ? "eeg" : "meg", "--class",
@@ -47,11 +53,7 @@ std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
                                "--precise", std::to_string(s.precise), "--active-only", std::to_string(s.activeOnly)};
     if (s.row >= 0) a.insert(a.end(), {"--row", std::to_string(s.row)});
     if (s.begin >= 0) a.insert(a.end(), {"--select", std::to_string(s.begin), std::to_string(s.end)});
-    if (!std::isnan(s.threshold)) {
-        char t[32];
-        std::snprintf(t, sizeof t, "%.17g", s.threshold);
-        a.insert(a.end(), {"--threshold", t});
-    }
+    if (!std::isnan(s.threshold)) a.insert(a.end(), {"--threshold", thresholdText(s.threshold)});
     return a;
 }
 
@@ -76,6 +78,50 @@ std::string viewReport(CArrayMEDataSetqz& ds, const Settings& s, double threshol
     return cxc::toUtf8(text);
 }
 
+std::string thresholdText(double t)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", t);
+    return text;
+}
+
+// What a user of the link dialog reads after "GT SW" on the same folder: the dialog opened through
+// the facade on the class data's row and selection, its menu flags and threshold box set.
+std::string dialogReport(const std::string& folder, const Settings& s, std::string typed = {})
+{
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    if (!ds) return "no data";
+    CSnsCohDataqz& data = *cxc::testkit::classOf(*ds, s.cls);
+    if (s.row >= 0) data.curRow = s.row;
+    if (s.begin >= 0) data.setSelect(s.begin, s.end);
+    const char* classes[] = {"Act", "Ctl", "Rst"};
+    const std::string name =
+        std::string("showDlgCxc") + (s.modality ? "Eeg" : "Meg") + classes[s.cls] + "Link2DMap";
+    const cxc::app::ShowEntry* entry = cxc::app::findShow(name);
+    if (!entry || !entry->show) return "no show function " + name;
+    CWnd host;
+    host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0);
+    std::string text = "not shown";
+    {
+        cxc::app::Facade facade;
+        if ((facade.*entry->show)(ds.get(), &host)) {
+            auto* dlg = dynamic_cast<CDlgCxcLinkMapCore*>(cxc::app::dialogOf(facade, *entry));
+            if (!dlg) return "not a link dialog";
+            dlg->gtThreshold = s.useThreshold;
+            dlg->gtPrecise = s.precise;
+            dlg->gtActiveOnly = s.activeOnly;
+            if (typed.empty() && !std::isnan(s.threshold)) typed = thresholdText(s.threshold);
+            if (!typed.empty()) cxc::harness::typeText(dlg, IDC_LINK_THRESHOLD, cxc::fromUtf8(typed));
+            cxc::harness::clickButton(dlg, IDC_GT_SW);
+            const CRichInfoqz& info =
+                s.modality ? CDlgEegCxcTopLink2DMap::graphInfo : CDlgMegCxcTopLink2DMap::graphInfo;
+            text = cxc::toUtf8(info.lastText);
+        }
+    }
+    host.DestroyWindow();
+    return text;
+}
+
 class ReportCommand : public AppTest, public ::testing::WithParamInterface<Settings> {};
 
 TEST_P(ReportCommand, PrintsTheLinkViewsReportForTheSameSettings)
@@ -94,6 +140,16 @@ TEST_P(ReportCommand, PrintsTheLinkViewsReportForTheSameSettings)
         s.modality ? viewReport<CStatEEGCxcCntMapqz>(*ds, s, threshold, L"Threshold:%f Connect:%d\n")
                    : viewReport<CStatMEGCClCntMapqz>(*ds, s, threshold, L"Threshold:%f Connection:%d \n");
     EXPECT_EQ(r.out, expected);
+}
+
+TEST_P(ReportCommand, IsTheTextTheLinkDialogShowsAfterGtSw)
+{
+    const Settings s = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(network());
+    const Outcome r = cxcmap(argsOf(s, folder));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, dialogReport(folder, s));
 }
 
 const double kFirst = NAN;
@@ -123,6 +179,39 @@ TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
         << r.out;
     EXPECT_NE(r.out.find(" Path min: 100.0000000000000000 "), std::string::npos) << "precise by default: " << r.out;
     EXPECT_TRUE(r.out.ends_with("Threshold:0.450000 Connection:6 \n")) << r.out;
+}
+
+TEST_F(CxcmapReport, DefaultThresholdIsTheNumberTheDialogsBoxShows)
+{
+    // Half of 1/3 has more digits than the threshold box shows: the dialog reports with
+    // 0.166666666666667, which the pair 1-3 at exactly 1/6 no longer reaches.
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(DataSet()
+                                                      .megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0)
+                                                      .megAt2d(L"MLO11", 0, 100).megAt2d(L"MRO11", 100, 100)
+                                                      .samples(2)
+                                                      .pair(0, 1, 1.0 / 3.0)
+                                                      .pair(1, 3, 0.5 * (1.0 / 3.0))
+                                                      .select(0, 0));
+    const Outcome r = cxcmap({"report", "--data", folder});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
+    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}));
+}
+
+TEST_F(CxcmapReport, ThresholdIsReadAsTheBoxReadsIt)
+{
+    // These digits lie just above the midpoint between 1/6 and the next double. Read straight to
+    // double, as the box reads them, they give 1/6 and the pair at 1/6 passes; read through long
+    // double first they would round twice, to the next double, and the pair would fail.
+    const std::string typed = "0.1666666666666666712925959359381";
+    Scratch scratch;
+    const std::string folder =
+        scratch.dataFolder(DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0).samples(1).pair(0, 1, 0.5 * (1.0 / 3.0)));
+    const Outcome r = cxcmap({"report", "--data", folder, "--threshold", typed});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
+    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}, typed));
 }
 
 TEST_F(CxcmapReport, EegDialogsThresholdLine)
