@@ -28,6 +28,27 @@ std::string describeRow(CMDTrialqz* trial, int cxcClass)
     return text + " over samples " + std::to_string(data->selectBegin) + " to " + std::to_string(data->selectEnd);
 }
 
+// Why the view's grid pipeline refused, read from what it left behind: a message box it raised, no
+// channel to lay the grid over, no grid laid over the channels' plane, or values that leave no
+// field over the selection (a data folder always holds every row of the pair array).
+template <class View>
+std::string whyNoGrid(View& view, const ClassChoice& choice, size_t boxesBefore)
+{
+    const auto& boxes = harness::messageBoxes();
+    if (boxes.size() > boxesBefore) return toUtf8(boxes.back().text);
+    const std::string modality = modalityName(choice.modality);
+    const CDataGridRect& g = view.grid;
+    if (g.snsrCount < 1) return "the data set has no good " + modality + " channel to lay the grid over";
+    if (!g.points) {
+        // A grid side is the span in plane units plus the borders: under one unit leaves no cell.
+        const bool flat = !(g.xMax - g.xMin >= 1.0) || (choice.modality == 1 && !(g.yMax - g.yMin >= 1.0));
+        return flat ? "the " + modality + " channels' positions on the 2-D plane span less than one unit"
+                    : "the " + modality + " channels' 2-D plane is too large for a grid";
+    }
+    return "in " + describeRow(view.trial, choice.cxcClass) + " the " + modality +
+           " channels' values do not vary or are not numbers";
+}
+
 // Runs the pipeline as a contour show function prepares its view, and copies the grid out.
 template <class View>
 bool gridOf(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::vector<GridPointValue>& grid,
@@ -43,16 +64,7 @@ bool gridOf(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::vector<G
     view.projectSensors2D(view.chnlType);
     const size_t boxesBefore = harness::messageBoxes().size();
     if (!view.rebuildFieldGrid()) {
-        const auto& boxes = harness::messageBoxes();
-        if (boxes.size() > boxesBefore) error = "the grid cannot be built: " + toUtf8(boxes.back().text);
-        else if (view.grid.snsrCount < 1)
-            error = std::string("the grid cannot be built: no ") + modalityName(choice.modality) +
-                    " sensor of the reference row has a position on the 2-D plane";
-        else if (!view.grid.points)
-            error = "the grid cannot be built: the sensor plane is too large for a grid";
-        else
-            error = "the grid cannot be built: in " + describeRow(view.trial, choice.cxcClass) + " the " +
-                    modalityName(choice.modality) + " sensors' values do not vary";
+        error = "the grid cannot be built: " + whyNoGrid(view, choice, boxesBefore);
         return false;
     }
     const CDataGridRect& g = view.grid;

@@ -142,6 +142,56 @@ TEST_F(CxcmapGrid, GridThatCannotBeBuiltLeavesTheOldFile)
     EXPECT_EQ(scratch.list(), (std::vector<std::string>{"data", "grid.csv"}));
 }
 
+struct Refusal {
+    const char* what;
+    DataSet data;
+    std::vector<std::string> args;  // after "grid --data FOLDER --out FILE"
+    const char* reason;             // after "cxcmap grid: the grid cannot be built: "
+};
+
+class GridRefusal : public AppTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(GridRefusal, SaysWhyTheGridCannotBeBuilt)
+{
+    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
+    const Refusal& c = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(c.data);
+    std::vector<std::string> args{"grid", "--data", folder, "--out", scratch.str("grid.csv")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Outcome r = cxcmap(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string("cxcmap grid: the grid cannot be built: ") + c.reason + "\n");
+    EXPECT_EQ(scratch.list(), std::vector<std::string>{"data"});
+}
+
+DataSet allOnOnePoint()
+{
+    DataSet d;
+    const wchar_t* names[] = {L"MLF11", L"MRF11", L"MLO11", L"MRO11"};
+    for (const wchar_t* name : names) d.megAt2d(name, 50.0, 50.0);
+    return d.samples(4).series([](int a, int b, long long) { return 0.1 * (a + b); });
+}
+
+DataSet noGoodMeg()
+{
+    DataSet d = field();
+    for (int k = 0; k < 5; ++k) d.flags(k, false, true);
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, GridRefusal,
+    ::testing::Values(
+        Refusal{"ValuesThatDoNotVary", field().series([](int, int, long long) { return 0.5; }).diagonal(0.5), {},
+                "in row 0 (MLF11) over samples 0 to 11 the MEG channels' values do not vary or are not numbers"},
+        Refusal{"ValuesThatAreNotNumbers", field().series([](int, int, long long) { return NAN; }), {"--modality", "eeg"},
+                "in row 0 (MLF11) over samples 0 to 11 the EEG channels' values do not vary or are not numbers"},
+        Refusal{"ChannelsOnOnePoint", allOnOnePoint(), {},
+                "the MEG channels' positions on the 2-D plane span less than one unit"},
+        Refusal{"NoGoodChannel", noGoodMeg(), {}, "the data set has no good MEG channel to lay the grid over"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.what); });
+
 TEST_F(CxcmapGrid, UnwritableOutputIsNamed)
 {
     if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
