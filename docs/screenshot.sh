@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 program="${1:-build/release}/app/cxcmap"
-windows=showDlgCxcMegActLink2DMap,showDlgCxcEegActLink2DMap,showDlgCxcMatrixAct
+windows=showDlgCxcMatrixAct,showDlgCxcMegActLink2DMap,showDlgCxcMegActCntFieldLine2DMap
 [ -x "$program" ] || { echo "screenshot.sh: build first ($program is missing)" >&2; exit 1; }
 
 frames=$(mktemp -d)
