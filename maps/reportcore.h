@@ -48,7 +48,7 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
         CouplingRefs refs;
         if (!fetchCoupling(v.trial, v.cxcClass, refs) || !refs.channels) return noData;
         CSnsCohDataqz& data = *refs.data;
-        const __int64 n = data.colCount;
+        const __int64 n = data.colsWalkable();  // never past what the pair array holds
         if (n < 1) return noData;
         v.infoCaption = data.text;
         std::vector<__int64> neighbours;
