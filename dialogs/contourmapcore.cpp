@@ -104,15 +104,7 @@ int CDlgCxcContourMapCore::refreshDialog()
             return 0;
         }
         data->getSelect(selectBegin, selectEnd);
-        if (firstRefresh) {
-            // A selection too short to show a field opens at the first ten samples.
-            if (cxc::satSub(selectEnd, selectBegin) < 10) {
-                data->setSelect(0, 10);
-                selectBegin = 0;
-                selectEnd = 10;
-            }
-            firstRefresh = 0;
-        }
+        widenShortSelectionOnce(*data);  // a shorter one shows no field
         // After the widening, so that the labels name the selection the edits show.
         setLatencyTexts(*data);
     }

@@ -138,6 +138,17 @@ int CDlgCxcMapCore::storeSelection()
     return 1;
 }
 
+void CDlgCxcMapCore::widenShortSelectionOnce(CSnsCohDataqz& data)
+{
+    if (!firstRefresh) return;
+    if (cxc::satSub(selectEnd, selectBegin) < 10) {
+        data.setSelect(0, 10);
+        selectBegin = 0;
+        selectEnd = 10;
+    }
+    firstRefresh = 0;
+}
+
 void CDlgCxcMapCore::redrawView(BOOL erase) { viewWindow().InvalidateRect(nullptr, erase); }
 
 void CDlgCxcMapCore::setClassCaption(const wchar_t* what)

@@ -87,6 +87,8 @@ protected:
     // The dialog's selection into the class data: 1 without a view trial (nothing to store), 0
     // without class data, 1 when stored.
     int storeSelection();
+    // On the first refresh with class data, a selection under ten samples opens at 0..10.
+    void widenShortSelectionOnce(CSnsCohDataqz& data);
     void redrawView(BOOL erase);
     // The caption of the dialog's class for what it shows; also kept in titleText.
     void setClassCaption(const wchar_t* what);

@@ -91,15 +91,7 @@ int CDlgCxcWaveMapCore::refreshDialog()
             return 0;
         }
         data->getSelect(selectBegin, selectEnd);
-        if (firstRefresh) {
-            // A selection too short to show a curve opens at the first ten samples.
-            if (cxc::satSub(selectEnd, selectBegin) < 10) {
-                data->setSelect(0, 10);
-                selectBegin = 0;
-                selectEnd = 10;
-            }
-            firstRefresh = 0;
-        }
+        widenShortSelectionOnce(*data);  // a shorter one shows no curve
     }
     setClassCaption(cxc::dialogs::text::kMapCaption);
     UpdateData(FALSE);
