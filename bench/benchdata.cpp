@@ -31,7 +31,7 @@ double unit(std::uint64_t x) { return static_cast<double>(x >> 11) * 0x1.0p-53; 
 
 // n MEG sensors spread evenly (a Fibonacci spiral) over a helmet of radius 11 cm reaching 3 cm below
 // the head's centre, named like MLF01: hemisphere L/R/Z, region F/C/T/P/O, a number within both.
-void addHelmet(testkit::DataSet& spec, int n)
+void addHelmet(testkit::DataSet& recipe, int n)
 {
     std::map<std::wstring, int> counts;
     for (int k = 0; k < n; ++k) {
@@ -44,7 +44,7 @@ void addHelmet(testkit::DataSet& spec, int n)
         const int number = ++counts[name];
         name += static_cast<wchar_t>(L'0' + number / 10 % 10);
         name += static_cast<wchar_t>(L'0' + number % 10);
-        spec.megAt(name.c_str(), x, y, z);
+        recipe.megAt(name.c_str(), x, y, z);
     }
 }
 
@@ -52,10 +52,10 @@ void addHelmet(testkit::DataSet& spec, int n)
 
 std::unique_ptr<CArrayMEDataSetqz> makeSet(Modality modality, int channels, long long samples)
 {
-    testkit::DataSet spec;
-    if (modality == Modality::Meg) addHelmet(spec, channels);
-    else spec.eeg(channels);
-    auto data = spec.noCoupling().build();
+    testkit::DataSet recipe;
+    if (modality == Modality::Meg) addHelmet(recipe, channels);
+    else recipe.eeg(channels);
+    auto data = recipe.noCoupling().build();
 
     auto cls = std::make_unique<CSnsCohDataqz>();
     cls->allocatePairs(channels, channels, samples);

@@ -11,7 +11,7 @@
 
 namespace cxc::testkit {
 
-struct DataSet::Spec {
+struct DataSet::Recipe {
     struct Channel {
         std::wstring name;
         CMDChannelqz::Kind kind = CMDChannelqz::Kind::Meg;
@@ -70,20 +70,20 @@ struct DataSet::Spec {
     }
 };
 
-DataSet::DataSet() : spec_(std::make_unique<Spec>()) {}
+DataSet::DataSet() : recipe_(std::make_unique<Recipe>()) {}
 DataSet::~DataSet() = default;
-DataSet::DataSet(const DataSet& o) : spec_(std::make_unique<Spec>(*o.spec_)) {}
+DataSet::DataSet(const DataSet& o) : recipe_(std::make_unique<Recipe>(*o.recipe_)) {}
 DataSet& DataSet::operator=(const DataSet& o)
 {
-    spec_ = std::make_unique<Spec>(*o.spec_);
+    recipe_ = std::make_unique<Recipe>(*o.recipe_);
     return *this;
 }
 
 namespace {
-void addSites(std::vector<DataSet::Spec::Channel>& out, const std::vector<layouts::Site>& sites, CMDChannelqz::Kind kind)
+void addSites(std::vector<DataSet::Recipe::Channel>& out, const std::vector<layouts::Site>& sites, CMDChannelqz::Kind kind)
 {
     for (const auto& s : sites) {
-        DataSet::Spec::Channel c;
+        DataSet::Recipe::Channel c;
         c.name = s.name;
         c.kind = kind;
         c.x = s.x;
@@ -96,55 +96,55 @@ void addSites(std::vector<DataSet::Spec::Channel>& out, const std::vector<layout
 
 DataSet& DataSet::meg(int n)
 {
-    addSites(spec_->channels, layouts::spread(layouts::megHelmet(), n), CMDChannelqz::Kind::Meg);
+    addSites(recipe_->channels, layouts::spread(layouts::megHelmet(), n), CMDChannelqz::Kind::Meg);
     return *this;
 }
 
 DataSet& DataSet::eeg(int n)
 {
     // Up to 21 electrodes come from the 10-20 sites, more from the whole 10-10 cap.
-    addSites(spec_->channels, layouts::spread(n <= 21 ? layouts::eegCap1020() : layouts::eegCap64(), n),
+    addSites(recipe_->channels, layouts::spread(n <= 21 ? layouts::eegCap1020() : layouts::eegCap64(), n),
              CMDChannelqz::Kind::Eeg);
     return *this;
 }
 
 DataSet& DataSet::megAt(const wchar_t* name, double x, double y, double z)
 {
-    addSites(spec_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Meg);
+    addSites(recipe_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Meg);
     return *this;
 }
 
 DataSet& DataSet::eegAt(const wchar_t* name, double x, double y, double z)
 {
-    addSites(spec_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Eeg);
+    addSites(recipe_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Eeg);
     return *this;
 }
 
 DataSet& DataSet::megAt2d(const wchar_t* name, double x, double y)
 {
     megAt(name, x, y, 0.0);
-    return layout(static_cast<int>(spec_->channels.size()) - 1, x, y);
+    return layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
 }
 
 DataSet& DataSet::eegAt2d(const wchar_t* name, double x, double y)
 {
     eegAt(name, x, y, 0.0);
-    return layout(static_cast<int>(spec_->channels.size()) - 1, x, y);
+    return layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
 }
 
 DataSet& DataSet::other(const wchar_t* name)
 {
-    Spec::Channel c;
+    Recipe::Channel c;
     c.name = name ? name : L"";
     c.kind = CMDChannelqz::Kind::Other;
     c.hasPosition = false;
-    spec_->channels.push_back(c);
+    recipe_->channels.push_back(c);
     return *this;
 }
 
 DataSet& DataSet::layout(int channel, double x, double y)
 {
-    Spec::Channel& c = spec_->channel(channel);
+    Recipe::Channel& c = recipe_->channel(channel);
     c.hasLayout = true;
     c.lx = x;
     c.ly = y;
@@ -153,25 +153,25 @@ DataSet& DataSet::layout(int channel, double x, double y)
 
 DataSet& DataSet::noPosition(int channel)
 {
-    spec_->channel(channel).hasPosition = false;
+    recipe_->channel(channel).hasPosition = false;
     return *this;
 }
 
 DataSet& DataSet::noCoil(int channel)
 {
-    spec_->channel(channel).noCoil = true;
+    recipe_->channel(channel).noCoil = true;
     return *this;
 }
 
 DataSet& DataSet::nullChannel(int channel)
 {
-    spec_->channel(channel).null = true;
+    recipe_->channel(channel).null = true;
     return *this;
 }
 
 DataSet& DataSet::flags(int channel, bool good, bool shown)
 {
-    Spec::Channel& c = spec_->channel(channel);
+    Recipe::Channel& c = recipe_->channel(channel);
     c.flagsSet = true;
     c.good = good;
     c.shown = shown;
@@ -180,198 +180,198 @@ DataSet& DataSet::flags(int channel, bool good, bool shown)
 
 DataSet& DataSet::samples(long long t)
 {
-    spec_->samples = t < 0 ? 0 : t;
+    recipe_->samples = t < 0 ? 0 : t;
     return *this;
 }
 
 DataSet& DataSet::series(std::function<double(int, int, long long)> f)
 {
-    spec_->generator = std::move(f);
+    recipe_->generator = std::move(f);
     return *this;
 }
 
 DataSet& DataSet::diagonal(double value)
 {
-    spec_->diagonal = value;
+    recipe_->diagonal = value;
     return *this;
 }
 
 DataSet& DataSet::pair(int a, int b, double value)
 {
-    spec_->pairs[{std::min(a, b), std::max(a, b)}] = Spec::Series{true, value, {}};
+    recipe_->pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{true, value, {}};
     return *this;
 }
 
 DataSet& DataSet::pair(int a, int b, std::vector<double> values)
 {
-    spec_->pairs[{std::min(a, b), std::max(a, b)}] = Spec::Series{false, 0.0, std::move(values)};
+    recipe_->pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{false, 0.0, std::move(values)};
     return *this;
 }
 
 DataSet& DataSet::pairOneWay(int a, int b, std::vector<double> values)
 {
-    spec_->oneWay[{a, b}] = Spec::Series{false, 0.0, std::move(values)};
+    recipe_->oneWay[{a, b}] = Recipe::Series{false, 0.0, std::move(values)};
     return *this;
 }
 
 DataSet& DataSet::rows(std::vector<int> channels)
 {
-    spec_->rows = std::move(channels);
+    recipe_->rows = std::move(channels);
     return *this;
 }
 
 DataSet& DataSet::cols(std::vector<int> channels)
 {
-    spec_->cols = std::move(channels);
+    recipe_->cols = std::move(channels);
     return *this;
 }
 
 DataSet& DataSet::pairChannels(int row, int col, int rowChnl, int colChnl)
 {
-    spec_->channelOverride[{row, col}] = {rowChnl, colChnl};
+    recipe_->channelOverride[{row, col}] = {rowChnl, colChnl};
     return *this;
 }
 
 DataSet& DataSet::nullSeries(int row, int col)
 {
-    spec_->nullSeries.insert({row, col});
+    recipe_->nullSeries.insert({row, col});
     return *this;
 }
 
 DataSet& DataSet::nullRow(int row)
 {
-    spec_->nullRows.insert(row);
+    recipe_->nullRows.insert(row);
     return *this;
 }
 
 DataSet& DataSet::select(long long begin, long long end)
 {
-    spec_->selectSet = true;
-    spec_->selectBegin = begin;
-    spec_->selectEnd = end;
+    recipe_->selectSet = true;
+    recipe_->selectBegin = begin;
+    recipe_->selectEnd = end;
     return *this;
 }
 
 DataSet& DataSet::currentRow(long long row)
 {
-    spec_->curRow = row;
+    recipe_->curRow = row;
     return *this;
 }
 
 DataSet& DataSet::currentColumn(long long col)
 {
-    spec_->curCol = col;
+    recipe_->curCol = col;
     return *this;
 }
 
 DataSet& DataSet::measureKind(int kind)
 {
-    spec_->measureKind = kind;
+    recipe_->measureKind = kind;
     return *this;
 }
 
 DataSet& DataSet::meanMode(int mode)
 {
-    spec_->meanMode = mode;
+    recipe_->meanMode = mode;
     return *this;
 }
 
 DataSet& DataSet::stepSize(long long samples)
 {
-    spec_->stepSize = samples;
+    recipe_->stepSize = samples;
     return *this;
 }
 
 DataSet& DataSet::sampleRate(double hz)
 {
-    spec_->sampleRate = hz;
+    recipe_->sampleRate = hz;
     return *this;
 }
 
 DataSet& DataSet::zeroSample(long long sample)
 {
-    spec_->zeroSample = sample;
+    recipe_->zeroSample = sample;
     return *this;
 }
 
 DataSet& DataSet::firstLatency(double seconds)
 {
-    spec_->zeroSample.reset();
-    spec_->firstLatency = seconds;
+    recipe_->zeroSample.reset();
+    recipe_->firstLatency = seconds;
     return *this;
 }
 
 DataSet& DataSet::info(const wchar_t* text)
 {
-    spec_->info = text ? text : L"";
+    recipe_->info = text ? text : L"";
     return *this;
 }
 
 DataSet& DataSet::caption(const wchar_t* text)
 {
-    spec_->caption = text ? text : L"";
+    recipe_->caption = text ? text : L"";
     return *this;
 }
 
 DataSet& DataSet::typeName(const wchar_t* text)
 {
-    spec_->typeName = text ? text : L"";
+    recipe_->typeName = text ? text : L"";
     return *this;
 }
 
 DataSet& DataSet::classes(bool active, bool control, bool result)
 {
-    spec_->present[0] = active;
-    spec_->present[1] = control;
-    spec_->present[2] = result;
+    recipe_->present[0] = active;
+    recipe_->present[1] = control;
+    recipe_->present[2] = result;
     return *this;
 }
 
 DataSet& DataSet::classScale(int cls, double factor)
 {
-    if (cls >= 0 && cls < 3) spec_->scale[cls] = factor;
+    if (cls >= 0 && cls < 3) recipe_->scale[cls] = factor;
     return *this;
 }
 
 DataSet& DataSet::currentClass(int cls)
 {
-    spec_->current = cls;
+    recipe_->current = cls;
     return *this;
 }
 
 DataSet& DataSet::withoutPairArray(int cls)
 {
-    if (cls >= 0 && cls < 3) spec_->noPairArray[cls] = true;
+    if (cls >= 0 && cls < 3) recipe_->noPairArray[cls] = true;
     return *this;
 }
 
 DataSet& DataSet::noCoupling()
 {
-    spec_->noCoupling = true;
+    recipe_->noCoupling = true;
     return *this;
 }
 
 DataSet& DataSet::session(const wchar_t* name)
 {
-    spec_->session = name ? name : L"";
+    recipe_->session = name ? name : L"";
     return *this;
 }
 
 DataSet& DataSet::trials(int n)
 {
-    spec_->trials = n < 1 ? 1 : n;
+    recipe_->trials = n < 1 ? 1 : n;
     return *this;
 }
 
 DataSet& DataSet::projection(std::vector<int> channels)
 {
-    spec_->projection = std::move(channels);
+    recipe_->projection = std::move(channels);
     return *this;
 }
 
 std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
 {
-    const Spec& s = *spec_;
+    const Recipe& s = *recipe_;
     auto trial = std::make_unique<CMDTrialqz>();
     trial->trialName.Format(L"trial%02d", index + 1);
     for (const auto& c : s.channels) {
@@ -401,7 +401,7 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
             double* diag = data->newSeries();
             for (long long k = 0; k < t; ++k) diag[k] = s.diagonal;
             std::map<std::pair<int, int>, double*> shared;
-            auto fill = [&](const Spec::Series& src) {
+            auto fill = [&](const Recipe::Series& src) {
                 double* out = data->newSeries();
                 for (long long k = 0; k < t; ++k) out[k] = src.at(k) * s.scale[cls];
                 return out;
@@ -416,7 +416,7 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
                         series = diag;
                     } else if (auto p = s.pairs.find({std::min(a, b), std::max(a, b)}); p != s.pairs.end() || !s.generator) {
                         double*& sh = shared[{std::min(a, b), std::max(a, b)}];
-                        if (!sh) sh = fill(p != s.pairs.end() ? p->second : Spec::Series{});
+                        if (!sh) sh = fill(p != s.pairs.end() ? p->second : Recipe::Series{});
                         series = sh;
                     } else {
                         series = data->newSeries();
@@ -459,7 +459,7 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
 
 std::unique_ptr<CArrayMEDataSetqz> DataSet::build() const
 {
-    const Spec& s = *spec_;
+    const Recipe& s = *recipe_;
     auto session = std::make_unique<CMEGDataqz>();
     session->setSessionName(CString(s.session));
     for (size_t i = 0; i < s.channels.size(); ++i)

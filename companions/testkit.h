@@ -89,10 +89,10 @@ public:
     std::unique_ptr<CArrayMEDataSetqz> build() const;
     std::unique_ptr<CMDTrialqz> buildTrial(int index = 0) const;
 
-    struct Spec;  // the description, opaque outside the kit
+    struct Recipe;  // the description, opaque outside the kit
 
 private:
-    std::unique_ptr<Spec> spec_;
+    std::unique_ptr<Recipe> recipe_;
 };
 
 // The current session, trial, package and class data of a built data set (null where missing).

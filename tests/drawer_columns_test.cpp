@@ -16,7 +16,7 @@ DataSet tenPartners()
 }
 
 struct Columns {
-    explicit Columns(const DataSet& spec) : d(spec)
+    explicit Columns(const DataSet& recipe) : d(recipe)
     {
         d.displayMode = 1;
         d.ampScale = 1.0;

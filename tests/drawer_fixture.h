@@ -30,7 +30,7 @@ public:
     using CMEGDrawCCData07MColumns::drawColumnTime;
     using CMEGDrawCCData07MColumns::drawColumnTimeX;
 
-    explicit TestDrawer(const DataSet& spec) : data(spec.build()) { setDrawMEGData(data.get()); }
+    explicit TestDrawer(const DataSet& recipe) : data(recipe.build()) { setDrawMEGData(data.get()); }
     CSnsCohDataqz& cls(int c = 0) { return *cxc::testkit::classOf(*data, c); }
 
     std::unique_ptr<CArrayMEDataSetqz> data;

@@ -97,8 +97,8 @@ TEST(DrawerMarker, ExtremeSelectionsAndScalesStayInsideTheArea)
 TEST(DrawerMarker, MissingCouplingDataDrawNothing)
 {
     Canvas c(100, 100);
-    for (const DataSet& spec : {DataSet().meg(2).noCoupling(), DataSet().meg(2).withoutPairArray(0)}) {
-        TestDrawer d(spec);
+    for (const DataSet& recipe : {DataSet().meg(2).noCoupling(), DataSet().meg(2).withoutPairArray(0)}) {
+        TestDrawer d(recipe);
         EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 0, 100, 100)), 0);
     }
     TestDrawer d(DataSet().meg(2));

@@ -25,7 +25,7 @@ DataSet row()
 }
 
 struct Overlay {
-    explicit Overlay(const DataSet& spec, int type) : d(spec)
+    explicit Overlay(const DataSet& recipe, int type) : d(recipe)
     {
         d.overlayType = type;
         d.ampScale = 1.0;

@@ -13,7 +13,7 @@ namespace {
 // Ten partners in 3 columns on 600 x 400: 4 rows of 72 (base lines 92, 164, 236, 308), pitch 200,
 // data areas 60..190, 260..390, 460..590.
 struct Picker {
-    explicit Picker(unsigned mode, const DataSet& spec = DataSet().meg(10)) : d(spec)
+    explicit Picker(unsigned mode, const DataSet& recipe = DataSet().meg(10)) : d(recipe)
     {
         d.displayMode = mode;
         d._calculateColumnBlockH(rect);

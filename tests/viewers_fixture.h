@@ -59,7 +59,7 @@ protected:
 
 // A facade and its data set; the data set outlives the facade's dialogs.
 struct Host {
-    explicit Host(const DataSet& spec) : data(spec.build()) {}
+    explicit Host(const DataSet& recipe) : data(recipe.build()) {}
     CSnsCohDataqz& cls(int c = -1) { return *cxc::testkit::classOf(*data, c); }
     CMEGDataqz& session() { return *cxc::testkit::sessionOf(*data); }
 
