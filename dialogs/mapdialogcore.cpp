@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "dialogtexts.h"
 
@@ -33,6 +34,22 @@ long liveDialogs = 0;
 
 // A 64-bit list index as a combo box index; one that no list can hold selects nothing.
 int comboIndex(__int64 index) { return index >= 0 && index <= INT_MAX ? static_cast<int>(index) : -1; }
+
+// The list shows exactly these names. Every refresh (and so every patch play tick) asks for the
+// same names again; a list that already shows them is left alone instead of being emptied and
+// filled anew, which with a few hundred channels cost more than painting the map.
+void setItems(CComboBox& combo, const std::vector<CString>& names)
+{
+    bool same = combo.GetCount() == static_cast<int>(names.size());
+    CString item;
+    for (size_t i = 0; same && i < names.size(); ++i) {
+        combo.GetLBText(static_cast<int>(i), item);
+        same = item == names[i];
+    }
+    if (same) return;
+    combo.ResetContent();
+    for (const CString& name : names) combo.AddString(name);
+}
 
 }  // namespace
 
@@ -94,22 +111,20 @@ CSnsCohDataqz* CDlgCxcMapCore::ownClassData() { return cxc::dialogs::classDataOf
 
 void CDlgCxcMapCore::fillChannelLists()
 {
-    rowCombo.ResetContent();
-    columnCombo.ResetContent();
-    if (!refreshSessionTrial()) return;
-    CSnsCohDataqz* data = ownClassData();
-    if (!data) return;
-    CWavChnlChnlDataqz** pairs = data->getMCC4class();
+    std::vector<CString> names;
+    CSnsCohDataqz* data = refreshSessionTrial() ? ownClassData() : nullptr;
+    CWavChnlChnlDataqz** pairs = data ? data->getMCC4class() : nullptr;
     // A current row outside the pair array leaves both lists empty.
-    if (!pairs || data->curRow < 0 || data->curRow >= data->rowsWalkable()) return;
-    const CWavChnlChnlDataqz* row = pairs[data->curRow];
-    if (!row) return;
-    const __int64 n = data->colsWalkable();
-    for (__int64 j = 0; j < n; ++j) {
-        const CString name = session->getChnlName_PhycVirt(row[j].colChnl, false);
-        rowCombo.AddString(name);
-        columnCombo.AddString(name);
+    const CWavChnlChnlDataqz* row =
+        pairs && data->curRow >= 0 && data->curRow < data->rowsWalkable() ? pairs[data->curRow] : nullptr;
+    if (row) {
+        const __int64 n = data->colsWalkable();
+        names.reserve(static_cast<size_t>(std::max<__int64>(0, n)));
+        for (__int64 j = 0; j < n; ++j) names.push_back(session->getChnlName_PhycVirt(row[j].colChnl, false));
     }
+    setItems(rowCombo, names);
+    setItems(columnCombo, names);
+    if (!row) return;
     rowCombo.SetCurSel(comboIndex(data->curRow));
     columnCombo.SetCurSel(comboIndex(data->curCol));
 }

@@ -80,8 +80,9 @@ protected:
     CSnsCohDataqz* viewClassData();
     // The same through the dialog's own trial (refreshSessionTrial ran before).
     CSnsCohDataqz* ownClassData();
-    // Empties both channel lists and, with a session and class data, fills each with the channel
-    // names of the current row's elements and selects the current row and column.
+    // Both channel lists show the channel names of the current row's elements (none without a
+    // session, class data or a current row in the pair array) and select the current row and
+    // column. A list that shows those names already is kept as it is.
     void fillChannelLists();
     // The dialog's selection into the class data: 1 without a view trial (nothing to store), 0
     // without class data, 1 when stored.

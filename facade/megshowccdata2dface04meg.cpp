@@ -3,6 +3,7 @@
 #include "megshowccdata2dface04meg.h"
 
 #include "cxcclass.h"
+#include "dlgmegcxccontourfieldline2dmap.h"
 #include "dlgmegcxctoplink2dmap.h"
 #include "dlgmegcxctopwave2dmap.h"
 #include "facadeslots.h"
@@ -22,6 +23,15 @@ using cxc::facade::MapShow;
 
 constexpr MapShow link(int cls) { return MapShow{IDD_MEG_TOPLINK_2DMAP, cls, MapModeTopLink, cls == CxcClassActive}; }
 constexpr MapShow wave(int cls) { return MapShow{IDD_MEG_TOPWAVE_2DMAP, cls, MapModeTopWave, cls == CxcClassActive}; }
+constexpr MapShow contour(int cls) { return MapShow{IDD_MEG_CONTOUR_2DMAP, cls, MapModeContour, cls == CxcClassActive}; }
+
+// The contour maps prepare their grid before the first refresh; a grid that cannot be built leaves
+// the map with its sensors only.
+int showContour(CMEGShowCCData2DFace04MEG& face, CDialog*& slot, int cls, CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    auto prepareField = [](CDlgMegCxcContourFieldLine2DMap& dlg) { dlg.mapView.rebuildFieldGrid(); };
+    return cxc::facade::showMapDialog<CDlgMegCxcContourFieldLine2DMap>(face, slot, contour(cls), dataSet, parent, prepareField);
+}
 
 }  // namespace
 
@@ -53,4 +63,19 @@ int CMEGShowCCData2DFace04MEG::showDlgCxcMegCtlWave2DMap(CArrayMEDataSetqz* data
 int CMEGShowCCData2DFace04MEG::showDlgCxcMegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
 {
     return cxc::facade::showMapDialog<CDlgMegCxcTopWave2DMap>(*this, megWaveRst, wave(CxcClassActCtl), dataSet, parent);
+}
+
+int CMEGShowCCData2DFace04MEG::showDlgCxcMegActCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return showContour(*this, megCntAct, CxcClassActive, dataSet, parent);
+}
+
+int CMEGShowCCData2DFace04MEG::showDlgCxcMegCtlCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return showContour(*this, megCntCtl, CxcClassControl, dataSet, parent);
+}
+
+int CMEGShowCCData2DFace04MEG::showDlgCxcMegRstCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent)
+{
+    return showContour(*this, megCntRst, CxcClassActCtl, dataSet, parent);
 }

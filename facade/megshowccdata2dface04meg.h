@@ -31,6 +31,11 @@ public:
     int showDlgCxcMegActWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
     int showDlgCxcMegCtlWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
     int showDlgCxcMegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    // The same for the MEG contour map of one class; its grid is built for the data set before the
+    // dialog is shown (a data set without a usable grid still opens).
+    int showDlgCxcMegActCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegCtlCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcMegRstCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
 
     // Deletes the link dialogs (Active, Control, Act-Ctl), then the patch, then the contour dialogs.
     ~CMEGShowCCData2DFace04MEG() override;

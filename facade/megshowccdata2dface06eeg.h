@@ -27,6 +27,11 @@ public:
     int showDlgCxcEegActWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
     int showDlgCxcEegCtlWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
     int showDlgCxcEegRstWave2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    // The same for the EEG contour map of one class; its grid is built for the data set before the
+    // dialog is shown (a data set without a usable grid still opens).
+    int showDlgCxcEegActCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegCtlCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
+    int showDlgCxcEegRstCntFieldLine2DMap(CArrayMEDataSetqz* dataSet, CWnd* parent);
 
     // Deletes the link dialogs (Active, Control, Act-Ctl), then the patch, then the contour dialogs.
     ~CMEGShowCCData2DFace06EEG() override;

@@ -27,4 +27,5 @@ inline constexpr const wchar_t* kNoPairArray =
     L"Please compute channel-channel data or select other class of data!";
 inline constexpr const wchar_t* kNoData = L"No Data";
 inline constexpr const wchar_t* kNoConnection = L"No network connection \n";
+inline constexpr const wchar_t* kGridRangeZero = L"Grid data range is 0.0?";
 }  // namespace cxc::maps::text

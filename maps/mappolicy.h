@@ -1,6 +1,7 @@
 // What differs between the MEG and the EEG view, and nothing else: the default channel type, the
-// link styles each knows, and where the graph report finds a node's 3-D position (coil 0 of the
-// MEG sensor, or electrode 0). The shared cores take one of these as a template argument.
+// link styles each knows, the shape of the interpolation grid, and where the graph report finds a
+// node's 3-D position (coil 0 of the MEG sensor, or electrode 0). The shared cores take one of these
+// as a template argument or read its constants.
 #pragma once
 
 #include "cxccompanions.h"
@@ -13,6 +14,7 @@ enum class LinkStyle { Plain, Signed, Magnitude };
 struct MegSensors {
     static constexpr ChnlType chnlType = ChnlTypeMeg;
     static constexpr bool magnitudeStyles = true;
+    static constexpr bool squareGrid = true;  // grid n x n from the horizontal span
     // 1 signed, 2 and above the magnitude styles; 0 and anything below it plain.
     static LinkStyle linkStyleOf(int style)
     {
@@ -33,6 +35,7 @@ struct MegSensors {
 struct EegElectrodes {
     static constexpr ChnlType chnlType = ChnlTypeEeg;
     static constexpr bool magnitudeStyles = false;
+    static constexpr bool squareGrid = false;  // each grid side from its own span
     // 0 plain, any other value signed.
     static LinkStyle linkStyleOf(int style) { return style == 0 ? LinkStyle::Plain : LinkStyle::Signed; }
     using Node = CEEGelectrode;

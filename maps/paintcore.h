@@ -11,6 +11,7 @@
 // text. An exception that escapes a layer is reported as "Draw sensor error !".
 #pragma once
 
+#include "contourpaint.h"
 #include "sensorcore.h"
 
 namespace cxc::maps {
@@ -23,8 +24,6 @@ int drawInfoLine(SensorMapFields& v, CDC* dc, const CRect& rect);
 int drawClipOverlay(SensorMapFields& v, CDC* dc, int w, int h);
 // "CxC Type:...; Connect:n->max" at the top right, red once the link limit was reached.
 int drawConnectionText(SensorMapFields& v, CDC* dc);
-// The contour mode's colours: black background with white sensors and texts, or white with black.
-void setContourColours(SensorMapFields& v);
 
 template <class V>
 int paintMap(V& v, CDC* dc, const CRect& rect)
@@ -48,16 +47,7 @@ int paintMap(V& v, CDC* dc, const CRect& rect)
             v.drawClipOverlay(mem, w, h);
             break;
         case MapModeContour:
-            setContourColours(v);
-            if (v.contourType == 0) {
-                v.drawFieldMap(mem, m, m, w, h, v.radiology);
-            } else if (v.contourType == 1) {
-                v.drawContourLines(mem, m, m, w, h, v.radiology);
-            } else {
-                v.drawFieldMap(mem, m, m, w, h, v.radiology);
-                v.drawContourLines(mem, m, m, w, h, v.radiology);
-            }
-            v.drawFieldFrame(mem, m, m, w, h, v.radiology);
+            paintContourMode(v, mem);
             break;
         default:
             return 1;  // another mode draws nothing more

@@ -2,7 +2,7 @@
 
 #include "stateegcxccntmap04grid.h"
 
-#include "fieldcore.h"
+#include "gridcore.h"
 
 IMPLEMENT_DYNAMIC(CStatEEGCxcCntMap04Grid, CStatEEGCxcCntMap03Waveform)
 

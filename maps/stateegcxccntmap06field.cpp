@@ -3,6 +3,7 @@
 #include "stateegcxccntmap06field.h"
 
 #include "fieldcore.h"
+#include "mappolicy.h"
 
 IMPLEMENT_DYNAMIC(CStatEEGCxcCntMap06Field, CStatEEGCxcCntMap04Grid)
 
@@ -17,7 +18,7 @@ CStatEEGCxcCntMap06Field::~CStatEEGCxcCntMap06Field()
 
 int CStatEEGCxcCntMap06Field::drawFieldMap(CDC* dc, int x0, int y0, int w, int h, int mirror)
 {
-    return cxc::maps::drawFieldMap(*this, dc, x0, y0, w, h, mirror);
+    return cxc::maps::drawFieldMap(*this, cxc::maps::EegElectrodes::squareGrid, dc, x0, y0, w, h, mirror);
 }
 
 int CStatEEGCxcCntMap06Field::drawFieldFrame(CDC* dc, int x0, int y0, int w, int h, int mirror)
@@ -25,4 +26,7 @@ int CStatEEGCxcCntMap06Field::drawFieldFrame(CDC* dc, int x0, int y0, int w, int
     return cxc::maps::drawFieldFrame(*this, dc, x0, y0, w, h, mirror);
 }
 
-int CStatEEGCxcCntMap06Field::rebuildFieldGrid() { return cxc::maps::rebuildFieldGrid(*this, /*squareGrid*/ false); }
+int CStatEEGCxcCntMap06Field::rebuildFieldGrid()
+{
+    return cxc::maps::rebuildFieldGrid(*this, cxc::maps::EegElectrodes::squareGrid);
+}

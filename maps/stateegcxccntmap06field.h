@@ -1,6 +1,6 @@
 // Field layer of the EEG view: the grid values as a colour image stretched over the map, the frame
-// of the grid's area, and the whole grid pipeline (a grid from both spans). Builds on the grid layer; owns the
-// field image.
+// of the grid's area, and the whole grid pipeline (each grid side from its own span). Builds on the
+// grid layer; owns the field image.
 #pragma once
 
 #include "stateegcxccntmap04grid.h"

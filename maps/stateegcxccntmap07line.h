@@ -2,7 +2,7 @@
 // (red and blue, or dashed and bold black, by the colour scale). Builds on the field layer.
 #pragma once
 
-#include "fieldcore.h"
+#include "linecore.h"
 #include "stateegcxccntmap06field.h"
 
 class CStatEEGCxcCntMap07Line : public CStatEEGCxcCntMap06Field {

@@ -2,7 +2,7 @@
 
 #include "statmegcclcntmap04grid.h"
 
-#include "fieldcore.h"
+#include "gridcore.h"
 
 IMPLEMENT_DYNAMIC(CStatMEGCClCntMap04Grid, CStatMEGCClCntMap03Waveform)
 

@@ -3,6 +3,7 @@
 #include "statmegcclcntmap06field.h"
 
 #include "fieldcore.h"
+#include "mappolicy.h"
 
 IMPLEMENT_DYNAMIC(CStatMEGCClCntMap06Field, CStatMEGCClCntMap04Grid)
 
@@ -17,7 +18,7 @@ CStatMEGCClCntMap06Field::~CStatMEGCClCntMap06Field()
 
 int CStatMEGCClCntMap06Field::drawFieldMap(CDC* dc, int x0, int y0, int w, int h, int mirror)
 {
-    return cxc::maps::drawFieldMap(*this, dc, x0, y0, w, h, mirror);
+    return cxc::maps::drawFieldMap(*this, cxc::maps::MegSensors::squareGrid, dc, x0, y0, w, h, mirror);
 }
 
 int CStatMEGCClCntMap06Field::drawFieldFrame(CDC* dc, int x0, int y0, int w, int h, int mirror)
@@ -25,4 +26,7 @@ int CStatMEGCClCntMap06Field::drawFieldFrame(CDC* dc, int x0, int y0, int w, int
     return cxc::maps::drawFieldFrame(*this, dc, x0, y0, w, h, mirror);
 }
 
-int CStatMEGCClCntMap06Field::rebuildFieldGrid() { return cxc::maps::rebuildFieldGrid(*this, /*squareGrid*/ true); }
+int CStatMEGCClCntMap06Field::rebuildFieldGrid()
+{
+    return cxc::maps::rebuildFieldGrid(*this, cxc::maps::MegSensors::squareGrid);
+}

@@ -1,6 +1,6 @@
 // Field layer of the MEG view: the grid values as a colour image stretched over the map, the frame
-// of the grid's area, and the whole grid pipeline (an n x n grid from the horizontal span). Builds on the grid layer; owns the
-// field image.
+// of the grid's area, and the whole grid pipeline (an n x n grid from the horizontal span). Builds
+// on the grid layer; owns the field image.
 #pragma once
 
 #include "statmegcclcntmap04grid.h"

@@ -209,6 +209,34 @@ TEST_F(LinkDialog, ARowEntryBeyondTheRowsOfTheDataIsIgnored)
     EXPECT_TRUE(harness::messageBoxes().empty());
 }
 
+TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndKeepTheirSelection)
+{
+    Host h(DataSet().meg(5).rows({0, 1}).cols({0, 1, 2, 3, 4}).pair(0, 3, 0.6));
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    const std::vector<CString> five = harness::comboItems(dlg, IDC_COLUMN_COMBO);
+    ASSERT_EQ(five.size(), 5u);
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 4));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));  // the same names again
+    EXPECT_EQ(harness::comboItems(dlg, IDC_COLUMN_COMBO), five);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_COLUMN_COMBO), 4);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_ROW_COMBO), 0);
+
+    // Another data set with the last two channels as columns, in reverse.
+    auto other = DataSet().meg(5).rows({0, 1}).cols({4, 3}).pair(0, 3, 0.6).build();
+    ASSERT_EQ(h.face.showDlgCxcMegActLink2DMap(other.get(), nullptr), 1);
+    const std::vector<CString> two = harness::comboItems(dlg, IDC_ROW_COMBO);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(str(two[0]), str(five[4]));
+    EXPECT_EQ(str(two[1]), str(five[3]));
+    EXPECT_EQ(harness::comboItems(dlg, IDC_COLUMN_COMBO), two);
+    EXPECT_EQ(harness::comboSel(dlg, IDC_COLUMN_COMBO), 0);  // the new data's own current column
+
+    ASSERT_EQ(h.face.showDlgCxcMegActLink2DMap(nullptr, nullptr), 1);
+    EXPECT_TRUE(harness::comboItems(dlg, IDC_ROW_COMBO).empty());
+    EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
+}
+
 // ---- storing ----------------------------------------------------------------------------------
 
 TEST_F(LinkDialog, ApplyStoresTheDisplayValuesAndTheSelection)

@@ -1,0 +1,195 @@
+#include "stdafx.h"
+
+#include "gridcore.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "sensorcore.h"
+
+namespace cxc::maps {
+
+namespace {
+
+// Smallest and largest of the values seen, NaN left out.
+struct Extremes {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -std::numeric_limits<double>::infinity();
+    bool any = false;
+    void add(double x)
+    {
+        if (std::isnan(x)) return;
+        lo = std::min(lo, x);
+        hi = std::max(hi, x);
+        any = true;
+    }
+};
+
+}  // namespace
+
+int setupGridPoints(SensorMapFields& v, int nx, int ny, int border)
+{
+    CDataGridRect& g = v.grid;
+    // Cells between the borders: none means a spacing of x / 0. Checked in 64 bits before anything
+    // is allocated, so that no table of unset points is left for the frame.
+    const long long innerX = static_cast<long long>(nx) - 2LL * border;
+    const long long innerY = static_cast<long long>(ny) - 2LL * border;
+    if (innerX < 1 || innerY < 1) return 0;
+    if (!g.points || g.nx != nx || g.ny != ny) g.initDataGridRect(nx, ny);
+    if (!g.points) return 0;
+    if (g.snsrCount < 1) collectSnsrLoc2D(v, v.chnlType);
+    if (g.snsrCount < 1) return 0;
+    const double dx = (g.xMax - g.xMin) / static_cast<double>(innerX);
+    const double dy = (g.yMax - g.yMin) / static_cast<double>(innerY);
+    for (int i = 0; i < nx; ++i) {
+        const double offX = static_cast<double>(i - static_cast<long long>(border)) * dx;
+        g.xAxis[i] = offX;
+        for (int j = 0; j < ny; ++j) {
+            const double offY = static_cast<double>(j - static_cast<long long>(border)) * dy;
+            g.points[i][j] = GridPoint{offX + g.xMin, offY + g.yMin};
+        }
+    }
+    for (int j = 0; j < ny; ++j) g.yAxis[j] = static_cast<double>(j - static_cast<long long>(border)) * dy;
+    g.dx = dx;
+    g.dy = dy;
+    g.border = border;
+    return 1;
+}
+
+double calcInfluenceRadius(const SnsrLocIndx* table, int n, int meanMode)
+{
+    if (!table || n < 1) return 0.0;
+    double minSq = 10000.0;
+    double sum = 0.0;
+    for (int a = 0; a < n; ++a) {
+        double nearestSq = DBL_MAX;
+        for (int b = 0; b < n; ++b) {
+            if (b == a) continue;
+            const double ddx = table[a].x - table[b].x, ddy = table[a].y - table[b].y;
+            const double dsq = ddy * ddy + ddx * ddx;
+            if (dsq < nearestSq) {
+                nearestSq = dsq;
+                minSq = std::min(minSq, dsq);
+            }
+        }
+        sum += std::sqrt(nearestSq);
+    }
+    return meanMode ? sum / n * 1.6 : std::sqrt(minSq) * 0.3;
+}
+
+int buildGridWeights(SensorMapFields& v, int meanMode)
+{
+    CDataGridRect& g = v.grid;
+    if (g.snsrCount < 1 || !g.snsrLoc || !g.points || !g.weights || g.nx < 1 || g.ny < 1) return 0;
+    const double r = calcInfluenceRadius(g.snsrLoc, g.snsrCount, meanMode);
+    if (!(r > 0.0)) return 0;  // also NaN
+    CouplingRefs refs;
+    if (!checkInitTrial(v) || !fetchCoupling(v.trial, v.cxcClass, refs)) return 0;
+    const __int64 row = refs.data->curRow;
+    if (row < 0 || row >= refs.data->rowsWalkable() || !refs.pairs[row]) return 0;
+    const CWavChnlChnlDataqz* elements = refs.pairs[row];
+    const __int64 m = refs.data->colsWalkable();
+    g.gridRow = static_cast<int>(row);  // the pair array holds far fewer than 2^31 rows
+
+    // Each sensor's element in the row: the first whose column channel is the sensor's channel.
+    std::vector<int> column(static_cast<size_t>(g.snsrCount), -1);
+    for (int s = 0; s < g.snsrCount; ++s) {
+        for (__int64 c = 0; c < m; ++c) {
+            if (elements[c].colChnl == g.snsrLoc[s].chnl) {
+                column[static_cast<size_t>(s)] = static_cast<int>(c);
+                break;
+            }
+        }
+    }
+
+    std::vector<int> rows, cols;
+    std::vector<double> w;
+    rows.reserve(static_cast<size_t>(g.snsrCount));
+    cols.reserve(static_cast<size_t>(g.snsrCount));
+    w.reserve(static_cast<size_t>(g.snsrCount));
+    for (int i = 0; i < g.nx; ++i) {
+        for (int j = 0; j < g.ny; ++j) {
+            const GridPoint p = g.points[i][j];
+            rows.clear();
+            cols.clear();
+            w.clear();
+            double sum = 0.0;
+            for (int s = 0; s < g.snsrCount; ++s) {
+                SnsrLocIndx& sensor = g.snsrLoc[s];
+                const double ex = p.x - sensor.x, ey = p.y - sensor.y;
+                const double d = std::sqrt(ex * ex + ey * ey);
+                if (!(d < r)) continue;  // r itself is outside; a NaN distance too
+                const int c = column[static_cast<size_t>(s)];
+                if (c < 0) continue;  // in range but not in the row
+                const double weight = 1.0 - d / r + 0.125;
+                rows.push_back(g.gridRow);
+                cols.push_back(c);
+                w.push_back(weight);
+                sensor.dataCol = c;
+                sum += weight;
+            }
+            for (double& x : w) x /= sum;
+            g.weights[i][j].assign(static_cast<int>(w.size()), rows.data(), cols.data(), w.data());
+        }
+    }
+    return 1;
+}
+
+int calcGridData(SensorMapFields& v)
+{
+    CDataGridRect& g = v.grid;
+    if (!v.trial || g.nx < 1 || g.ny < 1) return 0;
+    if (!checkInitTrial(v) || !v.trial) return 0;
+    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
+    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    if (!data || !g.weights) return 0;
+    double** values = g.values ? g.values : g.initDataGridRect(g.nx, g.ny);
+    if (!values) return 0;
+
+    Extremes sensors, field;
+    for (int i = 0; i < g.nx; ++i) {
+        for (int j = 0; j < g.ny; ++j) {
+            const WeightCell& cell = g.weights[i][j];
+            double value = 0.0;
+            for (int k = 0; k < cell.k; ++k) {
+                const double s = data->getValueSelect(-1, -1, cell.rows[k], cell.cols[k]);
+                sensors.add(s);
+                value += s * cell.w[k];
+            }
+            values[i][j] = value;
+            field.add(value);
+        }
+    }
+    // No sensor reached any point, or every value fetched (or formed) was NaN: nothing to scale.
+    if (!sensors.any || !field.any) return 0;
+    const double span = sensors.hi - sensors.lo;
+    if (span == 0.0 || !std::isfinite(span)) return 0;
+    const double scale = (field.hi - field.lo) / span;
+    if (scale == 0.0) {
+        AfxMessageBox(text::kGridRangeZero);
+        return 0;
+    }
+    if (!std::isfinite(scale)) return 0;
+    Extremes scaled;
+    for (int i = 0; i < g.nx; ++i) {
+        for (int j = 0; j < g.ny; ++j) {
+            values[i][j] /= scale;
+            scaled.add(values[i][j]);
+        }
+    }
+    g.snsrMin = sensors.lo;
+    g.snsrMax = sensors.hi;
+    g.gridMin = scaled.lo;
+    g.gridMax = scaled.hi;
+    g.fieldMaximum = std::max(std::fabs(g.gridMin), std::fabs(g.gridMax));
+
+    if (v.autofit) v.contourThreshold = v.contourLevels > 0 ? g.fieldMaximum / v.contourLevels : 0.0;
+    if (!(v.contourThreshold >= 0.0)) v.contourThreshold = 0.0;  // also NaN
+    if (v.contourThreshold > g.fieldMaximum) v.contourThreshold = g.fieldMaximum;
+    return 1;
+}
+
+}  // namespace cxc::maps

@@ -1,0 +1,519 @@
+// The contour map dialogs of both modalities and their six show functions: the grid built before
+// the first refresh, captions, the colour scale box, the display type, threshold and levels (the
+// magnitude limit, unchanged values that draw nothing new), the latency labels, Animate and its
+// timer, the selection a tick leaves in data and edits, Refresh, Reset, and hostile input: no usable
+// sensors, selections at the limits of 64 bits, class data that shrank under a running animation.
+#include <climits>
+
+#include "dialogs_fixture.h"
+#include "dlgeegcxccontourfieldline2dmap.h"
+#include "dlgmegcxccontourfieldline2dmap.h"
+#include "linecore.h"
+
+namespace {
+
+using namespace dlgtest;
+
+class ContourDialog : public DialogTest {};
+
+// Both signs over the square: sensors 1 and 3 hold 0.8, 0 and 2 hold -0.5 (row 0).
+DataSet field(long long b = 20, long long e = 60, Modality m = Modality::Meg)
+{
+    return square(m).diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).pair(1, 2, 0.3).select(b, e);
+}
+
+CDlgMegCxcContourFieldLine2DMap* megContour(Host& h, int cls = 0)
+{
+    const int ok = cls == 1   ? h.face.showDlgCxcMegCtlCntFieldLine2DMap(h.data.get(), nullptr)
+                   : cls == 2 ? h.face.showDlgCxcMegRstCntFieldLine2DMap(h.data.get(), nullptr)
+                              : h.face.showDlgCxcMegActCntFieldLine2DMap(h.data.get(), nullptr);
+    CDialog* slot = cls == 1 ? h.face.megCntCtl : cls == 2 ? h.face.megCntRst : h.face.megCntAct;
+    return ok ? dynamic_cast<CDlgMegCxcContourFieldLine2DMap*>(slot) : nullptr;
+}
+
+CDlgEegCxcContourFieldLine2DMap* eegContour(Host& h, int cls = 0)
+{
+    const int ok = cls == 1   ? h.face.showDlgCxcEegCtlCntFieldLine2DMap(h.data.get(), nullptr)
+                   : cls == 2 ? h.face.showDlgCxcEegRstCntFieldLine2DMap(h.data.get(), nullptr)
+                              : h.face.showDlgCxcEegActCntFieldLine2DMap(h.data.get(), nullptr);
+    CDialog* slot = cls == 1 ? h.face.eegCntCtl : cls == 2 ? h.face.eegCntRst : h.face.eegCntAct;
+    return ok ? dynamic_cast<CDlgEegCxcContourFieldLine2DMap*>(slot) : nullptr;
+}
+
+std::wstring textOf(CWnd* dlg, int id) { return str(harness::text(dlg, id)); }
+
+}  // namespace
+
+// ---- show functions --------------------------------------------------------------------------------
+
+TEST_F(ContourDialog, ShowBuildsTheGridBeforeTheFirstRefresh)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    const auto& v = dlg->mapView;
+    EXPECT_EQ(v.mapMode, MapModeContour);
+    ASSERT_NE(v.grid.values, nullptr);
+    EXPECT_EQ(v.grid.nx, 104);
+    EXPECT_GT(v.grid.fieldMaximum, 0.0);
+    // The refresh shows what the rebuild found: the maximum and the autofit threshold.
+    EXPECT_DOUBLE_EQ(dlg->fieldMaximum, v.grid.fieldMaximum);
+    EXPECT_DOUBLE_EQ(dlg->threshold, v.grid.fieldMaximum / 16);
+    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_LEVELS), L"16");
+    EXPECT_EQ(harness::check(dlg, IDC_TYPE_FIELD), BST_CHECKED);
+    EXPECT_EQ(harness::check(dlg, IDC_AUTOFIT), BST_CHECKED);
+    EXPECT_EQ(textOf(dlg, IDC_SENSOR_SIZE), L"6");
+    EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Contour Map 2D");
+    EXPECT_EQ(harness::bigIcon(dlg), static_cast<UINT>(IDI_ICON_CXCMAP));
+    EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
+}
+
+TEST_F(ContourDialog, EachClassIsItsOwnWindowInBothModalities)
+{
+    Host h(field());
+    const wchar_t* captions[] = {L"Active Selection: Waveform CxC Contour Map 2D",
+                                 L"Control Selection: Waveform CxC Contour Map 2D",
+                                 L"Active-Control Result: Waveform CxC Contour Map 2D"};
+    Host e(field(20, 60, Modality::Eeg));
+    for (int cls = 0; cls < 3; ++cls) {
+        CDlgMegCxcContourFieldLine2DMap* meg = megContour(h, cls);
+        CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(e, cls);
+        ASSERT_TRUE(meg && eeg);
+        EXPECT_EQ(meg->mapView.cxcClass, cls);
+        EXPECT_EQ(eeg->mapView.cxcClass, cls);
+        EXPECT_EQ(str(harness::caption(meg)), captions[cls]);
+        EXPECT_EQ(str(harness::caption(eeg)), captions[cls]);
+        EXPECT_NE(eeg->mapView.grid.values, nullptr);
+    }
+    EXPECT_NE(h.face.megCntAct, h.face.megCntCtl);
+    CDialog* first = h.face.megCntAct;
+    EXPECT_NE(megContour(h), nullptr);  // a second call re-uses the dialog
+    EXPECT_EQ(h.face.megCntAct, first);
+}
+
+TEST_F(ContourDialog, OnlyTheActiveContourMapSaysItCouldNotBeMade)
+{
+    Host h(field());
+    harness::failNextCreate(IDD_MEG_CONTOUR_2DMAP);
+    EXPECT_EQ(megContour(h, 0), nullptr);
+    EXPECT_EQ(messageCount(L"Error creating Dialog!"), 1);
+    harness::failNextCreate(IDD_EEG_CONTOUR_2DMAP);
+    EXPECT_EQ(eegContour(h, 2), nullptr);
+    EXPECT_EQ(messageCount(L"Error creating Dialog!"), 1);
+    EXPECT_EQ(h.face.megCntAct, nullptr);
+    EXPECT_EQ(h.face.eegCntRst, nullptr);
+    EXPECT_NE(megContour(h, 0), nullptr);  // the next call tries again
+}
+
+TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
+{
+    // No good MEG channel: the sensor table stays empty, so no grid; one good sensor: no span.
+    for (int good : {0, 1}) {
+        DataSet d = field();
+        for (int k = good; k < 4; ++k) d.flags(k, false, true);
+        Host h(d);
+        CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+        ASSERT_NE(dlg, nullptr) << good;
+        EXPECT_EQ(dlg->mapView.grid.points, nullptr);
+        harness::pumpPaints();  // the first paint still fills the old background
+        for (int type : {IDC_TYPE_FIELD, IDC_TYPE_LINE, IDC_TYPE_BOTH}) {
+            ASSERT_TRUE(harness::clickRadio(dlg, type));
+            harness::pumpPaints();
+            const harness::Image img = mapPicture(&dlg->mapView);
+            ASSERT_FALSE(img.isNull());
+            EXPECT_GT(countAround(img, kWhite, squareSensor(dlg->mapView, 3), 7), 10);  // the sensor
+            EXPECT_EQ(img.pixel(squareSensor(dlg->mapView, 3).x - 20, squareSensor(dlg->mapView, 3).y + 20), kBlack);
+        }
+        ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::fireTimer(dlg, 100));
+        harness::pumpPaints();
+        EXPECT_TRUE(harness::messageBoxes().empty());
+    }
+}
+
+// ---- controls ------------------------------------------------------------------------------------
+
+TEST_F(ContourDialog, ColourScaleBoxRedrawsWithoutRecomputing)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    const auto items = harness::comboItems(dlg, IDC_COLOR_SCALE);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(str(items[0]), L"2");
+    EXPECT_EQ(str(items[1]), L"512");
+    EXPECT_EQ(str(items[2]), L"768");
+    EXPECT_EQ(harness::comboSel(dlg, IDC_COLOR_SCALE), 1);  // the view's default
+    harness::pumpPaints();
+    dlg->mapView.grid.values[0][0] = 12345.0;  // a recomputation would overwrite it
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 2));
+    EXPECT_EQ(dlg->mapView.colorScale, 2);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(dlg->mapView.grid.values[0][0], 12345.0);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 0));
+    harness::pumpPaints();
+    harness::pumpPaints();
+    dlg->mapView.Invalidate(FALSE);
+    harness::pumpPaints();
+    EXPECT_EQ(mapPicture(&dlg->mapView).pixel(3, 200), kWhite);  // "2": black on white
+}
+
+TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
+{
+    Host h(field());
+    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
+    ASSERT_NE(dlg, nullptr);
+    const int expected[] = {1, 2, 0};
+    const int ids[] = {IDC_TYPE_LINE, IDC_TYPE_BOTH, IDC_TYPE_FIELD};
+    for (int k = 0; k < 3; ++k) {
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickRadio(dlg, ids[k]));
+        EXPECT_EQ(dlg->mapView.contourType, expected[k]);
+        EXPECT_EQ(harness::check(dlg, ids[k]), BST_CHECKED);
+        EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    }
+    EXPECT_EQ(harness::check(dlg, IDC_TYPE_LINE), BST_UNCHECKED);
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
+}
+
+TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximum)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    dlg->mapView.grid.fieldMaximum = 200.0;
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-500"));
+    EXPECT_EQ(dlg->mapView.contourThreshold, 200.0);  // the magnitude is compared, +200 stored
+    EXPECT_EQ(dlg->threshold, 200.0);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-150"));
+    EXPECT_EQ(dlg->mapView.contourThreshold, -150.0);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_THRESHOLD), L"-150");
+    EXPECT_EQ(textOf(dlg, IDC_FIELD_MAXIMUM), L"200");
+    // Before any grid the maximum is 0, and so is every threshold stored.
+    Host empty(field());
+    CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(empty);
+    ASSERT_NE(eeg, nullptr);
+    eeg->mapView.grid.fieldMaximum = 0.0;
+    ASSERT_TRUE(harness::typeText(eeg, IDC_CONTOUR_THRESHOLD, L"50"));
+    EXPECT_EQ(eeg->mapView.contourThreshold, 0.0);
+}
+
+TEST_F(ContourDialog, TheSameValueTypedAgainDrawsNothingNew)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_LEVELS, L"8"));
+    EXPECT_EQ(dlg->mapView.contourLevels, 8);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_LEVELS, L"08"));  // another text, the same number
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.1"));
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.10"));
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    EXPECT_DOUBLE_EQ(dlg->mapView.contourThreshold, 0.1);
+}
+
+TEST_F(ContourDialog, ChecksAndSensorSizeGoToTheViewAtOnce)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
+    EXPECT_EQ(dlg->mapView.autofit, 0);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
+    EXPECT_EQ(dlg->mapView.radiology, 1);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK));
+    EXPECT_EQ(dlg->mapView.showLabel, 0);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"9"));
+    EXPECT_EQ(dlg->mapView.sensorRadius, 9);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
+    EXPECT_EQ(dlg->mapView.showInfo, 0);
+    // The link and patch commands of the menu are not this dialog's.
+    const double before = h.cls().valueMax;
+    h.cls().valueMax = 77.0;
+    EXPECT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
+    EXPECT_EQ(h.cls().valueMax, 77.0);
+    h.cls().valueMax = before;
+}
+
+// ---- selection and latency labels -----------------------------------------------------------------
+
+TEST_F(ContourDialog, LatencyLabelsFollowTheSelection)
+{
+    // 1000 Hz from latency 0: sample n lies at n ms.
+    Host h(field(20, 60));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"20.000ms");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"60.000ms");
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"25"));
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"25.000ms");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"60.000ms");
+    EXPECT_EQ(h.cls().selectBegin, 20);  // typing shows the latency; Apply stores
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+    EXPECT_EQ(h.cls().selectBegin, 25);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_RESET));
+    EXPECT_EQ(h.cls().selectEnd, 30);
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"30");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"0.000ms");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"30.000ms");
+    // Other sampling: 600 Hz from -100 ms.
+    Host other(field(120, 150, Modality::Eeg).sampleRate(600.0).firstLatency(-0.1));
+    CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(other);
+    ASSERT_NE(eeg, nullptr);
+    EXPECT_EQ(textOf(eeg, IDC_LATENCY_BEGIN), L"100.000ms");
+    EXPECT_EQ(textOf(eeg, IDC_LATENCY_END), L"150.000ms");
+}
+
+TEST_F(ContourDialog, WithoutCouplingDataTheLabelsKeepTheirTexts)
+{
+    // The template's "0 ms" and "1 ms" give way to the dialog's own texts when it initialises.
+    Host h(field().noCoupling());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"0ms");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"1ms");
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"7"));
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"0ms");
+    EXPECT_EQ(str(harness::caption(dlg)), L"MEG Waveform CxC Contour Map 2D");  // the refresh stopped early
+}
+
+TEST_F(ContourDialog, AShortSelectionOpensAtTheFirstTenSamplesOnce)
+{
+    Host h(field(3, 12));
+    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(h.cls().selectBegin, 0);
+    EXPECT_EQ(h.cls().selectEnd, 10);
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"10.000ms");  // the labels name the widened selection
+    h.cls().setSelect(40, 42);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_BEGIN), L"40");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"42.000ms");
+}
+
+// ---- animation -----------------------------------------------------------------------------------
+
+TEST_F(ContourDialog, AnimateStartsTimer100AndStopSaysAnimate)
+{
+    Host h(field(0, 10));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(textOf(dlg, IDC_PLAY), L"Animate");
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::timerRunning(dlg, 100));
+    EXPECT_EQ(harness::pendingTimers(dlg).front().periodMs, 100u);
+    EXPECT_EQ(dlg->mapView.playing, 1);
+    EXPECT_EQ(textOf(dlg, IDC_PLAY), L"Animate");  // until the first tick
+    harness::advanceTime(100);
+    EXPECT_EQ(textOf(dlg, IDC_PLAY), L"Stop...");
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    EXPECT_FALSE(harness::timerRunning(dlg, 100));
+    EXPECT_EQ(dlg->mapView.playing, 0);
+    EXPECT_EQ(textOf(dlg, IDC_PLAY), L"Animate...");
+}
+
+TEST_F(ContourDialog, ATickStoresTheWholeStepInDataEditsAndLabels)
+{
+    Host h(field(0, 10));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectBegin, 1);
+    EXPECT_EQ(h.cls().selectEnd, 11);
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_BEGIN), L"1");
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"11");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_BEGIN), L"1.000ms");
+    EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"11.000ms");
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(h.cls().selectEnd, 12);
+    EXPECT_EQ(dlg->selectEnd, 12);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+}
+
+TEST_F(ContourDialog, ATickRecomputesTheFieldAndForLinesTheLines)
+{
+    // The coupling changes with time: pair 0-1 rises, so the field maximum moves with the selection.
+    std::vector<double> rising(100);
+    for (int t = 0; t < 100; ++t) rising[static_cast<size_t>(t)] = 0.01 * t;
+    Host h(square().pair(0, 1, rising).pair(0, 2, -0.3).select(10, 20));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    auto& v = dlg->mapView;
+    const double before = v.grid.fieldMaximum;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_NE(v.grid.fieldMaximum, before);
+    EXPECT_FALSE(cxc::maps::holdsContourLines(v.contour));  // the field alone traces no lines
+    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_LINE));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_TRUE(cxc::maps::holdsContourLines(v.contour));
+    EXPECT_DOUBLE_EQ(v.contour.fieldMax, v.grid.fieldMaximum);
+    // Lines follow a new threshold only at the next tick.
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));  // autofit off, so the typed value stays
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.05"));
+    harness::pumpPaints();
+    EXPECT_NE(v.contour.threshold, 0.05);
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_DOUBLE_EQ(v.contour.threshold, 0.05);
+}
+
+TEST_F(ContourDialog, ANewRowShowsAfterRefreshNotAfterATick)
+{
+    Host h(field(0, 10));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
+    EXPECT_EQ(h.cls().curRow, 1);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    EXPECT_EQ(dlg->mapView.grid.gridRow, 0);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    EXPECT_EQ(dlg->mapView.grid.gridRow, 1);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
+}
+
+TEST_F(ContourDialog, AnimationAfterTheClassDataShrankStaysInside)
+{
+    Host h(field(0, 10).currentRow(3));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_EQ(h.cls().allocatePairs(2, 2, 100), 1);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_BOTH));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    harness::pumpPaints();
+}
+
+TEST_F(ContourDialog, SelectionsAtTheLimitsOfSixtyFourBitsAreSafe)
+{
+    Host h(field(0, 10));
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"-9223372036854775808"));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"9223372036854775807"));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+    EXPECT_EQ(h.cls().selectBegin, LLONG_MIN);
+    EXPECT_EQ(h.cls().selectEnd, LLONG_MAX);
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_BOTH));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    harness::pumpPaints();
+    h.cls(1).setSelect(LLONG_MAX, LLONG_MIN);  // inverted: short, so widened at the first refresh
+    ASSERT_NE(megContour(h, 1), nullptr);
+    EXPECT_EQ(h.cls(1).selectBegin, 0);
+    EXPECT_EQ(h.cls(1).selectEnd, 10);
+    harness::pumpPaints();
+}
+
+// ---- the map in the window -------------------------------------------------------------------------
+
+TEST_F(ContourDialog, TheWindowShowsFieldLinesOrBoth)
+{
+    Host h(field());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    harness::pumpPaints();
+    dlg->mapView.Invalidate(FALSE);  // the first paint still filled the old background
+    harness::pumpPaints();
+    const auto& v = dlg->mapView;
+    const auto& pos = v.megColors.rgbqPos512[511];
+    auto blueCount = [&](const harness::Image& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) == kBlue;
+        return n;
+    };
+    harness::Image fieldOnly = mapPicture(&dlg->mapView);
+    // Sensor 3 holds the largest value: it lies in the strongest colour (just beside its circle).
+    const CPoint s3 = squareSensor(v, 3);
+    EXPECT_EQ(fieldOnly.pixel(s3.x, s3.y), RGB(pos.rgbRed, pos.rgbGreen, pos.rgbBlue));
+    EXPECT_EQ(blueCount(fieldOnly), 0);
+    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_LINE));
+    harness::pumpPaints();
+    const harness::Image lines = mapPicture(&dlg->mapView);
+    EXPECT_GT(blueCount(lines), 20);
+    const COLORREF under = lines.pixel(s3.x - 15, s3.y + 15);  // no field under the lines
+    EXPECT_TRUE(under == kBlack || under == kRed || under == kBlue) << under;
+}
+
+// The X8 case is the tick above (ATickStoresTheWholeStepInDataEditsAndLabels): the edits written by
+// the tick's exchange never report a change back into the dialog.
+
+namespace {
+
+// Row 0 holds one value everywhere (no grid can be scaled); row 1 holds both signs.
+DataSet flatFirstRow()
+{
+    return square().diagonal(0.2).series([](int a, int b, long long) { return a == 0 || b == 0 ? 0.2 : 0.0; })
+        .pair(1, 2, 0.9).pair(1, 3, -0.4).select(0, 20);
+}
+
+}  // namespace
+
+TEST_F(ContourDialog, RefreshShowsTheNewGridSoTheNextStoreKeepsItsThreshold)
+{
+    Host h(flatFirstRow());
+    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
+    ASSERT_NE(dlg, nullptr);
+    auto& v = dlg->mapView;
+    EXPECT_EQ(v.grid.fieldMaximum, 0.0);  // row 0 gave no grid
+    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_THRESHOLD), L"100");
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    const double maximum = v.grid.fieldMaximum;
+    ASSERT_GT(maximum, 0.0);
+    EXPECT_DOUBLE_EQ(v.contourThreshold, maximum / 16);
+    EXPECT_DOUBLE_EQ(dlg->fieldMaximum, maximum);
+    EXPECT_DOUBLE_EQ(dlg->threshold, maximum / 16);
+    // A display type chosen next stores the boxes: the threshold stays the grid's, so the field
+    // keeps its colours instead of taking the weakest everywhere (a zero step).
+    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_BOTH));
+    EXPECT_DOUBLE_EQ(v.contourThreshold, maximum / 16);
+    harness::pumpPaints();
+    v.Invalidate(FALSE);
+    harness::pumpPaints();
+    const auto& strongest = v.megColors.rgbqPos512[511];
+    const CPoint s2 = squareSensor(v, 2);  // sensor 2 holds the largest value of row 1
+    EXPECT_EQ(mapPicture(&v).pixel(s2.x, s2.y), RGB(strongest.rgbRed, strongest.rgbGreen, strongest.rgbBlue));
+}
+
+TEST_F(ContourDialog, ATickShowsTheMaximumAndThresholdItComputed)
+{
+    std::vector<double> rising(100);
+    for (int t = 0; t < 100; ++t) rising[static_cast<size_t>(t)] = 0.01 * t;
+    Host h(square().pair(0, 1, rising).pair(0, 2, -0.3).select(10, 20));
+    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    ASSERT_TRUE(harness::fireTimer(dlg, 100));
+    const auto& v = dlg->mapView;
+    EXPECT_DOUBLE_EQ(dlg->fieldMaximum, v.grid.fieldMaximum);
+    EXPECT_DOUBLE_EQ(dlg->threshold, v.contourThreshold);
+    // The threshold box changed under the tick's own exchange: its notification, which stores the
+    // dialog, must not write the new begin with the old end into the class data.
+    EXPECT_EQ(h.cls().selectBegin, 11);
+    EXPECT_EQ(h.cls().selectEnd, 21);
+    EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"21");
+    CString shown;
+    shown.Format(L"%.10g", v.grid.fieldMaximum);
+    EXPECT_EQ(std::stod(textOf(dlg, IDC_FIELD_MAXIMUM)), std::stod(shown.str()));
+}

@@ -1,0 +1,322 @@
+// The field layer, on the MEG view (the contour painting tests hold both twins to one picture):
+// colour indices (table-driven, bit-exact), the image's pixels from the grid values, the picture
+// stretched over the map, the mirrored image and frame, the frame's rectangle, buffers kept across
+// paints, the StretchDIBits fallback, hostile scales, and no frame without a grid.
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <utility>
+
+#include "gdi_canvas.h"
+#include "fieldcore.h"
+#include "maps_fixture.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+COLORREF ref(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
+bool same(const RGBQUAD& a, const RGBQUAD& b)
+{
+    return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
+}
+
+// The square layout with a fifth sensor in the middle as the row channel: it holds 1, the corners 0.
+DataSet peak() { return square().megAt2d(L"MZC01", 50, 50).currentRow(4).currentColumn(-1); }
+
+// A field-only contour view on the 320 x 320 rig: scale 2, x0 = y0 = 60, grid 104 x 104 from -2.
+template <class View>
+void fieldOnly(View& v, int colorScale = 1)
+{
+    bare(v);
+    v.showSensor = 0;
+    v.mapMode = MapModeContour;
+    v.contourType = 0;
+    v.colorScale = colorScale;
+}
+
+// ---- colour indices ---------------------------------------------------------------------------
+
+struct IndexCase {
+    double value, step;
+    int top, expected;
+};
+class FieldColourIndex : public ::testing::TestWithParam<IndexCase> {};
+
+TEST_P(FieldColourIndex, QuotientTruncatedAndKeptInTheTable)
+{
+    const IndexCase& c = GetParam();
+    EXPECT_EQ(cxc::maps::fieldColourIndex(c.value, c.step, c.top), c.expected) << c.value << " / " << c.step;
+}
+
+INSTANTIATE_TEST_SUITE_P(FieldLayer, FieldColourIndex,
+                         ::testing::Values(IndexCase{0.0, 1.0, 511, 0}, IndexCase{5.9, 1.0, 511, 5},
+                                           IndexCase{-5.9, 1.0, 511, 5}, IndexCase{511.0, 1.0, 511, 511},
+                                           IndexCase{600.0, 1.0, 511, 511}, IndexCase{767.5, 1.0, 767, 767},
+                                           IndexCase{600.0, 1.0, 767, 600}, IndexCase{3.0, 0.0, 511, 0},
+                                           IndexCase{kNaN, 1.0, 511, 0}, IndexCase{kInf, 1.0, 511, 0},
+                                           IndexCase{3e9, 1.0, 511, 0}, IndexCase{2147483647.5, 1.0, 511, 511},
+                                           IndexCase{1.0, 1e-300, 511, 0}, IndexCase{5.0, -1.0, 511, 0},
+                                           IndexCase{-5.0, -1.0, 511, 0}));
+
+TEST(FieldLayerScale, TablesTopAndStepByColourScale)
+{
+    auto colors = std::make_unique<CMegIndex2Colorqz>();
+    for (int scale : {0, 1}) {
+        const auto s = cxc::maps::fieldScale(*colors, scale, 10.0, 2.0);
+        EXPECT_EQ(s.pos, colors->rgbqPos512);
+        EXPECT_EQ(s.neg, colors->rgbqNeg512);
+        EXPECT_EQ(s.top, 511);
+        EXPECT_DOUBLE_EQ(s.step, 8.0 / 512);
+    }
+    for (int scale : {2, 7, -1}) {
+        const auto s = cxc::maps::fieldScale(*colors, scale, 10.0, 2.0);
+        EXPECT_EQ(s.pos, colors->rgbqPos768);
+        EXPECT_EQ(s.neg, colors->rgbqNeg768);
+        EXPECT_EQ(s.top, 767);
+        EXPECT_DOUBLE_EQ(s.step, 8.0 / 768);
+    }
+}
+
+// ---- the image --------------------------------------------------------------------------------
+
+class FieldLayer : public MapTest {};
+
+TEST_F(FieldLayer, EveryGridPointBecomesOnePixelOfItsTable)
+{
+    // Two sensors 200 apart, r = 30: A holds 1, B 3; after rescaling A's point is 2 / 3, B's 2 (the
+    // maximum), the points between stay 0.0.
+    DataSet d;
+    d.megAt2d(L"MLC11", 0, 0).megAt2d(L"MRC11", 200, 0).pair(0, 1, 3.0);
+    MegRig r(d.build());
+    r.view.radiusMeanMode = 0;
+    r.view.autofit = 0;
+    r.view.contourThreshold = 0.0;
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    testgdi::Canvas canvas(400, 100);
+    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0), 1);
+    const CDataGridRect& g = r.view.grid;
+    ASSERT_EQ(g.nx, 204);
+    ASSERT_NE(r.view.fieldPixels, nullptr);
+    const auto& c = r.view.megColors;
+    auto px = [&](int i, int row) { return r.view.fieldPixels[row * g.nx + i]; };
+    // Step 2 / 512: B's quotient 512 takes the top entry, A's 170.67 entry 170, 0.0 negative entry 0.
+    EXPECT_TRUE(same(px(202, 0), c.rgbqPos512[511]));
+    EXPECT_TRUE(same(px(2, 7), c.rgbqPos512[170]));
+    EXPECT_TRUE(same(px(102, 0), c.rgbqNeg512[0]));
+    const auto& info = r.view.fieldBmpInfo->bmiHeader;
+    EXPECT_EQ(info.biSize, 40u);
+    EXPECT_EQ(info.biWidth, 204);
+    EXPECT_EQ(info.biHeight, 204);
+    EXPECT_EQ(info.biBitCount, 32);
+    EXPECT_EQ(info.biCompression, static_cast<DWORD>(BI_RGB));
+    // "768": step 2 / 768, B's quotient 768 takes entry 767.
+    r.view.colorScale = 2;
+    r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0);
+    EXPECT_TRUE(same(px(202, 0), c.rgbqPos768[767]));
+    EXPECT_TRUE(same(px(102, 0), c.rgbqNeg768[0]));
+    // A threshold equal to the maximum gives a zero step: every point the weakest colour of its sign.
+    r.view.colorScale = 1;
+    r.view.contourThreshold = g.fieldMaximum;
+    r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0);
+    EXPECT_TRUE(same(px(202, 0), c.rgbqPos512[0]));
+    EXPECT_TRUE(same(px(2, 0), c.rgbqPos512[0]));
+}
+
+TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
+{
+    DataSet d;
+    d.megAt2d(L"MLC11", 0, 0).megAt2d(L"MRC11", 100, 0).megAt2d(L"MLF11", 0, 100).pair(0, 1, kNaN).pair(0, 2, -1.0);
+    MegRig r(d.build());
+    r.view.radiusMeanMode = 0;
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    ASSERT_TRUE(std::isnan(r.view.grid.values[102][2]));
+    testgdi::Canvas canvas(320, 320);
+    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
+    EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
+}
+
+TEST_F(FieldLayer, SensorWithTheLargestValueLiesInTheStrongestColour)
+{
+    for (int scale : {1, 2}) {
+        MegRig r(peak().build());
+        fieldOnly(r.view, scale);
+        ASSERT_EQ(r.paint(), 1);
+        ASSERT_EQ(r.paint(), 1);
+        const auto& c = r.view.megColors;
+        const COLORREF strongest = ref(scale == 1 ? c.rgbqPos512[511] : c.rgbqPos768[767]);
+        EXPECT_EQ(r.at(160, 160), strongest) << scale;  // the middle sensor
+        EXPECT_NE(r.at(60, 260), strongest);            // a corner sensor holding 0
+        EXPECT_EQ(r.at(5, 5), kBlack);                  // outside the image: the background
+    }
+}
+
+TEST_F(FieldLayer, ImageIsStretchedOverTheGridFromOneCellBeforeTheOrigin)
+{
+    // 104 x 104 pixels become 208 x 208 at (60 - 2, 60 - 2).
+    MegRig r(peak().build());
+    fieldOnly(r.view);
+    r.paint();
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(57, 160), kBlack);
+    EXPECT_NE(r.at(58, 160), kBlack);
+    EXPECT_NE(r.at(265, 160), kBlack);
+    EXPECT_EQ(r.at(266, 160), kBlack);
+    EXPECT_EQ(r.at(160, 57), kBlack);
+    EXPECT_NE(r.at(160, 58), kBlack);
+    EXPECT_NE(r.at(160, 265), kBlack);
+    EXPECT_EQ(r.at(160, 266), kBlack);
+}
+
+TEST_F(FieldLayer, MirroredImageIsFlippedLeftToRight)
+{
+    // The right half holds the stronger values: sensors 1 and 3 hold 0.8, 0 and 2 hold -0.5.
+    auto data = [] { return square().diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).currentColumn(-1); };
+    MegRig plain(data().build()), mirrored(data().build());
+    fieldOnly(plain.view);
+    fieldOnly(mirrored.view);
+    mirrored.view.radiology = 1;
+    plain.paint();
+    mirrored.paint();
+    ASSERT_EQ(plain.paint(), 1);
+    ASSERT_EQ(mirrored.paint(), 1);
+    const int nx = plain.view.grid.nx, ny = plain.view.grid.ny;
+    int differ = 0;
+    for (int row = 0; row < ny; ++row)
+        for (int i = 0; i < nx; ++i)
+            differ += !same(plain.view.fieldPixels[row * nx + i], mirrored.view.fieldPixels[row * nx + nx - 1 - i]);
+    EXPECT_EQ(differ, 0);
+    // On the map: the image keeps its place [58, 266) and its columns are flipped within it.
+    EXPECT_EQ(mirrored.at(57, 160), kBlack);
+    EXPECT_EQ(mirrored.at(266, 160), kBlack);
+    for (int x : {70, 100, 150, 200, 250})
+        for (int y : {80, 160, 240}) EXPECT_EQ(mirrored.at(58 + 265 - x, y), plain.at(x, y)) << x << "," << y;
+    EXPECT_NE(plain.at(250, 160), plain.at(70, 160));  // the two halves differ at all
+}
+
+// ---- the frame --------------------------------------------------------------------------------
+
+// Grid corners (-2, -2) and (101, 101) at scale 2 and offset 60 on a 320 x 320 map: left 56, right
+// 262, bottom 320 - 56 = 264, top 320 - 262 = 58.
+TEST_F(FieldLayer, FrameMarksTheGridsCornersAndIsMirroredAboutTheWidth)
+{
+    for (int mirror : {0, 1}) {
+        MegRig r(square().build());
+        r.view.checkInitTrial();
+        ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+        r.view.scaleX = r.view.scaleY = 2.0;
+        r.view.backColor = kBlack;
+        r.view.sensorColor = kWhite;
+        testgdi::Canvas canvas(320, 320, kBlack), expected(320, 320, kBlack);
+        ASSERT_EQ(r.view.drawFieldFrame(&canvas.dc, 60, 60, 320, 320, mirror), 1);
+        CDrawClipsqz clips;
+        clips.initDcMemor(320, 320, &expected.dc, kBlack, kWhite);
+        if (mirror) clips.transparentClip(58, 58, 264, 264, &expected.dc);
+        else clips.transparentClip(56, 58, 262, 264, &expected.dc);
+        EXPECT_EQ(canvas.pixelsOf(kWhite), expected.pixelsOf(kWhite)) << "mirror " << mirror;
+        EXPECT_GT(canvas.count(kWhite), 0);
+    }
+}
+
+TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
+{
+    // Only one good sensor: no grid can be laid, in any display type.
+    for (int type : {0, 1, 2, 5}) {
+        MegRig r(square().flags(1, false, true).flags(2, false, true).flags(3, false, true).build());
+        fieldOnly(r.view);
+        r.view.contourType = type;
+        r.paint();
+        ASSERT_EQ(r.paint(), 1) << type;
+        EXPECT_EQ(r.view.grid.points, nullptr);
+        EXPECT_EQ(r.countAll(kBlack), 320 * 320) << type;
+        testgdi::Canvas canvas(320, 320, kBlack);
+        EXPECT_EQ(r.view.drawFieldFrame(&canvas.dc, 60, 60, 320, 320, 0), 0);
+        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 0);
+        EXPECT_EQ(canvas.count(kBlack), 320 * 320);
+    }
+}
+
+TEST_F(FieldLayer, NullDcDrawsNothing)
+{
+    MegRig r(square().build());
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
+}
+
+TEST_F(FieldLayer, HugeAndNonFiniteScalesDrawSafely)
+{
+    MegRig r(square().pair(0, 1, 0.7).build());
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    testgdi::Canvas canvas(200, 200, kBlack);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double scale : {1e300, -1e300, kInf, -kInf, nan, 1e9}) {
+        r.view.scaleX = scale;
+        r.view.scaleY = 2.0;
+        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 0), 1) << scale;
+        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 1);
+        r.view.scaleX = 2.0;
+        r.view.scaleY = scale;
+        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 1), 1) << scale;
+        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 0);
+    }
+}
+
+TEST_F(FieldLayer, DrawingLeavesTheDcsStretchModeAsItWas)
+{
+    MegRig r(square().pair(0, 1, 0.7).build());
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    testgdi::Canvas canvas(320, 320);
+    canvas.dc.SetStretchBltMode(HALFTONE);
+    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
+    EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
+}
+
+// ---- buffers and the fallback -----------------------------------------------------------------
+
+TEST_F(FieldLayer, HeaderAndPixelsAreKeptWhileTheGridKeepsItsSize)
+{
+    MegRig r(peak().build());
+    fieldOnly(r.view);
+    ASSERT_EQ(r.paint(), 1);
+    const BITMAPINFO* header = r.view.fieldBmpInfo;
+    const RGBQUAD* pixels = r.view.fieldPixels;
+    for (int k = 0; k < 3; ++k) {
+        r.view.calcGridData();
+        ASSERT_EQ(r.paint(), 1);
+    }
+    EXPECT_EQ(r.view.fieldBmpInfo, header);
+    EXPECT_EQ(r.view.fieldPixels, pixels);
+    r.view.gridBorder = 4;  // a rebuild at another size makes them again
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.fieldBmpInfo->bmiHeader.biWidth, 108);
+    EXPECT_EQ(r.view.fieldBmpInfo->bmiHeader.biHeight, 108);
+}
+
+TEST_F(FieldLayer, MapNarrowerThanItsMarginFallsBackToStretchDIBits)
+{
+    // 100 x 100 with a margin of 120: the scale is -0.2, so the destination is -20 x -20 pixels,
+    // which the resampler refuses; StretchDIBits draws it mirrored at (60, 60), that is over 40 .. 59.
+    MegRig r(peak().build());
+    fieldOnly(r.view);
+    r.paint(100, 100);
+    ASSERT_EQ(r.paint(100, 100), 1);
+    EXPECT_DOUBLE_EQ(r.view.scaleX, -0.2);
+    EXPECT_EQ(r.count(kBlack, 40, 40, 60, 60), 0);
+    // Elsewhere only the background, away from the frame's marks at 39 and 60.
+    EXPECT_EQ(r.count(kBlack, 0, 0, 100, 38), 100 * 38);
+    EXPECT_EQ(r.count(kBlack, 62, 0, 100, 100), 38 * 100);
+}
+
+}  // namespace

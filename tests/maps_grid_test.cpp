@@ -1,0 +1,381 @@
+// The grid layer of both views on hand-made layouts whose answers are computable by hand: grid size
+// and points, the influence radius, the weights (1.125 on a sensor, nothing at r), the values
+// rescaled to the sensors' span, the field maximum and the contour threshold, and every way the
+// pipeline refuses: no sensors, a span that gives no grid, a row outside the pair array, NaN values.
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "maps_fixture.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Sensors at plane positions, named so that their labels colour like any others.
+DataSet layout(std::initializer_list<std::pair<double, double>> xy, Modality m = Modality::Meg)
+{
+    DataSet d;
+    int k = 0;
+    for (const auto& p : xy) {
+        const std::wstring name = L"MLC" + std::to_wstring(10 + k++);
+        if (m == Modality::Meg) d.megAt2d(name.c_str(), p.first, p.second);
+        else d.eegAt2d(name.c_str(), p.first, p.second);
+    }
+    return d;
+}
+
+template <class View>
+struct Grid : Rig<View> {
+    explicit Grid(std::unique_ptr<CArrayMEDataSetqz> ds) : Rig<View>(std::move(ds)) { this->view.checkInitTrial(); }
+    int rebuild() { return this->view.rebuildFieldGrid(); }
+    const CDataGridRect& g() const { return this->view.grid; }
+    double value(int i, int j) const { return this->view.grid.values[i][j]; }
+    const WeightCell& cell(int i, int j) const { return this->view.grid.weights[i][j]; }
+};
+using MegGrid = Grid<CStatMEGCClCntMapqz>;
+using EegGrid = Grid<CStatEEGCxcCntMapqz>;
+
+class GridLayer : public MapTest {};
+
+// ---- size and points --------------------------------------------------------------------------
+
+TEST_F(GridLayer, MegGridIsSquareFromTheHorizontalSpan)
+{
+    // 100 x 50 units from (10, 20): n = 100 + 2 * 2 = 104 both ways, dx = 100 / 100, dy = 50 / 100.
+    MegGrid r(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}).build());
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.g().nx, 104);
+    EXPECT_EQ(r.g().ny, 104);
+    EXPECT_EQ(r.g().border, 2);
+    EXPECT_DOUBLE_EQ(r.g().dx, 1.0);
+    EXPECT_DOUBLE_EQ(r.g().dy, 0.5);
+    EXPECT_DOUBLE_EQ(r.g().points[0][0].x, 8.0);  // two cells beyond the sensors
+    EXPECT_DOUBLE_EQ(r.g().points[0][0].y, 19.0);
+    EXPECT_DOUBLE_EQ(r.g().points[103][103].x, 111.0);
+    EXPECT_DOUBLE_EQ(r.g().points[103][103].y, 70.5);
+    EXPECT_DOUBLE_EQ(r.g().points[2][2].x, 10.0);  // the first sensor's corner
+    EXPECT_DOUBLE_EQ(r.g().points[2][2].y, 20.0);
+    EXPECT_DOUBLE_EQ(r.g().xAxis[0], -2.0);  // offsets, without the minimum
+    EXPECT_DOUBLE_EQ(r.g().yAxis[0], -1.0);
+    EXPECT_DOUBLE_EQ(r.g().yAxis[103], 50.5);
+}
+
+TEST_F(GridLayer, EegGridTakesEachSideFromItsSpan)
+{
+    EegGrid r(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}, Modality::Eeg).build());
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.g().nx, 104);
+    EXPECT_EQ(r.g().ny, 54);
+    EXPECT_DOUBLE_EQ(r.g().dy, 1.0);
+    EXPECT_DOUBLE_EQ(r.g().points[0][0].y, 18.0);
+    EXPECT_DOUBLE_EQ(r.g().points[103][53].x, 111.0);
+    EXPECT_DOUBLE_EQ(r.g().points[103][53].y, 71.0);
+}
+
+TEST_F(GridLayer, TruncatedSpanWithAnotherBorder)
+{
+    MegGrid r(layout({{0, 0}, {10.9, 0}, {0, 10.9}}).build());
+    r.view.gridBorder = 3;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.g().nx, 16);  // trunc(10.9) + 2 * 3
+    EXPECT_DOUBLE_EQ(r.g().dx, 10.9 / 10.0);
+    EXPECT_DOUBLE_EQ(r.g().points[0][0].x, -3.0 * (10.9 / 10.0));
+}
+
+// ---- influence radius ----------------------------------------------------------------------------
+
+struct RadiusCase {
+    std::vector<SnsrLocIndx> table;
+    int meanMode;
+    double expected;
+};
+
+class InfluenceRadius : public ::testing::TestWithParam<RadiusCase> {};
+
+TEST_P(InfluenceRadius, FromTheNeighbourDistances)
+{
+    const RadiusCase& c = GetParam();
+    const double r = CStatMEGCClCntMap04Grid::calcInfluenceRadius(const_cast<SnsrLocIndx*>(c.table.data()),
+                                                                  static_cast<int>(c.table.size()), c.meanMode);
+    EXPECT_DOUBLE_EQ(r, c.expected);
+    EXPECT_DOUBLE_EQ(CStatEEGCxcCntMap04Grid::calcInfluenceRadius(const_cast<SnsrLocIndx*>(c.table.data()),
+                                                                  static_cast<int>(c.table.size()), c.meanMode),
+                     r);  // one routine for both views
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GridLayer, InfluenceRadius,
+    ::testing::Values(
+        RadiusCase{{{0, 0, 0, 0}}, 1, 1.6 * std::sqrt(DBL_MAX)},  // one sensor sees every point
+        RadiusCase{{{0, 0, 0, 0}}, 0, 30.0},                       // 0.3 x sqrt(10000)
+        RadiusCase{{{0, 0, 0, 0}, {10, 0, 1, 0}}, 1, 16.0},
+        RadiusCase{{{0, 0, 0, 0}, {10, 0, 1, 0}}, 0, 3.0},
+        RadiusCase{{{0, 0, 0, 0}, {3, 4, 1, 0}, {100, 0, 2, 0}}, 1, (5.0 + 5.0 + std::sqrt(97.0 * 97.0 + 16.0)) / 3 * 1.6},
+        RadiusCase{{{0, 0, 0, 0}, {3, 4, 1, 0}, {100, 0, 2, 0}}, 0, 1.5},
+        RadiusCase{{{0, 0, 0, 0}, {200, 0, 1, 0}}, 0, 30.0},  // never above 30
+        RadiusCase{{}, 1, 0.0}));
+
+TEST_F(GridLayer, RadiusOfNoTableIsZero)
+{
+    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(nullptr, 4, 1), 0.0);
+    SnsrLocIndx one{0, 0, 0, 0};
+    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(&one, 0, 1), 0.0);
+}
+
+// ---- weights -------------------------------------------------------------------------------------
+
+TEST_F(GridLayer, PointOnASensorWeighsOneAndAnEighthBeforeNormalising)
+{
+    // r = 1.6 x 10 = 16; at A: A weighs 1.125, B (10 away) 1 - 10 / 16 + 0.125 = 0.5.
+    MegGrid r(layout({{0, 0}, {10, 0}}).build());
+    ASSERT_EQ(r.rebuild(), 1);
+    const WeightCell& c = r.cell(2, 5);  // (0, 0): dy is 0, every row lies on y = 0
+    ASSERT_EQ(c.k, 2);
+    EXPECT_DOUBLE_EQ(c.w[0], 1.125 / 1.625);
+    EXPECT_DOUBLE_EQ(c.w[1], 0.5 / 1.625);
+    EXPECT_EQ(c.rows[0], 0);
+    EXPECT_EQ(c.cols[0], 0);  // sensor A is element 0 of row 0
+    EXPECT_EQ(c.cols[1], 1);
+    EXPECT_EQ(r.g().gridRow, 0);
+    EXPECT_EQ(r.g().snsrLoc[1].dataCol, 1);
+}
+
+TEST_F(GridLayer, PointExactlyAtTheRadiusGetsNothingAndKeepsZero)
+{
+    // Minimum mode: r = 30 for sensors 200 apart. Grid x = i - 2.
+    MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
+    r.view.radiusMeanMode = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.cell(31, 0).k, 1);  // x = 29
+    EXPECT_DOUBLE_EQ(r.cell(31, 0).w[0], 1.0);
+    EXPECT_EQ(r.cell(32, 0).k, 0);  // x = 30
+    EXPECT_EQ(r.value(32, 0), 0.0);
+    EXPECT_EQ(r.value(102, 0), 0.0);  // halfway: no sensor within r
+}
+
+TEST_F(GridLayer, SensorOutsideTheRowContributesNothing)
+{
+    MegGrid r(layout({{0, 0}, {10, 0}}).cols({0}).rows({0}).build());
+    ASSERT_EQ(r.rebuild(), 0);  // one value: no span
+    const WeightCell& c = r.cell(2, 0);
+    ASSERT_EQ(c.k, 1);
+    EXPECT_EQ(c.cols[0], 0);
+    EXPECT_DOUBLE_EQ(c.w[0], 1.0);
+}
+
+TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
+{
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 3, 0.8).pair(1, 2, -0.6).build());
+    ASSERT_EQ(r.rebuild(), 1);
+    const double before = r.value(52, 52);
+    r.cls().curRow = 1;
+    ASSERT_EQ(r.view.calcGridData(), 1);  // an animation step keeps the weights of row 0
+    EXPECT_EQ(r.g().gridRow, 0);
+    EXPECT_DOUBLE_EQ(r.value(52, 52), before);
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.g().gridRow, 1);
+    EXPECT_NE(r.value(52, 52), before);
+}
+
+// ---- values, maximum, threshold ----------------------------------------------------------------
+
+TEST_F(GridLayer, ValuesAreRescaledToTheSensorsSpanWithoutOffset)
+{
+    // A = 1 (its own pair), B = 3, r = 30: raw grid 0 .. 3 (points between see no sensor), sensor
+    // span 2, so scale 1.5: A's point 1 / 1.5, B's 2, the middle stays 0.
+    MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
+    r.view.radiusMeanMode = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_DOUBLE_EQ(r.value(2, 0), 1.0 / 1.5);
+    EXPECT_DOUBLE_EQ(r.value(202, 0), 2.0);
+    EXPECT_EQ(r.value(102, 0), 0.0);
+    EXPECT_DOUBLE_EQ(r.g().snsrMin, 1.0);
+    EXPECT_DOUBLE_EQ(r.g().snsrMax, 3.0);
+    EXPECT_DOUBLE_EQ(r.g().gridMin, 0.0);
+    EXPECT_DOUBLE_EQ(r.g().gridMax, 2.0);
+    EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 2.0);
+}
+
+TEST_F(GridLayer, FieldMaximumIsTheLargerMagnitude)
+{
+    MegGrid r(layout({{0, 0}, {200, 0}}).diagonal(-5.0).pair(0, 1, 1.0).build());
+    r.view.radiusMeanMode = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    // Raw -5 .. 1, span 6: scale 1, so the maximum is |-5|.
+    EXPECT_DOUBLE_EQ(r.g().gridMin, -5.0);
+    EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 5.0);
+}
+
+TEST_F(GridLayer, AutofitThresholdIsTheMaximumOverTheLevels)
+{
+    MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
+    r.view.radiusMeanMode = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_DOUBLE_EQ(r.view.contourThreshold, 2.0 / 16);
+    r.view.contourLevels = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.view.contourThreshold, 0.0);  // computed before the levels are raised
+    EXPECT_EQ(r.view.contourLevels, 2);
+    r.view.autofit = 0;
+    r.view.contourLevels = 1;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.view.contourLevels, 1);  // raised only with autofit
+}
+
+TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
+{
+    // Values 100 and 300: raw 0 .. 300, span 200, so the maximum is 200.
+    MegGrid r(layout({{0, 0}, {200, 0}}).diagonal(100.0).pair(0, 1, 300.0).build());
+    r.view.radiusMeanMode = 0;
+    r.view.autofit = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    for (const auto& c : std::vector<std::pair<double, double>>{{250.0, 200.0}, {-5.0, 0.0}, {kNaN, 0.0}, {50.0, 50.0}}) {
+        r.view.contourThreshold = c.first;
+        ASSERT_EQ(r.view.calcGridData(), 1);
+        EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 200.0);
+        EXPECT_EQ(r.view.contourThreshold, c.second) << c.first;
+    }
+}
+
+// ---- quiet and loud refusals --------------------------------------------------------------------
+
+TEST_F(GridLayer, EqualSensorValuesReturnZeroQuietly)
+{
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(0.5).series([](int, int, long long) { return 0.5; }).build());
+    EXPECT_EQ(r.rebuild(), 0);
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(GridLayer, FlatGridOfDifferingSensorsSaysSo)
+{
+    // Two sensors on one spot with 1 and -1 cancel everywhere; the third holds 0.
+    MegGrid r(layout({{0, 0}, {0, 0}, {10, 0}}).pair(0, 1, -1.0).build());
+    EXPECT_EQ(r.rebuild(), 0);
+    EXPECT_EQ(messageCount(L"Grid data range is 0.0?"), 1);
+}
+
+TEST_F(GridLayer, NoContributingSensorLeavesRangeAndThresholdAlone)
+{
+    // The row holds only the EEG channel, so no MEG sensor contributes anywhere.
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).eegAt2d(L"Cz", 5, 5).rows({3}).cols({3}).build());
+    ASSERT_EQ(r.view.setupGridPoints(104, 104, 2), 1);
+    ASSERT_EQ(r.view.buildGridWeights(1), 1);
+    CDataGridRect& g = r.view.grid;
+    g.values[3][3] = 7.0;
+    g.snsrMin = g.snsrMax = g.gridMin = g.gridMax = g.fieldMaximum = 9.0;
+    r.view.contourThreshold = 4.0;
+    EXPECT_EQ(r.view.calcGridData(), 0);
+    EXPECT_EQ(g.values[3][3], 0.0);
+    EXPECT_EQ(g.fieldMaximum, 9.0);
+    EXPECT_EQ(g.snsrMin, 9.0);
+    EXPECT_EQ(r.view.contourThreshold, 4.0);
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(GridLayer, NoGoodMeasurementChannelGivesNoGrid)
+{
+    DataSet d = layout({{0, 0}, {100, 0}, {0, 100}});
+    for (int k = 0; k < 3; ++k) d.flags(k, false, true);
+    MegGrid r(d.build());
+    EXPECT_EQ(r.rebuild(), 0);
+    EXPECT_EQ(r.g().snsrCount, 0);
+    EXPECT_EQ(r.g().points, nullptr);
+}
+
+TEST_F(GridLayer, OneSensorOrALineOfThemGivesNoGridBeforeAllocating)
+{
+    DataSet one = layout({{0, 0}, {100, 0}, {0, 100}});
+    one.flags(1, false, true).flags(2, false, true);
+    MegGrid single(one.build());
+    EXPECT_EQ(single.rebuild(), 0);
+    EXPECT_EQ(single.g().points, nullptr);
+    // The EEG grid takes its height from the vertical span, which a row of electrodes lacks.
+    EegGrid row(layout({{0, 0}, {50, 0}, {100, 0}}, Modality::Eeg).build());
+    EXPECT_EQ(row.rebuild(), 0);
+    EXPECT_EQ(row.g().points, nullptr);
+    EXPECT_EQ(row.view.setupGridPoints(10, 5, 3), 0);  // no cell between the borders
+    EXPECT_EQ(row.g().points, nullptr);
+}
+
+TEST_F(GridLayer, FarSensorGivesNoGrid)
+{
+    for (double far : {1e12, 5000.0, 1e308}) {
+        MegGrid r(layout({{0, 0}, {far, 0}, {0, 100}}).build());
+        EXPECT_EQ(r.rebuild(), 0) << far;
+        EXPECT_EQ(r.g().points, nullptr);
+    }
+}
+
+TEST_F(GridLayer, CurrentRowOutsideThePairArrayBuildsNoWeights)
+{
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).build());
+    ASSERT_EQ(r.rebuild(), 1);
+    for (long long row : {-1LL, 3LL, 1LL << 40}) {
+        r.cls().curRow = row;
+        EXPECT_EQ(r.view.buildGridWeights(1), 0) << row;
+    }
+}
+
+TEST_F(GridLayer, AnimationAfterTheClassDataShrankStaysInside)
+{
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 3, 0.5).build());
+    r.cls().curRow = 3;
+    ASSERT_EQ(r.rebuild(), 1);
+    ASSERT_EQ(r.cls().allocatePairs(2, 2, 100), 1);  // recomputed smaller since
+    r.view.calcGridData();  // weights still name row 3 and columns up to 3
+    EXPECT_TRUE(std::isfinite(r.view.contourThreshold));
+}
+
+TEST_F(GridLayer, NaNSensorIsLeftOutOfTheRange)
+{
+    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 1, kNaN).pair(0, 2, -1.0).build());
+    r.view.radiusMeanMode = 0;  // r = 30: only the points near the NaN sensor see it
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_DOUBLE_EQ(r.g().snsrMin, -1.0);
+    EXPECT_DOUBLE_EQ(r.g().snsrMax, 1.0);
+    EXPECT_TRUE(std::isfinite(r.g().fieldMaximum));
+    EXPECT_TRUE(std::isfinite(r.view.contourThreshold));
+    EXPECT_TRUE(std::isnan(r.value(102, 2)));  // on the NaN sensor
+    MegGrid everywhere(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 1, kNaN).pair(0, 2, -1.0).build());
+    EXPECT_EQ(everywhere.rebuild(), 0);  // r = 160: every point sees it, no grid value is a number
+    EXPECT_EQ(everywhere.g().fieldMaximum, 0.0);
+}
+
+TEST_F(GridLayer, NonFiniteRangesReturnZeroQuietly)
+{
+    for (double bad : {kInf, -kInf, 1e308}) {
+        MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).pair(0, 1, bad).pair(0, 2, -1e308).build());
+        r.view.contourThreshold = 3.0;
+        r.view.autofit = 0;
+        EXPECT_EQ(r.rebuild(), 0) << bad;
+        EXPECT_EQ(r.view.contourThreshold, 3.0);
+        EXPECT_EQ(r.g().fieldMaximum, 0.0);
+    }
+    MegGrid allNaN(layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(kNaN).series([](int, int, long long) { return kNaN; }).build());
+    EXPECT_EQ(allNaN.rebuild(), 0);
+    EXPECT_EQ(allNaN.g().fieldMaximum, 0.0);
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(GridLayer, NothingWithoutTrialOrClassData)
+{
+    MegGrid none(nullptr);
+    EXPECT_EQ(none.rebuild(), 0);
+    EXPECT_EQ(none.view.calcGridData(), 0);
+    EXPECT_EQ(none.view.buildGridWeights(1), 0);
+    MegGrid noClass(layout({{0, 0}, {100, 0}, {0, 100}}).classes(false, true, true).build());
+    EXPECT_EQ(noClass.rebuild(), 0);
+    MegGrid noPairs(layout({{0, 0}, {100, 0}, {0, 100}}).withoutPairArray(0).build());
+    EXPECT_EQ(noPairs.rebuild(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// The line layer of both views: lines traced on the first drawing and kept until the next tracing,
+// pens by colour scale (drawn twice and compared with the contour library given those pens), no
+// lines without levels or grid values, and the DC's pen and stretch mode left as they were.
+#include <limits>
+#include <memory>
+
+#include "gdi_canvas.h"
+#include "linecore.h"
+#include "maps_fixture.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace maptest;
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+using EegRig = Rig<CStatEEGCxcCntMapqz>;
+
+// Both signs over the square: sensors 1 and 3 hold 0.8, 0 and 2 hold -0.5.
+DataSet signs(Modality m = Modality::Meg)
+{
+    return square(m).diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).currentColumn(-1);
+}
+
+template <class View>
+void linesOnly(View& v, int colorScale = 1)
+{
+    bare(v);
+    v.showSensor = 0;
+    v.mapMode = MapModeContour;
+    v.contourType = 1;
+    v.colorScale = colorScale;
+}
+
+// The view's grid, ready as the show functions leave it.
+template <class R>
+void rebuilt(R& r)
+{
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+}
+
+class LineLayer : public MapTest {};
+
+TEST_F(LineLayer, LinesAreTracedOnTheFirstDrawingInRedAndBlue)
+{
+    MegRig r(signs().build());
+    rebuilt(r);
+    linesOnly(r.view);
+    EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
+    r.paint();
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_TRUE(cxc::maps::holdsContourLines(r.view.contour));
+    EXPECT_EQ(r.view.contour.levelCount, 16);
+    EXPECT_DOUBLE_EQ(r.view.contour.threshold, r.view.contourThreshold);
+    EXPECT_DOUBLE_EQ(r.view.contour.fieldMax, r.view.grid.fieldMaximum);
+    EXPECT_GT(r.countAll(kRed), 50);   // positive levels
+    EXPECT_GT(r.countAll(kBlue), 50);  // negative levels
+}
+
+TEST_F(LineLayer, PensFollowTheColourScale)
+{
+    // Each scale's lines drawn by the view, and by the contour library with the pens it must get.
+    struct Case {
+        int scale;
+        COLORREF back;
+    };
+    for (const Case c : {Case{0, kWhite}, Case{1, kBlack}, Case{2, kBlack}}) {
+        MegRig r(signs().build());
+        rebuilt(r);
+        r.view.colorScale = c.scale;
+        testgdi::Canvas drawn(320, 320, c.back), expected(320, 320, c.back);
+        r.view.scaleX = r.view.scaleY = 2.0;
+        ASSERT_EQ(r.view.drawContourLines(&drawn.dc, 60, 60, 320, 320, 0), 1);
+        auto& pens = r.view.contourPens;
+        CPen* first = c.scale ? &pens.red : &pens.dashed;
+        CPen* second = c.scale ? &pens.blue : &pens.bold;
+        r.view.contour.drawMap(&expected.dc, 60, 60, 2.0, 2.0, 320, 320, false, false, first, second);
+        EXPECT_EQ(drawn.picture(kBlack), expected.picture(kBlack)) << c.scale;
+        EXPECT_EQ(drawn.pixelsOf(kRed), expected.pixelsOf(kRed)) << c.scale;
+        EXPECT_EQ(drawn.pixelsOf(kBlue), expected.pixelsOf(kBlue)) << c.scale;
+        if (c.scale == 0) {
+            EXPECT_EQ(drawn.count(kRed) + drawn.count(kBlue), 0);
+            EXPECT_GT(drawn.count(kBlack), 50);
+        }
+    }
+}
+
+TEST_F(LineLayer, DrawingLeavesTheDcsPenAsItWas)
+{
+    MegRig r(signs().build());
+    rebuilt(r);
+    testgdi::Canvas canvas(320, 320);
+    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
+    canvas.dc.SelectObject(&mine);
+    for (int scale : {0, 1}) {
+        r.view.colorScale = scale;
+        ASSERT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 1);
+        EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());
+    }
+    canvas.dc.SelectStockObject(BLACK_PEN);
+}
+
+TEST_F(LineLayer, ExistingLinesStayUntilTheNextTracing)
+{
+    MegRig r(signs().build());
+    rebuilt(r);
+    linesOnly(r.view);
+    r.paint();
+    ASSERT_EQ(r.paint(), 1);
+    const auto before = r.countAll(kRed);
+    const int segments = r.view.contour.segCount;
+    r.view.contourThreshold = 0.9 * r.view.grid.fieldMaximum;  // typed after the first drawing
+    r.view.contourLevels = 2;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.contour.segCount, segments);
+    EXPECT_EQ(r.countAll(kRed), before);
+    // An animation step traces again with what is set now.
+    ASSERT_EQ(r.view.calcContourLines(r.view.contourThreshold, r.view.grid.fieldMaximum, r.view.contourLevels), 1);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_LT(r.view.contour.segCount, segments);
+    EXPECT_LT(r.countAll(kRed), before);
+}
+
+TEST_F(LineLayer, NoLevelsOrNoGridNoLines)
+{
+    MegRig r(signs().build());
+    rebuilt(r);
+    linesOnly(r.view);
+    r.view.contourLevels = 0;
+    testgdi::Canvas canvas(320, 320, kBlack);
+    EXPECT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 0), 0);
+    EXPECT_EQ(canvas.count(kBlack), 320 * 320);
+    r.paint();
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0);
+
+    MegRig bare(signs().build());  // a view whose grid was never built
+    EXPECT_EQ(bare.view.calcContourLines(0.1, 1.0, 16), 0);
+    EXPECT_EQ(bare.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawContourLines(nullptr, 60, 60, 320, 320, 0), 0);
+}
+
+TEST_F(LineLayer, HugeLevelCountsAndNonFiniteBoundsTraceNothing)
+{
+    MegRig r(signs().build());
+    rebuilt(r);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 2000000000), 1);
+    EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
+    EXPECT_EQ(r.view.calcContourLines(nan, 1.0, 16), 1);
+    EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
+}
+
+TEST_F(LineLayer, MirroredLinesFollowTheMirroredSensors)
+{
+    MegRig plain(signs().build()), mirrored(signs().build());
+    rebuilt(plain);
+    rebuilt(mirrored);
+    linesOnly(plain.view);
+    linesOnly(mirrored.view);
+    mirrored.view.radiology = 1;
+    plain.paint();
+    mirrored.paint();
+    ASSERT_EQ(plain.paint(), 1);
+    ASSERT_EQ(mirrored.paint(), 1);
+    // px = 320 - px: a line pixel at x lies at 320 - x when mirrored.
+    int missing = 0, lit = 0;
+    for (int y = 40; y < 280; ++y)
+        for (int x = 41; x < 280; ++x)
+            if (plain.at(x, y) == kRed) {
+                ++lit;
+                missing += mirrored.at(320 - x, y) != kRed;
+            }
+    EXPECT_GT(lit, 50);
+    EXPECT_LT(missing, lit / 10);  // segment ends round differently when flipped
+}
+
+}  // namespace
