@@ -1,6 +1,6 @@
-// Soak: each playing window on the demo data plays for many timer ticks (the MEG link map through
-// the four magnitude link styles). Live GDI objects and windows end where they started, and the
-// resident memory of the release build grows by less than 1 MB. The default run plays 1,000 ticks
+// Soak: each playing window on the demo data plays or animates for many timer ticks (the MEG link
+// map through the four magnitude link styles). Live GDI objects and windows end where they started,
+// and the resident memory of the release build grows by less than 1 MB. The default run plays 1,000 ticks
 // per window (200 in a sanitizer build, which checks leaks its own way and runs slower);
 // CXC_SOAK_TICKS=10000 plays the long run:
 //   CXC_SOAK_TICKS=10000 build/rel/tests/cxcmap_tests --gtest_filter='Soak*'
@@ -129,4 +129,6 @@ TEST_F(Soak, MegLinkPlayThroughTheMagnitudeStylesLeaksNothing) { soak("MegActLin
 TEST_F(Soak, EegLinkPlayLeaksNothing) { soak("EegActLink"); }
 TEST_F(Soak, MegPatchPlayLeaksNothing) { soak("MegActWave"); }
 TEST_F(Soak, EegPatchPlayLeaksNothing) { soak("EegActWave"); }
+TEST_F(Soak, MegContourAnimateLeaksNothing) { soak("MegActCnt"); }
+TEST_F(Soak, EegContourAnimateLeaksNothing) { soak("EegActCnt"); }
 TEST_F(Soak, MatrixPlayLeaksNothing) { soak("MatrixAct"); }
