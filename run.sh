@@ -54,7 +54,7 @@ fuzz_target() {
     local log=build/fuzz/fuzz-$name.log
     mkdir -p "$corpus" build/fuzz/artifacts
     echo "run.sh: fuzzing $name for ${seconds}s (log: $log)"
-    build/fuzz/fuzz/cxcfuzz_"$name" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=3072 -print_final_stats=1 \
+    build/fuzz/fuzz/cxcfuzz_"$name" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=3072 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/artifacts/"$name"- "$corpus" fuzz/corpus/"$name" >"$log" 2>&1 || rc=$?
     grep -E "^(#[0-9]+ +DONE|Done [0-9]+ runs)|^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
     if [ "$rc" -ne 0 ]; then

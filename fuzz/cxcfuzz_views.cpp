@@ -55,7 +55,9 @@ void paintSensorMap(FuzzedDataProvider& in, CArrayMEDataSetqz* data, CMEGDrawCCD
     v.contourType = in.ConsumeIntegralInRange<int>(0, 3);
     v.colorScale = in.ConsumeIntegralInRange<int>(-1, 3);
     v.useStdProjection = in.ConsumeBool();
-    v.scanSize = in.ConsumeIntegralInRange<int>(-5, 400);
+    // The contour grid has a point per plane unit: a plane of a few hundred units costs seconds
+    // per input in this build, so the plane stays near its default size of 100.
+    v.scanSize = in.ConsumeIntegralInRange<int>(-5, 160);
     v.projScale = hostileDouble(in);
     v.gridBorder = in.ConsumeIntegralInRange<int>(-2, 6);
     v.radiusMeanMode = in.ConsumeIntegralInRange<int>(-1, 2);
