@@ -107,12 +107,16 @@ protected:
                 for (long t = 0; t < share; ++t) harness::advanceTime(period);
             }
             ASSERT_FALSE(harness::pendingTimers(dlg).empty()) << "the window stopped playing";
-            const long grown = residentKb() - rss;
-            std::printf("[ soak     ] %s: %ld ticks, GDI objects %ld -> %ld, windows %ld -> %ld, RSS %+ld KB\n", name, n,
-                        gdi, cxc::gdi::liveCounts().total(), windows, cxc::wnd::liveWindows().windows, grown);
+            const long rssEnd = residentKb();
+            const long grown = rssEnd - rss;
+            std::printf("[ soak     ] %s: %ld ticks, GDI objects %ld -> %ld, windows %ld -> %ld, RSS %ld -> %ld KB (%+ld)\n",
+                        name, n, gdi, cxc::gdi::liveCounts().total(), windows, cxc::wnd::liveWindows().windows, rss,
+                        rssEnd, grown);
             EXPECT_EQ(cxc::gdi::liveCounts().total(), gdi);
             EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
-            if (kMeasureMemory) EXPECT_LT(grown, 1024);
+            if (kMeasureMemory) {
+                EXPECT_LT(grown, 1024);
+            }
         }
         EXPECT_EQ(cxc::gdi::liveCounts().total(), gdiStart);
         EXPECT_EQ(cxc::wnd::liveWindows().windows, windowsStart);
