@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One entry point for the project's jobs. Each job installs the Debian packages it needs first.
-#   bash run.sh main    build, then render every window of the built-in demo data set headless
-#                       (and the coupling waveform drawer's three display modes)
+#   bash run.sh main    build, then render every window of the built-in demo data set headless into
+#                       out/ with the host program (and run each part's demo program after it)
 #   bash run.sh test    build and run the whole test suite, release and sanitizer builds, then a
 #                       bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
@@ -73,12 +73,8 @@ case "${1:-}" in
 main)
     install_packages "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=OFF -DCXC_BUILD_BENCH=OFF
-    if [ -x build/release/app/cxcmap ]; then
-        build/release/app/cxcmap render --out out
-    else
-        build/release/tools/cxcsmoke out
-    fi
-    # Until the host program draws every window, each part's demo program draws its own pictures.
+    build/release/app/cxcmap render --out out
+    # Each part's demo program draws its own pictures too.
     for demo in build/release/tools/cxc*demo; do
         if [ -x "$demo" ]; then "$demo" out; fi
     done

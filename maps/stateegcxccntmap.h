@@ -5,7 +5,7 @@
 
 #include "sensormapfields.h"
 
-class CStatEEGCxcCntMap : public CStatic, public cxc::maps::SensorMapFields {
+class AFX_EXT_CLASS CStatEEGCxcCntMap : public CStatic, public cxc::maps::SensorMapFields {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap)
 public:
     CStatEEGCxcCntMap();

@@ -4,7 +4,7 @@
 
 #include "stateegcxccntmap.h"
 
-class CStatEEGCxcCntMap02Coherence : public CStatEEGCxcCntMap {
+class AFX_EXT_CLASS CStatEEGCxcCntMap02Coherence : public CStatEEGCxcCntMap {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap02Coherence)
 public:
     CStatEEGCxcCntMap02Coherence();

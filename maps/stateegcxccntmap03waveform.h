@@ -4,7 +4,7 @@
 
 #include "stateegcxccntmap02coherence.h"
 
-class CStatEEGCxcCntMap03Waveform : public CStatEEGCxcCntMap02Coherence {
+class AFX_EXT_CLASS CStatEEGCxcCntMap03Waveform : public CStatEEGCxcCntMap02Coherence {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap03Waveform)
 public:
     CStatEEGCxcCntMap03Waveform();

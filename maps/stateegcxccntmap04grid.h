@@ -5,7 +5,7 @@
 
 #include "stateegcxccntmap03waveform.h"
 
-class CStatEEGCxcCntMap04Grid : public CStatEEGCxcCntMap03Waveform {
+class AFX_EXT_CLASS CStatEEGCxcCntMap04Grid : public CStatEEGCxcCntMap03Waveform {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap04Grid)
 public:
     CStatEEGCxcCntMap04Grid();

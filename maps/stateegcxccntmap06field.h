@@ -5,7 +5,7 @@
 
 #include "stateegcxccntmap04grid.h"
 
-class CStatEEGCxcCntMap06Field : public CStatEEGCxcCntMap04Grid {
+class AFX_EXT_CLASS CStatEEGCxcCntMap06Field : public CStatEEGCxcCntMap04Grid {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap06Field)
 public:
     CStatEEGCxcCntMap06Field();

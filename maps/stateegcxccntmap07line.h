@@ -5,7 +5,7 @@
 #include "linecore.h"
 #include "stateegcxccntmap06field.h"
 
-class CStatEEGCxcCntMap07Line : public CStatEEGCxcCntMap06Field {
+class AFX_EXT_CLASS CStatEEGCxcCntMap07Line : public CStatEEGCxcCntMap06Field {
     DECLARE_DYNAMIC(CStatEEGCxcCntMap07Line)
 public:
     CStatEEGCxcCntMap07Line();

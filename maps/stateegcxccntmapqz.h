@@ -5,7 +5,7 @@
 
 #include "stateegcxccntmap07line.h"
 
-class CStatEEGCxcCntMapqz : public CStatEEGCxcCntMap07Line {
+class AFX_EXT_CLASS CStatEEGCxcCntMapqz : public CStatEEGCxcCntMap07Line {
     DECLARE_DYNAMIC(CStatEEGCxcCntMapqz)
 public:
     CStatEEGCxcCntMapqz();

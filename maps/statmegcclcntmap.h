@@ -5,7 +5,7 @@
 
 #include "sensormapfields.h"
 
-class CStatMEGCClCntMap : public CStatic, public cxc::maps::SensorMapFields {
+class AFX_EXT_CLASS CStatMEGCClCntMap : public CStatic, public cxc::maps::SensorMapFields {
     DECLARE_DYNAMIC(CStatMEGCClCntMap)
 public:
     CStatMEGCClCntMap();

@@ -4,7 +4,7 @@
 
 #include "statmegcclcntmap.h"
 
-class CStatMEGCClCntMap02Coherence : public CStatMEGCClCntMap {
+class AFX_EXT_CLASS CStatMEGCClCntMap02Coherence : public CStatMEGCClCntMap {
     DECLARE_DYNAMIC(CStatMEGCClCntMap02Coherence)
 public:
     CStatMEGCClCntMap02Coherence();

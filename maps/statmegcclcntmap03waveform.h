@@ -4,7 +4,7 @@
 
 #include "statmegcclcntmap02coherence.h"
 
-class CStatMEGCClCntMap03Waveform : public CStatMEGCClCntMap02Coherence {
+class AFX_EXT_CLASS CStatMEGCClCntMap03Waveform : public CStatMEGCClCntMap02Coherence {
     DECLARE_DYNAMIC(CStatMEGCClCntMap03Waveform)
 public:
     CStatMEGCClCntMap03Waveform();

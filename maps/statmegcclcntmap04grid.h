@@ -5,7 +5,7 @@
 
 #include "statmegcclcntmap03waveform.h"
 
-class CStatMEGCClCntMap04Grid : public CStatMEGCClCntMap03Waveform {
+class AFX_EXT_CLASS CStatMEGCClCntMap04Grid : public CStatMEGCClCntMap03Waveform {
     DECLARE_DYNAMIC(CStatMEGCClCntMap04Grid)
 public:
     CStatMEGCClCntMap04Grid();

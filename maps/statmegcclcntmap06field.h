@@ -5,7 +5,7 @@
 
 #include "statmegcclcntmap04grid.h"
 
-class CStatMEGCClCntMap06Field : public CStatMEGCClCntMap04Grid {
+class AFX_EXT_CLASS CStatMEGCClCntMap06Field : public CStatMEGCClCntMap04Grid {
     DECLARE_DYNAMIC(CStatMEGCClCntMap06Field)
 public:
     CStatMEGCClCntMap06Field();

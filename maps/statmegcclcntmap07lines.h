@@ -5,7 +5,7 @@
 #include "linecore.h"
 #include "statmegcclcntmap06field.h"
 
-class CStatMEGCClCntMap07Lines : public CStatMEGCClCntMap06Field {
+class AFX_EXT_CLASS CStatMEGCClCntMap07Lines : public CStatMEGCClCntMap06Field {
     DECLARE_DYNAMIC(CStatMEGCClCntMap07Lines)
 public:
     CStatMEGCClCntMap07Lines();

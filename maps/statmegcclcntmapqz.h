@@ -5,7 +5,7 @@
 
 #include "statmegcclcntmap07lines.h"
 
-class CStatMEGCClCntMapqz : public CStatMEGCClCntMap07Lines {
+class AFX_EXT_CLASS CStatMEGCClCntMapqz : public CStatMEGCClCntMap07Lines {
     DECLARE_DYNAMIC(CStatMEGCClCntMapqz)
 public:
     CStatMEGCClCntMapqz();

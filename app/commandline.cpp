@@ -1,0 +1,188 @@
+#include "commandline.h"
+
+#include <CLI/CLI.hpp>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+#include <cstdlib>
+#include <ostream>
+
+#include "cxcplatform.h"
+#include "democommand.h"
+#include "gridcommand.h"
+#include "rendercommand.h"
+#include "reportcommand.h"
+#include "showtable.h"
+#include "viewercommand.h"
+
+namespace cxc::app {
+
+namespace {
+
+std::string windowNames()
+{
+    std::string names;
+    for (const ShowEntry& e : showTable()) names += std::string("\n  ") + e.name + (e.show ? "" : "  (not offered yet)");
+    return names;
+}
+
+const CLI::Validator kWindowName(
+    [](std::string& name) -> std::string {
+        return findShow(name) ? std::string()
+                              : "no window is named " + name + " (the names are the show functions; see --help)";
+    },
+    "SHOW_FUNCTION", "window name");
+
+// A number as the dialogs' edit boxes read one: strtod in the C locale, whatever the user's locale,
+// straight to double (CLI11's own conversion goes through long double and may round twice).
+bool parseNumber(const std::string& text, double& value)
+{
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    char* end = nullptr;
+    value = c ? ::strtod_l(text.c_str(), &end, c) : std::strtod(text.c_str(), &end);
+    return end != text.c_str() && *end == '\0';
+}
+
+const CLI::Validator kFinite(
+    [](std::string& text) -> std::string {
+        double v = 0.0;
+        return parseNumber(text, v) && std::isfinite(v) ? std::string() : text + " is not a finite number";
+    },
+    "NUMBER", "finite number");
+
+const CLI::Validator kFlag = CLI::IsMember({0, 1});
+
+// Options every command that reads coupling data shares.
+struct ChoiceOptions {
+    std::string modality = "meg";
+    int cxcClass = 0;
+    long long row = 0;
+    std::vector<long long> select;
+    CLI::Option* rowOption = nullptr;
+
+    void add(CLI::App& cmd, bool withRow)
+    {
+        cmd.add_option("--modality", modality, "channels of the link or contour view: meg or eeg")
+            ->transform(CLI::IsMember({"meg", "eeg"}, CLI::ignore_case))
+            ->capture_default_str();
+        cmd.add_option("--class", cxcClass, "coupling class: 0 Active, 1 Control, 2 Act-Ctl")
+            ->check(CLI::Range(0, 2))
+            ->capture_default_str();
+        cmd.add_option("--select", select, "time selection, first and last sample (default: the data's own)")
+            ->expected(2);
+        if (withRow) rowOption = cmd.add_option("--row", row, "current row of the pair array (default: the data's own)");
+    }
+    ClassChoice choice() const
+    {
+        ClassChoice c;
+        c.modality = modality == "eeg" ? 1 : 0;
+        c.cxcClass = cxcClass;
+        if (rowOption && rowOption->count()) c.row = row;
+        if (select.size() == 2) c.select = std::make_pair(select[0], select[1]);
+        return c;
+    }
+};
+
+// Qt wants a private runtime folder and warns on standard error when XDG_RUNTIME_DIR does not name
+// one (as under cron, in a container or under xvfb-run); the commands promise one line there per
+// error, so give Qt the folder it would fall back to, made as it would make it.
+void provideRuntimeDir()
+{
+    const char* set = std::getenv("XDG_RUNTIME_DIR");
+    if (set && *set) return;
+    const std::string dir = (std::filesystem::temp_directory_path() / ("runtime-" + std::to_string(::getuid()))).string();
+    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return;
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || st.st_uid != ::getuid() || (st.st_mode & 0077)) return;
+    ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
+}
+
+}  // namespace
+
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    CLI::App app("cxcmap: coupling maps of MEG and EEG recordings.\n"
+                 "Without a command, opens the interactive viewer on a data folder or the built-in demo data.",
+                 "cxcmap");
+    app.require_subcommand(0, 1);
+    ViewerOptions viewer;
+    app.add_option("--data", viewer.data, "data folder (default: the built-in demo data set)");
+    app.add_option("--open", viewer.open, "windows to open at the start (show function names)")
+        ->delimiter(',')
+        ->check(kWindowName);
+
+    RenderOptions render;
+    CLI::App* renderCmd = app.add_subcommand("render", "draw the module's windows into PNG files, without a display");
+    renderCmd->add_option("--data", render.data, "data folder (default: the built-in demo data set)");
+    renderCmd->add_option("--out", render.out, "folder of the pictures")->required();
+    renderCmd->add_option("--only", render.only, "windows to draw, by show function name (default: all)")
+        ->delimiter(',')
+        ->check(kWindowName);
+    renderCmd->add_option("--ticks", render.ticks, "play timer ticks on the windows that play")
+        ->check(CLI::Range(0, 1000000))
+        ->capture_default_str();
+    renderCmd->add_flag("--view-only", render.viewOnly, "write the view's picture alone, at the view's size");
+    renderCmd->footer("Windows:" + windowNames());
+
+    ReportOptions report;
+    ChoiceOptions reportChoice;
+    std::string threshold;
+    CLI::App* reportCmd = app.add_subcommand("report", "print the small-world graph report of the link dialog's \"GT SW\"");
+    reportCmd->add_option("--data", report.data, "data folder (default: the built-in demo data set)");
+    reportChoice.add(*reportCmd, true);
+    CLI::Option* thresholdOption =
+        reportCmd->add_option("--threshold", threshold, "link threshold (default: half the largest |value|)")->check(kFinite);
+    reportCmd->add_option("--use-threshold", report.useThreshold, "count only links at or above the threshold")
+        ->check(kFlag)
+        ->capture_default_str();
+    reportCmd->add_option("--precise", report.precise, "16 decimals instead of 6")->check(kFlag)->capture_default_str();
+    reportCmd->add_option("--active-only", report.activeOnly, "only the current row's channel")
+        ->check(kFlag)
+        ->capture_default_str();
+
+    GridOptions grid;
+    ChoiceOptions gridChoice;
+    CLI::App* gridCmd = app.add_subcommand("grid", "write the contour map's interpolated grid as CSV (i,j,x,y,value)");
+    gridCmd->add_option("--data", grid.data, "data folder (default: the built-in demo data set)");
+    gridChoice.add(*gridCmd, true);
+    gridCmd->add_option("--out", grid.out, "CSV file")->required();
+
+    std::string demoFolder;
+    CLI::App* demoCmd = app.add_subcommand("demo-data", "write the built-in demo data set as a data folder");
+    demoCmd->add_option("--out", demoFolder, "folder to write")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e, out, err) == 0 ? 0 : 2;
+    }
+
+    // Qt keeps only the program name: our options are not its business.
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(argc > 0 ? argv[0] : "cxcmap"), nullptr};
+    provideRuntimeDir();
+    if (app.got_subcommand(renderCmd) || app.got_subcommand(reportCmd) || app.got_subcommand(gridCmd) ||
+        app.got_subcommand(demoCmd))
+        platform::initApplication(qtArgc, qtArgv, /*headless*/ true);
+
+    if (app.got_subcommand(renderCmd)) return runRender(render, out, err);
+    if (app.got_subcommand(reportCmd)) {
+        report.choice = reportChoice.choice();
+        double t = 0.0;
+        if (thresholdOption->count() && parseNumber(threshold, t)) report.threshold = t;
+        return runReport(report, out, err);
+    }
+    if (app.got_subcommand(gridCmd)) {
+        grid.choice = gridChoice.choice();
+        return runGrid(grid, out, err);
+    }
+    if (app.got_subcommand(demoCmd)) return runDemoData(demoFolder, out, err);
+    return runViewer(viewer, qtArgc, qtArgv, out, err);
+}
+
+}  // namespace cxc::app

@@ -1,0 +1,204 @@
+#include "hostwnd.h"
+
+#include "afxdlgs.h"
+#include "cxcplatform.h"
+#include "democommand.h"
+#include "medataset.h"
+
+using namespace cxc::app;
+
+namespace {
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 120;
+constexpr int kStatusHeight = 24;
+constexpr int kCascadeStep = 48;  // px between windows opened one after the other
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
+    ON_COMMAND(kOpenDataFolder, &CHostWnd::OnOpenDataFolder)
+    ON_COMMAND(kWriteDemoData, &CHostWnd::OnWriteDemoData)
+    ON_COMMAND(kQuit, &CHostWnd::OnQuit)
+    ON_COMMAND_RANGE(kFirstShowCommand, kLastShowCommand, &CHostWnd::OnShowWindowCommand)
+    ON_WM_SIZE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CHostWnd::CHostWnd() = default;
+
+CHostWnd::~CHostWnd()
+{
+    // The windows go first: they hold the data set.
+    facade_.reset();
+    source_.dataSet.reset();
+}
+
+BOOL CHostWnd::CreateHost(DataSource source)
+{
+    source_ = std::move(source);
+    facade_ = std::make_unique<Facade>();
+    if (!CreateEx(0, nullptr, L"cxcmap", WS_OVERLAPPEDWINDOW, CRect(40, 40, 40 + kClientWidth, 40 + kClientHeight),
+                  nullptr, 0))
+        return FALSE;
+    buildMenu();
+    CRect client;
+    GetClientRect(&client);
+    message_.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(8, 8, client.right - 8, client.bottom - kStatusHeight - 4),
+                    this, kMessageId);
+    status_.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_SUNKEN,
+                   CRect(0, client.bottom - kStatusHeight, client.right, client.bottom), this, kStatusId);
+    showData();
+    tell(L"Open a window from the MEG, EEG or Viewers menu.");
+    return TRUE;
+}
+
+void CHostWnd::buildMenu()
+{
+    CMenu bar;
+    bar.CreateMenu();
+    CMenu file;
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_STRING, kOpenDataFolder, L"&Open Data Folder...");
+    file.AppendMenu(MF_STRING, kWriteDemoData, L"&Write Demo Data...");
+    file.AppendMenu(MF_SEPARATOR);
+    file.AppendMenu(MF_STRING, kQuit, L"&Quit");
+    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.Detach()), L"&File");
+
+    const struct {
+        HostMenu menu;
+        const wchar_t* text;
+    } popups[] = {{HostMenu::Meg, L"&MEG"}, {HostMenu::Eeg, L"&EEG"}, {HostMenu::Viewers, L"&Viewers"}};
+    for (const auto& p : popups) {
+        CMenu popup;
+        popup.CreatePopupMenu();
+        int count = 0;
+        for (const ShowEntry& e : showTable()) {
+            if (e.menu != p.menu) continue;
+            // Each kind of window comes in its three classes; a separator between the kinds.
+            if (count > 0 && count % 3 == 0) popup.AppendMenu(MF_SEPARATOR);
+            ++count;
+            popup.AppendMenu(MF_STRING | (e.show ? 0u : static_cast<UINT>(MF_GRAYED)), e.commandId, e.menuText);
+        }
+        bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), p.text);
+    }
+    SetMenu(&bar);
+    bar.Detach();
+}
+
+void CHostWnd::showData()
+{
+    CString title;
+    title.Format(L"cxcmap - %s", cxc::fromUtf8(source_.origin).GetString());
+    SetWindowText(title);
+    status_.SetWindowText(dataSet() ? statusLine(countData(*dataSet())) : CString(L"No data"));
+}
+
+void CHostWnd::tell(const CString& text) { message_.SetWindowText(text); }
+
+CString CHostWnd::statusText() const
+{
+    CString text;
+    status_.GetWindowText(text);
+    return text;
+}
+
+CString CHostWnd::messageText() const
+{
+    CString text;
+    message_.GetWindowText(text);
+    return text;
+}
+
+int CHostWnd::openWindow(const ShowEntry& entry)
+{
+    const CString name = cxc::fromUtf8(entry.name);
+    if (!entry.show || !facade_) {
+        tell(name + L" is not offered by this build of the module.");
+        return 0;
+    }
+    const bool isNew = dialogOf(*facade_, entry) == nullptr;
+    const int shown = (facade_.get()->*entry.show)(dataSet(), this);
+    CDialog* dialog = dialogOf(*facade_, entry);
+    if (!shown || !dialog || !dialog->GetSafeHwnd()) {
+        tell(name + L" could not open its window.");
+        return 0;
+    }
+    if (isNew) placeNewWindow(dialog);
+    tell(L"Opened " + name + L".");
+    return 1;
+}
+
+// Windows opened one after the other cascade below the host, so none hides the one before.
+void CHostWnd::placeNewWindow(CDialog* dialog)
+{
+    CRect host, rect;
+    GetWindowRect(&host);
+    dialog->GetWindowRect(&rect);
+    const int step = kCascadeStep * (placed_++ % 12);
+    dialog->MoveWindow(host.left + step, host.bottom + 8 + step, rect.Width(), rect.Height());
+}
+
+bool CHostWnd::openDataFolder(const std::string& folder)
+{
+    DataSource loaded;
+    if (const std::string error = loadData(folder, loaded); !error.empty()) {
+        AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
+        tell(L"The data folder was refused; the data loaded before stay.");
+        return false;
+    }
+    // Every window holds the data set it was opened on: close them all before it goes.
+    facade_ = std::make_unique<Facade>();
+    source_ = std::move(loaded);
+    placed_ = 0;
+    showData();
+    tell(L"Loaded " + cxc::fromUtf8(folder) + L".");
+    return true;
+}
+
+bool CHostWnd::writeDemoData(const std::string& folder)
+{
+    DataSource demo;
+    std::string error = loadData({}, demo);
+    if (error.empty()) error = writeDataSet(*demo.dataSet, folder);
+    if (!error.empty()) {
+        AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
+        tell(L"The demo data set was not written.");
+        return false;
+    }
+    tell(L"Wrote the demo data set to " + cxc::fromUtf8(folder) + L".");
+    return true;
+}
+
+void CHostWnd::OnOpenDataFolder()
+{
+    CFolderPickerDialog picker(nullptr, 0, this);
+    picker.m_ofn.lpstrTitle = L"Open Data Folder";
+    if (picker.DoModal() == IDOK) openDataFolder(cxc::toUtf8(picker.GetPathName()));
+}
+
+void CHostWnd::OnWriteDemoData()
+{
+    CFolderPickerDialog picker(nullptr, 0, this);
+    picker.m_ofn.lpstrTitle = L"Write Demo Data Into Folder";
+    if (picker.DoModal() == IDOK) writeDemoData(cxc::toUtf8(picker.GetPathName()));
+}
+
+void CHostWnd::OnQuit() { DestroyWindow(); }
+
+void CHostWnd::OnShowWindowCommand(UINT id)
+{
+    if (const ShowEntry* entry = findCommand(id)) openWindow(*entry);
+}
+
+void CHostWnd::OnSize(UINT type, int cx, int cy)
+{
+    CWnd::OnSize(type, cx, cy);
+    if (message_.GetSafeHwnd()) message_.MoveWindow(8, 8, std::max(0, cx - 16), std::max(0, cy - kStatusHeight - 12));
+    if (status_.GetSafeHwnd()) status_.MoveWindow(0, cy - kStatusHeight, cx, kStatusHeight);
+}
+
+void CHostWnd::OnDestroy()
+{
+    facade_.reset();  // the module's windows close with the host
+    CWnd::OnDestroy();
+    if (quitOnDestroy) cxc::platform::quit(0);
+}

@@ -1,0 +1,66 @@
+// The interactive host: a main window whose MEG, EEG and Viewers menus open each of the module's 24
+// windows through the facade's show functions, with the loaded data set and this window as parent,
+// as a host of the module does; File opens a data folder, writes the demo data set or quits. A
+// status line tells the session, channel, sample and class counts of what is loaded.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "afxwin.h"
+#include "datasource.h"
+#include "showtable.h"
+
+class CHostWnd : public CWnd {
+public:
+    static constexpr UINT kOpenDataFolder = 40001;
+    static constexpr UINT kWriteDemoData = 40002;
+    static constexpr UINT kQuit = 40003;
+    static constexpr int kStatusId = 101;
+    static constexpr int kMessageId = 102;
+
+    CHostWnd();
+    ~CHostWnd() override;
+
+    // Makes the window, its menu and status line over the data (which it keeps). FALSE when the
+    // window cannot be made.
+    BOOL CreateHost(cxc::app::DataSource source);
+
+    // Opens the entry's window through its show function; 1 when it is shown.
+    int openWindow(const cxc::app::ShowEntry& entry);
+    // Replaces the data with a data folder: every open window closes first, since each holds the
+    // data set it was given. False, with a message box naming what is wrong, when the folder is
+    // refused (the loaded data stay).
+    bool openDataFolder(const std::string& folder);
+    // Writes the built-in demo data set into a folder; false, with a message box, when it cannot.
+    bool writeDemoData(const std::string& folder);
+
+    // The loaded data set and the facade that opens windows on it.
+    CArrayMEDataSetqz* dataSet() const { return source_.dataSet.get(); }
+    cxc::app::Facade* facade() const { return facade_.get(); }
+    CString statusText() const;
+    CString messageText() const;
+
+    bool quitOnDestroy = false;  // the desktop program ends with its main window
+
+protected:
+    afx_msg void OnOpenDataFolder();
+    afx_msg void OnWriteDemoData();
+    afx_msg void OnQuit();
+    afx_msg void OnShowWindowCommand(UINT id);
+    afx_msg void OnSize(UINT type, int cx, int cy);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void buildMenu();
+    void showData();
+    void tell(const CString& text);
+    void placeNewWindow(CDialog* dialog);
+
+    cxc::app::DataSource source_;
+    std::unique_ptr<cxc::app::Facade> facade_;  // dies before the data set its windows hold
+    CStatic message_;
+    CStatic status_;
+    int placed_ = 0;  // windows placed so far, for the cascade
+};

@@ -1,0 +1,18 @@
+// `cxcmap` without a command: the interactive viewer on a desktop, until its main window closes.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace cxc::app {
+
+struct ViewerOptions {
+    std::string data;               // data folder; empty: the built-in demo data
+    std::vector<std::string> open;  // windows to open at the start, by show function name
+};
+
+// Needs a display (DISPLAY or WAYLAND_DISPLAY, unless QT_QPA_PLATFORM names a platform).
+int runViewer(const ViewerOptions& options, int& qtArgc, char** qtArgv, std::ostream& out, std::ostream& err);
+
+}  // namespace cxc::app

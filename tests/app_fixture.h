@@ -1,0 +1,174 @@
+// Shared by the host program's tests: scratch folders, small data folders written from the test
+// kit, and two ways to run cxcmap: in-process through its command line (fast, and the module's
+// windows can be looked at), and as the built program (exit status and the streams as a shell sees
+// them).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "commandline.h"
+#include "cxcharness.h"
+#include "datafolder.h"
+#include "medataset.h"
+#include "testkit.h"
+
+extern char** environ;
+
+namespace apptest {
+
+namespace fs = std::filesystem;
+using cxc::testkit::DataSet;
+
+// A folder of its own for each test, removed afterwards.
+class Scratch {
+public:
+    Scratch()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("cxc-app-") + info->test_suite_name() + "-" + info->name() + "-" +
+                           std::to_string(::getpid());
+        for (char& c : name)
+            if (c == '/') c = '_';
+        root_ = fs::temp_directory_path() / name;
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+    }
+    ~Scratch() { fs::remove_all(root_); }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    fs::path path(const std::string& name) const { return root_ / name; }
+    std::string str(const std::string& name) const { return path(name).string(); }
+    // The names in the scratch folder (or in one of its folders), sorted.
+    std::vector<std::string> list(const std::string& folder = {}) const
+    {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(folder.empty() ? root_ : root_ / folder, ec))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // A data folder written from a test kit description.
+    std::string dataFolder(const DataSet& d, const std::string& name = "data") const
+    {
+        auto ds = d.build();
+        const std::string folder = str(name);
+        const std::string error = cxc::data::writeDataFolder(*ds, folder);
+        EXPECT_EQ(error, "");
+        return folder;
+    }
+
+private:
+    fs::path root_;
+};
+
+inline std::string readFile(const fs::path& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+inline void writeFile(const fs::path& path, const std::string& text)
+{
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+}
+
+inline int lineCount(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// cxcmap's command line in this process.
+inline Outcome cxcmap(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "cxcmap");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    Outcome r;
+    r.status = cxc::app::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+struct EnvVar {
+    const char* name;
+    const char* value;  // null: the program does not see the variable
+};
+
+// The built program, with its standard output and error caught in files, in this environment
+// changed by `vars`.
+inline Outcome program(const std::vector<std::string>& args, std::initializer_list<EnvVar> vars = {})
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string var(*e);
+        bool keep = true;
+        for (const EnvVar& v : vars)
+            if (var.rfind(std::string(v.name) + "=", 0) == 0) keep = false;
+        if (keep) env.push_back(var);
+    }
+    for (const EnvVar& v : vars)
+        if (v.value) env.push_back(std::string(v.name) + "=" + v.value);
+    std::vector<char*> envp;
+    for (std::string& v : env) envp.push_back(v.data());
+    envp.push_back(nullptr);
+
+    std::vector<std::string> all{CXCMAP_PROGRAM};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    static int serial = 0;
+    const std::string base = (fs::temp_directory_path() / ("cxc-app-run-" + std::to_string(::getpid()) + "-" +
+                                                           std::to_string(serial++))).string();
+    const std::string outFile = base + ".out", errFile = base + ".err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    Outcome r;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    r.out = readFile(outFile);
+    r.err = readFile(errFile);
+    fs::remove(outFile);
+    fs::remove(errFile);
+    return r;
+}
+
+// Leaves the platform as it found it: windows, message log and clock.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override { cxc::harness::resetPlatform(); }
+    void TearDown() override { cxc::harness::resetPlatform(); }
+};
+
+}  // namespace apptest

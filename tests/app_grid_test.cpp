@@ -1,0 +1,230 @@
+// `cxcmap grid`: the CSV holds the contour view's own grid for the row and selection given, value
+// for value; a grid that cannot be built and an output that cannot be written end with one line and
+// status 1, and leave no file behind (nor a half-written one in place of an old file).
+#include <cstdlib>
+
+#include "app_fixture.h"
+#include "cxccompanions.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace apptest;
+
+// Five MEG sensors (the square and its centre) and five EEG electrodes on a wider rectangle; every
+// pair's series rises with the sample, at its own pace, so the row and the selection both matter.
+DataSet field()
+{
+    DataSet d;
+    const double meg[][2] = {{0, 0}, {100, 0}, {0, 100}, {100, 100}, {50, 50}};
+    const wchar_t* megNames[] = {L"MLF11", L"MRF11", L"MLO11", L"MRO11", L"MZC01"};
+    for (int i = 0; i < 5; ++i) d.megAt2d(megNames[i], meg[i][0], meg[i][1]);
+    const double eeg[][2] = {{0, 0}, {160, 0}, {0, 60}, {160, 60}, {80, 30}};
+    const wchar_t* eegNames[] = {L"F3", L"F4", L"P3", L"P4", L"Cz"};
+    for (int i = 0; i < 5; ++i) d.eegAt2d(eegNames[i], eeg[i][0], eeg[i][1]);
+    return d.samples(12).series([](int a, int b, long long s) { return 0.05 * (a + 1) - 0.03 * (b + 1) + 0.01 * s * (a % 3); });
+}
+
+struct GridCase {
+    const char* what;
+    int modality;
+    long long row, begin, end;
+};
+
+struct Csv {
+    std::string header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+Csv parse(const std::string& text)
+{
+    Csv csv;
+    std::istringstream in(text);
+    std::string line;
+    std::getline(in, csv.header);
+    while (std::getline(in, line)) {
+        std::vector<std::string> cells;
+        std::istringstream l(line);
+        std::string cell;
+        while (std::getline(l, cell, ',')) cells.push_back(cell);
+        csv.rows.push_back(cells);
+    }
+    return csv;
+}
+
+// The grid of the view itself on the same folder, prepared as a contour show function prepares it.
+template <class View>
+bool viewGrid(CArrayMEDataSetqz& ds, const GridCase& c, View& view)
+{
+    CSnsCohDataqz& data = *cxc::testkit::classOf(ds, 0);
+    data.curRow = c.row;
+    data.setSelect(c.begin, c.end);
+    view.dataSet = &ds;
+    view.cxcClass = 0;
+    if (!view.checkInitTrial()) return false;
+    view.projectSensors2D(view.chnlType);
+    return view.rebuildFieldGrid() == 1;
+}
+
+template <class View>
+void expectSameGrid(const Csv& csv, CArrayMEDataSetqz& ds, const GridCase& c)
+{
+    View view;
+    ASSERT_TRUE(viewGrid(ds, c, view));
+    const CDataGridRect& g = view.grid;
+    ASSERT_EQ(csv.rows.size(), static_cast<size_t>(g.nx) * static_cast<size_t>(g.ny));
+    size_t k = 0;
+    for (int i = 0; i < g.nx; ++i) {
+        for (int j = 0; j < g.ny; ++j, ++k) {
+            const auto& r = csv.rows[k];
+            ASSERT_EQ(r.size(), 5u);
+            EXPECT_EQ(std::stoi(r[0]), i);
+            EXPECT_EQ(std::stoi(r[1]), j);
+            // %.17g gives every double back exactly.
+            EXPECT_EQ(std::strtod(r[2].c_str(), nullptr), g.points[i][j].x);
+            EXPECT_EQ(std::strtod(r[3].c_str(), nullptr), g.points[i][j].y);
+            EXPECT_EQ(std::strtod(r[4].c_str(), nullptr), g.values[i][j]) << "at " << i << ", " << j;
+        }
+    }
+}
+
+// Whether the module's grid layer interpolates at all (its pipeline may not be built yet).
+bool gridLayerBuilt()
+{
+    auto ds = field().build();
+    CStatMEGCClCntMapqz view;
+    return viewGrid(*ds, GridCase{"", 0, 0, 0, 11}, view);
+}
+
+class GridCommand : public AppTest, public ::testing::WithParamInterface<GridCase> {};
+
+TEST_P(GridCommand, WritesTheContourViewsGridValueForValue)
+{
+    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
+    const GridCase c = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(field());
+    const std::string out = scratch.str("grid.csv");
+    const Outcome r = cxcmap({"grid", "--data", folder, "--modality", c.modality ? "eeg" : "meg", "--row",
+                              std::to_string(c.row), "--select", std::to_string(c.begin), std::to_string(c.end),
+                              "--out", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Csv csv = parse(readFile(out));
+    EXPECT_EQ(csv.header, "i,j,x,y,value");
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    ASSERT_TRUE(ds);
+    if (c.modality) expectSameGrid<CStatEEGCxcCntMapqz>(csv, *ds, c);
+    else expectSameGrid<CStatMEGCClCntMapqz>(csv, *ds, c);
+    EXPECT_EQ(scratch.list(), (std::vector<std::string>{"data", "grid.csv"})) << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GridCommand,
+                         ::testing::Values(GridCase{"MegFirstRow", 0, 0, 0, 11}, GridCase{"MegCentreLate", 0, 4, 8, 11},
+                                           GridCase{"EegRow", 1, 7, 2, 5}),
+                         [](const ::testing::TestParamInfo<GridCase>& info) { return std::string(info.param.what); });
+
+using CxcmapGrid = AppTest;
+
+TEST_F(CxcmapGrid, GridThatCannotBeBuiltLeavesTheOldFile)
+{
+    // Every pair holds the same value: the sensors span nothing, so there is no field.
+    Scratch scratch;
+    const std::string folder =
+        scratch.dataFolder(field().series([](int, int, long long) { return 0.5; }).diagonal(0.5));
+    const std::string out = scratch.str("grid.csv");
+    writeFile(out, "old\n");
+    const Outcome r = cxcmap({"grid", "--data", folder, "--out", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(lineCount(r.err), 1);
+    EXPECT_EQ(r.err.rfind("cxcmap grid: the grid cannot be built", 0), 0u) << r.err;
+    EXPECT_TRUE(readFile(out) == "old\n");
+    EXPECT_EQ(scratch.list(), (std::vector<std::string>{"data", "grid.csv"}));
+}
+
+struct Refusal {
+    const char* what;
+    DataSet data;
+    std::vector<std::string> args;  // after "grid --data FOLDER --out FILE"
+    const char* reason;             // after "cxcmap grid: the grid cannot be built: "
+};
+
+class GridRefusal : public AppTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(GridRefusal, SaysWhyTheGridCannotBeBuilt)
+{
+    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
+    const Refusal& c = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(c.data);
+    std::vector<std::string> args{"grid", "--data", folder, "--out", scratch.str("grid.csv")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Outcome r = cxcmap(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string("cxcmap grid: the grid cannot be built: ") + c.reason + "\n");
+    EXPECT_EQ(scratch.list(), std::vector<std::string>{"data"});
+}
+
+DataSet allOnOnePoint()
+{
+    DataSet d;
+    const wchar_t* names[] = {L"MLF11", L"MRF11", L"MLO11", L"MRO11"};
+    for (const wchar_t* name : names) d.megAt2d(name, 50.0, 50.0);
+    return d.samples(4).series([](int a, int b, long long) { return 0.1 * (a + b); });
+}
+
+DataSet noGoodMeg()
+{
+    DataSet d = field();
+    for (int k = 0; k < 5; ++k) d.flags(k, false, true);
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, GridRefusal,
+    ::testing::Values(
+        Refusal{"ValuesThatDoNotVary", field().series([](int, int, long long) { return 0.5; }).diagonal(0.5), {},
+                "in row 0 (MLF11) over samples 0 to 11 the MEG channels' values do not vary or are not numbers"},
+        Refusal{"ValuesThatAreNotNumbers", field().series([](int, int, long long) { return NAN; }), {"--modality", "eeg"},
+                "in row 0 (MLF11) over samples 0 to 11 the EEG channels' values do not vary or are not numbers"},
+        Refusal{"ChannelsOnOnePoint", allOnOnePoint(), {},
+                "the MEG channels' positions on the 2-D plane span less than one unit"},
+        Refusal{"NoGoodChannel", noGoodMeg(), {}, "the data set has no good MEG channel to lay the grid over"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.what); });
+
+TEST_F(CxcmapGrid, UnwritableOutputIsNamed)
+{
+    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(field());
+    const std::string intoMissing = scratch.str("missing/grid.csv");
+    Outcome r = cxcmap({"grid", "--data", folder, "--out", intoMissing});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cxcmap grid: " + intoMissing + ": No such file or directory\n");
+    r = cxcmap({"grid", "--data", folder, "--out", folder});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cxcmap grid: " + folder + ": is a folder\n");
+    EXPECT_EQ(scratch.list(), std::vector<std::string>{"data"});
+}
+
+TEST_F(CxcmapGrid, UserErrorsOfTheChoice)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(field().classes(true, true, false));
+    const std::string out = scratch.str("grid.csv");
+    EXPECT_EQ(cxcmap({"grid", "--data", folder, "--class", "2", "--out", out}).err,
+              "cxcmap grid: the data set has no Act-Ctl class (--class 2)\n");
+    EXPECT_EQ(cxcmap({"grid", "--data", folder, "--row", "10", "--out", out}).err,
+              "cxcmap grid: --row 10 is out of range: the Active class has rows 0 to 9\n");
+    EXPECT_EQ(cxcmap({"grid", "--data", folder, "--select", "0", "12", "--out", out}).status, 1);
+    EXPECT_EQ(scratch.list(), std::vector<std::string>{"data"});
+}
+
+TEST_F(CxcmapGrid, OutputIsRequired)
+{
+    const Outcome r = cxcmap({"grid"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--out"), std::string::npos) << r.err;
+}
+
+}  // namespace

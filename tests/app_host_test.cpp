@@ -1,0 +1,183 @@
+// The interactive host window, driven headless: its menus name every show function, its status
+// line counts what is loaded, the File menu opens data folders (closing the windows of the old data
+// first), writes the demo data set and quits, and each window entry opens its window through the
+// facade with the host as parent.
+#include "app_fixture.h"
+#include "afxdlgs.h"
+#include "hostwnd.h"
+
+namespace {
+
+using namespace apptest;
+using cxc::app::ShowEntry;
+
+cxc::app::DataSource testData(const DataSet& d, const char* origin = "test data")
+{
+    return cxc::app::DataSource{d.build(), origin};
+}
+
+DataSet small() { return DataSet().session(L"pilot").meg(4).eeg(3).samples(50).classes(true, false, true); }
+
+class CxcmapHost : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ASSERT_TRUE(host.CreateHost(testData(small())));
+        host.ShowWindow(SW_SHOW);
+    }
+    void TearDown() override
+    {
+        host.DestroyWindow();
+        cxc::harness::answerNextFolderPicker(nullptr);
+        AppTest::TearDown();
+    }
+    std::vector<const ShowEntry*> offered() const
+    {
+        std::vector<const ShowEntry*> v;
+        for (const ShowEntry& e : cxc::app::showTable())
+            if (e.show) v.push_back(&e);
+        return v;
+    }
+    CHostWnd host;
+};
+
+std::vector<std::wstring> items(CMenu* popup)
+{
+    std::vector<std::wstring> texts;
+    for (int i = 0; popup && i < popup->GetMenuItemCount(); ++i) {
+        CString t;
+        popup->GetMenuString(static_cast<UINT>(i), t, MF_BYPOSITION);
+        texts.push_back(popup->GetMenuItemID(i) == 0 ? L"-" : t.str());
+    }
+    return texts;
+}
+
+TEST_F(CxcmapHost, MenusNameEveryShowFunction)
+{
+    CMenu* bar = host.GetMenu();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->GetMenuItemCount(), 4);
+    EXPECT_EQ(items(bar->GetSubMenu(0)),
+              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"-", L"&Quit"}));
+    const std::vector<std::wstring> maps{L"Link Map (Active)",    L"Link Map (Control)",    L"Link Map (Act-Ctl)", L"-",
+                                         L"Patch Map (Active)",   L"Patch Map (Control)",   L"Patch Map (Act-Ctl)", L"-",
+                                         L"Contour Map (Active)", L"Contour Map (Control)", L"Contour Map (Act-Ctl)"};
+    EXPECT_EQ(items(bar->GetSubMenu(1)), maps);
+    EXPECT_EQ(items(bar->GetSubMenu(2)), maps);
+    EXPECT_EQ(items(bar->GetSubMenu(3)),
+              (std::vector<std::wstring>{L"Row/Column Viewer (Active)", L"Row/Column Viewer (Control)",
+                                         L"Row/Column Viewer (Act-Ctl)", L"-", L"Matrix Viewer (Active)",
+                                         L"Matrix Viewer (Control)", L"Matrix Viewer (Act-Ctl)"}));
+    // 24 windows, each on its own command, greyed while the module does not offer it.
+    int entries = 0;
+    for (const ShowEntry& e : cxc::app::showTable()) {
+        const UINT state = bar->GetMenuState(e.commandId, MF_BYCOMMAND);
+        ASSERT_NE(state, static_cast<UINT>(-1)) << e.name;
+        EXPECT_EQ((state & MF_GRAYED) != 0, e.show == nullptr) << e.name;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 24);
+}
+
+TEST_F(CxcmapHost, StatusLineCountsWhatIsLoaded)
+{
+    EXPECT_EQ(host.statusText(),
+              L"Session pilot  |  1 trial  |  7 channels (4 MEG, 3 EEG)  |  50 samples  |  2 classes (Active, Act-Ctl)");
+    EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - test data");
+}
+
+TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(DataSet().session(L"second").meg(6).samples(20).trials(2));
+    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(folder));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
+    EXPECT_EQ(host.statusText(),
+              L"Session second  |  2 trials  |  6 channels (6 MEG, 0 EEG)  |  20 samples  |  3 classes (Active, Control, Act-Ctl)");
+    EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - " + cxc::fromUtf8(folder));
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(CxcmapHost, RefusedFolderKeepsTheDataAndSaysWhy)
+{
+    Scratch scratch;
+    CArrayMEDataSetqz* before = host.dataSet();
+    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(scratch.str("nowhere")));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
+    ASSERT_EQ(cxc::harness::messageBoxes().size(), 1u);
+    EXPECT_EQ(cxc::harness::messageBoxes()[0].text, cxc::fromUtf8(scratch.str("nowhere") + ": folder: no such folder"));
+    EXPECT_EQ(host.dataSet(), before);
+    EXPECT_EQ(host.statusText().Left(13), L"Session pilot");
+}
+
+TEST_F(CxcmapHost, CancelledPickerChangesNothing)
+{
+    CArrayMEDataSetqz* before = host.dataSet();
+    const int pickers = cxc::harness::folderPickerCount();
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kWriteDemoData));
+    EXPECT_EQ(cxc::harness::folderPickerCount(), pickers + 2);
+    EXPECT_EQ(host.dataSet(), before);
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(CxcmapHost, WriteDemoDataIntoAChosenFolder)
+{
+    Scratch scratch;
+    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(scratch.str("demo")));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kWriteDemoData));
+    auto loaded = cxc::data::loadDataFolder(scratch.str("demo"));
+    ASSERT_TRUE(loaded.dataSet) << loaded.error;
+    EXPECT_EQ(host.messageText(), L"Wrote the demo data set to " + cxc::fromUtf8(scratch.str("demo")) + L".");
+    EXPECT_EQ(host.statusText().Left(13), L"Session pilot") << "writing does not load";
+}
+
+TEST_F(CxcmapHost, QuitEndsTheHost)
+{
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kQuit));
+    EXPECT_EQ(host.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(host.facade(), nullptr) << "the module's windows close with the host";
+}
+
+TEST_F(CxcmapHost, EachEntryOpensItsWindowWithTheHostAsParent)
+{
+    const auto windows = offered();
+    if (windows.empty()) GTEST_SKIP() << "the module offers no window yet";
+    for (const ShowEntry* e : windows) {
+        ASSERT_TRUE(cxc::harness::menuCommand(&host, e->commandId)) << e->name;
+        CDialog* dialog = cxc::app::dialogOf(*host.facade(), *e);
+        ASSERT_NE(dialog, nullptr) << e->name;
+        EXPECT_TRUE(cxc::harness::visible(dialog)) << e->name;
+        EXPECT_EQ(host.messageText(), L"Opened " + cxc::fromUtf8(e->name) + L".");
+    }
+    // A second choice of the same entry shows the same window again.
+    CDialog* first = cxc::app::dialogOf(*host.facade(), *windows.front());
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, windows.front()->commandId));
+    EXPECT_EQ(cxc::app::dialogOf(*host.facade(), *windows.front()), first);
+}
+
+TEST_F(CxcmapHost, NewDataClosesTheWindowsOfTheOld)
+{
+    const auto windows = offered();
+    if (windows.empty()) GTEST_SKIP() << "the module offers no window yet";
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, windows.front()->commandId));
+    const long before = cxc::wnd::liveWindows().dialogs;
+    Scratch scratch;
+    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(scratch.dataFolder(DataSet().meg(5))));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
+    EXPECT_LT(cxc::wnd::liveWindows().dialogs, before);
+    EXPECT_EQ(cxc::app::dialogOf(*host.facade(), *windows.front()), nullptr);
+}
+
+TEST_F(CxcmapHost, GreyedEntryCannotBeChosen)
+{
+    for (const ShowEntry& e : cxc::app::showTable()) {
+        if (e.show) continue;
+        EXPECT_FALSE(cxc::harness::menuCommand(&host, e.commandId)) << e.name;
+        EXPECT_EQ(host.openWindow(e), 0);
+        EXPECT_EQ(host.messageText(), cxc::fromUtf8(e.name) + L" is not offered by this build of the module.");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The built cxcmap program as a shell runs it: what it prints on each stream and its exit status
+// for a good command, a user error and a command line CLI11 rejects; headless commands work whatever
+// display the environment names, and the viewer without a display says so.
+#include "app_fixture.h"
+
+namespace {
+
+using namespace apptest;
+using CxcmapProgram = AppTest;
+
+TEST_F(CxcmapProgram, ReportIsTheSameTextAsInProcess)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(DataSet().meg(5).pair(0, 1, 0.8).pair(1, 2, 0.6).pair(0, 2, 0.7));
+    const Outcome run = program({"report", "--data", folder, "--precise", "0"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, cxcmap({"report", "--data", folder, "--precise", "0"}).out);
+    EXPECT_TRUE(run.out.ends_with("Threshold:0.400000 Connection:6 \n")) << run.out;
+}
+
+TEST_F(CxcmapProgram, UserErrorIsOneLineOnStandardErrorAndStatusOne)
+{
+    Scratch scratch;
+    const Outcome run = program({"report", "--data", scratch.str("missing")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "cxcmap report: " + scratch.str("missing") + ": folder: no such folder\n");
+}
+
+TEST_F(CxcmapProgram, RejectedCommandLineIsStatusTwo)
+{
+    for (const auto& args : {std::vector<std::string>{"report", "--class", "9"}, std::vector<std::string>{"paint"},
+                             std::vector<std::string>{"render"}, std::vector<std::string>{"grid", "--out"}}) {
+        const Outcome run = program(args);
+        EXPECT_EQ(run.status, 2) << args[0] << " " << run.err;
+        EXPECT_NE(run.err, "");
+    }
+    const Outcome help = program({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("render"), std::string::npos);
+}
+
+TEST_F(CxcmapProgram, HeadlessCommandsIgnoreTheDisplayOfTheEnvironment)
+{
+    Scratch scratch;
+    const Outcome run = program({"render", "--out", scratch.str("pictures")},
+                                {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":4711"}, {"XDG_RUNTIME_DIR", nullptr}});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("could not"), std::string::npos) << run.err;
+}
+
+TEST_F(CxcmapProgram, ViewerWithoutADisplaySaysSo)
+{
+    const Outcome run = program({}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "cxcmap: no display to show the viewer on (DISPLAY is not set); `cxcmap render` draws without one\n");
+}
+
+}  // namespace

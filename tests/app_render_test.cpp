@@ -1,0 +1,219 @@
+// `cxcmap render`: one picture per window the module offers, of the size a user sees, holding what
+// the window shows; the view alone at the view's size; timer ticks that play; a window that cannot
+// be opened; and the demo data written as a folder drawing the same pictures as the built-in set.
+#include <set>
+
+#include "app_fixture.h"
+#include "resource.h"
+#include "showtable.h"
+
+namespace {
+
+using namespace apptest;
+using cxc::app::ShowEntry;
+
+std::vector<const ShowEntry*> offered()
+{
+    std::vector<const ShowEntry*> v;
+    for (const ShowEntry& e : cxc::app::showTable())
+        if (e.show) v.push_back(&e);
+    return v;
+}
+
+// Width and height from a PNG file's header; 0 x 0 when it is not a PNG.
+CSize pngSize(const std::string& bytes)
+{
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return CSize(0, 0);
+    auto be = [&](size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    return CSize(static_cast<int>(be(16)), static_cast<int>(be(20)));
+}
+
+// The window opened and drawn in this process the way render draws it.
+struct Opened {
+    std::unique_ptr<cxc::app::Facade> facade = std::make_unique<cxc::app::Facade>();
+    CWnd host;
+    CDialog* dialog = nullptr;
+    Opened(const ShowEntry& e, CArrayMEDataSetqz* ds)
+    {
+        host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 320, 200), nullptr, 0);
+        if ((facade.get()->*e.show)(ds, &host)) dialog = cxc::app::dialogOf(*facade, e);
+        cxc::harness::pumpPaints();
+    }
+    ~Opened()
+    {
+        facade.reset();
+        host.DestroyWindow();
+    }
+};
+
+int distinctColours(const cxc::harness::Image& image)
+{
+    std::set<COLORREF> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+// A small data set with a little of everything: MEG and EEG, a network, all classes.
+DataSet small()
+{
+    return DataSet().meg(12).eeg(8).samples(40).series([](int a, int b, long long s) {
+        return ((a + b) % 3 == 0 ? 0.8 : 0.1) * (0.5 + 0.5 * ((s + a) % 7) / 7.0);
+    });
+}
+
+class CxcmapRender : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        windows = offered();
+        if (windows.empty()) GTEST_SKIP() << "the module offers no window yet";
+    }
+    std::vector<const ShowEntry*> windows;
+};
+
+TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesIt)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(small());
+    const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("pictures")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(lineCount(r.out), static_cast<int>(windows.size()));
+    EXPECT_EQ(scratch.list("pictures").size(), windows.size());
+
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    for (const ShowEntry* e : windows) {
+        const std::string file = scratch.str("pictures/" + std::string(e->name) + ".png");
+        EXPECT_NE(r.out.find(file + "  "), std::string::npos) << e->name << " has its line";
+        Opened w(*e, ds.get());
+        ASSERT_NE(w.dialog, nullptr) << e->name;
+        const cxc::harness::Image seen = cxc::harness::render(w.dialog);
+        EXPECT_EQ(pngSize(readFile(file)), CSize(seen.width(), seen.height())) << e->name;
+        EXPECT_GT(distinctColours(seen), 8) << e->name << " is not blank";
+    }
+}
+
+TEST_F(CxcmapRender, ViewOnlyIsTheViewsPictureAtItsSize)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(small());
+    const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("views"), "--view-only"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    for (const ShowEntry* e : windows) {
+        Opened w(*e, ds.get());
+        ASSERT_NE(w.dialog, nullptr) << e->name;
+        const CRect view = cxc::harness::clientRect(w.dialog->GetDlgItem(e->viewId));
+        const std::string file = scratch.str("views/" + std::string(e->name) + ".png");
+        EXPECT_EQ(pngSize(readFile(file)), CSize(view.Width(), view.Height())) << e->name;
+        const std::string size = std::to_string(view.Width()) + "x" + std::to_string(view.Height());
+        EXPECT_NE(r.out.find(file + "  " + size + "  last paint "), std::string::npos) << r.out;
+    }
+}
+
+TEST_F(CxcmapRender, TicksPlayTheWindowsThatPlay)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(small().select(0, 4));
+    for (const ShowEntry* e : windows) {
+        if (!e->playId) continue;
+        const Outcome still = cxcmap({"render", "--data", folder, "--out", scratch.str("still"), "--only", e->name});
+        const Outcome played =
+            cxcmap({"render", "--data", folder, "--out", scratch.str("played"), "--only", e->name, "--ticks", "6"});
+        ASSERT_EQ(still.status, 0) << still.err;
+        ASSERT_EQ(played.status, 0) << played.err;
+        const std::string png = std::string(e->name) + ".png";
+        EXPECT_NE(readFile(scratch.path("still") / png), readFile(scratch.path("played") / png)) << e->name;
+    }
+}
+
+TEST_F(CxcmapRender, PicturesDoNotDependOnWhatWasDrawnBefore)
+{
+    // Playing one window moves the selection in the data; the next window starts from the data's own.
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(small().select(0, 4));
+    const ShowEntry* last = windows.back();
+    std::string all;
+    for (const ShowEntry* e : windows) all += std::string(all.empty() ? "" : ",") + e->name;
+    ASSERT_EQ(cxcmap({"render", "--data", folder, "--out", scratch.str("all"), "--only", all, "--ticks", "3"}).status, 0);
+    ASSERT_EQ(cxcmap({"render", "--data", folder, "--out", scratch.str("one"), "--only", last->name, "--ticks", "3"}).status,
+              0);
+    const std::string png = std::string(last->name) + ".png";
+    EXPECT_EQ(readFile(scratch.path("all") / png), readFile(scratch.path("one") / png));
+}
+
+TEST_F(CxcmapRender, WindowThatCannotBeOpenedIsStatusOneAndTheOthersAreDrawn)
+{
+    const ShowEntry* failing = nullptr;
+    for (const ShowEntry* e : windows)
+        if (e->playId == IDC_PLAY) failing = e;  // a map dialog: its creation can fail
+    if (!failing || windows.size() < 2) GTEST_SKIP() << "needs a map dialog and one more window";
+    const ShowEntry* other = windows.front() == failing ? windows.back() : windows.front();
+    Scratch scratch;
+    UINT templateId = 0;
+    {
+        Opened probe(*failing, nullptr);
+        ASSERT_NE(probe.dialog, nullptr);
+        // The template is the dialog's; ask the platform to fail the next creation of it.
+        templateId = probe.dialog->m_nIDTemplate;
+    }
+    ASSERT_NE(templateId, 0u);
+    cxc::harness::failNextCreate(templateId);
+    const Outcome r = cxcmap({"render", "--out", scratch.str("p"), "--only",
+                              std::string(failing->name) + "," + other->name});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(std::string("cxcmap render: ") + failing->name + ": the window could not be opened\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(scratch.list("p"), std::vector<std::string>{std::string(other->name) + ".png"});
+}
+
+TEST_F(CxcmapRender, OutputThatIsAFileIsRefused)
+{
+    Scratch scratch;
+    writeFile(scratch.path("taken"), "x");
+    const Outcome r = cxcmap({"render", "--out", scratch.str("taken"), "--only", windows.front()->name});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cxcmap render: " + scratch.str("taken") + ": exists and is not a folder\n");
+}
+
+TEST_F(CxcmapRender, DemoDataFolderDrawsTheSamePicturesAsTheBuiltInSet)
+{
+    Scratch scratch;
+    ASSERT_EQ(cxcmap({"demo-data", "--out", scratch.str("demo")}).status, 0);
+    ASSERT_EQ(cxcmap({"render", "--out", scratch.str("builtin")}).status, 0);
+    ASSERT_EQ(cxcmap({"render", "--data", scratch.str("demo"), "--out", scratch.str("folder")}).status, 0);
+    for (const ShowEntry* e : windows) {
+        const std::string png = std::string(e->name) + ".png";
+        const std::string a = readFile(scratch.path("builtin") / png), b = readFile(scratch.path("folder") / png);
+        EXPECT_FALSE(a.empty()) << e->name;
+        EXPECT_TRUE(a == b) << e->name << " differs";
+    }
+}
+
+using CxcmapRenderNames = AppTest;
+
+TEST_F(CxcmapRenderNames, UnknownWindowNameIsRejected)
+{
+    const Outcome r = cxcmap({"render", "--out", "/tmp/never", "--only", "showDlgCxcMegActLink2DMap,showNothing"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("no window is named showNothing"), std::string::npos) << r.err;
+}
+
+TEST_F(CxcmapRenderNames, WindowNotOfferedYetIsStatusOne)
+{
+    const ShowEntry* missing = nullptr;
+    for (const ShowEntry& e : cxc::app::showTable())
+        if (!e.show) missing = &e;
+    if (!missing) GTEST_SKIP() << "the module offers every window";
+    Scratch scratch;
+    const Outcome r = cxcmap({"render", "--out", scratch.str("p"), "--only", missing->name});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string("cxcmap render: ") + missing->name + ": this build of the module does not offer the window\n");
+}
+
+}  // namespace

@@ -1,0 +1,317 @@
+// `cxcmap report`: the text of the link dialog's "GT SW" for the settings given, compared with the
+// link views' own report on the same data, a network counted by hand for the defaults, and every
+// error a user can make with its message and status.
+#include <cmath>
+
+#include "app_fixture.h"
+#include "cxccompanions.h"
+#include "dlgeegcxctoplink2dmap.h"
+#include "dlgmegcxctoplink2dmap.h"
+#include "resource.h"
+#include "showtable.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
+
+namespace {
+
+using namespace apptest;
+
+// Four MEG sensors on a square and three EEG electrodes, 10 samples. Over all samples the largest
+// magnitude is 0.9 (pairs 1-3 and 4-6 late in the series), so the dialog's first threshold is 0.45.
+DataSet network()
+{
+    return DataSet()
+        .megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0).megAt2d(L"MLO11", 0, 100).megAt2d(L"MRO11", 100, 100)
+        .eegAt2d(L"Fz", 50, 100).eegAt2d(L"C3", 0, 50).eegAt2d(L"C4", 100, 50)
+        .samples(10)
+        .pair(0, 1, 0.8)
+        .pair(1, 3, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 0.9})
+        .pair(0, 3, -0.7)
+        .pair(2, 3, 0.1)
+        .pair(4, 5, 0.6)
+        .pair(5, 6, -0.5)
+        .pair(4, 6, {0.2, 0.2, 0.2, 0.2, 0.2, 0.9, 0.9, 0.9, 0.9, 0.9})
+        .select(0, 9);
+}
+
+struct Settings {
+    const char* what;
+    int modality;  // 0 MEG, 1 EEG
+    int cls;
+    long long row;  // -1: the data's own
+    long long begin, end;  // -1: the data's own
+    double threshold;      // NaN: the dialog's first
+    int useThreshold, precise, activeOnly;
+};
+
+std::string thresholdText(double t);
+
+std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
+{
+    std::vector<std::string> a{"report", "--data", folder, "--modality", s.modality ? "eeg" : "meg", "--class",
+                               std::to_string(s.cls), "--use-threshold", std::to_string(s.useThreshold),
+                               "--precise", std::to_string(s.precise), "--active-only", std::to_string(s.activeOnly)};
+    if (s.row >= 0) a.insert(a.end(), {"--row", std::to_string(s.row)});
+    if (s.begin >= 0) a.insert(a.end(), {"--select", std::to_string(s.begin), std::to_string(s.end)});
+    if (!std::isnan(s.threshold)) a.insert(a.end(), {"--threshold", thresholdText(s.threshold)});
+    return a;
+}
+
+// What the link view reports, and the line the link dialog appends, on the same folder.
+template <class View>
+std::string viewReport(CArrayMEDataSetqz& ds, const Settings& s, double threshold, const wchar_t* line)
+{
+    CSnsCohDataqz& data = *cxc::testkit::classOf(ds, s.cls);
+    if (s.row >= 0) data.curRow = s.row;
+    if (s.begin >= 0) data.setSelect(s.begin, s.end);
+    View v;
+    v.dataSet = &ds;
+    v.cxcClass = s.cls;
+    v.linkThreshold = threshold;
+    int connections = 0;
+    CString text = v.graphTheoryReport(s.useThreshold, s.precise, s.activeOnly, connections);
+    if (s.useThreshold) {
+        CString l;
+        l.Format(line, v.linkThreshold, connections);
+        text += l;
+    }
+    return cxc::toUtf8(text);
+}
+
+std::string thresholdText(double t)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", t);
+    return text;
+}
+
+// What a user of the link dialog reads after "GT SW" on the same folder: the dialog opened through
+// the facade on the class data's row and selection, its menu flags and threshold box set.
+std::string dialogReport(const std::string& folder, const Settings& s, std::string typed = {})
+{
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    if (!ds) return "no data";
+    CSnsCohDataqz& data = *cxc::testkit::classOf(*ds, s.cls);
+    if (s.row >= 0) data.curRow = s.row;
+    if (s.begin >= 0) data.setSelect(s.begin, s.end);
+    const char* classes[] = {"Act", "Ctl", "Rst"};
+    const std::string name =
+        std::string("showDlgCxc") + (s.modality ? "Eeg" : "Meg") + classes[s.cls] + "Link2DMap";
+    const cxc::app::ShowEntry* entry = cxc::app::findShow(name);
+    if (!entry || !entry->show) return "no show function " + name;
+    CWnd host;
+    host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0);
+    std::string text = "not shown";
+    {
+        cxc::app::Facade facade;
+        if ((facade.*entry->show)(ds.get(), &host)) {
+            auto* dlg = dynamic_cast<CDlgCxcLinkMapCore*>(cxc::app::dialogOf(facade, *entry));
+            if (!dlg) return "not a link dialog";
+            dlg->gtThreshold = s.useThreshold;
+            dlg->gtPrecise = s.precise;
+            dlg->gtActiveOnly = s.activeOnly;
+            if (typed.empty() && !std::isnan(s.threshold)) typed = thresholdText(s.threshold);
+            if (!typed.empty()) cxc::harness::typeText(dlg, IDC_LINK_THRESHOLD, cxc::fromUtf8(typed));
+            cxc::harness::clickButton(dlg, IDC_GT_SW);
+            const CRichInfoqz& info =
+                s.modality ? CDlgEegCxcTopLink2DMap::graphInfo : CDlgMegCxcTopLink2DMap::graphInfo;
+            text = cxc::toUtf8(info.lastText);
+        }
+    }
+    host.DestroyWindow();
+    return text;
+}
+
+class ReportCommand : public AppTest, public ::testing::WithParamInterface<Settings> {};
+
+TEST_P(ReportCommand, PrintsTheLinkViewsReportForTheSameSettings)
+{
+    const Settings s = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(network());
+    const Outcome r = cxcmap(argsOf(s, folder));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    auto ds = cxc::data::loadDataFolder(folder).dataSet;
+    ASSERT_TRUE(ds);
+    const double threshold = std::isnan(s.threshold) ? 0.45 : s.threshold;
+    const std::string expected =
+        s.modality ? viewReport<CStatEEGCxcCntMapqz>(*ds, s, threshold, L"Threshold:%f Connect:%d\n")
+                   : viewReport<CStatMEGCClCntMapqz>(*ds, s, threshold, L"Threshold:%f Connection:%d \n");
+    EXPECT_EQ(r.out, expected);
+}
+
+TEST_P(ReportCommand, IsTheTextTheLinkDialogShowsAfterGtSw)
+{
+    const Settings s = GetParam();
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(network());
+    const Outcome r = cxcmap(argsOf(s, folder));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, dialogReport(folder, s));
+}
+
+const double kFirst = NAN;
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ReportCommand,
+    ::testing::Values(Settings{"MegDefaults", 0, 0, -1, -1, -1, kFirst, 1, 1, 0},
+                      Settings{"MegSixDecimals", 0, 0, -1, -1, -1, kFirst, 1, 0, 0},
+                      Settings{"MegWithoutThreshold", 0, 0, -1, -1, -1, kFirst, 0, 1, 0},
+                      Settings{"MegEarlySelection", 0, 0, -1, 0, 3, 0.25, 1, 0, 0},
+                      Settings{"MegActiveRowOnly", 0, 1, 3, 5, 9, 0.5, 1, 1, 1},
+                      Settings{"MegNegativeThresholdActsAsZero", 0, 2, -1, -1, -1, -1.0, 1, 0, 0},
+                      Settings{"EegDefaults", 1, 0, -1, -1, -1, kFirst, 1, 1, 0},
+                      Settings{"EegLateSelection", 1, 2, -1, 5, 9, 0.55, 1, 0, 0},
+                      Settings{"EegActiveRowOnly", 1, 0, 4, -1, -1, 0.1, 1, 0, 1}),
+    [](const ::testing::TestParamInfo<Settings>& info) { return std::string(info.param.what); });
+
+using CxcmapReport = AppTest;
+
+TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
+{
+    // Threshold 0.45 (half of 0.9), over the data's own selection 0..9: the MEG links are 0-1 (0.8),
+    // 0-3 (|-0.7|) and 1-3 (mean 0.54), a triangle counted from each of its three nodes twice.
+    Scratch scratch;
+    const Outcome r = cxcmap({"report", "--data", scratch.dataFolder(network())});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Total Connections: 6  Seed Sources: 3  Clustering Coefficient (ClCe) Total: 3 \n", 0), 0u)
+        << r.out;
+    EXPECT_NE(r.out.find(" Path min: 100.0000000000000000 "), std::string::npos) << "precise by default: " << r.out;
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.450000 Connection:6 \n")) << r.out;
+}
+
+TEST_F(CxcmapReport, DefaultThresholdIsTheNumberTheDialogsBoxShows)
+{
+    // Half of 1/3 has more digits than the threshold box shows: the dialog reports with
+    // 0.166666666666667, which the pair 1-3 at exactly 1/6 no longer reaches.
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(DataSet()
+                                                      .megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0)
+                                                      .megAt2d(L"MLO11", 0, 100).megAt2d(L"MRO11", 100, 100)
+                                                      .samples(2)
+                                                      .pair(0, 1, 1.0 / 3.0)
+                                                      .pair(1, 3, 0.5 * (1.0 / 3.0))
+                                                      .select(0, 0));
+    const Outcome r = cxcmap({"report", "--data", folder});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
+    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}));
+}
+
+TEST_F(CxcmapReport, ThresholdIsReadAsTheBoxReadsIt)
+{
+    // These digits lie just above the midpoint between 1/6 and the next double. Read straight to
+    // double, as the box reads them, they give 1/6 and the pair at 1/6 passes; read through long
+    // double first they would round twice, to the next double, and the pair would fail.
+    const std::string typed = "0.1666666666666666712925959359381";
+    Scratch scratch;
+    const std::string folder =
+        scratch.dataFolder(DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0).samples(1).pair(0, 1, 0.5 * (1.0 / 3.0)));
+    const Outcome r = cxcmap({"report", "--data", folder, "--threshold", typed});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
+    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}, typed));
+}
+
+TEST_F(CxcmapReport, EegDialogsThresholdLine)
+{
+    Scratch scratch;
+    const Outcome r = cxcmap({"report", "--data", scratch.dataFolder(network()), "--modality", "EEG", "--threshold", "0.55"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // 4-5 (0.6) and 4-6 (mean 0.55, exactly at the threshold) from both ends.
+    EXPECT_TRUE(r.out.ends_with("Threshold:0.550000 Connect:4\n")) << r.out;
+}
+
+// ---- errors a user can make: one line on standard error, status 1 ---------------------------------
+
+struct UserError {
+    const char* what;
+    std::vector<std::string> args;  // after "report --data FOLDER"
+    const char* message;            // the line on standard error, after "cxcmap report: "
+};
+
+class ReportUserError : public AppTest, public ::testing::WithParamInterface<UserError> {};
+
+TEST_P(ReportUserError, OneLineAndStatusOne)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(network().classes(true, false, true));
+    std::vector<std::string> args{"report", "--data", folder};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const Outcome r = cxcmap(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string("cxcmap report: ") + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ReportUserError,
+    ::testing::Values(
+        UserError{"ClassTheDataLacks", {"--class", "1"}, "the data set has no Control class (--class 1)"},
+        UserError{"RowOutOfRange", {"--row", "7"}, "--row 7 is out of range: the Active class has rows 0 to 6"},
+        UserError{"NegativeRow", {"--row", "-1"}, "--row -1 is out of range: the Active class has rows 0 to 6"},
+        UserError{"SelectionBeyondTheSamples", {"--select", "2", "10"},
+                  "--select 2 10 is out of range: the Active class has samples 0 to 9"},
+        UserError{"SelectionBackwards", {"--select", "6", "2"}, "--select 6 2: the selection ends before it begins"}),
+    [](const ::testing::TestParamInfo<UserError>& info) { return std::string(info.param.what); });
+
+TEST_F(CxcmapReport, ModalityWithoutChannels)
+{
+    Scratch scratch;
+    const Outcome r = cxcmap({"report", "--data", scratch.dataFolder(DataSet().meg(3)), "--modality", "eeg"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cxcmap report: the data set has no EEG channels (--modality eeg)\n");
+}
+
+TEST_F(CxcmapReport, MissingFolderIsNamed)
+{
+    Scratch scratch;
+    const Outcome r = cxcmap({"report", "--data", scratch.str("nowhere")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cxcmap report: " + scratch.str("nowhere") + ": folder: no such folder\n");
+}
+
+TEST_F(CxcmapReport, MalformedFolderNamesTheFileAndTheField)
+{
+    Scratch scratch;
+    const std::string folder = scratch.dataFolder(network());
+    std::string json = readFile(scratch.path("data") / "dataset.json");
+    const size_t at = json.find("\"sampleRate\"");
+    ASSERT_NE(at, std::string::npos);
+    json.replace(at, std::string("\"sampleRate\"").size(), "\"sampleRate\": -5, \"ignored\"");
+    writeFile(scratch.path("data") / "dataset.json", json);
+    const Outcome r = cxcmap({"report", "--data", folder});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(lineCount(r.err), 1);
+    EXPECT_EQ(r.err.rfind("cxcmap report: " + scratch.str("data") + "/dataset.json: ", 0), 0u) << r.err;
+}
+
+// ---- command lines CLI11 rejects: status 2 --------------------------------------------------------
+
+class ReportRejected : public AppTest, public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(ReportRejected, StatusTwo)
+{
+    std::vector<std::string> args{"report"};
+    args.insert(args.end(), GetParam().begin(), GetParam().end());
+    const Outcome r = cxcmap(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rejected, ReportRejected,
+                         ::testing::Values(std::vector<std::string>{"--class", "3"},
+                                           std::vector<std::string>{"--modality", "fmri"},
+                                           std::vector<std::string>{"--use-threshold", "2"},
+                                           std::vector<std::string>{"--precise", "yes"},
+                                           std::vector<std::string>{"--active-only", "-1"},
+                                           std::vector<std::string>{"--threshold", "nan"},
+                                           std::vector<std::string>{"--threshold", "inf"},
+                                           std::vector<std::string>{"--threshold", "0.5x"},
+                                           std::vector<std::string>{"--select", "3"},
+                                           std::vector<std::string>{"--row", "two"},
+                                           std::vector<std::string>{"--bogus"}));
+
+}  // namespace
