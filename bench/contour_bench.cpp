@@ -1,22 +1,27 @@
-// The contour map of 275 MEG sensors (and 64 EEG electrodes) over 1000 samples with a selection of
-// 100, painted into 1000 x 800 pixels: a rebuild (sensor table, grid, weights, values), the grid
-// values of one animation step alone (multiplies and sums over the kept weights), and a whole step
-// as the contour dialog's timer runs it (grid values, lines, paint). Each reports the heap blocks
-// it asks for per iteration ("allocs").
+// The contour map dialogs on the generated recordings (MEG 64, 128 and 275 sensors, EEG 64, 1000
+// samples, a 100-sample selection), opened through the facade with the map view at 1000 x 800:
+// - a rebuild (the view's rebuildFieldGrid: sensor table, grid, weights, values), as "Refresh" and
+//   every show of the dialog run it;
+// - the grid values of one animation step alone (multiplies and sums over the kept weights);
+// - one animation step, the dialog's WM_TIMER (the selection moves one sample, the grid values and,
+//   for lines and both, the contour lines are computed again) and the repaint it asks for, for the
+//   display types field, lines and both.
+// Each reports the heap blocks it asks for per iteration ("allocs").
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <memory>
-
-#include "cxccompanions.h"
+#include "benchdata.h"
+#include "cxcharness.h"
 #include "heapcount.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
+#include "dlgeegcxccontourfieldline2dmap.h"
+#include "dlgmegcxccontourfieldline2dmap.h"
+#include "megshowccdata2dfaceqz.h"
+#include "resource.h"
 #include "testkit.h"
 
 namespace {
 
-constexpr long long kSamples = 1000;
+namespace harness = cxc::harness;
+using cxc::bench::Modality;
 
 // Heap blocks asked for per iteration of the loop that `run` timed.
 template <class Run>
@@ -28,92 +33,82 @@ void countBlocks(benchmark::State& state, Run&& run)
     state.counters["allocs"] = state.iterations() ? static_cast<double>(blocks) / static_cast<double>(state.iterations()) : 0.0;
 }
 
-// Only the reference row holds series: a full array of 1000 samples would not fit the machine.
-std::unique_ptr<CArrayMEDataSetqz> rowData(int channels, bool meg)
+CDlgCxcContourMapCore* open(Modality m, int channels)
 {
-    cxc::testkit::DataSet d;
-    (meg ? d.meg(channels) : d.eeg(channels)).noCoupling();
-    auto data = d.build();
-    auto cls = std::make_unique<CSnsCohDataqz>();
-    cls->allocatePairs(channels, channels, kSamples);
-    for (int k = 0; k < channels; ++k) {
-        double* s = cls->newSeries();
-        for (long long t = 0; t < kSamples; ++t)
-            s[t] = std::sin(0.01 * static_cast<double>(t) * (1 + k % 7)) * std::cos(0.05 * k);
-        cls->setPair(0, k, 0, k, s);
-    }
-    cls->setSelect(400, 500);
-    cxc::testkit::trialOf(*data)->getCoherenceFaceqzTime(true)->setClassData(0, std::move(cls));
-    return data;
+    cxc::bench::Host& h = cxc::bench::host(m, channels);
+    if (m == Modality::Meg) h.face->showDlgCxcMegActCntFieldLine2DMap(h.data.get(), nullptr);
+    else h.face->showDlgCxcEegActCntFieldLine2DMap(h.data.get(), nullptr);
+    auto* dlg = dynamic_cast<CDlgCxcContourMapCore*>(m == Modality::Meg ? h.face->megCntAct : h.face->eegCntAct);
+    cxc::bench::fitControl(dlg, IDC_MAP_VIEW, cxc::bench::kViewWidth, cxc::bench::kViewHeight);
+    return dlg;
 }
 
-template <class View>
-struct Fixture {
-    Fixture(int channels, bool meg) : data(rowData(channels, meg))
-    {
-        paintDc.CreateCompatibleDC(nullptr);
-        view.dataSet = data.get();
-        view.mapMode = MapModeContour;
-        view.contourType = 2;
-        view.checkInitTrial();
-        view.rebuildFieldGrid();
-        view.paintMap(&paintDc, CRect(0, 0, 1000, 800));
-    }
-    CSnsCohDataqz& cls() { return *cxc::testkit::classOf(*data, 0); }
-    std::unique_ptr<CArrayMEDataSetqz> data;
-    View view;
-    CDC paintDc;
-};
-
-template <class View>
-void rebuild(benchmark::State& state, int channels, bool meg)
+// The view's own operation, whichever the modality.
+template <class Op>
+int onView(CDlgCxcContourMapCore* dlg, Op&& op)
 {
-    Fixture<View> f(channels, meg);
+    if (auto* meg = dynamic_cast<CDlgMegCxcContourFieldLine2DMap*>(dlg)) return op(meg->mapView);
+    if (auto* eeg = dynamic_cast<CDlgEegCxcContourFieldLine2DMap*>(dlg)) return op(eeg->mapView);
+    return 0;
+}
+
+void rebuildCase(benchmark::State& state, Modality m)
+{
+    CDlgCxcContourMapCore* dlg = open(m, static_cast<int>(state.range(0)));
     countBlocks(state, [&] {
-        for (auto _ : state) benchmark::DoNotOptimize(f.view.rebuildFieldGrid());
+        for (auto _ : state) benchmark::DoNotOptimize(onView(dlg, [](auto& view) { return view.rebuildFieldGrid(); }));
     });
-    state.counters["grid"] = f.view.grid.nx * f.view.grid.ny;
+    state.counters["grid"] = dlg->viewFields().grid.nx * dlg->viewFields().grid.ny;
 }
 
-template <class View>
-void gridValues(benchmark::State& state, int channels, bool meg)
+void gridValuesCase(benchmark::State& state, Modality m)
 {
-    Fixture<View> f(channels, meg);
+    const int channels = static_cast<int>(state.range(0));
+    CDlgCxcContourMapCore* dlg = open(m, channels);
+    CSnsCohDataqz& data = *cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0);
     countBlocks(state, [&] {
         for (auto _ : state) {
-            f.cls().nextSelect(+1, 1);
-            benchmark::DoNotOptimize(f.view.calcGridData());
+            data.nextSelect(+1, 1);
+            benchmark::DoNotOptimize(onView(dlg, [](auto& view) { return view.calcGridData(); }));
         }
     });
+    data.setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
 }
 
-template <class View>
-void animationStep(benchmark::State& state, int channels, bool meg)
+// Display type 0 field, 1 lines, 2 both, chosen with the dialog's radio buttons.
+void stepCase(benchmark::State& state, Modality m, int type)
 {
-    Fixture<View> f(channels, meg);
+    const int channels = static_cast<int>(state.range(0));
+    CDlgCxcContourMapCore* dlg = open(m, channels);
+    const int radio[] = {IDC_TYPE_FIELD, IDC_TYPE_LINE, IDC_TYPE_BOTH};
+    harness::clickRadio(dlg, radio[type]);
+    harness::pumpPaints();
+    harness::clickButton(dlg, IDC_PLAY);
     countBlocks(state, [&] {
         for (auto _ : state) {
-            f.cls().nextSelect(+1, 1);
-            f.view.calcGridData();
-            f.view.calcContourLines(f.view.contourThreshold, f.view.grid.fieldMaximum, f.view.contourLevels);
-            benchmark::DoNotOptimize(f.view.paintMap(&f.paintDc, CRect(0, 0, 1000, 800)));
+            harness::fireTimer(dlg, cxc::dialogs::kPlayTimerId);
+            benchmark::DoNotOptimize(harness::pumpPaints());
         }
     });
+    harness::clickButton(dlg, IDC_PLAY);
+    cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0)
+        ->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
 }
 
-void ContourRebuildMeg(benchmark::State& s) { rebuild<CStatMEGCClCntMapqz>(s, static_cast<int>(s.range(0)), true); }
-void ContourRebuildEeg(benchmark::State& s) { rebuild<CStatEEGCxcCntMapqz>(s, 64, false); }
-void ContourGridValuesMeg(benchmark::State& s) { gridValues<CStatMEGCClCntMapqz>(s, static_cast<int>(s.range(0)), true); }
-void ContourGridValuesEeg(benchmark::State& s) { gridValues<CStatEEGCxcCntMapqz>(s, 64, false); }
-void ContourStepMeg(benchmark::State& s) { animationStep<CStatMEGCClCntMapqz>(s, static_cast<int>(s.range(0)), true); }
-void ContourStepEeg(benchmark::State& s) { animationStep<CStatEEGCxcCntMapqz>(s, 64, false); }
+void MegContourRebuild(benchmark::State& s) { rebuildCase(s, Modality::Meg); }
+void EegContourRebuild(benchmark::State& s) { rebuildCase(s, Modality::Eeg); }
+void MegContourGridValues(benchmark::State& s) { gridValuesCase(s, Modality::Meg); }
+void MegContourStepField(benchmark::State& s) { stepCase(s, Modality::Meg, 0); }
+void MegContourStepLines(benchmark::State& s) { stepCase(s, Modality::Meg, 1); }
+void MegContourStepBoth(benchmark::State& s) { stepCase(s, Modality::Meg, 2); }
+void EegContourStepBoth(benchmark::State& s) { stepCase(s, Modality::Eeg, 2); }
 
 }  // namespace
 
-// Argument: the number of MEG channels.
-BENCHMARK(ContourRebuildMeg)->Arg(68)->Arg(137)->Arg(275)->Unit(benchmark::kMillisecond);
-BENCHMARK(ContourRebuildEeg)->Unit(benchmark::kMillisecond);
-BENCHMARK(ContourGridValuesMeg)->Arg(68)->Arg(137)->Arg(275)->Unit(benchmark::kMicrosecond);
-BENCHMARK(ContourGridValuesEeg)->Unit(benchmark::kMicrosecond);
-BENCHMARK(ContourStepMeg)->Arg(68)->Arg(137)->Arg(275)->Unit(benchmark::kMillisecond);
-BENCHMARK(ContourStepEeg)->Unit(benchmark::kMillisecond);
+BENCHMARK(MegContourRebuild)->Arg(64)->Arg(128)->Arg(275)->Unit(benchmark::kMillisecond);
+BENCHMARK(MegContourGridValues)->Arg(64)->Arg(128)->Arg(275)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MegContourStepField)->Arg(64)->Arg(128)->Arg(275)->Unit(benchmark::kMillisecond);
+BENCHMARK(MegContourStepLines)->Arg(64)->Arg(128)->Arg(275)->Unit(benchmark::kMillisecond);
+BENCHMARK(MegContourStepBoth)->Arg(64)->Arg(128)->Arg(275)->Unit(benchmark::kMillisecond);
+BENCHMARK(EegContourRebuild)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(EegContourStepBoth)->Arg(64)->Unit(benchmark::kMillisecond);

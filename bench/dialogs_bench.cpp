@@ -62,12 +62,12 @@ void tick(benchmark::State& state, Show show, Slot slot)
 
 // The two halves of a patch tick: the dialog's refresh (lists, selection, caption, controls) and
 // the paint of the map.
-void MegPatchRefresh(benchmark::State& state)
+void DemoMegPatchRefresh(benchmark::State& state)
 {
     CDlgCxcMapCore* dlg = open(&CMEGShowCCData2DFaceqz::showDlgCxcMegActWave2DMap, &CMEGShowCCData2DFaceqz::megWaveAct);
     for (auto _ : state) benchmark::DoNotOptimize(dlg->refreshDialog());
 }
-void MegPatchPaint(benchmark::State& state)
+void DemoMegPatchPaint(benchmark::State& state)
 {
     CDlgCxcMapCore* dlg = open(&CMEGShowCCData2DFaceqz::showDlgCxcMegActWave2DMap, &CMEGShowCCData2DFaceqz::megWaveAct);
     for (auto _ : state) {
@@ -77,16 +77,16 @@ void MegPatchPaint(benchmark::State& state)
 }
 
 using F = CMEGShowCCData2DFaceqz;
-void MegLinkTick(benchmark::State& s) { tick(s, &F::showDlgCxcMegActLink2DMap, &F::megLinkAct); }
-void EegLinkTick(benchmark::State& s) { tick(s, &F::showDlgCxcEegActLink2DMap, &F::eegLinkAct); }
-void MegPatchTick(benchmark::State& s) { tick(s, &F::showDlgCxcMegActWave2DMap, &F::megWaveAct); }
-void EegPatchTick(benchmark::State& s) { tick(s, &F::showDlgCxcEegActWave2DMap, &F::eegWaveAct); }
+void DemoMegLinkTick(benchmark::State& s) { tick(s, &F::showDlgCxcMegActLink2DMap, &F::megLinkAct); }
+void DemoEegLinkTick(benchmark::State& s) { tick(s, &F::showDlgCxcEegActLink2DMap, &F::eegLinkAct); }
+void DemoMegPatchTick(benchmark::State& s) { tick(s, &F::showDlgCxcMegActWave2DMap, &F::megWaveAct); }
+void DemoEegPatchTick(benchmark::State& s) { tick(s, &F::showDlgCxcEegActWave2DMap, &F::eegWaveAct); }
 
 }  // namespace
 
-BENCHMARK(MegLinkTick)->Unit(benchmark::kMillisecond);
-BENCHMARK(EegLinkTick)->Unit(benchmark::kMillisecond);
-BENCHMARK(MegPatchTick)->Unit(benchmark::kMillisecond);
-BENCHMARK(EegPatchTick)->Unit(benchmark::kMillisecond);
-BENCHMARK(MegPatchRefresh)->Unit(benchmark::kMillisecond);
-BENCHMARK(MegPatchPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoMegLinkTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoEegLinkTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoMegPatchTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoEegPatchTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoMegPatchRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(DemoMegPatchPaint)->Unit(benchmark::kMillisecond);

@@ -3,44 +3,23 @@
 // at 1 and at 0.25 pixels per sample.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
+#include "benchdata.h"
 #include "cxccompanions.h"
 #include "megdrawccdataqz.h"
-#include "testkit.h"
 
 namespace {
 
-constexpr int kChannels = 275;
-constexpr long long kSamples = 1000;
-
-// Only the drawn row holds series: a full 275 x 275 array of 1000 samples would not fit the machine.
-std::unique_ptr<CArrayMEDataSetqz> rowData()
-{
-    auto data = cxc::testkit::DataSet().meg(kChannels).noCoupling().build();
-    auto cls = std::make_unique<CSnsCohDataqz>();
-    cls->allocatePairs(kChannels, kChannels, kSamples);
-    for (int k = 0; k < kChannels; ++k) {
-        double* s = cls->newSeries();
-        for (long long t = 0; t < kSamples; ++t) s[t] = std::sin(0.01 * static_cast<double>(t) * (1 + k % 7));
-        cls->setPair(0, k, 0, k, s);
-    }
-    cls->setSelect(400, 500);
-    cxc::testkit::trialOf(*data)->getCoherenceFaceqzTime(true)->setClassData(0, std::move(cls));
-    return data;
-}
-
+// The generated 275-sensor helmet, the row drawn being row 0 (its 275 partners, 1000 samples).
 struct Fixture {
-    Fixture() : data(rowData())
+    Fixture()
     {
-        drawer.setDrawMEGData(data.get());
+        drawer.setDrawMEGData(cxc::bench::host(cxc::bench::Modality::Meg, 275).data.get());
         drawer.ampScale = 40.0;
         dc.CreateCompatibleDC(nullptr);
         bitmap.CreateCompatibleBitmap(&dc, 1000, 800);
         old = dc.SelectObject(&bitmap);
     }
     ~Fixture() { dc.SelectObject(old); }
-    std::unique_ptr<CArrayMEDataSetqz> data;
     CMEGDrawCCDataqz drawer;
     CDC dc;
     CBitmap bitmap;

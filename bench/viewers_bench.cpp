@@ -1,70 +1,98 @@
-// The matrix view painting 275 x 275 MEG channel pairs into 1000 x 800 pixels, as on every paint and
-// play tick: 20-pixel cells with labels (most pairs fall outside the view and are skipped), and
-// 2-pixel cells without labels (every pair drawn); the tick case moves the sample first, so no pair
-// mean is remembered from the paint before.
+// The two viewers on the generated 275-sensor MEG recording (1000 samples), opened through the facade
+// as a host opens them, their views repainted through WM_PAINT:
+// - the matrix view of 275 x 275 pairs: the default 20-pixel cells with labels in 1000 x 800 (most
+//   pairs fall outside the view and are skipped), 2-pixel cells in 1000 x 800 and 3-pixel cells in
+//   1000 x 910 without labels (every pair drawn), and a play tick at 3-pixel cells (timer 101: the
+//   sample moves, so no pair's mean is remembered from the paint before);
+// - the row/column view of one row of 275 series of 1000 samples in 1000 x 800, overlay All and
+//   three columns, at 1 and at 0.25 pixels per sample.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
-#include "cxccompanions.h"
-#include "statcxcmatrix2dview.h"
+#include "benchdata.h"
+#include "cxcharness.h"
+#include "dlgcxcmatrix2dviewer.h"
+#include "dlgcxcrowcolumn2dviewer.h"
+#include "megshowccdata2dfaceqz.h"
+#include "resource.h"
 #include "testkit.h"
 
 namespace {
 
+namespace harness = cxc::harness;
+using cxc::bench::Modality;
 constexpr int kChannels = 275;
-constexpr long long kSamples = 100;
 
-// One series per channel pair, shared by both orders, as symmetric coupling is stored.
-std::unique_ptr<CArrayMEDataSetqz> matrixData()
+CDlgCxcMatrix2DViewer* openMatrix(int cell, BOOL labels, int height)
 {
-    auto data = cxc::testkit::DataSet().meg(kChannels).noCoupling().build();
-    auto cls = std::make_unique<CSnsCohDataqz>();
-    cls->allocatePairs(kChannels, kChannels, kSamples);
-    for (int i = 0; i < kChannels; ++i)
-        for (int j = i; j < kChannels; ++j) {
-            double* s = cls->newSeries();
-            for (long long t = 0; t < kSamples; ++t) s[t] = std::sin(0.05 * static_cast<double>(t) + 0.1 * (i - j));
-            cls->setPair(i, j, i, j, s);
-            cls->setPair(j, i, j, i, s);
-        }
-    cls->setSelect(40, 50);
-    cls->rangeMin = -1.0;
-    cls->rangeMax = 1.0;
-    cxc::testkit::trialOf(*data)->getCoherenceFaceqzTime(true)->setClassData(0, std::move(cls));
-    return data;
+    cxc::bench::Host& h = cxc::bench::host(Modality::Meg, kChannels);
+    h.face->showDlgCxcMatrixAct(h.data.get(), nullptr);
+    auto* dlg = dynamic_cast<CDlgCxcMatrix2DViewer*>(h.face->matrixAct);
+    dlg->pixelWidth = dlg->pixelHeight = cell;
+    dlg->showLabel = labels;
+    dlg->UpdateData(FALSE);
+    dlg->applyViewer();
+    // The view's border takes one pixel on every side.
+    cxc::bench::fitControl(dlg, IDC_MATRIX_VIEW, cxc::bench::kViewWidth + 2, height + 2);
+    return dlg;
 }
 
-struct Fixture {
-    Fixture() : data(matrixData())
-    {
-        view.dataSet = data.get();
-        paintDc.CreateCompatibleDC(nullptr);
-    }
-    std::unique_ptr<CArrayMEDataSetqz> data;
-    CStatCxcMatrix2DView view;
-    CDC paintDc;
-};
-
-void paint(benchmark::State& state, double cell, BOOL labels, bool tick)
+void matrixPaint(benchmark::State& state, int cell, BOOL labels, int height)
 {
-    static Fixture f;
-    f.view.cellWidth = f.view.cellHeight = cell;
-    f.view.showLabels = labels;
-    CSnsCohDataqz* data = f.view.getCxcData(0);
-    long long s = 0;
+    CDlgCxcMatrix2DViewer* dlg = openMatrix(cell, labels, height);
     for (auto _ : state) {
-        if (tick) data->setSelect(s, s + 10), s = (s + 1) % (kSamples - 10);
-        benchmark::DoNotOptimize(f.view.drawMatrix(&f.paintDc, CRect(0, 0, 1000, 800)));
+        dlg->view.Invalidate(FALSE);
+        benchmark::DoNotOptimize(harness::pumpPaints());
     }
 }
 
-void MatrixCells20Labels(benchmark::State& s) { paint(s, 20.0, TRUE, false); }
-void MatrixCells2(benchmark::State& s) { paint(s, 2.0, FALSE, false); }
-void MatrixCells2Tick(benchmark::State& s) { paint(s, 2.0, FALSE, true); }
+void MatrixCells20Labels(benchmark::State& s) { matrixPaint(s, 20, TRUE, cxc::bench::kViewHeight); }
+void MatrixCells2(benchmark::State& s) { matrixPaint(s, 2, FALSE, cxc::bench::kViewHeight); }
+void MatrixCells3(benchmark::State& s) { matrixPaint(s, 3, FALSE, 910); }
+
+void MatrixCells3Tick(benchmark::State& state)
+{
+    CDlgCxcMatrix2DViewer* dlg = openMatrix(3, FALSE, 910);
+    harness::clickButton(dlg, IDC_MATRIX_PLAY);
+    for (auto _ : state) {
+        harness::fireTimer(dlg, CDlgCxcMatrix2DViewer::kPlayTimer);
+        benchmark::DoNotOptimize(harness::pumpPaints());
+    }
+    harness::clickButton(dlg, IDC_MATRIX_PLAY);
+    cxc::testkit::classOf(*cxc::bench::host(Modality::Meg, kChannels).data, 0)
+        ->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
+}
+
+// Display mode 0 overlay (type All) or 1 columns (three); argument 1: 1 px per sample, 4: 0.25.
+void rowColumnPaint(benchmark::State& state, int mode)
+{
+    cxc::bench::Host& h = cxc::bench::host(Modality::Meg, kChannels);
+    h.face->showDlgCxcRowColumnAct(h.data.get(), nullptr);
+    auto* dlg = dynamic_cast<CDlgCxcRowColumn2DViewer*>(h.face->rowColAct);
+    dlg->displayMode = mode;
+    dlg->overlayType = 0;
+    dlg->displayColumn = 3;
+    dlg->startSample = 0;
+    dlg->timeScale = state.range(0) == 1 ? 1.0 : 0.25;
+    dlg->ampScale = 20.0;
+    dlg->UpdateData(FALSE);
+    dlg->applyToDrawer();
+    cxc::bench::fitControl(dlg, IDC_RC_VIEW, cxc::bench::kViewWidth, cxc::bench::kViewHeight);
+    for (auto _ : state) {
+        dlg->view.Invalidate(FALSE);
+        benchmark::DoNotOptimize(harness::pumpPaints());
+    }
+    state.SetItemsProcessed(state.iterations() * kChannels * cxc::bench::kSamples);
+}
+
+void RowColumnOverlayAll(benchmark::State& s) { rowColumnPaint(s, 0); }
+void RowColumnColumns(benchmark::State& s) { rowColumnPaint(s, 1); }
 
 }  // namespace
 
 BENCHMARK(MatrixCells20Labels)->Unit(benchmark::kMillisecond);
 BENCHMARK(MatrixCells2)->Unit(benchmark::kMillisecond);
-BENCHMARK(MatrixCells2Tick)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatrixCells3)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatrixCells3Tick)->Unit(benchmark::kMillisecond);
+// Argument 1: 1 pixel per sample; 4: 0.25 pixels per sample.
+BENCHMARK(RowColumnOverlayAll)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(RowColumnColumns)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "contourlines.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "datagrid.h"
@@ -36,8 +37,25 @@ double CContourLineMapqz::levelAt(int k) const
 
 int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
 {
-    _clean();
+    store_.clear();  // the capacity stays for the next tracing
+    segCount = 0;
+    segments = nullptr;
     if (!grid || !grid->values || !grid->points || grid->nx < 2 || grid->ny < 2 || levels_.empty()) return 0;
+    // Each cell's extremes once, so that a level passes over the cells it cannot cross at a glance.
+    const CDataGridRect& g = *grid;
+    cells_.resize(static_cast<size_t>(g.nx - 1) * static_cast<size_t>(g.ny - 1));
+    for (int i = 0; i + 1 < g.nx; ++i) {
+        for (int j = 0; j + 1 < g.ny; ++j) {
+            const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
+            const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
+            CellRange& c = cells_[static_cast<size_t>(i) * static_cast<size_t>(g.ny - 1) + static_cast<size_t>(j)];
+            c.finite = true;
+            for (int k = 0; k < 4; ++k)
+                c.finite = c.finite && std::isfinite(v[k]) && std::isfinite(p[k]->x) && std::isfinite(p[k]->y);
+            c.lo = std::min(std::min(v[0], v[1]), std::min(v[2], v[3]));
+            c.hi = std::max(std::max(v[0], v[1]), std::max(v[2], v[3]));
+        }
+    }
     double previous = 0.0;
     for (size_t k = 0; k < levels_.size(); ++k) {
         const double level = levels_[k];
@@ -66,6 +84,9 @@ void CContourLineMapqz::traceLevel(const CDataGridRect& g, double level, int sig
         {1, 3, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1}};
     for (int i = 0; i + 1 < g.nx; ++i) {
         for (int j = 0; j + 1 < g.ny; ++j) {
+            // No corner reaches the level, or every corner does: nothing crosses this cell.
+            const CellRange& range = cells_[static_cast<size_t>(i) * static_cast<size_t>(g.ny - 1) + static_cast<size_t>(j)];
+            if (!range.finite || range.hi < level || range.lo >= level) continue;
             const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
             const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
             bool finite = true;

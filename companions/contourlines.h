@@ -54,6 +54,11 @@ public:
 private:
     void traceLevel(const CDataGridRect& grid, double level, int sign, int index);
 
+    struct CellRange {
+        double lo = 0.0, hi = 0.0;  // smallest and largest corner value
+        bool finite = false;        // every corner value and position finite
+    };
     std::vector<double> levels_;
     std::vector<Segment> store_;
+    std::vector<CellRange> cells_;  // per cell (i, j) at i * (ny - 1) + j, while tracing
 };

@@ -64,12 +64,18 @@ int CDrawClipsqz::transparentClip(int x1, int y1, int x2, int y2, CDC* dc)
             memDC_->LineTo(c[0], c[1] + c[3] * arm);
         }
     }
-    // Only the framed area is copied, clipped to the picture.
+    // Only the framed area is copied, clipped to the picture; and of it only the four corner squares
+    // that hold the marks, since everything else is background and would be left out anyway.
     const long long cl = std::max<long long>(l, 0), ct = std::max<long long>(t, 0);
     const long long cr = std::min<long long>(r + 1, width_), cb = std::min<long long>(b + 1, height_);
-    if (cl < cr && ct < cb) {
-        const int x = static_cast<int>(cl), y = static_cast<int>(ct);
-        const int cw = static_cast<int>(cr - cl), ch = static_cast<int>(cb - ct);
+    const long long a = arm;
+    const long long squares[4][2] = {{l, t}, {r - a + 1, t}, {l, b - a + 1}, {r - a + 1, b - a + 1}};
+    for (const auto& q : squares) {
+        const long long x0 = std::max(q[0], cl), y0 = std::max(q[1], ct);
+        const long long x1 = std::min(q[0] + a, cr), y1 = std::min(q[1] + a, cb);
+        if (x0 >= x1 || y0 >= y1) continue;
+        const int x = static_cast<int>(x0), y = static_cast<int>(y0);
+        const int cw = static_cast<int>(x1 - x0), ch = static_cast<int>(y1 - y0);
         TransparentBlt(dc->GetSafeHdc(), x, y, cw, ch, memDC_->GetSafeHdc(), x, y, cw, ch, bk_);
     }
     return 1;

@@ -60,27 +60,42 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
     buffer_.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
     const std::uint64_t one = 1ull << q;
     const std::uint64_t half = 1ull << (2 * q - 1);
-    auto row = [&](int r) {
+    auto row = [&](int r) -> const RGBQUAD* {
         const long long stored = flag == 1 ? srcH - 1 - r : r;
         return pixels + stored * srcW;
     };
-    for (int y = 0; y < h; ++y) {
-        const Tap ty = tap(y0 + y - dstY, dstH, srcH, q);
-        const RGBQUAD* top = row(ty.i0);
-        const RGBQUAD* bottom = row(ty.i1);
-        const std::uint64_t wy1 = ty.w1, wy0 = one - wy1;
-        RGBQUAD* out = buffer_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
+    // The horizontal blend a * wx0 + b * wx1 of a source row at every column, per channel (below
+    // 2^24, so exact in 32 bits), is the same for every destination row that samples that row: it
+    // is kept for the two source rows in use.
+    rowKey_[0] = rowKey_[1] = -1;
+    auto blended = [&](int r, int keep) -> const std::uint32_t* {
+        for (int k = 0; k < 2; ++k)
+            if (rowKey_[k] == r) return rowBlend_[k].data();
+        const int k = rowKey_[0] == keep ? 1 : 0;
+        std::vector<std::uint32_t>& out = rowBlend_[k];
+        out.resize(3 * static_cast<size_t>(w));
+        const RGBQUAD* src = row(r);
         for (int x = 0; x < w; ++x) {
             const Tap& tx = cols[static_cast<size_t>(x)];
-            const std::uint64_t wx1 = tx.w1, wx0 = one - wx1;
-            const RGBQUAD a = top[tx.i0], b = top[tx.i1], c = bottom[tx.i0], d = bottom[tx.i1];
-            auto mix = [&](BYTE pa, BYTE pb, BYTE pc, BYTE pd) {
-                const std::uint64_t upper = pa * wx0 + pb * wx1, lower = pc * wx0 + pd * wx1;
-                return static_cast<BYTE>((upper * wy0 + lower * wy1 + half) >> (2 * q));
-            };
-            out[x] = RGBQUAD{mix(a.rgbBlue, b.rgbBlue, c.rgbBlue, d.rgbBlue),
-                             mix(a.rgbGreen, b.rgbGreen, c.rgbGreen, d.rgbGreen),
-                             mix(a.rgbRed, b.rgbRed, c.rgbRed, d.rgbRed), 0};
+            const std::uint32_t wx1 = tx.w1, wx0 = static_cast<std::uint32_t>(one) - wx1;
+            const RGBQUAD a = src[tx.i0], b = src[tx.i1];
+            out[3 * static_cast<size_t>(x)] = a.rgbBlue * wx0 + b.rgbBlue * wx1;
+            out[3 * static_cast<size_t>(x) + 1] = a.rgbGreen * wx0 + b.rgbGreen * wx1;
+            out[3 * static_cast<size_t>(x) + 2] = a.rgbRed * wx0 + b.rgbRed * wx1;
+        }
+        rowKey_[k] = r;
+        return out.data();
+    };
+    for (int y = 0; y < h; ++y) {
+        const Tap ty = tap(y0 + y - dstY, dstH, srcH, q);
+        const std::uint32_t* upper = blended(ty.i0, ty.i1);
+        const std::uint32_t* lower = blended(ty.i1, ty.i0);
+        const std::uint64_t wy1 = ty.w1, wy0 = one - wy1;
+        RGBQUAD* out = buffer_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
+        auto mix = [&](size_t at) { return static_cast<BYTE>((upper[at] * wy0 + lower[at] * wy1 + half) >> (2 * q)); };
+        for (int x = 0; x < w; ++x) {
+            const size_t at = 3 * static_cast<size_t>(x);
+            out[x] = RGBQUAD{mix(at), mix(at + 1), mix(at + 2), 0};
         }
     }
 

@@ -3,6 +3,7 @@
 // the DC's picture is computed, so a huge destination costs no more than the picture.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "afxwin.h"
@@ -24,6 +25,8 @@ public:
 
 private:
     std::vector<RGBQUAD> buffer_;
+    std::vector<std::uint32_t> rowBlend_[2];  // horizontal blends of two source rows ...
+    int rowKey_[2] = {-1, -1};                 // ... and which rows they are (-1: none)
 };
 
 class CBitmapHighQualityDrawqz : public CBitmapHighQualityDraw {};

@@ -1,5 +1,6 @@
 #include "wavpair.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "faults.h"
@@ -35,4 +36,84 @@ void CWavChnlChnlData::setSeries(double* s, __int64 length)
     series = s;
     length_ = s && length > 0 ? length : 0;
     cache_.valid = false;
+}
+
+namespace {
+
+// The term each mean mode adds per sample.
+struct Plain {
+    static double term(double v) { return v; }
+};
+struct Magnitude {
+    static double term(double v) { return std::fabs(v); }
+};
+struct Square {
+    static double term(double v) { return v * v; }
+};
+
+constexpr int kBatch = 8;  // pairs summed side by side
+
+// Sums of `n` (1..kBatch) series over b..e, each in sample order.
+template <class Term>
+void sums(const double* const* s, int n, __int64 b, __int64 e, double* out)
+{
+    if (n == kBatch) {
+        double a[kBatch] = {};
+        for (__int64 t = b; t <= e; ++t)
+            for (int k = 0; k < kBatch; ++k) a[k] += Term::term(s[k][t]);
+        for (int k = 0; k < kBatch; ++k) out[k] = a[k];
+        return;
+    }
+    for (int k = 0; k < n; ++k) {
+        double a = 0.0;
+        for (__int64 t = b; t <= e; ++t) a += Term::term(s[k][t]);
+        out[k] = a;
+    }
+}
+
+}  // namespace
+
+void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __int64 count, __int64 b, __int64 e,
+                                              int meanMode)
+{
+    if (!elements) return;
+    const int mode = meanMode == 0 || meanMode == 1 ? meanMode : 2;
+    CWavChnlChnlData* batch[kBatch];
+    int n = 0;
+    __int64 bb = 0, ee = -1;
+    auto flush = [&] {
+        const double* s[kBatch];
+        double sum[kBatch];
+        for (int k = 0; k < n; ++k) s[k] = batch[k]->series;
+        if (mode == 0) sums<Plain>(s, n, bb, ee, sum);
+        else if (mode == 1) sums<Magnitude>(s, n, bb, ee, sum);
+        else sums<Square>(s, n, bb, ee, sum);
+        for (int k = 0; k < n; ++k) {
+            double v = sum[k] / static_cast<double>(ee - bb + 1);
+            if (mode == 2) v = std::sqrt(v);
+            batch[k]->cache_ = Cache{s[k], bb, ee, mode, true, v};
+        }
+        n = 0;
+    };
+    for (__int64 k = 0; k < count; ++k) {
+        CWavChnlChnlData& el = elements[k];
+        if (!el.series) continue;
+        // Clamped as getSelectDataMean clamps.
+        const __int64 kb = std::max<__int64>(b, 0), ke = std::min<__int64>(e, el.length_ - 1);
+        if (ke < kb) continue;
+        const Cache& c = el.cache_;
+        if (c.valid && c.series == el.series && c.b == kb && c.e == ke && c.mode == mode) continue;
+        if (n > 0 && (kb != bb || ke != ee)) flush();
+        bb = kb;
+        ee = ke;
+        batch[n++] = &el;
+        // The first samples of the series two batches on are asked for now: each lies in a page of
+        // its own, and its address translation and first line then arrive while these are summed.
+        if (k + 2 * kBatch < count) {
+            const CWavChnlChnlData& next = elements[k + 2 * kBatch];
+            if (next.series && next.length_ > 0) __builtin_prefetch(next.series + std::min<__int64>(kb, next.length_ - 1));
+        }
+        if (n == kBatch) flush();
+    }
+    if (n > 0) flush();
 }

@@ -24,6 +24,7 @@ public:
     void dropCache() const { cache_.valid = false; }
 
 private:
+    friend class CWavChnlChnlDataqz;
     __int64 length_ = 0;
     struct Cache {
         const double* series = nullptr;
@@ -35,4 +36,11 @@ private:
     mutable Cache cache_;
 };
 
-class CWavChnlChnlDataqz : public CWavChnlChnlData {};
+class CWavChnlChnlDataqz : public CWavChnlChnlData {
+public:
+    // Computes and remembers the mean of each of `count` elements over b..e as getSelectDataMean
+    // would (elements without a series, with an empty range or with that mean remembered are left
+    // alone). Eight pairs are summed side by side so that more loads are in flight at once; each is
+    // still the in-order sum of its own samples, identical to the last digit.
+    static void cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __int64 count, __int64 b, __int64 e, int meanMode);
+};

@@ -60,10 +60,14 @@ int drawLinkNetwork(SensorMapFields& v, CDC& dc, const LinkDrawing& d)
         v.linkCount = 0;
         const double threshold = v.linkThreshold;
         CPen* current = d.startPen;
-        for (__int64 i = 0; i < data.rowCount; ++i) {
+        // The counts are public and may claim more than the pair array holds.
+        const __int64 rows = data.rowsWalkable(), cols = data.colsWalkable();
+        for (__int64 i = 0; i < rows; ++i) {
             CWavChnlChnlDataqz* row = refs.pairs[i];
             if (!row) continue;
-            for (__int64 j = i + 1; j < data.colCount; ++j) {
+            // The means the walk asks for below, several pairs at a time.
+            if (i + 1 < cols) CWavChnlChnlDataqz::cacheSelectDataMeans(row + i + 1, cols - i - 1, b, e, 0);
+            for (__int64 j = i + 1; j < cols; ++j) {
                 CWavChnlChnlDataqz& el = row[j];
                 if (!el.series) continue;
                 const double mean = el.getSelectDataMean(b, e, 0);

@@ -48,7 +48,7 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
         CouplingRefs refs;
         if (!fetchCoupling(v.trial, v.cxcClass, refs) || !refs.channels) return noData;
         CSnsCohDataqz& data = *refs.data;
-        const __int64 n = data.colCount;
+        const __int64 n = data.colsWalkable();  // never past what the pair array holds
         if (n < 1) return noData;
         v.infoCaption = data.text;
         std::vector<__int64> neighbours;
@@ -97,7 +97,8 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
                     for (__int64 c = 0; c < k; ++c) {
                         const __int64 p = neighbours[static_cast<size_t>(a)], q = neighbours[static_cast<size_t>(c)];
                         if (p == i || q == i || p == q) continue;
-                        if (passes(data.getValueSelect(b, e, p, q))) ++count;
+                        // Without the threshold every pair counts: its value is not looked up.
+                        if (!useThreshold || passes(data.getValueSelect(b, e, p, q))) ++count;
                     }
                 const double pairs = 2.0 * static_cast<double>(count);
                 t.addClustering(pairs / ((k - 1.0) * static_cast<double>(k)),

@@ -14,14 +14,14 @@ CWavChnlChnlDataqz* CouplingRefs::currentRow() const
 {
     if (!data || !pairs) return nullptr;
     const __int64 row = data->curRow;
-    if (row < 0 || row >= data->rowCount) return nullptr;
+    if (row < 0 || row >= data->rowsWalkable()) return nullptr;
     return pairs[row];
 }
 
 __int64 CouplingRefs::rowLength() const
 {
     if (!data) return 0;
-    return std::max<__int64>(0, std::min(data->rowCount, data->colCount));
+    return std::min(data->rowsWalkable(), data->colsWalkable());
 }
 
 bool fetchCoupling(CMDTrialqz* trial, int cxcClass, CouplingRefs& refs)

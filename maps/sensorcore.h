@@ -29,7 +29,8 @@ struct CouplingRefs {
     }
     // The elements of the current row; null when the current row lies outside the pair array.
     CWavChnlChnlDataqz* currentRow() const;
-    // Elements of a row that a walk along it may visit: row count and column count, the shorter.
+    // Elements of a row that a walk along it may visit: row count and column count, the shorter,
+    // never past what the pair array holds.
     __int64 rowLength() const;
 };
 

@@ -97,3 +97,35 @@ TEST(SelectionCache, AllSampleRangeIsRememberedUntilTheDataChange)
     d->getSnsCohRange(lo, hi, false, 0, 0, 1);
     EXPECT_DOUBLE_EQ(hi, 9.0);
 }
+
+TEST(SelectionCache, MeansOfARowComputedTogetherEqualEachOneAlone)
+{
+    // Eleven columns (a batch of eight and two single ones), one without a series, one with a NaN.
+    auto ds = DataSet().meg(12).samples(300).series(awkward).nullSeries(2, 5).build();
+    CSnsCohDataqz* d = classOf(*ds, 0);
+    d->pairAt(2, 6)->series[40] = NAN;
+    const long long ranges[][2] = {{0, 299}, {17, 230}, {5, 5}, {-40, 400}, {250, 260}};
+    for (int mode = 0; mode < 4; ++mode)
+        for (const auto& r : ranges) {
+            CWavChnlChnlDataqz* row = d->pairAt(2, 0);
+            std::vector<double> alone;
+            for (int j = 0; j < 12; ++j) {
+                CWavChnlChnlDataqz copy;
+                copy.setSeries(row[j].series, row[j].seriesLength());
+                alone.push_back(copy.getSelectDataMean(r[0], r[1], mode));
+            }
+            d->invalidateCache();
+            CWavChnlChnlDataqz::cacheSelectDataMeans(row + 1, 11, r[0], r[1], mode);
+            // Remembered: changing a sample now does not change the answer.
+            row[3].series[20] += 1.0;
+            for (int j = 1; j < 12; ++j)
+                EXPECT_TRUE(sameBits(row[j].getSelectDataMean(r[0], r[1], mode), alone[static_cast<size_t>(j)]))
+                    << "mode " << mode << " column " << j;
+            row[3].series[20] -= 1.0;
+            d->invalidateCache();
+        }
+    // An empty range or no elements leave everything as it was.
+    CWavChnlChnlDataqz::cacheSelectDataMeans(d->pairAt(2, 0), 12, 9, 3, 0);
+    CWavChnlChnlDataqz::cacheSelectDataMeans(nullptr, 8, 0, 10, 0);
+    EXPECT_TRUE(sameBits(d->getValueSelect(0, 299, 2, 1), directMean(d->pairAt(2, 1)->series, 0, 299)));
+}

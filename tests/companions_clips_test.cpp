@@ -42,6 +42,22 @@ TEST(ClipOverlay, ArmsKeepWithinFourAndTwentyFourPixels)
     EXPECT_EQ(small.row(5, testgdi::kBlack).substr(5, 11), "####...####");  // arms of at least 4
 }
 
+TEST(ClipOverlay, ArmsLongerThanTheRectangleStopAtItsEdges)
+{
+    Canvas target(40, 40, kGreen);
+    CDrawClipsqz clips;
+    clips.initDcMemor(40, 40, &target.dc, RGB(255, 255, 255), RGB(0, 0, 0));
+    // Two pixels wide: the 4-px arms reach past the other side, which the copy leaves out.
+    clips.transparentClip(5, 5, 7, 20, &target.dc);
+    EXPECT_EQ(target.row(5, testgdi::kBlack).substr(3, 7), "..###..");
+    EXPECT_EQ(target.row(20, testgdi::kBlack).substr(3, 7), "..###..");
+    EXPECT_EQ(target.row(12, testgdi::kBlack).substr(3, 7), ".......");
+    EXPECT_EQ(target.at(5, 8), testgdi::kBlack);
+    EXPECT_EQ(target.at(5, 9), kGreen);
+    EXPECT_EQ(target.at(7, 17), testgdi::kBlack);
+    EXPECT_EQ(target.at(7, 16), kGreen);
+}
+
 TEST(ClipOverlay, RefusesWhatCannotBeDrawn)
 {
     Canvas target(50, 50);

@@ -320,4 +320,28 @@ TEST_F(Links, MagnitudePaintsClicksAndResizesLeaveNoGdiObjectBehind)
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
+TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)
+{
+    // The counts are public fields; a pipeline that raises them must not send the walks past the array.
+    MegRig r(network().build());
+    linksOnly(r.view, 0.5);
+    int honestConnections = 0;
+    const CString honest = r.view.graphTheoryReport(1, 0, 0, honestConnections);
+    r.cls().rowCount = 1000;
+    r.cls().colCount = 1000;
+    for (int style : {0, 1, 2, 3, 4, 5}) {
+        r.view.linkStyle = style;
+        ASSERT_EQ(r.paint(), 1) << style;
+        EXPECT_EQ(r.view.linkCount, 3) << style;
+        EXPECT_NE(r.at(kBottom), kWhite) << style;
+    }
+    int connections = 0;
+    EXPECT_EQ(r.view.graphTheoryReport(1, 0, 0, connections).str(), honest.str());
+    EXPECT_EQ(connections, honestConnections);
+    r.view.showSensor = 1;
+    r.view.mapMode = MapModeTopWave;
+    EXPECT_EQ(r.paint(), 1);
+    r.view.hitTestSensor(CPoint(160, 160), 0, 0);
+}
+
 }  // namespace

@@ -146,6 +146,7 @@ void forEachConicPixel(const Conic& c, i64 boxX0, i64 boxY0, i64 boxX1, i64 boxY
     const i128 a2 = c.a2, b2 = c.b2, aa = a2 * a2, bb = b2 * b2;
     const bool circle = c.a2 == c.b2;
     const long double la2 = static_cast<long double>(c.a2), lb2 = static_cast<long double>(c.b2);
+    const long double lcx2 = static_cast<long double>(c.cx2), lcy2 = static_cast<long double>(c.cy2);
 
     // Doubled half-extent across the other axis at doubled offset t from the centre.
     auto extent = [&](i128 t, i128 along2, long double lAlong, long double lAcross) -> long double {
@@ -161,9 +162,9 @@ void forEachConicPixel(const Conic& c, i64 boxX0, i64 boxY0, i64 boxX1, i64 boxY
         const i128 x2 = 2 * static_cast<i128>(px) - c.cx2;
         const long double f2 = extent(x2, a2, la2, lb2);
         // Rounded to the nearest row, ties toward the centre (exact: the values stay below 2^35).
-        const long double bottom = std::ceil((c.cy2 + f2) / 2.0L - 0.5L);
-        const long double top = std::floor((c.cy2 - f2) / 2.0L + 0.5L);
-        const i128 y2 = static_cast<i128>(2.0L * bottom - c.cy2);
+        const long double bottom = std::ceil((lcy2 + f2) / 2.0L - 0.5L);
+        const long double top = std::floor((lcy2 - f2) / 2.0L + 0.5L);
+        const i128 y2 = 2 * static_cast<i128>(static_cast<i64>(bottom)) - c.cy2;  // a whole number below 2^35
         if (bb * (x2 < 0 ? -x2 : x2) > aa * (y2 < 0 ? -y2 : y2)) continue;  // steep here: the rows draw it
         const i64 t = clampRound(top, boxY0 - 1, boxY1 + 1), b = clampRound(bottom, boxY0 - 1, boxY1 + 1);
         if (t >= boxY0 && t <= boxY1) visit(px, t);
@@ -174,9 +175,9 @@ void forEachConicPixel(const Conic& c, i64 boxX0, i64 boxY0, i64 boxX1, i64 boxY
     for (i64 py = pyLo; py <= pyHi; ++py) {
         const i128 y2 = 2 * static_cast<i128>(py) - c.cy2;
         const long double g2 = extent(y2, b2, lb2, la2);
-        const long double right = std::ceil((c.cx2 + g2) / 2.0L - 0.5L);
-        const long double left = std::floor((c.cx2 - g2) / 2.0L + 0.5L);
-        const i128 x2 = static_cast<i128>(2.0L * right - c.cx2);
+        const long double right = std::ceil((lcx2 + g2) / 2.0L - 0.5L);
+        const long double left = std::floor((lcx2 - g2) / 2.0L + 0.5L);
+        const i128 x2 = 2 * static_cast<i128>(static_cast<i64>(right)) - c.cx2;  // a whole number below 2^35
         if (aa * (y2 < 0 ? -y2 : y2) > bb * (x2 < 0 ? -x2 : x2)) continue;  // flat here: the columns draw it
         const i64 l = clampRound(left, boxX0 - 1, boxX1 + 1), rr = clampRound(right, boxX0 - 1, boxX1 + 1);
         if (l >= boxX0 && l <= boxX1) visit(l, py);
