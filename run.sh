@@ -2,13 +2,22 @@
 # One entry point for the project's jobs. Each job installs the Debian packages it needs first.
 #   bash run.sh main    build, then render every window of the built-in demo data set headless into
 #                       out/ with the host program (and run each part's demo program after it)
-#   bash run.sh test    build and run the whole test suite, release and sanitizer builds
+#   bash run.sh test    build and run the whole test suite, release and sanitizer builds, then a
+#                       bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
+#   bash run.sh fuzz [SECONDS [TARGET...]]
+#                       long local fuzzing: each target (datafolder, views, dialogs) in turn for
+#                       SECONDS (default 3600), keeping what it finds in build/fuzz/corpus-TARGET
+#   bash run.sh soak [TICKS]
+#                       the soak tests with TICKS timer ticks per playing window (default 10000)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
           googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
+# The fuzz targets need clang with its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+FUZZ_TARGETS=(datafolder views dialogs)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {
@@ -28,6 +37,31 @@ build() {  # build DIR [cmake options...]
     local dir=$1; shift
     cmake -S . -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j "$JOBS"
+}
+
+# The fuzz build: every library instrumented (clang, ASan + UBSan + coverage), the fuzz targets and
+# the tools, so the whole project is known to build with clang too.
+build_fuzz() {
+    install_packages "${FUZZ_PACKAGES[@]}"
+    build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCXC_FUZZ=ON \
+        -DCXC_BUILD_TESTS=OFF -DCXC_BUILD_BENCH=OFF
+}
+
+# fuzz_target NAME SECONDS CORPUS: runs one target on CORPUS (new inputs are kept there) and the
+# committed seeds; any crash, leak, sanitizer report or timeout fails.
+fuzz_target() {
+    local name=$1 seconds=$2 corpus=$3 rc=0
+    local log=build/fuzz/fuzz-$name.log
+    mkdir -p "$corpus" build/fuzz/artifacts
+    echo "run.sh: fuzzing $name for ${seconds}s (log: $log)"
+    build/fuzz/fuzz/cxcfuzz_"$name" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=3072 -print_final_stats=1 \
+        -artifact_prefix=build/fuzz/artifacts/"$name"- "$corpus" fuzz/corpus/"$name" >"$log" 2>&1 || rc=$?
+    grep -E "^(#[0-9]+ +DONE|Done [0-9]+ runs)|^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
+    if [ "$rc" -ne 0 ]; then
+        tail -n 60 "$log"
+        echo "run.sh: fuzz target $name failed (exit $rc); the input is in build/fuzz/artifacts/" >&2
+    fi
+    return "$rc"
 }
 
 export QT_QPA_PLATFORM=offscreen
@@ -51,6 +85,24 @@ test)
     (cd build/release && ctest --output-on-failure)
     build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_BENCH=OFF
     (cd build/asan && ctest --output-on-failure)
+    build_fuzz
+    for t in "${FUZZ_TARGETS[@]}"; do
+        # A fresh corpus each run: CI keeps nothing but the committed seeds.
+        rm -rf build/fuzz/ci-corpus-"$t"
+        fuzz_target "$t" "${CXC_FUZZ_SECONDS:-50}" build/fuzz/ci-corpus-"$t"
+    done
+    ;;
+fuzz)
+    build_fuzz
+    seconds=${2:-3600}
+    targets=("${@:3}")
+    [ ${#targets[@]} -eq 0 ] && targets=("${FUZZ_TARGETS[@]}")
+    for t in "${targets[@]}"; do fuzz_target "$t" "$seconds" build/fuzz/corpus-"$t"; done
+    ;;
+soak)
+    install_packages "${PACKAGES[@]}"
+    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
+    CXC_SOAK_TICKS=${2:-10000} build/release/tests/cxcmap_tests --gtest_filter='Soak.*'
     ;;
 bench)
     install_packages "${PACKAGES[@]}"
@@ -58,7 +110,7 @@ bench)
     build/release/bench/cxcmap_bench "${@:2}"
     ;;
 *)
-    echo "usage: bash run.sh main|test|bench" >&2
+    echo "usage: bash run.sh main|test|bench|fuzz [SECONDS [TARGET...]]|soak [TICKS]" >&2
     exit 2
     ;;
 esac

@@ -26,6 +26,17 @@ long long firstMultipleOffset(long long begin, long long step)
     return r == 0 ? 0 : (r > 0 ? step - r : -r);
 }
 
+// The same offset moved on by whole steps past the lines left of the surface (x < 0) when the
+// rectangle starts there: a rectangle reaching far to the left must not cost a loop turn per line
+// nobody sees. `px` is at least kMinSpacing / step.
+long long firstVisibleOffset(long long begin, long long step, int left, double px)
+{
+    const long long first = firstMultipleOffset(begin, step);
+    if (left >= 0) return first;
+    const double hidden = std::floor(-static_cast<double>(left) / (px * static_cast<double>(step)));
+    return cxc::satAdd(first, cxc::toInt64(hidden) * step);
+}
+
 }  // namespace
 
 CMEGDraw::CMEGDraw()
@@ -111,7 +122,8 @@ int CMEGDraw1background::drawGridLines(CDC* dc, CRect rect)
         if (std::isfinite(spacing) && spacing >= kMinSpacing) {
             // Vertical lines at the multiples of 100, strictly between the rectangle's edges.
             const int right = visibleRight(*dc, rect);
-            for (double off = static_cast<double>(firstMultipleOffset(beginSample, 100));; off += 100.0) {
+            const long long first = firstVisibleOffset(beginSample, 100, rect.left, pxPerSample);
+            for (double off = static_cast<double>(first);; off += 100.0) {
                 const double x = rect.left + off * pxPerSample;
                 if (!(x < right)) break;
                 if (x <= rect.left) continue;
@@ -133,7 +145,7 @@ int CMEGDraw1background::drawMarksLine(CDC* dc, CRect rect)
     const bool major = std::isfinite(pxPerSample) && 100.0 * pxPerSample >= kMinSpacing;
     if (!major) return 1;
     const long long step = minor ? 10 : 100;
-    const long long first = firstMultipleOffset(beginSample, step);
+    const long long first = firstVisibleOffset(beginSample, step, rect.left, pxPerSample);
     const long long beginMod = ((beginSample % 100) + 100) % 100;
     const int y = rect.bottom - 1;
     const int right = visibleRight(*dc, rect);

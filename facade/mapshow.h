@@ -60,6 +60,9 @@ int showMapDialog(CMEGShowCCData2DFace& face, CDialog*& slot, const MapShow& how
     prepare(*dlg);
     dlg->ShowWindow(SW_SHOW);
     dlg->refreshDialog();
+    // The view paints again, erased, whatever the refresh found: shown on another data set (the last
+    // one may be freed), it must not keep any of the last one's picture around a missing-data text.
+    dlg->viewWindow().Invalidate(TRUE);
     dlg->SetForegroundWindow();
     return 1;
 }

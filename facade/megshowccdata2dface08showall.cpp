@@ -55,6 +55,9 @@ int showMatrix(CMEGShowCCData2DFace08ShowAll& face, CDialog*& slot, int cls, CAr
     dlg->drawer = dynamic_cast<CMEGShowCCData2DFaceqz*>(&face);
     dlg->ShowWindow(SW_SHOW);
     dlg->refreshViewer();
+    // Shown on another data set (the last one may be freed), the view must not keep any of its
+    // picture around a missing-data text.
+    dlg->view.Invalidate(TRUE);
     dlg->SetForegroundWindow();
     return 1;
 }

@@ -151,6 +151,30 @@ TEST(WaveDrawerGrid, LinesFollowTheFirstSampleAndTheScale)
     EXPECT_EQ(d.drawGridLines(nullptr, CRect(0, 0, 10, 10)), 0);
 }
 
+// Found by fuzzing: a rectangle reaching 2^30 px left of the surface made a loop turn per hidden line.
+TEST(WaveDrawerGrid, ARectangleReachingFarLeftDrawsItsVisibleLinesOnly)
+{
+    Canvas c(300, 40);
+    CMEGDraw1background d;
+    d.pxPerSample = 0.0625;  // a line every 6.25 px, from x = -2^30
+    EXPECT_EQ(d.drawGridLines(&c.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
+    for (int x : {1, 7, 13, 19, 26, 294}) EXPECT_EQ(c.at(x, 5), kGrid) << x;
+    for (int x : {0, 2, 6, 8, 25, 27}) EXPECT_EQ(c.at(x, 5), testgdi::kWhite) << x;
+}
+
+TEST(WaveDrawerMarks, ARectangleReachingFarLeftDrawsItsVisibleTicksOnly)
+{
+    Canvas c(300, 40);
+    CMEGDraw1background d;
+    d.pxPerSample = 0.5;  // short ticks every 5 px, long ones every 50 px, from x = -2^30 (26 mod 50)
+    EXPECT_EQ(d.drawMarksLine(&c.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
+    EXPECT_EQ(c.row(39, kGrey).substr(0, 32), ".#....#....#....#....#....#....#");
+    EXPECT_EQ(c.at(26, 32), kGrey);  // long
+    EXPECT_EQ(c.at(76, 32), kGrey);
+    EXPECT_EQ(c.at(31, 36), testgdi::kWhite);  // short
+    EXPECT_EQ(c.at(31, 37), kGrey);
+}
+
 TEST(WaveDrawerMarks, ShortTicksEveryTenLongOnesEveryHundred)
 {
     Canvas c(220, 40);

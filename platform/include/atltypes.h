@@ -11,6 +11,9 @@ public:
     CSize(SIZE s) noexcept { cx = s.cx; cy = s.cy; }
     bool operator==(const SIZE& o) const noexcept { return cx == o.cx && cy == o.cy; }
     bool operator!=(const SIZE& o) const noexcept { return !(*this == o); }
+    // Exact matches for two CSize: C++20 would also weigh each comparison with its operands reversed.
+    bool operator==(const CSize& o) const noexcept { return cx == o.cx && cy == o.cy; }
+    bool operator!=(const CSize& o) const noexcept { return !(*this == o); }
 };
 
 class CPoint : public POINT {
@@ -23,6 +26,8 @@ public:
     operator LPPOINT() noexcept { return this; }
     bool operator==(const POINT& o) const noexcept { return x == o.x && y == o.y; }
     bool operator!=(const POINT& o) const noexcept { return !(*this == o); }
+    bool operator==(const CPoint& o) const noexcept { return x == o.x && y == o.y; }
+    bool operator!=(const CPoint& o) const noexcept { return !(*this == o); }
     CPoint operator+(SIZE s) const noexcept { return CPoint(x + s.cx, y + s.cy); }
     CPoint operator-(SIZE s) const noexcept { return CPoint(x - s.cx, y - s.cy); }
     CSize operator-(POINT p) const noexcept { return CSize(x - p.x, y - p.y); }
@@ -74,4 +79,9 @@ public:
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
     bool operator!=(const RECT& o) const noexcept { return !(*this == o); }
+    bool operator==(const CRect& o) const noexcept
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+    bool operator!=(const CRect& o) const noexcept { return !(*this == o); }
 };

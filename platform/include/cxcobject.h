@@ -27,7 +27,7 @@ struct CRuntimeClass {
 #define DECLARE_DYNAMIC(class_name)                 \
 public:                                             \
     static CRuntimeClass class##class_name;         \
-    virtual CRuntimeClass* GetRuntimeClass() const;
+    CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \
@@ -149,7 +149,7 @@ protected:
 #define DECLARE_MESSAGE_MAP()                          \
 protected:                                             \
     static const AFX_MSGMAP* GetThisMessageMap();      \
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                   \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \

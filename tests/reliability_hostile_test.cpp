@@ -1,0 +1,272 @@
+// Every window of the facade against data sets that lack something or hold the worst of it: no
+// session, no trial, no coupling package, classes without pair array, more rows than columns, one
+// channel, zero samples, all-NaN series, all sensors at one point, channels of the other modality
+// only, and a data set freed and replaced between two show calls. Each window opens, paints its
+// fixed text or its picture, raises only the messages its data call for, survives its play timer,
+// and the facade leaves no window or GDI object behind.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "afxwin.h"
+#include "cxccompanions.h"
+#include "cxcharness.h"
+#include "gdi_canvas.h"
+#include "moduleresources.h"
+#include "show_table.h"
+#include "testkit.h"
+
+namespace {
+
+namespace harness = cxc::harness;
+using cxc::testkit::DataSet;
+using showtable::Kind;
+using showtable::kShows;
+using showtable::Show;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+constexpr const wchar_t* kComputeFirst = L"Please compute channel-channel data first!";
+constexpr const wchar_t* kNoPairArray = L"Please compute channel-channel data or select other class of data!";
+constexpr const wchar_t* kMatrixComputeFirst = L"Please compute CxC data first!";
+constexpr const wchar_t* kMatrixNoPairArray = L"Please compute CxC data or select other class of data!";
+
+// Pixels that differ from `text` written by TextOut at (2, 2) with a DC's default font and colours
+// over the picture's own background: 0 when the view shows that text and nothing else.
+int differsFromText(const harness::Image& img, const wchar_t* text)
+{
+    const COLORREF background = img.pixel(img.width() - 1, img.height() - 1);
+    testgdi::Canvas ref(img.width(), img.height(), background);
+    ref.dc.TextOut(2, 2, CString(text));
+    int differ = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) differ += img.pixel(x, y) != ref.at(x, y);
+    return differ;
+}
+
+std::set<std::wstring> messages()
+{
+    std::set<std::wstring> out;
+    for (const auto& m : harness::messageBoxes()) out.insert(m.text.str());
+    return out;
+}
+
+CWnd* viewOf(CDialog* dlg, Kind kind)
+{
+    return CWnd::FromHandlePermanent(harness::controlHandle(dlg, showtable::viewIdOf(kind)));
+}
+
+constexpr const wchar_t* kSensorLocationError = L"sensor location error!";
+
+// What a window must show for a data set.
+enum class Expect {
+    ComputeFirst,  // the view's text for missing coupling data
+    NoPairArray,   // the view's text for class data without pair array
+    Picture,       // a picture (no missing-data text), and no message box
+    Background,    // a map without a sensor plane: "sensor location error!" and the background only
+    Blank,         // the background only, and no message box
+};
+
+bool isMap(const Show& w) { return w.kind == Kind::Link || w.kind == Kind::Patch || w.kind == Kind::Contour; }
+
+// The maps of one modality (0 MEG, 1 EEG) have no sensor plane; every other window paints.
+std::function<Expect(const Show&)> noPlaneIn(std::set<int> modalities)
+{
+    return [modalities](const Show& w) {
+        return isMap(w) && modalities.count(w.modality) ? Expect::Background : Expect::Picture;
+    };
+}
+std::function<Expect(const Show&)> always(Expect e)
+{
+    return [e](const Show&) { return e; };
+}
+
+// Pixels of a picture that differ from its top-left pixel.
+int notUniform(const harness::Image& img)
+{
+    int differ = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) differ += img.pixel(x, y) != img.pixel(0, 0);
+    return differ;
+}
+
+const wchar_t* textFor(Expect e, Kind kind)
+{
+    if (e == Expect::ComputeFirst) return kind == Kind::Matrix ? kMatrixComputeFirst : kComputeFirst;
+    if (e == Expect::NoPairArray) return kind == Kind::Matrix ? kMatrixNoPairArray : kNoPairArray;
+    return nullptr;
+}
+
+class HostileData : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cxc::resources::joinResourceChain());
+        harness::resetPlatform();
+        cxc::testkit::clearFaults();
+    }
+    void TearDown() override { harness::resetPlatform(); }
+
+    // Every window opened on its own facade over the data set: it opens, paints what `expect`
+    // says for it, raises no other message box, survives a second show, its play timer and a resize
+    // down to 0 x 0, and goes without a trace.
+    void everyWindow(const std::function<std::unique_ptr<CArrayMEDataSetqz>()>& make,
+                     const std::function<Expect(const Show&)>& expectFor)
+    {
+        for (const Show& w : kShows) {
+            SCOPED_TRACE(w.name);
+            const Expect expect = expectFor(w);
+            harness::clearMessageBoxes();
+            const long gdi = cxc::gdi::liveCounts().total();
+            const long windows = cxc::wnd::liveWindows().windows;
+            {
+                std::unique_ptr<CArrayMEDataSetqz> data = make();
+                showtable::Face face;
+                ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
+                CDialog* dlg = face.*w.slot;
+                ASSERT_NE(dlg, nullptr);
+                CWnd* view = viewOf(dlg, w.kind);
+                ASSERT_NE(view, nullptr);
+                harness::pumpPaints();
+                const harness::Image img = harness::clientSurface(view);
+                ASSERT_FALSE(img.isNull());
+                switch (expect) {
+                case Expect::ComputeFirst:
+                case Expect::NoPairArray: EXPECT_EQ(differsFromText(img, textFor(expect, w.kind)), 0); break;
+                case Expect::Picture:
+                    EXPECT_NE(differsFromText(img, textFor(Expect::ComputeFirst, w.kind)), 0);
+                    EXPECT_NE(differsFromText(img, textFor(Expect::NoPairArray, w.kind)), 0);
+                    EXPECT_NE(notUniform(img), 0);
+                    break;
+                case Expect::Background:
+                case Expect::Blank: EXPECT_EQ(notUniform(img), 0); break;
+                }
+                if (expect == Expect::Background) EXPECT_EQ(messages(), std::set<std::wstring>{kSensorLocationError});
+                else EXPECT_EQ(messages(), std::set<std::wstring>{});
+                // Shown again, played and resized: still standing, and still silent.
+                harness::clearMessageBoxes();
+                ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
+                if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(dlg, play);
+                harness::advanceTime(1000);
+                harness::resize(dlg, 0, 0);
+                harness::advanceTime(200);
+                harness::resize(dlg, 500, 400);
+                harness::pumpPaints();
+                for (const std::wstring& m : messages())
+                    EXPECT_TRUE(expect == Expect::Background && m == kSensorLocationError)
+                        << "unexpected message box: " << std::string(m.begin(), m.end());
+            }
+            EXPECT_EQ(cxc::gdi::liveCounts().total(), gdi);
+            EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
+        }
+    }
+};
+
+// Four MEG sensors and ten EEG electrodes (four alone lie in one plane, which fits no sphere), every
+// pair coupled.
+DataSet both()
+{
+    return DataSet().meg(4).eeg(10).series([](int a, int b, long long t) { return 0.1 * (a - b) + 0.01 * static_cast<double>(t); });
+}
+
+std::unique_ptr<CArrayMEDataSetqz> noSession() { return std::make_unique<CArrayMEDataSetqz>(); }
+
+std::unique_ptr<CArrayMEDataSetqz> noTrial()
+{
+    auto data = std::make_unique<CArrayMEDataSetqz>();
+    auto session = std::make_unique<CMEGDataqz>();
+    session->setSessionName(L"empty");
+    data->addSession(std::move(session));
+    return data;
+}
+
+}  // namespace
+
+TEST_F(HostileData, NoSessionAsksForCouplingDataInEveryWindow)
+{
+    everyWindow(noSession, always(Expect::ComputeFirst));
+}
+
+TEST_F(HostileData, SessionWithoutTrialAsksForCouplingDataInEveryWindow)
+{
+    everyWindow(noTrial, always(Expect::ComputeFirst));
+}
+
+TEST_F(HostileData, TrialWithoutCouplingPackageAsksForCouplingDataInEveryWindow)
+{
+    everyWindow([] { return both().noCoupling().build(); }, always(Expect::ComputeFirst));
+}
+
+TEST_F(HostileData, ClassesWithoutPairArrayAskForAnotherClassInEveryWindow)
+{
+    everyWindow([] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
+                always(Expect::NoPairArray));
+}
+
+TEST_F(HostileData, MoreRowsThanColumnsIsPaintedInEveryWindow)
+{
+    everyWindow([] { return both().rows({0, 1, 2, 3, 4, 5, 6, 7}).cols({1, 5}).build(); }, always(Expect::Picture));
+}
+
+TEST_F(HostileData, OneChannelIsPaintedInEveryWindow)
+{
+    // One sensor spans no plane: the maps say so; the viewers paint it.
+    everyWindow([] { return DataSet().meg(1).build(); }, noPlaneIn({0, 1}));
+    everyWindow([] { return DataSet().eeg(1).build(); }, noPlaneIn({0, 1}));
+}
+
+TEST_F(HostileData, ZeroSamplesArePaintedInEveryWindow)
+{
+    // No sample to show: the matrix has no cell and shows its background only.
+    everyWindow([] { return both().samples(0).build(); },
+                [](const Show& w) { return w.kind == Kind::Matrix ? Expect::Blank : Expect::Picture; });
+}
+
+TEST_F(HostileData, AllNaNSeriesArePaintedInEveryWindow)
+{
+    everyWindow([] { return both().series([](int, int, long long) { return kNaN; }).diagonal(kNaN).build(); },
+                always(Expect::Picture));
+}
+
+TEST_F(HostileData, AllSensorsAtOnePointArePaintedInEveryWindow)
+{
+    everyWindow(
+        [] {
+            DataSet d;
+            for (const wchar_t* n : {L"MLF11", L"MRF12", L"MZC01"}) d.megAt(n, 0.0, 0.05, 0.1);
+            for (const wchar_t* n : {L"Fp1", L"Cz", L"O2"}) d.eegAt(n, 0.0, 0.05, 0.1);
+            return d.build();
+        },
+        noPlaneIn({0, 1}));
+}
+
+TEST_F(HostileData, ChannelsOfTheOtherModalityOnlyArePaintedInEveryWindow)
+{
+    everyWindow([] { return DataSet().eeg(10).build(); }, noPlaneIn({0}));
+    everyWindow([] { return DataSet().meg(6).build(); }, noPlaneIn({1}));
+}
+
+TEST_F(HostileData, DataSetFreedAndReplacedBetweenTwoShowsIsPaintedFromTheNewOne)
+{
+    for (const Show& w : kShows) {
+        SCOPED_TRACE(w.name);
+        harness::clearMessageBoxes();
+        std::unique_ptr<CArrayMEDataSetqz> first = both().build(), second;
+        showtable::Face face;  // goes before both data sets
+        ASSERT_EQ((face.*w.show)(first.get(), nullptr), 1);
+        if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(face.*w.slot, play);
+        harness::advanceTime(300);
+        // The host frees its data set and opens the window on a new one with no coupling data.
+        first.reset();
+        second = DataSet().meg(3).noCoupling().build();
+        ASSERT_EQ((face.*w.show)(second.get(), nullptr), 1);
+        harness::advanceTime(300);
+        const harness::Image img = harness::clientSurface(viewOf(face.*w.slot, w.kind));
+        EXPECT_EQ(differsFromText(img, textFor(Expect::ComputeFirst, w.kind)), 0);
+    }
+}
