@@ -94,8 +94,8 @@ struct Session {
 
 void play(FuzzedDataProvider& in, Session& s)
 {
-    const cxcfuzz::DataSet spec = cxcfuzz::dataSetFrom(in);
-    s.data = spec.build();
+    const cxcfuzz::DataSet recipe = cxcfuzz::dataSetFrom(in);
+    s.data = recipe.build();
     int current = in.ConsumeIntegralInRange<int>(0, kShowCount - 1);
     (s.face.*kShows[current].show)(s.data.get(), nullptr);
     bool sub = false;
