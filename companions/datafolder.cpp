@@ -125,7 +125,7 @@ private:
     std::string path_;
 };
 
-struct ChannelSpec {
+struct ChannelEntry {
     std::wstring name;
     bool meg = true;
     double x = 0, y = 0, z = 0;
@@ -236,11 +236,11 @@ LoadResult loadDataFolder(const std::string& folder)
         if (channels.empty()) refuse(jsonPath, "channels", "must hold at least one channel");
         if (channels.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
             refuse(jsonPath, "channels", "too many channels");
-        std::vector<ChannelSpec> specs;
+        std::vector<ChannelEntry> entries;
         for (size_t i = 0; i < channels.size(); ++i) {
             const std::string path = indexed("channels", i);
             const Object ch(channels[i], jsonPath, path, {"name", "type", "position", "good", "shown", "layout"});
-            ChannelSpec s;
+            ChannelEntry s;
             s.name = wide(ch.string("name"));
             const std::string type = ch.string("type");
             if (type == "MEG") s.meg = true;
@@ -258,15 +258,15 @@ LoadResult loadDataFolder(const std::string& folder)
                 s.lx = l[0];
                 s.ly = l[1];
             }
-            specs.push_back(s);
+            entries.push_back(s);
         }
-        const int channelCount = static_cast<int>(specs.size());
+        const int channelCount = static_cast<int>(entries.size());
 
         auto session = std::make_unique<CMEGDataqz>();
         session->setSessionName(CString(sessionName));
         for (int i = 0; i < channelCount; ++i)
-            if (!specs[static_cast<size_t>(i)].good || !specs[static_cast<size_t>(i)].shown)
-                session->setChannelFlags(i, specs[static_cast<size_t>(i)].good, specs[static_cast<size_t>(i)].shown);
+            if (!entries[static_cast<size_t>(i)].good || !entries[static_cast<size_t>(i)].shown)
+                session->setChannelFlags(i, entries[static_cast<size_t>(i)].good, entries[static_cast<size_t>(i)].shown);
 
         // Trials.
         const json& trials = top.array("trials");
@@ -276,7 +276,7 @@ LoadResult loadDataFolder(const std::string& folder)
             const Object tr(trials[ti], jsonPath, tpath, {"name", "classes"});
             auto trial = std::make_unique<CMDTrialqz>();
             trial->trialName = CString(wide(tr.string("name")));
-            for (const ChannelSpec& s : specs) {
+            for (const ChannelEntry& s : entries) {
                 auto ch = s.meg ? CMDChannelqz::makeMeg(CString(s.name), s.x, s.y, s.z)
                                 : CMDChannelqz::makeEeg(CString(s.name), s.x, s.y, s.z);
                 if (s.hasLayout) ch->setLayout(s.lx, s.ly);
