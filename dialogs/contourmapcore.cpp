@@ -89,10 +89,7 @@ int CDlgCxcContourMapCore::refreshDialog()
 {
     cxc::maps::SensorMapFields& v = viewFields();
     autofitCheck = v.autofit;
-    radiologyCheck = v.radiology;
-    labelCheck = v.showLabel;
-    sensorCheck = v.showSensor;
-    sensorSize = v.sensorRadius;
+    takeSensorChoices();
     takeGridState();
     displayType = v.contourType;
     fillChannelLists();
@@ -118,10 +115,7 @@ int CDlgCxcContourMapCore::storeDialog()
     UpdateData(TRUE);
     cxc::maps::SensorMapFields& v = viewFields();
     v.autofit = autofitCheck;
-    v.radiology = radiologyCheck;
-    v.showLabel = labelCheck;
-    v.showSensor = sensorCheck;
-    v.sensorRadius = sensorSize;
+    putSensorChoices();
     // The magnitude is compared; the maximum itself is kept (shown at the next exchange).
     if (std::fabs(threshold) > v.grid.fieldMaximum) threshold = v.grid.fieldMaximum;
     v.contourLevels = levels;

@@ -76,10 +76,7 @@ void CDlgCxcLinkMapCore::DoDataExchange(CDataExchange* dx)
 int CDlgCxcLinkMapCore::refreshDialog()
 {
     cxc::maps::SensorMapFields& v = viewFields();
-    radiologyCheck = v.radiology;
-    labelCheck = v.showLabel;
-    sensorCheck = v.showSensor;
-    sensorSize = v.sensorRadius;
+    takeSensorChoices();
     fillChannelLists();
     if (viewCheckInitTrial()) {
         CSnsCohDataqz* data = cxc::dialogs::classDataOf(v.trial, v.cxcClass);
@@ -104,11 +101,7 @@ int CDlgCxcLinkMapCore::refreshDialog()
 int CDlgCxcLinkMapCore::storeDialog()
 {
     UpdateData(TRUE);
-    cxc::maps::SensorMapFields& v = viewFields();
-    v.radiology = radiologyCheck;
-    v.showLabel = labelCheck;
-    v.showSensor = sensorCheck;
-    v.sensorRadius = sensorSize;
+    putSensorChoices();
     return storeSelection();
 }
 

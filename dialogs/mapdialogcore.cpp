@@ -138,6 +138,24 @@ int CDlgCxcMapCore::storeSelection()
     return 1;
 }
 
+void CDlgCxcMapCore::takeSensorChoices()
+{
+    const cxc::maps::SensorMapFields& v = viewFields();
+    radiologyCheck = v.radiology;
+    labelCheck = v.showLabel;
+    sensorCheck = v.showSensor;
+    sensorSize = v.sensorRadius;
+}
+
+void CDlgCxcMapCore::putSensorChoices()
+{
+    cxc::maps::SensorMapFields& v = viewFields();
+    v.radiology = radiologyCheck;
+    v.showLabel = labelCheck;
+    v.showSensor = sensorCheck;
+    v.sensorRadius = sensorSize;
+}
+
 void CDlgCxcMapCore::widenShortSelectionOnce(CSnsCohDataqz& data)
 {
     if (!firstRefresh) return;

@@ -87,6 +87,9 @@ protected:
     // The dialog's selection into the class data: 1 without a view trial (nothing to store), 0
     // without class data, 1 when stored.
     int storeSelection();
+    // Radiology, label, sensor and sensor size: from the view into the dialog, and back.
+    void takeSensorChoices();
+    void putSensorChoices();
     // On the first refresh with class data, a selection under ten samples opens at 0..10.
     void widenShortSelectionOnce(CSnsCohDataqz& data);
     void redrawView(BOOL erase);

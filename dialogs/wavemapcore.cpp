@@ -77,10 +77,7 @@ int CDlgCxcWaveMapCore::refreshDialog()
 {
     cxc::maps::SensorMapFields& v = viewFields();
     autofitCheck = v.autofit;
-    radiologyCheck = v.radiology;
-    labelCheck = v.showLabel;
-    sensorCheck = v.showSensor;
-    sensorSize = v.sensorRadius;
+    takeSensorChoices();
     timeScale = v.timeScale;
     ampScale = v.ampScale;
     fillChannelLists();
@@ -103,10 +100,7 @@ int CDlgCxcWaveMapCore::storeDialog()
     UpdateData(TRUE);
     cxc::maps::SensorMapFields& v = viewFields();
     v.autofit = autofitCheck;
-    v.radiology = radiologyCheck;
-    v.showLabel = labelCheck;
-    v.showSensor = sensorCheck;
-    v.sensorRadius = sensorSize;
+    putSensorChoices();
     v.timeScale = timeScale;
     v.ampScale = ampScale;
     return storeSelection();
