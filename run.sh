@@ -33,9 +33,9 @@ install_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() {  # build DIR [cmake options...]
+build() {  # build DIR [cmake options...]; CXC_WERROR=ON (as CI sets it) turns warnings into errors
     local dir=$1; shift
-    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake -S . -B "$dir" -DCXC_WERROR="${CXC_WERROR:-OFF}" "$@" >/dev/null
     cmake --build "$dir" -j "$JOBS"
 }
 
@@ -82,6 +82,7 @@ main)
 test)
     install_packages "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
+    bash tools/testshare.sh
     (cd build/release && ctest --output-on-failure)
     build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_BENCH=OFF
     (cd build/asan && ctest --output-on-failure)

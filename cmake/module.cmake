@@ -1,22 +1,26 @@
-# The module: facade, drawer, map views, dialogs, viewers and resources. Built once as objects, then
-# as the shared library (exported classes visible, everything else hidden); tests link the objects.
-cxc_sources(CXC_MODULE_SOURCES facade drawer maps dialogs viewers resources)
-if(CXC_MODULE_SOURCES)
-  add_library(cxcmap2d_obj OBJECT ${CXC_MODULE_SOURCES})
-  target_include_directories(cxcmap2d_obj PUBLIC
-    ${CMAKE_SOURCE_DIR}/facade ${CMAKE_SOURCE_DIR}/drawer ${CMAKE_SOURCE_DIR}/maps
-    ${CMAKE_SOURCE_DIR}/dialogs ${CMAKE_SOURCE_DIR}/viewers ${CMAKE_SOURCE_DIR}/resources)
-  set_target_properties(cxcmap2d_obj PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  target_link_libraries(cxcmap2d_obj PUBLIC cxcplatform)
-  if(TARGET cxccompanions)
-    target_link_libraries(cxcmap2d_obj PUBLIC cxccompanions)
-  endif()
-  add_library(cxcmap2d SHARED $<TARGET_OBJECTS:cxcmap2d_obj>)
-  target_link_libraries(cxcmap2d PUBLIC cxcplatform)
-  if(TARGET cxccompanions)
-    target_link_libraries(cxcmap2d PUBLIC cxccompanions)
-  endif()
-  target_include_directories(cxcmap2d PUBLIC
-    ${CMAKE_SOURCE_DIR}/facade ${CMAKE_SOURCE_DIR}/drawer ${CMAKE_SOURCE_DIR}/maps
-    ${CMAKE_SOURCE_DIR}/dialogs ${CMAKE_SOURCE_DIR}/viewers ${CMAKE_SOURCE_DIR}/resources)
-endif()
+# The module's layers, lowest first. Each is an object library on its own folder; the module's shared
+# library is their union, with the exported classes visible and everything else hidden. Tests, bench,
+# fuzz targets and the demo programs link the same objects (cxc_link_module), so they reach the hidden
+# parts too.
+cxc_layer(cxcresources resources OBJECT DEPENDS cxcplatform)
+cxc_layer(cxcbase base INTERFACE DEPENDS cxccompanions cxcresources)
+cxc_layer(cxcmaps maps OBJECT DEPENDS cxcbase)
+cxc_layer(cxcdrawer drawer OBJECT DEPENDS cxcbase)
+cxc_layer(cxcdialogs dialogs OBJECT DEPENDS cxcmaps)
+cxc_layer(cxcviewers viewers OBJECT DEPENDS cxcdrawer)
+cxc_layer(cxcfacade facade OBJECT DEPENDS cxcdialogs cxcviewers)
+
+set(CXC_MODULE_LAYERS cxcresources cxcmaps cxcdrawer cxcdialogs cxcviewers cxcfacade)
+set_target_properties(${CXC_MODULE_LAYERS} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+
+# Linking an object library directly takes its objects; each layer is named once.
+add_library(cxcmap2d SHARED)
+target_link_libraries(cxcmap2d PRIVATE ${CXC_MODULE_LAYERS})
+target_link_libraries(cxcmap2d PUBLIC cxcplatform cxccompanions)
+foreach(layer IN LISTS CXC_MODULE_LAYERS ITEMS cxcbase)
+  target_include_directories(cxcmap2d INTERFACE $<TARGET_PROPERTY:${layer},INTERFACE_INCLUDE_DIRECTORIES>)
+endforeach()
+
+function(cxc_link_module target)
+  target_link_libraries(${target} PRIVATE ${CXC_MODULE_LAYERS})
+endfunction()

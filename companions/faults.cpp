@@ -1,19 +1,16 @@
 #include "faults.h"
 
 #include <algorithm>
-#include <vector>
 
-namespace cxc::faults {
-namespace {
+namespace cxc::faults::detail {
+
+bool anyArmed = false;
+
 std::vector<std::string>& armedNames()
 {
     static std::vector<std::string> names;
     return names;
 }
-}  // namespace
-
-namespace detail {
-bool anyArmed = false;
 
 void fire(const char* call)
 {
@@ -25,20 +22,5 @@ void fire(const char* call)
     anyArmed = !names.empty();
     throw Injected(fired);
 }
-}  // namespace detail
 
-void armOnce(const std::string& call)
-{
-    armedNames().push_back(call);
-    detail::anyArmed = true;
-}
-
-void disarmAll()
-{
-    armedNames().clear();
-    detail::anyArmed = false;
-}
-
-int armedCount() { return static_cast<int>(armedNames().size()); }
-
-}  // namespace cxc::faults
+}  // namespace cxc::faults::detail

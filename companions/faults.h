@@ -1,18 +1,13 @@
 // Fault hooks: a named companion call can be armed to throw once, so that tests reach the exception
-// handlers of the drawing code. Unarmed, a hook costs one test of a flag.
+// handlers of the drawing code. Unarmed, a hook costs one test of a flag. Arming lives in the test kit;
+// the companions only fire.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace cxc::faults {
-
-// The next call of the operation with this qualified name ("CMDChannel0SensorInfo::getMEGSensorqz")
-// throws cxc::faults::Injected; later calls behave normally again.
-void armOnce(const std::string& call);
-void disarmAll();
-// Names armed and not yet fired.
-int armedCount();
 
 struct Injected : std::runtime_error {
     explicit Injected(const std::string& call) : std::runtime_error("injected fault in " + call) {}
@@ -20,6 +15,8 @@ struct Injected : std::runtime_error {
 
 namespace detail {
 extern bool anyArmed;
+// Qualified names ("CMDChannel0SensorInfo::getMEGSensorqz") armed and not yet fired.
+std::vector<std::string>& armedNames();
 void fire(const char* call);
 }  // namespace detail
 

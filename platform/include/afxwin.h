@@ -5,9 +5,5 @@
 #include "atltypes.h"
 #include "afxstr.h"
 #include "cxcsat.h"
-#if __has_include("cxcgdi.h")
 #include "cxcgdi.h"
-#endif
-#if __has_include("cxcwnd.h")
 #include "cxcwnd.h"
-#endif

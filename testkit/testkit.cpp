@@ -491,7 +491,17 @@ CSnsCohDataqz* classOf(CArrayMEDataSetqz& dataSet, int cls)
     return f ? f->getCoherenceData(cls) : nullptr;
 }
 
-void throwOnce(const std::string& call) { cxc::faults::armOnce(call); }
-void clearFaults() { cxc::faults::disarmAll(); }
+// The next call of that operation throws cxc::faults::Injected; later calls behave normally again.
+void throwOnce(const std::string& call)
+{
+    cxc::faults::detail::armedNames().push_back(call);
+    cxc::faults::detail::anyArmed = true;
+}
+
+void clearFaults()
+{
+    cxc::faults::detail::armedNames().clear();
+    cxc::faults::detail::anyArmed = false;
+}
 
 }  // namespace cxc::testkit

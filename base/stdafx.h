@@ -6,9 +6,5 @@
 #include "afxext.h"
 #include "afxdialogex.h"
 #include "afxcmn.h"
-#if __has_include("cxccompanions.h")
 #include "cxccompanions.h"
-#endif
-#if __has_include("resource.h")
 #include "resource.h"
-#endif

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Lines of production code per layer against the lines of the tests and the test kit, and the share
+# of the two. Exits 1 when the share is above the bound (default 0.40).
+#   bash tools/testshare.sh [BOUND]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bound=${1:-0.40}
+
+lines() {  # lines of every .cpp/.h below the given folders
+    find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0r cat | wc -l
+}
+
+production=0
+for layer in platform companions data base resources maps drawer dialogs viewers facade app; do
+    n=$(lines "$layer")
+    printf '%-12s %7d\n' "$layer" "$n"
+    production=$((production + n))
+done
+tests=$(lines tests testkit)
+printf '%-12s %7d\n' production "$production" tests "$tests"
+awk -v t="$tests" -v p="$production" -v b="$bound" 'BEGIN {
+    share = t / p
+    printf "test share   %7.3f (bound %s)\n", share, b
+    exit share > b ? 1 : 0
+}'
