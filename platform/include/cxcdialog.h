@@ -3,14 +3,11 @@
 //
 // Data exchange follows MFC: loading writes a control's text only when it differs; saving parses
 // the text and on failure shows MFC's message ("Please enter an integer.", "Please enter a
-// number.", "Please enter an integer between 0 and 100.") and makes UpdateData return FALSE. Unlike
-// MFC, a failed save (a refused text or value, a missing control) leaves every member as it was
-// before UpdateData, not only the failing one, so handlers never see a half-stored set of values.
-// Any other exception thrown by DoDataExchange passes through UpdateData unchanged.
+// number.", "Please enter an integer between 0 and 100.") and makes UpdateData return FALSE. As in
+// MFC, the exchanges made before the failing one keep what they stored, a refused text leaves its
+// member as it was, and a value refused by a DDV check after its DDX_Text stays stored: the dialogs'
+// handlers rely on it. Any other exception thrown by DoDataExchange passes through UpdateData unchanged.
 #pragma once
-
-#include <functional>
-#include <vector>
 
 #include "cxcwnd.h"
 
@@ -27,21 +24,8 @@ public:
     // has no such control.
     HWND PrepareCtrl(int id);
     HWND PrepareEditCtrl(int id);
-    // Puts back every member this exchange saved so far, gives the offending control the focus and
-    // throws CUserException.
+    // Gives the offending control the focus and throws CUserException.
     [[noreturn]] void Fail();
-
-    // Saving: keeps the member's value so a later failure can put it back.
-    template <class T>
-    void Remember(T& member)
-    {
-        T old = member;
-        undo_.push_back([&member, old]() { member = old; });
-    }
-    void RollBack();  // puts every remembered member back, newest first (before anything is thrown)
-
-private:
-    std::vector<std::function<void()>> undo_;
 };
 
 // Binds a member object to the control of that id on the first exchange: the object becomes that

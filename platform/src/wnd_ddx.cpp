@@ -119,7 +119,6 @@ void exchangeInteger(CDataExchange* dx, int id, T& value, const wchar_t* prompt)
             AfxMessageBox(prompt);
             dx->Fail();
         }
-        dx->Remember(value);
         value = static_cast<T>(v);
     } else {
         setTextIfDifferent(h, std::to_wstring(value));
@@ -145,13 +144,11 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate)
     const HWND previous = c.lockout;
     c.lockout = m_hWnd;
     BOOL ok = FALSE;
-    // A failure of the exchange itself puts the members back where it is thrown, while the frame
-    // of DoDataExchange (whose locals an exchange may name) still exists.
     try {
         DoDataExchange(&dx);
         ok = TRUE;
     } catch (CUserException&) {
-        // the user has been told; every member keeps its value
+        // the user has been told; the exchanges made before the failing one keep their values
     } catch (CException& e) {
         e.ReportError(MB_ICONEXCLAMATION, L"An internal application error has occurred.");
     } catch (...) {
@@ -173,10 +170,7 @@ HWND CDataExchange::PrepareCtrl(int id)
 {
     const Window* dlg = m_pDlgWnd ? find(m_pDlgWnd->m_hWnd) : nullptr;
     const Window* c = dlg && id != 0 && id != IDC_STATIC ? childById(*dlg, id) : nullptr;
-    if (!c) {
-        RollBack();
-        AfxThrowNotSupportedException();
-    }
+    if (!c) AfxThrowNotSupportedException();
     m_idLastControl = static_cast<UINT>(id);
     m_bEditLastControl = FALSE;
     return c->handle;
@@ -200,14 +194,7 @@ void CDataExchange::Fail()
             }
         }
     }
-    RollBack();
     AfxThrowUserException();
-}
-
-void CDataExchange::RollBack()
-{
-    for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) (*it)();
-    undo_.clear();
 }
 
 // ---- DDX / DDV -----------------------------------------------------------------------------------------
@@ -216,10 +203,7 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
     if (!dx || control.m_hWnd) return;
     const HWND h = dx->PrepareCtrl(id);
-    if (!control.SubclassWindow(h)) {
-        dx->RollBack();
-        AfxThrowNotSupportedException();
-    }
+    if (!control.SubclassWindow(h)) AfxThrowNotSupportedException();
 }
 
 void DDX_Text(CDataExchange* dx, int id, int& value) { exchangeInteger(dx, id, value, kParseInt); }
@@ -237,7 +221,6 @@ void DDX_Text(CDataExchange* dx, int id, double& value)
             AfxMessageBox(kParseReal);
             dx->Fail();
         }
-        dx->Remember(value);
         value = v;
     } else {
         setTextIfDifferent(h, formatReal(value));
@@ -249,7 +232,6 @@ void DDX_Text(CDataExchange* dx, int id, CString& value)
     if (!dx) return;
     const HWND h = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        dx->Remember(value);
         value = CString(windowText(h));
     } else {
         setTextIfDifferent(h, value.str());
@@ -261,7 +243,6 @@ void DDX_Check(CDataExchange* dx, int id, int& value)
     if (!dx) return;
     const HWND h = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        dx->Remember(value);
         value = static_cast<int>(send(h, BM_GETCHECK));
     } else {
         if (value < 0 || value > 2) value = BST_UNCHECKED;  // MFC's default for a value out of range
@@ -276,10 +257,7 @@ void DDX_Radio(CDataExchange* dx, int id, int& value)
     const Window* f = find(first);
     const Window* parent = f ? find(f->parent) : nullptr;
     if (!parent) return;
-    if (dx->m_bSaveAndValidate) {
-        dx->Remember(value);
-        value = -1;
-    }
+    if (dx->m_bSaveAndValidate) value = -1;
     const auto& ch = parent->children;
     auto it = std::find(ch.begin(), ch.end(), first);
     int index = 0;
@@ -303,7 +281,6 @@ void DDX_CBIndex(CDataExchange* dx, int id, int& index)
     if (!dx) return;
     const HWND h = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        dx->Remember(index);
         index = static_cast<int>(send(h, CB_GETCURSEL));
     } else {
         send(h, CB_SETCURSEL, static_cast<WPARAM>(index));
