@@ -66,7 +66,8 @@ void drawTrace(CDC& dc, const double* series, __int64 samples, const TraceFrame&
     line.moveTo(f.left, y0);
     for (__int64 s = std::max<__int64>(f.beginSample, 0); s < samples; ++s) {
         const double x = sampleX(s, f);
-        if (x > f.right) break;
+        // The point's column is the truncated x: a sample in (right, right + 1) still lands on right.
+        if (std::trunc(x) > f.right) break;
         double y = y0 - series[s] * f.ampScale;
         if (f.clamp && !std::isnan(y)) {
             // At most the bottom, then at least the top: a value above the area sticks to its top.
@@ -94,7 +95,7 @@ void drawTraceDecimated(CDC& dc, const double* series, __int64 samples, __int64 
         }
         s += step;
         const double x = sampleX(s, f);
-        if (x > f.right) break;
+        if (std::trunc(x) > f.right) break;
         if (std::isnan(lo)) {
             line.lift();
             continue;
