@@ -191,3 +191,42 @@ TEST(DrawerOverlay, UnknownTypeAndMissingDataDrawNothing)
         EXPECT_EQ(n.c.countNot(testgdi::kWhite), 0);
     }
 }
+
+TEST(DrawerOverlay, EachRegionDrawsExactlyTheChannelsOfItsOwnPrefixes)
+{
+    // Partner k is a constant k, drawn k pixels above a base line: every partner has a row of its own
+    // in every band, lit in the band of its prefix and in no other.
+    const struct {
+        const wchar_t* name;
+        int band;  // -1: no band's prefix
+    } partners[] = {{L"MLF11", 0}, {L"MLF12", 0}, {L"MLC11", 0}, {L"MLC12", 0}, {L"MLP11", 1}, {L"MLP12", 1},
+                    {L"MLO11", 1}, {L"MLO12", 1}, {L"MRF11", 2}, {L"MRF12", 2}, {L"MRC11", 2}, {L"MRC12", 2},
+                    {L"MRP11", 3}, {L"MRP12", 3}, {L"MRO11", 3}, {L"MRO12", 3}, {L"MZC01", -1}, {L"MZO01", -1}};
+    DataSet data;
+    data.megAt2d(L"MZF01", 0, 0).diagonal(0.0).currentColumn(-1);
+    for (int k = 1; k <= 18; ++k) data.megAt2d(partners[k - 1].name, k, 0).pair(0, k, static_cast<double>(k));
+    Overlay o(data, 2);
+    o.d.showValue = 0;
+    ASSERT_EQ(o.draw(), 1);
+    const int y[4] = {37, 112, 187, 262};
+    for (int band = 0; band < 4; ++band)
+        for (int k = 1; k <= 18; ++k)
+            EXPECT_EQ(o.c.at(100, y[band] - k), partners[k - 1].band == band ? kRegion[band] : testgdi::kWhite)
+                << "band " << band << ", " << partners[k - 1].name;
+}
+
+TEST(DrawerOverlay, ASampleWhoseXTruncatesToTheRightEdgeIsStillDrawn)
+{
+    // 60..460: at 0.75 px per sample, sample 534 lies at 460.5; decimated at 0.3 (three samples a
+    // stroke), sample 1335 does. Either truncates to the right edge, so the trace reaches x = 460 and
+    // lights column 459.
+    for (double scale : {0.75, 0.3}) {
+        Overlay o(DataSet().meg(2).samples(1400).diagonal(0.0).pair(0, 1, 10.0).currentColumn(-1), 0);
+        o.d.showLabel = o.d.showValue = 0;
+        o.d.pxPerSample = scale;
+        ASSERT_EQ(o.draw(), 1);
+        EXPECT_EQ(o.c.at(458, 140), testgdi::kBlack) << scale;
+        EXPECT_EQ(o.c.at(459, 140), testgdi::kBlack) << scale;
+        EXPECT_EQ(o.c.at(460, 140), testgdi::kWhite) << scale;
+    }
+}
