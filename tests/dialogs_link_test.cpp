@@ -152,21 +152,29 @@ TEST_F(LinkDialog, FitTopWithoutDataOnlyReadsTheControls)
     EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
 }
 
-TEST_F(LinkDialog, TopPercentBeyondAnyIntegerIsRefusedWithTheRangeMessage)
+TEST_F(LinkDialog, TopPercentBeyondAnyIntegerIsRefusedAndFitTopClampsWhatItKept)
 {
+    // As in MFC the number typed stays stored after the range check refused it; Fit Top then clamps
+    // its threshold to 0 .. m (m = 0.8).
     Host h(twoLinks());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
     ASSERT_NE(dlg, nullptr);
-    for (const wchar_t* typed : {L"1e300", L"101", L"-1", L"4294967396"}) {
+    const struct {
+        const wchar_t* typed;
+        double kept, threshold;
+    } cases[] = {{L"1e300", 1e300, 0.8}, {L"101", 101.0, 0.8}, {L"-1", -1.0, 0.0}, {L"4294967396", 4294967396.0, 0.8}};
+    for (const auto& c : cases) {
         harness::clearMessageBoxes();
-        ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, typed));
-        EXPECT_EQ(lastMessage(), L"Please enter an integer between 0 and 100.") << typed;
-        EXPECT_DOUBLE_EQ(dlg->topPercent, 50.0) << typed;
+        ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, c.typed));
+        EXPECT_EQ(lastMessage(), L"Please enter an integer between 0 and 100.") << c.typed;
+        EXPECT_DOUBLE_EQ(dlg->topPercent, c.kept) << c.typed;
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
+        EXPECT_EQ(dlg->mapView.linkThreshold, c.threshold) << c.typed;
     }
     harness::clearMessageBoxes();
     ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"nan"));
-    EXPECT_EQ(harness::messageBoxes().size(), 1u);  // not a number at all
-    EXPECT_DOUBLE_EQ(dlg->topPercent, 50.0);
+    EXPECT_EQ(harness::messageBoxes().size(), 1u);  // not a number at all: the member keeps its value
+    EXPECT_DOUBLE_EQ(dlg->topPercent, 4294967396.0);
     harness::clearMessageBoxes();
     ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"100.9"));
     EXPECT_TRUE(harness::messageBoxes().empty());
