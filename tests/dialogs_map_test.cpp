@@ -2,6 +2,8 @@
 // a patch must be, the resize rule (10-pixel margins, the surface rebuilt, never turned inside
 // out), a click on a sensor through the dialog, and a current row outside the pair array.
 #include "dialogs_fixture.h"
+#include "mapdialogcore.h"
+#include "show_table.h"
 
 namespace {
 
@@ -204,4 +206,29 @@ TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
     h.cls().curRow = 1;  // a row that is there fills the lists again
     ASSERT_TRUE(harness::clickButton(link, IDC_UPDATE));
     EXPECT_EQ(harness::comboItems(link, IDC_ROW_COMBO).size(), 4u);
+}
+
+TEST_F(DialogMap, TheLabelAndSensorBoxesFollowTheirOwnViewFields)
+{
+    for (const showtable::Show& s : showtable::kShows) {
+        if (s.cls != 0 || s.modality < 0) continue;  // the link, patch and contour maps of both modalities
+        Host h(square(s.modality ? Modality::Eeg : Modality::Meg).pair(0, 1, 0.8));
+        ASSERT_EQ((h.face.*s.show)(h.data.get(), nullptr), 1);
+        auto* dlg = dynamic_cast<CDlgCxcMapCore*>(h.face.*s.slot);
+        ASSERT_NE(dlg, nullptr);
+        auto& v = dlg->viewFields();
+        for (const bool label : {true, false}) {
+            SCOPED_TRACE(std::string(s.name) + (label ? ": labels only" : ": sensors only"));
+            v.showLabel = label;
+            v.showSensor = !label;
+            dlg->refreshDialog();
+            EXPECT_EQ(harness::check(dlg, IDC_SHOW_LABEL_CHECK), label ? BST_CHECKED : BST_UNCHECKED);
+            EXPECT_EQ(harness::check(dlg, IDC_SHOW_SENSOR_CHECK), label ? BST_UNCHECKED : BST_CHECKED);
+            v.showLabel = !label;
+            v.showSensor = label;
+            dlg->storeDialog();
+            EXPECT_EQ(v.showLabel, label ? 1 : 0);
+            EXPECT_EQ(v.showSensor, label ? 0 : 1);
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "dialogs_fixture.h"
+#include "show_table.h"
 
 namespace {
 
@@ -117,17 +118,6 @@ TEST_F(Play, ATickStoresTheWholeStepInDataAndEdits)
     EXPECT_EQ(dlg->selectEnd, 12);
 }
 
-TEST_F(Play, PlayWrapsAtTheEndOfTheSeries)
-{
-    Host h(hundredSamples(95, 99));
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_TRUE(harness::fireTimer(dlg, 100));
-    EXPECT_EQ(h.cls().selectBegin, 0);
-    EXPECT_EQ(h.cls().selectEnd, 4);
-}
-
 TEST_F(Play, PatchTickReloadsTheDialogAndDropsUnsavedEdits)
 {
     Host h(hundredSamples(20, 40));
@@ -214,4 +204,20 @@ TEST_F(Play, AFacadeDestroyedWhilePlayingLeavesNoTimerBehind)
     harness::advanceTime(1000);
     EXPECT_EQ(cxc::testkit::classOf(*data, 0)->selectBegin, begin);
     EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);
+}
+
+TEST_F(Play, EveryPlayingMapDialogWrapsToTheStartWithTheSameWidth)
+{
+    for (const showtable::Show& s : showtable::kShows) {
+        if (s.cls != 0 || s.modality < 0) continue;  // the link, patch and contour maps of both modalities
+        SCOPED_TRACE(s.name);
+        // Wide enough that the first refresh of the patch and contour maps keeps it.
+        Host h(square(s.modality ? Modality::Eeg : Modality::Meg).pair(0, 1, 0.8).select(85, 99));
+        ASSERT_EQ((h.face.*s.show)(h.data.get(), nullptr), 1);
+        CDialog* dlg = h.face.*s.slot;
+        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::fireTimer(dlg, 100));
+        EXPECT_EQ(h.cls().selectBegin, 0);
+        EXPECT_EQ(h.cls().selectEnd, 14);
+    }
 }
