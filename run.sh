@@ -5,6 +5,7 @@
 #   bash run.sh test    build and run the whole test suite, release and sanitizer builds, then a
 #                       bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
+#   bash run.sh package build the Debian package build/release/cxcmap_<version>_amd64.deb
 #   bash run.sh fuzz [SECONDS [TARGET...]]
 #                       long local fuzzing: each target (datafolder, views, dialogs) in turn for
 #                       SECONDS (default 3600), keeping what it finds in build/fuzz/corpus-TARGET
@@ -15,6 +16,9 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
           googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
+# The manual page is written with help2man; the package's Depends with dpkg-shlibdeps; the package is
+# tried in a clean Debian root made by mmdebstrap.
+PACKAGE_PACKAGES=(help2man dpkg-dev mmdebstrap)
 # The fuzz targets need clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZ_TARGETS=(datafolder views dialogs)
@@ -64,6 +68,44 @@ fuzz_target() {
     return "$rc"
 }
 
+# The installed module from a temporary prefix: the example host outside the build finds it, builds
+# and draws; the manual page names every command.
+install_check() {
+    local prefix=$PWD/build/install-check
+    rm -rf "$prefix" build/host
+    cmake --install build/release --prefix "$prefix/usr" >/dev/null
+    cmake -S examples/host -B build/host -DCMAKE_PREFIX_PATH="$prefix/usr" >/dev/null
+    cmake --build build/host
+    "$prefix/usr/bin/cxcmap" demo-data --out "$prefix/data" >/dev/null
+    mkdir -p "$prefix/pictures"
+    build/host/cxchost "$prefix/data" "$prefix/pictures"
+    for cmd in render report grid demo-data; do
+        grep -q "^\.SS $cmd\$" "$prefix/usr/share/man/man1/cxcmap.1" || { echo "run.sh: the manual page lacks $cmd" >&2; return 1; }
+    done
+}
+
+# The Debian package, installed with apt-get into a clean Debian 12 root (nothing else installed by
+# hand), where cxcmap must draw: a library or file the package lacks fails here.
+package() {
+    rm -f build/release/cxcmap_*.deb
+    (cd build/release && cpack -G DEB >/dev/null)
+    local deb
+    deb=$(ls build/release/cxcmap_*_amd64.deb)
+    echo "run.sh: built $deb"
+}
+
+clean_root_check() {
+    local deb name
+    deb=$(ls build/release/cxcmap_*_amd64.deb)
+    name=$(basename "$deb")
+    echo "run.sh: installing $name into a clean Debian 12 root"
+    mmdebstrap --variant=apt --mode=root --quiet \
+        --customize-hook="copy-in $deb /tmp" \
+        --customize-hook="chroot \"\$1\" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends /tmp/$name >/dev/null" \
+        --customize-hook='chroot "$1" env QT_QPA_PLATFORM=offscreen cxcmap render --out /tmp/pictures --only showDlgCxcMegActLink2DMap,showDlgCxcMatrixAct' \
+        bookworm /dev/null
+}
+
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
@@ -80,10 +122,13 @@ main)
     done
     ;;
 test)
-    install_packages "${PACKAGES[@]}"
+    install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
     bash tools/testshare.sh
     (cd build/release && ctest --output-on-failure)
+    install_check
+    package
+    clean_root_check
     build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_BENCH=OFF
     (cd build/asan && ctest --output-on-failure)
     build_fuzz
@@ -105,13 +150,18 @@ soak)
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
     CXC_SOAK_TICKS=${2:-10000} build/release/tests/cxcmap_tests --gtest_filter='Soak.*'
     ;;
+package)
+    install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=OFF -DCXC_BUILD_BENCH=OFF
+    package
+    ;;
 bench)
     install_packages "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release
     build/release/bench/cxcmap_bench "${@:2}"
     ;;
 *)
-    echo "usage: bash run.sh main|test|bench|fuzz [SECONDS [TARGET...]]|soak [TICKS]" >&2
+    echo "usage: bash run.sh main|test|package|bench|fuzz [SECONDS [TARGET...]]|soak [TICKS]" >&2
     exit 2
     ;;
 esac

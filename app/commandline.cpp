@@ -110,6 +110,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                  "Without a command, opens the interactive viewer on a data folder or the built-in demo data.",
                  "cxcmap");
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", "cxcmap " CXC_VERSION);
     ViewerOptions viewer;
     app.add_option("--data", viewer.data, "data folder (default: the built-in demo data set)");
     app.add_option("--open", viewer.open, "windows to open at the start (show function names)")

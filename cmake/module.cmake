@@ -18,7 +18,7 @@ add_library(cxcmap2d SHARED)
 target_link_libraries(cxcmap2d PRIVATE ${CXC_MODULE_LAYERS})
 target_link_libraries(cxcmap2d PUBLIC cxcplatform cxccompanions)
 foreach(layer IN LISTS CXC_MODULE_LAYERS ITEMS cxcbase)
-  target_include_directories(cxcmap2d INTERFACE $<TARGET_PROPERTY:${layer},INTERFACE_INCLUDE_DIRECTORIES>)
+  target_include_directories(cxcmap2d INTERFACE $<BUILD_INTERFACE:$<TARGET_PROPERTY:${layer},INTERFACE_INCLUDE_DIRECTORIES>>)
 endforeach()
 
 function(cxc_link_module target)
