@@ -122,10 +122,7 @@ int CDlgMegCxcShowStdSet::storeStdSet()
 
 int CDlgMegCxcShowStdSet::refreshStdSet()
 {
-    // Without a data set nothing of an earlier one is kept: the host may have freed it.
-    session = dataSet ? dataSet->getSessionData(-1) : nullptr;
-    trial = session ? session->getTrialqz(-1) : nullptr;
-    if (!trial || !view) return 0;
+    if (!view || !view->checkInitTrial() || !view->trial) return 0;
     polarity = view->polarityView;
     colorScaleIndex = view->linkStyle;
     classIndex = view->cxcClass;

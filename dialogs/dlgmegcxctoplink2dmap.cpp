@@ -41,9 +41,6 @@ void CDlgMegCxcTopLink2DMap::OnSetting()
         stdSetDlg = dlg;
     }
     stdSetDlg->firstRefresh = firstRefresh;
-    stdSetDlg->dataSet = dataSet;
-    stdSetDlg->session = session;
-    stdSetDlg->trial = trial;
     stdSetDlg->view = &mapView;
     stdSetDlg->ShowWindow(SW_SHOWNORMAL);
     stdSetDlg->refreshStdSet();
