@@ -105,7 +105,7 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
                                 pairs / ((n - 1.0) * static_cast<double>(n)));
             }
         }
-        connections = clampToInt(static_cast<double>(t.totalConn), INT_MIN, INT_MAX);
+        connections = narrow<int>(t.totalConn);
         if (t.totalConn < 1) return CString(text::kNoConnection);
         CString report;
         if (activeOnly) {

@@ -147,7 +147,7 @@ int CDlgCxcRowColumn2DViewer::fillLists()
     // Without rows there is no row to list: the lists stay empty and the row index stays as it was.
     if (pairs && data->rowCount >= 1) {
         if (rowIndex < 0) rowIndex = 0;
-        if (rowIndex > data->rowCount - 1) rowIndex = static_cast<int>(std::min<__int64>(data->rowCount - 1, INT_MAX));
+        if (rowIndex > data->rowCount - 1) rowIndex = cxc::narrow<int>(data->rowCount - 1);
         CWavChnlChnlDataqz* row = rowIndex < data->rowsWalkable() ? pairs[rowIndex] : nullptr;
         const __int64 columns = row ? data->colsWalkable() : 0;
         for (__int64 k = 0; k < columns; ++k) {

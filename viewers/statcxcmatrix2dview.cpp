@@ -40,8 +40,6 @@ CWavChnlChnlDataqz** drawablePairs(CSnsCohDataqz* data, __int64& s)
     return data->checkSelect(s, s) ? pairs : nullptr;
 }
 
-// A text position from 64-bit arithmetic, kept inside int.
-int textCoord(__int64 v) { return static_cast<int>(std::clamp<__int64>(v, INT_MIN, INT_MAX)); }
 
 }  // namespace
 
@@ -137,7 +135,7 @@ int CStatCxcMatrix2DView::drawLabels(CDC* dc, int x0, int y0, CRect rect, int cl
             const CString name = trial->getChannelName(first[j].colChnl);
             SIZE size{};
             GetTextExtentPoint32(dc->GetSafeHdc(), name, name.GetLength(), &size);
-            dc->TextOut(textCoord(static_cast<__int64>(x0) - size.cx - 10), static_cast<int>(y), name);
+            dc->TextOut(cxc::narrow<int>(static_cast<__int64>(x0) - size.cx - 10), cxc::toInt(y), name);
         }
     }
     // Top: the row channel of pair (i, 0) above pair row i, running upwards from the cell's x.
@@ -148,7 +146,7 @@ int CStatCxcMatrix2DView::drawLabels(CDC* dc, int x0, int y0, CRect rect, int cl
         const CString name = trial->getChannelName(pairs[i][0].rowChnl);
         SIZE size{};
         GetTextExtentPoint32(dc->GetSafeHdc(), name, name.GetLength(), &size);
-        dc->TextOut(static_cast<int>(x), textCoord(static_cast<__int64>(y0) - size.cy + 10), name);
+        dc->TextOut(cxc::toInt(x), cxc::narrow<int>(static_cast<__int64>(y0) - size.cy + 10), name);
     }
     return 1;
 }
