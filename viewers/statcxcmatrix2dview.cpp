@@ -12,15 +12,6 @@ IMPLEMENT_DYNAMIC(CStatCxcMatrix2DView, CStatic)
 
 namespace {
 
-// The colour index of a quotient of value and step: 0 for a quotient that is not a number or does
-// not fit an int (also any quotient of a zero step), otherwise truncated and clamped to 0..top.
-int colourIndex(double q, int top)
-{
-    if (!(std::fabs(q) < 2147483648.0)) return 0;
-    const int i = static_cast<int>(q);
-    return i < 0 ? 0 : i > top ? top : i;
-}
-
 // Where a cell's corner lands, in double so that no size or count can overflow; only a corner that
 // lies in the rectangle is converted.
 bool cornerIn(double x, double y, const CRect& rect)
@@ -105,8 +96,8 @@ int CStatCxcMatrix2DView::drawCells(CDC* dc, int x0, int y0, CRect rect, int cls
             const double y = std::floor(static_cast<double>(j) * cellHeight + y0);
             if (!cornerIn(x, y, rect)) continue;
             const double v = row[j].getSelectDataMean(s, s, data->meanMode);
-            const COLORREF colour = v > 0 ? pos[colourIndex(v / step, top)] : neg[colourIndex(v / -step, top)];
-            dc->FillSolidRect(static_cast<int>(x), static_cast<int>(y), w, h, colour);
+            const COLORREF colour = (v > 0 ? pos : neg)[cxc::rampIndex(v, step, top)];
+            dc->FillSolidRect(cxc::toInt(x), cxc::toInt(y), w, h, colour);
         }
     }
     return 1;
