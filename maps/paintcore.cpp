@@ -2,28 +2,17 @@
 
 #include "paintcore.h"
 
+#include "cxcsurface.h"
+
 namespace cxc::maps {
 
 int makeSurface(SensorMapFields& v, CDC* dc, const CRect& rect)
 {
     if (v.memBitmap && v.memDC) return 1;
-    v.releaseSurface();
-    const __int64 w = static_cast<__int64>(rect.right) - rect.left;
-    const __int64 h = static_cast<__int64>(rect.bottom) - rect.top;
     // A control without width or height has nothing to show: no surface of size 0 is made.
-    if (w < 1 || h < 1 || w > INT_MAX || h > INT_MAX) return 0;
-    auto bitmap = new CBitmap;
-    if (!bitmap->CreateCompatibleBitmap(dc, static_cast<int>(w), static_cast<int>(h))) {
-        delete bitmap;
-        return 0;
-    }
-    auto mem = new CDC;
-    mem->CreateCompatibleDC(dc);
-    mem->SelectObject(bitmap);
-    v.memBitmap = bitmap;
-    v.memDC = mem;
-    v.mapWidth = static_cast<int>(w);
-    v.mapHeight = static_cast<int>(h);
+    if (!cxc::gdi::makeSurface(v.memBitmap, v.memDC, dc, rect)) return 0;
+    v.mapWidth = rect.Width();  // both fit an int, or there would be no surface
+    v.mapHeight = rect.Height();
     v.clientRect = rect;
     return 1;
 }

@@ -51,7 +51,7 @@ CStatCxcMatrix2DView::~CStatCxcMatrix2DView()
     delete verticalFont;
 }
 
-void CStatCxcMatrix2DView::releaseSurface() { cxc::viewers::releaseSurface(memBitmap, memDC); }
+void CStatCxcMatrix2DView::releaseSurface() { cxc::gdi::releaseSurface(memBitmap, memDC); }
 
 CSnsCohDataqz* CStatCxcMatrix2DView::getCxcData(int cls)
 {
@@ -63,7 +63,7 @@ CSnsCohDataqz* CStatCxcMatrix2DView::getCxcData(int cls)
 
 int CStatCxcMatrix2DView::drawMatrix(CDC* paintDC, CRect rect)
 {
-    if (!cxc::viewers::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
+    if (!cxc::gdi::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
     memDC->FillSolidRect(&rect, backColour);
     if (showCells) drawCells(memDC, originX, originY, rect, cxcClass);
     if (showLabels) drawLabels(memDC, originX, originY, rect, cxcClass);
