@@ -65,11 +65,7 @@ private:
         CMDTrialqz* t = session_->getTrialqz(trial);
         return t ? t->getCoherenceFaceqzTime(false) : nullptr;
     }
-    CSnsCohDataqz* classOf(int trial, int cls) const
-    {
-        CSnsCohFaceqz* package = packageOf(trial);
-        return package ? package->getCoherenceData(cls) : nullptr;
-    }
+    CSnsCohDataqz* classOf(int trial, int cls) const { return cxc::classDataOf(session_->getTrialqz(trial), cls); }
 
     CMEGDataqz* session_;
     int trial_ = -1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "modulebase.h"
 #include "resource.h"
 
 namespace cxc::app {
@@ -16,8 +17,8 @@ namespace {
         else return nullptr;                                                   \
     }(static_cast<Facade*>(nullptr))
 
-constexpr UINT_PTR kMapTimer = 100;
-constexpr UINT_PTR kMatrixTimer = 101;
+constexpr UINT_PTR kMapTimer = cxc::kMapPlayTimer;
+constexpr UINT_PTR kMatrixTimer = cxc::kMatrixPlayTimer;
 
 #define CXC_MAP(fn, menu, text, cls, slot, n) \
     ShowEntry{#fn, menu, text, cls, CXC_SHOW_FN(fn), slot, IDC_MAP_VIEW, IDC_PLAY, kMapTimer, kFirstShowCommand + (n)}
@@ -76,15 +77,5 @@ const ShowEntry* findCommand(UINT commandId)
 }
 
 CDialog* dialogOf(Facade& facade, const ShowEntry& entry) { return facade.*entry.slot; }
-
-const wchar_t* className(int cxcClass)
-{
-    switch (cxcClass) {
-    case 0: return L"Active";
-    case 1: return L"Control";
-    case 2: return L"Act-Ctl";
-    default: return L"Unknown";
-    }
-}
 
 }  // namespace cxc::app

@@ -42,7 +42,5 @@ const ShowEntry* findShow(std::string_view name);
 const ShowEntry* findCommand(UINT commandId);
 // The dialog the facade keeps for the entry; null before its first show.
 CDialog* dialogOf(Facade& facade, const ShowEntry& entry);
-// "Active", "Control" or "Act-Ctl".
-const wchar_t* className(int cxcClass);
 
 }  // namespace cxc::app

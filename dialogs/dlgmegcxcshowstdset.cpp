@@ -132,7 +132,7 @@ int CDlgMegCxcShowStdSet::refreshStdSet()
     if (firstRefresh) {
         // Written so that a NaN range is refused as well.
         if (!(hi - lo > 0.0)) {
-            AfxMessageBox(cxc::dialogs::text::kRangeError);
+            cxc::tellUser(cxc::dialogs::text::kRangeError);
             return 0;
         }
         highValue = std::max(std::fabs(lo), std::fabs(hi));
@@ -193,7 +193,7 @@ void CDlgMegCxcShowStdSet::OnClassChoice()
         view->cxcClass = choice;
         return;
     }
-    AfxMessageBox(cxc::dialogs::text::kNoClassData);
+    cxc::tellUser(cxc::dialogs::text::kNoClassData);
     // The list shows the class that stays.
     classCombo.SetCurSel(classIndex);
 }

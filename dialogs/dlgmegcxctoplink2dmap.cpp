@@ -34,7 +34,7 @@ void CDlgMegCxcTopLink2DMap::OnSetting()
         auto* dlg = new CDlgMegCxcShowStdSet;
         if (!dlg->Create(IDD_MEG_SHOW_STDSET)) {
             // Nothing is handed to a dialog without a window; the next click tries again.
-            AfxMessageBox(cxc::dialogs::text::kErrorCreatingDialog);
+            cxc::tellUser(cxc::dialogs::text::kErrorCreatingDialog);
             delete dlg;
             return;
         }

@@ -79,7 +79,7 @@ int CDlgCxcLinkMapCore::refreshDialog()
     takeSensorChoices();
     fillChannelLists();
     if (viewCheckInitTrial()) {
-        CSnsCohDataqz* data = cxc::dialogs::classDataOf(v.trial, v.cxcClass);
+        CSnsCohDataqz* data = cxc::classDataOf(v.trial, v.cxcClass);
         if (!data) {
             UpdateData(FALSE);
             return 0;

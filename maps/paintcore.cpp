@@ -21,8 +21,7 @@ int drawInfoLine(SensorMapFields& v, CDC* dc, const CRect& rect)
 {
     if (!v.showInfo || !dc) return 0;
     if (!checkInitTrial(v) || !v.trial) return 0;
-    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
-    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data) return 0;
     CString text;
     text.Format(L"Sns:%I64dx%I64d Tim%I64d Min:%0.3f Mea:%0.3f Max:%0.3f)", data->rowCount, data->colCount,
@@ -47,8 +46,7 @@ int drawClipOverlay(SensorMapFields& v, CDC* dc, int w, int h)
 int drawConnectionText(SensorMapFields& v, CDC* dc)
 {
     if (!v.showInfo || !dc || !v.trial) return 0;
-    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
-    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data) return 0;
     CString text;
     text.Format(L"CxC Type:%s; Connect:%I64d->%I64d", data->getCxcCmptInfo().GetString(), v.linkCount, v.maxLink);

@@ -57,8 +57,7 @@ CSnsCohDataqz* CStatCxcMatrix2DView::getCxcData(int cls)
 {
     session = dataSet ? dataSet->getSessionData(-1) : nullptr;
     trial = session ? session->getTrialqz(-1) : nullptr;
-    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
-    return package ? package->getCoherenceData(cls) : nullptr;
+    return cxc::classDataOf(trial, cls);
 }
 
 int CStatCxcMatrix2DView::drawMatrix(CDC* paintDC, CRect rect)
