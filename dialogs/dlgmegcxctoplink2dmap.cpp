@@ -3,6 +3,7 @@
 #include "dlgmegcxctoplink2dmap.h"
 
 #include "dialogtexts.h"
+#include "linkreport.h"
 #include "dlgmegcxcshowstdset.h"
 
 CRichInfoqz CDlgMegCxcTopLink2DMap::graphInfo;
@@ -21,12 +22,10 @@ CDlgMegCxcTopLink2DMap::~CDlgMegCxcTopLink2DMap()
     stdSetDlg = nullptr;
 }
 
-CString CDlgMegCxcTopLink2DMap::viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections)
+CString CDlgMegCxcTopLink2DMap::graphReport(int useThreshold, int precise, int activeOnly)
 {
-    return mapView.graphTheoryReport(useThreshold, precise, activeOnly, connections);
+    return cxc::linkGraphReport(mapView, useThreshold, precise, activeOnly);
 }
-
-const wchar_t* CDlgMegCxcTopLink2DMap::thresholdLineFormat() const { return cxc::dialogs::text::kMegThresholdLine; }
 
 void CDlgMegCxcTopLink2DMap::OnSetting()
 {
