@@ -27,7 +27,7 @@ namespace {
 std::string windowNames()
 {
     std::string names;
-    for (const ShowEntry& e : showTable()) names += std::string("\n  ") + e.name + (e.show ? "" : "  (not offered yet)");
+    for (const ShowEntry& e : showTable()) names += std::string("\n  ") + e.name;
     return names;
 }
 

@@ -1,5 +1,6 @@
 #include "datasource.h"
 
+#include "classnames.h"
 #include "cxccompanions.h"
 #include "datafolder.h"
 #include "demodata.h"
@@ -9,17 +10,11 @@ namespace cxc::app {
 
 namespace {
 
-CMDTrialqz* currentTrial(CArrayMEDataSetqz& dataSet)
-{
-    CMEGDataqz* session = dataSet.getSessionData(-1);
-    return session ? session->getTrialqz(-1) : nullptr;
-}
-
+// The class data of a class with a pair array; null otherwise.
 CSnsCohDataqz* classData(CMDTrialqz* trial, int cxcClass)
 {
-    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
-    CSnsCohDataqz* data = package ? package->getCoherenceData(cxcClass) : nullptr;
-    return data && data->getMCC4class() ? data : nullptr;
+    CouplingRoad road;
+    return takeRoad(trial, cxcClass, road) ? road.data : nullptr;
 }
 
 std::string str(const CString& s) { return toUtf8(s); }
@@ -76,7 +71,7 @@ const char* modalityName(int modality) { return modality == 1 ? "EEG" : "MEG"; }
 
 CSnsCohDataqz* applyChoice(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::string& error)
 {
-    CMDTrialqz* trial = currentTrial(dataSet);
+    CMDTrialqz* trial = currentTrial(&dataSet);
     if (!trial) {
         error = "the data set has no current trial";
         return nullptr;

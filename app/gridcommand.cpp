@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "cxccompanions.h"
-#include "cxcharness.h"
+#include "cxcmap2d.h"
 #include "filewrite.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
@@ -16,55 +15,14 @@ namespace cxc::app {
 
 namespace {
 
-// "row 3 (MLC21) over samples 120 to 150": the reference row and the selection of a grid.
-std::string describeRow(CMDTrialqz* trial, int cxcClass)
-{
-    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
-    CSnsCohDataqz* data = package ? package->getCoherenceData(cxcClass) : nullptr;
-    if (!data) return "the reference row";
-    std::string text = "row " + std::to_string(data->curRow);
-    if (const CWavChnlChnlDataqz* self = data->pairAt(data->curRow, data->curRow))
-        if (const CString name = trial->getChannelName(self->colChnl); !name.IsEmpty()) text += " (" + toUtf8(name) + ")";
-    return text + " over samples " + std::to_string(data->selectBegin) + " to " + std::to_string(data->selectEnd);
-}
-
-// Why the view's grid pipeline refused, read from what it left behind: a message box it raised, no
-// channel to lay the grid over, no grid laid over the channels' plane, or values that leave no
-// field over the selection (a data folder always holds every row of the pair array).
-template <class View>
-std::string whyNoGrid(View& view, const ClassChoice& choice, size_t boxesBefore)
-{
-    const auto& boxes = harness::messageBoxes();
-    if (boxes.size() > boxesBefore) return toUtf8(boxes.back().text);
-    const std::string modality = modalityName(choice.modality);
-    const CDataGridRect& g = view.grid;
-    if (g.snsrCount < 1) return "the data set has no good " + modality + " channel to lay the grid over";
-    if (!g.points) {
-        // A grid side is the span in plane units plus the borders: under one unit leaves no cell.
-        const bool flat = !(g.xMax - g.xMin >= 1.0) || (choice.modality == 1 && !(g.yMax - g.yMin >= 1.0));
-        return flat ? "the " + modality + " channels' positions on the 2-D plane span less than one unit"
-                    : "the " + modality + " channels' 2-D plane is too large for a grid";
-    }
-    return "in " + describeRow(view.trial, choice.cxcClass) + " the " + modality +
-           " channels' values do not vary or are not numbers";
-}
-
-// Runs the pipeline as a contour show function prepares its view, and copies the grid out.
+// Prepares the view as a contour show function does, and copies the grid out.
 template <class View>
 bool gridOf(CArrayMEDataSetqz& dataSet, const ClassChoice& choice, std::vector<GridPointValue>& grid,
             std::string& error)
 {
     View view;
-    view.dataSet = &dataSet;
-    view.cxcClass = choice.cxcClass;
-    if (!view.checkInitTrial()) {
-        error = "the data set has no current trial";
-        return false;
-    }
-    view.projectSensors2D(view.chnlType);
-    const size_t boxesBefore = harness::messageBoxes().size();
-    if (!view.rebuildFieldGrid()) {
-        error = "the grid cannot be built: " + whyNoGrid(view, choice, boxesBefore);
+    if (!prepareContourView(view, &dataSet, choice.cxcClass)) {
+        error = toUtf8(lastError());
         return false;
     }
     const CDataGridRect& g = view.grid;

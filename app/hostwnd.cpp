@@ -6,6 +6,13 @@
 #include "medataset.h"
 
 using namespace cxc::app;
+using cxc::dialogOf;
+using cxc::findShowCommand;
+using cxc::kFirstShowCommand;
+using cxc::kLastShowCommand;
+using cxc::ShowEntry;
+using cxc::ShowMenu;
+using cxc::showTable;
 
 namespace {
 constexpr int kClientWidth = 720;
@@ -35,7 +42,7 @@ CHostWnd::~CHostWnd()
 BOOL CHostWnd::CreateHost(DataSource source)
 {
     source_ = std::move(source);
-    facade_ = std::make_unique<Facade>();
+    facade_ = std::make_unique<CMEGShowCCData2DFaceqz>();
     if (!CreateEx(0, nullptr, L"cxcmap", WS_OVERLAPPEDWINDOW, CRect(40, 40, 40 + kClientWidth, 40 + kClientHeight),
                   nullptr, 0))
         return FALSE;
@@ -64,9 +71,9 @@ void CHostWnd::buildMenu()
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.Detach()), L"&File");
 
     const struct {
-        HostMenu menu;
+        ShowMenu menu;
         const wchar_t* text;
-    } popups[] = {{HostMenu::Meg, L"&MEG"}, {HostMenu::Eeg, L"&EEG"}, {HostMenu::Viewers, L"&Viewers"}};
+    } popups[] = {{ShowMenu::Meg, L"&MEG"}, {ShowMenu::Eeg, L"&EEG"}, {ShowMenu::Viewers, L"&Viewers"}};
     for (const auto& p : popups) {
         CMenu popup;
         popup.CreatePopupMenu();
@@ -76,7 +83,7 @@ void CHostWnd::buildMenu()
             // Each kind of window comes in its three classes; a separator between the kinds.
             if (count > 0 && count % 3 == 0) popup.AppendMenu(MF_SEPARATOR);
             ++count;
-            popup.AppendMenu(MF_STRING | (e.show ? 0u : static_cast<UINT>(MF_GRAYED)), e.commandId, e.menuText);
+            popup.AppendMenu(MF_STRING, e.commandId, e.menuText);
         }
         bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), p.text);
     }
@@ -111,8 +118,8 @@ CString CHostWnd::messageText() const
 int CHostWnd::openWindow(const ShowEntry& entry)
 {
     const CString name = cxc::fromUtf8(entry.name);
-    if (!entry.show || !facade_) {
-        tell(name + L" is not offered by this build of the module.");
+    if (!facade_) {
+        tell(name + L" could not open its window.");
         return 0;
     }
     const bool isNew = dialogOf(*facade_, entry) == nullptr;
@@ -146,7 +153,7 @@ bool CHostWnd::openDataFolder(const std::string& folder)
         return false;
     }
     // Every window holds the data set it was opened on: close them all before it goes.
-    facade_ = std::make_unique<Facade>();
+    facade_ = std::make_unique<CMEGShowCCData2DFaceqz>();
     source_ = std::move(loaded);
     placed_ = 0;
     showData();
@@ -186,7 +193,7 @@ void CHostWnd::OnQuit() { DestroyWindow(); }
 
 void CHostWnd::OnShowWindowCommand(UINT id)
 {
-    if (const ShowEntry* entry = findCommand(id)) openWindow(*entry);
+    if (const ShowEntry* entry = findShowCommand(id)) openWindow(*entry);
 }
 
 void CHostWnd::OnSize(UINT type, int cx, int cy)

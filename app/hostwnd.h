@@ -27,7 +27,7 @@ public:
     BOOL CreateHost(cxc::app::DataSource source);
 
     // Opens the entry's window through its show function; 1 when it is shown.
-    int openWindow(const cxc::app::ShowEntry& entry);
+    int openWindow(const cxc::ShowEntry& entry);
     // Replaces the data with a data folder: every open window closes first, since each holds the
     // data set it was given. False, with a message box naming what is wrong, when the folder is
     // refused (the loaded data stay).
@@ -37,7 +37,7 @@ public:
 
     // The loaded data set and the facade that opens windows on it.
     CArrayMEDataSetqz* dataSet() const { return source_.dataSet.get(); }
-    cxc::app::Facade* facade() const { return facade_.get(); }
+    CMEGShowCCData2DFaceqz* facade() const { return facade_.get(); }
     CString statusText() const;
     CString messageText() const;
 
@@ -59,7 +59,7 @@ private:
     void placeNewWindow(CDialog* dialog);
 
     cxc::app::DataSource source_;
-    std::unique_ptr<cxc::app::Facade> facade_;  // dies before the data set its windows hold
+    std::unique_ptr<CMEGShowCCData2DFaceqz> facade_;  // dies before the data set its windows hold
     CStatic message_;
     CStatic status_;
     int placed_ = 0;  // windows placed so far, for the cascade

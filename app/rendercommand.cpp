@@ -65,11 +65,7 @@ private:
         CMDTrialqz* t = session_->getTrialqz(trial);
         return t ? t->getCoherenceFaceqzTime(false) : nullptr;
     }
-    CSnsCohDataqz* classOf(int trial, int cls) const
-    {
-        CSnsCohFaceqz* package = packageOf(trial);
-        return package ? package->getCoherenceData(cls) : nullptr;
-    }
+    CSnsCohDataqz* classOf(int trial, int cls) const { return cxc::classDataOf(session_->getTrialqz(trial), cls); }
 
     CMEGDataqz* session_;
     int trial_ = -1;
@@ -81,17 +77,13 @@ std::vector<const ShowEntry*> chosenWindows(const RenderOptions& o, std::ostream
 {
     std::vector<const ShowEntry*> chosen;
     if (o.only.empty()) {
-        for (const ShowEntry& e : showTable())
-            if (e.show) chosen.push_back(&e);
+        for (const ShowEntry& e : showTable()) chosen.push_back(&e);
         return chosen;
     }
     for (const std::string& name : o.only) {
         const ShowEntry* e = findShow(name);
         if (!e) {
             err << "cxcmap render: " << name << ": no such window\n";
-            failed = true;
-        } else if (!e->show) {
-            err << "cxcmap render: " << name << ": this build of the module does not offer the window\n";
             failed = true;
         } else {
             chosen.push_back(e);
@@ -135,7 +127,7 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
     for (const ShowEntry* entry : chosen) {
         marks.restore();
         harness::clearMessageBoxes();
-        auto facade = std::make_unique<Facade>();
+        auto facade = std::make_unique<CMEGShowCCData2DFaceqz>();
         const int shown = (facade.get()->*entry->show)(dataSet, &host);
         CDialog* dialog = dialogOf(*facade, *entry);
         if (!shown || !dialog || !dialog->GetSafeHwnd()) {

@@ -1,21 +1,15 @@
 #include "reportcommand.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <ostream>
 
-#include "cxccompanions.h"
+#include "cxcmap2d.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
 namespace cxc::app {
 
 namespace {
-
-// The line each link dialog appends to a report that used the threshold.
-constexpr const wchar_t* kMegThresholdLine = L"Threshold:%f Connection:%d \n";
-constexpr const wchar_t* kEegThresholdLine = L"Threshold:%f Connect:%d\n";
 
 // The dialog keeps its threshold in an edit box and reads it back before the report: what the
 // report sees is the number the box shows, 15 significant digits.
@@ -29,20 +23,13 @@ double asTheBoxReadsIt(double threshold)
 }
 
 template <class View>
-CString reportOf(CArrayMEDataSetqz& dataSet, const ReportOptions& o, double threshold, const wchar_t* lineFormat)
+CString reportOf(CArrayMEDataSetqz& dataSet, const ReportOptions& o, double threshold)
 {
     View view;
     view.dataSet = &dataSet;
     view.cxcClass = o.choice.cxcClass;
     view.linkThreshold = threshold;
-    int connections = 0;  // the dialog starts the count at 0; early exits leave it so
-    CString text = view.graphTheoryReport(o.useThreshold, o.precise, o.activeOnly, connections);
-    if (o.useThreshold) {
-        CString line;
-        line.Format(lineFormat, view.linkThreshold, connections);
-        text += line;
-    }
-    return text;
+    return linkGraphReport(view, o.useThreshold, o.precise, o.activeOnly);
 }
 
 }  // namespace
@@ -55,13 +42,10 @@ bool graphReport(CArrayMEDataSetqz& dataSet, const ReportOptions& o, CString& te
     if (o.threshold) {
         threshold = *o.threshold;
     } else {
-        // The link dialog's first refresh: half the largest magnitude over all samples.
-        double lo = 0.0, hi = 0.0;
-        data->getSnsCohRange(lo, hi, false, 0, 0, 1);
-        threshold = asTheBoxReadsIt(0.5 * std::max(std::fabs(lo), std::fabs(hi)));
+        threshold = asTheBoxReadsIt(firstRefreshThreshold(*data));
     }
-    text = o.choice.modality == 1 ? reportOf<CStatEEGCxcCntMapqz>(dataSet, o, threshold, kEegThresholdLine)
-                                  : reportOf<CStatMEGCClCntMapqz>(dataSet, o, threshold, kMegThresholdLine);
+    text = o.choice.modality == 1 ? reportOf<CStatEEGCxcCntMapqz>(dataSet, o, threshold)
+                                  : reportOf<CStatMEGCClCntMapqz>(dataSet, o, threshold);
     return true;
 }
 

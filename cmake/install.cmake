@@ -17,7 +17,9 @@ file(GLOB CXC_PUBLIC_HEADERS CONFIGURE_DEPENDS
 list(APPEND CXC_PUBLIC_HEADERS
   ${CMAKE_SOURCE_DIR}/base/cxcclass.h ${CMAKE_SOURCE_DIR}/resources/resource.h
   ${CMAKE_SOURCE_DIR}/data/datafolder.h ${CMAKE_SOURCE_DIR}/data/demodata.h
-  ${CMAKE_SOURCE_DIR}/facade/cxcmap2d.h ${CMAKE_SOURCE_DIR}/facade/cxcmodule.h)
+  ${CMAKE_SOURCE_DIR}/base/modulebase.h ${CMAKE_SOURCE_DIR}/dialogs/linkreport.h
+  ${CMAKE_SOURCE_DIR}/facade/cxcmap2d.h ${CMAKE_SOURCE_DIR}/facade/cxcmodule.h
+  ${CMAKE_SOURCE_DIR}/facade/contourview.h ${CMAKE_SOURCE_DIR}/facade/showtable.h)
 foreach(h megdrawccdata03base megdrawccdata06overlay megdrawccdata07mcolumns megdrawccdata08operation
           megdrawccdata09file megdrawccdataqz)
   list(APPEND CXC_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/drawer/${h}.h)

@@ -6,6 +6,7 @@
 
 #include "adrcolors.h"
 #include "contourlines.h"
+#include "couplingroad.h"
 #include "datagrid.h"
 #include "drawclips.h"
 #include "eegelectrode.h"

@@ -31,3 +31,11 @@ public:
 };
 
 class CMegIndex2Colorqz : public CMegIndex2Color06RGBQsam {};
+
+namespace cxc {
+
+// The entry 0..top of a value's table (the positive table for value > 0, else the negative one):
+// |value| / |step| truncated and clamped. A zero step, NaN and quotients beyond 32 bits take entry 0.
+int rampIndex(double value, double step, int top);
+
+}  // namespace cxc

@@ -95,7 +95,7 @@ int CDlgCxcContourMapCore::refreshDialog()
     fillChannelLists();
     colorScaleCombo.SetCurSel(v.colorScale);
     if (viewCheckInitTrial()) {
-        CSnsCohDataqz* data = cxc::dialogs::classDataOf(v.trial, v.cxcClass);
+        CSnsCohDataqz* data = cxc::classDataOf(v.trial, v.cxcClass);
         if (!data) {
             UpdateData(FALSE);
             return 0;

@@ -3,6 +3,7 @@
 #include "dlgeegcxctoplink2dmap.h"
 
 #include "dialogtexts.h"
+#include "linkreport.h"
 
 CRichInfoqz CDlgEegCxcTopLink2DMap::graphInfo;
 
@@ -17,12 +18,10 @@ CDlgEegCxcTopLink2DMap::CDlgEegCxcTopLink2DMap() : MapDialogWith(IDD_EEG_TOPLINK
 
 CDlgEegCxcTopLink2DMap::~CDlgEegCxcTopLink2DMap() = default;
 
-CString CDlgEegCxcTopLink2DMap::viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections)
+CString CDlgEegCxcTopLink2DMap::graphReport(int useThreshold, int precise, int activeOnly)
 {
-    return mapView.graphTheoryReport(useThreshold, precise, activeOnly, connections);
+    return cxc::linkGraphReport(mapView, useThreshold, precise, activeOnly);
 }
-
-const wchar_t* CDlgEegCxcTopLink2DMap::thresholdLineFormat() const { return cxc::dialogs::text::kEegThresholdLine; }
 
 void CDlgEegCxcTopLink2DMap::OnInitMenu(CMenu* menu)
 {

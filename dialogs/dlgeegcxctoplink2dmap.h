@@ -18,10 +18,9 @@ public:
     static CRichInfoqz graphInfo;
 
 protected:
-    CString viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections) override;
+    CString graphReport(int useThreshold, int precise, int activeOnly) override;
     int& colorLinkField() override { return mapView.linkStyle; }
     CRichInfoqz& infoWindow() override { return graphInfo; }
-    const wchar_t* thresholdLineFormat() const override;
 
     afx_msg void OnToggleGtActiveOnly() { gtActiveOnly = !gtActiveOnly; }
     afx_msg void OnInitMenu(CMenu* menu);

@@ -122,10 +122,7 @@ int CDlgMegCxcShowStdSet::storeStdSet()
 
 int CDlgMegCxcShowStdSet::refreshStdSet()
 {
-    // Without a data set nothing of an earlier one is kept: the host may have freed it.
-    session = dataSet ? dataSet->getSessionData(-1) : nullptr;
-    trial = session ? session->getTrialqz(-1) : nullptr;
-    if (!trial || !view) return 0;
+    if (!view || !view->checkInitTrial() || !view->trial) return 0;
     polarity = view->polarityView;
     colorScaleIndex = view->linkStyle;
     classIndex = view->cxcClass;
@@ -135,7 +132,7 @@ int CDlgMegCxcShowStdSet::refreshStdSet()
     if (firstRefresh) {
         // Written so that a NaN range is refused as well.
         if (!(hi - lo > 0.0)) {
-            AfxMessageBox(cxc::dialogs::text::kRangeError);
+            cxc::tellUser(cxc::dialogs::text::kRangeError);
             return 0;
         }
         highValue = std::max(std::fabs(lo), std::fabs(hi));
@@ -196,7 +193,7 @@ void CDlgMegCxcShowStdSet::OnClassChoice()
         view->cxcClass = choice;
         return;
     }
-    AfxMessageBox(cxc::dialogs::text::kNoClassData);
+    cxc::tellUser(cxc::dialogs::text::kNoClassData);
     // The list shows the class that stays.
     classCombo.SetCurSel(classIndex);
 }

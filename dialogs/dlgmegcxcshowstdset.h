@@ -20,9 +20,6 @@ public:
     CDlgMegCxcShowStdSet();
     ~CDlgMegCxcShowStdSet() override;
 
-    CArrayMEDataSetqz* dataSet = nullptr;  // handed in by the link dialog
-    CMEGDataqz* session = nullptr;         // looked up again by refreshStdSet
-    CMDTrialqz* trial = nullptr;
     int polarity = 0;                      // 3809: the view's polarityView
     CString lowText;                       // 3738
     CString highText;                      // 3739
@@ -30,7 +27,9 @@ public:
     CScrollBar highBar;                    // 3743: the largest link value
     int colorScaleIndex = 1;               // 3731..3730: the view's linkStyle, 0..5
     int firstRefresh = 0;                  // a copy of the link dialog's, handed in on each click
-    CStatMEGCClCntMapqz* view = nullptr;   // the link dialog's map view
+    // The link dialog's map view. The data set is always taken from it, at each use: the host may
+    // free the one it showed and show the link map again with another.
+    CStatMEGCClCntMapqz* view = nullptr;
     double lowValue = 0.0;                 // the chosen link threshold
     double highValue = 0.0;                // the chosen largest link value
     CComboBox classCombo;                  // 3740: "Active", "Control", "Results"

@@ -3,6 +3,7 @@
 #include "dlgmegcxctoplink2dmap.h"
 
 #include "dialogtexts.h"
+#include "linkreport.h"
 #include "dlgmegcxcshowstdset.h"
 
 CRichInfoqz CDlgMegCxcTopLink2DMap::graphInfo;
@@ -21,12 +22,10 @@ CDlgMegCxcTopLink2DMap::~CDlgMegCxcTopLink2DMap()
     stdSetDlg = nullptr;
 }
 
-CString CDlgMegCxcTopLink2DMap::viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections)
+CString CDlgMegCxcTopLink2DMap::graphReport(int useThreshold, int precise, int activeOnly)
 {
-    return mapView.graphTheoryReport(useThreshold, precise, activeOnly, connections);
+    return cxc::linkGraphReport(mapView, useThreshold, precise, activeOnly);
 }
-
-const wchar_t* CDlgMegCxcTopLink2DMap::thresholdLineFormat() const { return cxc::dialogs::text::kMegThresholdLine; }
 
 void CDlgMegCxcTopLink2DMap::OnSetting()
 {
@@ -34,16 +33,13 @@ void CDlgMegCxcTopLink2DMap::OnSetting()
         auto* dlg = new CDlgMegCxcShowStdSet;
         if (!dlg->Create(IDD_MEG_SHOW_STDSET)) {
             // Nothing is handed to a dialog without a window; the next click tries again.
-            AfxMessageBox(cxc::dialogs::text::kErrorCreatingDialog);
+            cxc::tellUser(cxc::dialogs::text::kErrorCreatingDialog);
             delete dlg;
             return;
         }
         stdSetDlg = dlg;
     }
     stdSetDlg->firstRefresh = firstRefresh;
-    stdSetDlg->dataSet = dataSet;
-    stdSetDlg->session = session;
-    stdSetDlg->trial = trial;
     stdSetDlg->view = &mapView;
     stdSetDlg->ShowWindow(SW_SHOWNORMAL);
     stdSetDlg->refreshStdSet();

@@ -22,11 +22,10 @@ public:
     static CRichInfoqz graphInfo;
 
 protected:
-    CString viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections) override;
+    CString graphReport(int useThreshold, int precise, int activeOnly) override;
     void setLinkRange(double m) override { mapView.linkRangeMax = m; }
     int& colorLinkField() override { return mapView.colorLink; }
     CRichInfoqz& infoWindow() override { return graphInfo; }
-    const wchar_t* thresholdLineFormat() const override;
 
     afx_msg void OnSetting();
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dialogtexts.h"
+#include "linkreport.h"
 
 IMPLEMENT_DYNAMIC(CDlgCxcLinkMapCore, CDlgCxcMapCore)
 
@@ -42,13 +43,6 @@ CDlgCxcLinkMapCore::CDlgCxcLinkMapCore(UINT templateId) : CDlgCxcMapCore(templat
 
 CDlgCxcLinkMapCore::~CDlgCxcLinkMapCore() = default;
 
-double CDlgCxcLinkMapCore::largestMagnitude(CSnsCohDataqz& data)
-{
-    double lo = 0.0, hi = 0.0;
-    data.getSnsCohRange(lo, hi, false, 0, 0, 1);
-    return std::max(std::fabs(lo), std::fabs(hi));
-}
-
 void CDlgCxcLinkMapCore::DoDataExchange(CDataExchange* dx)
 {
     CDlgCxcMapCore::DoDataExchange(dx);
@@ -79,15 +73,15 @@ int CDlgCxcLinkMapCore::refreshDialog()
     takeSensorChoices();
     fillChannelLists();
     if (viewCheckInitTrial()) {
-        CSnsCohDataqz* data = cxc::dialogs::classDataOf(v.trial, v.cxcClass);
+        CSnsCohDataqz* data = cxc::classDataOf(v.trial, v.cxcClass);
         if (!data) {
             UpdateData(FALSE);
             return 0;
         }
         data->getSelect(selectBegin, selectEnd);
         if (firstRefresh) {
-            const double m = largestMagnitude(*data);
-            v.linkThreshold = 0.5 * m;
+            double m = 0.0;
+            v.linkThreshold = cxc::firstRefreshThreshold(*data, &m);
             setLinkRange(m);
             topPercent = 50.0;
             firstRefresh = 0;
@@ -136,7 +130,7 @@ void CDlgCxcLinkMapCore::OnUpdate()
     if (CSnsCohDataqz* data = viewClassData()) {
         data->getSelect(selectBegin, selectEnd);
         // Only a threshold no link could reach comes down.
-        const double m = largestMagnitude(*data);
+        const double m = cxc::largestLinkMagnitude(*data);
         cxc::maps::SensorMapFields& v = viewFields();
         if (v.linkThreshold > m) v.linkThreshold = 0.5 * m;
     }
@@ -149,7 +143,7 @@ void CDlgCxcLinkMapCore::OnFitTop()
     UpdateData(TRUE);
     CSnsCohDataqz* data = viewClassData();
     if (!data) return;
-    const double m = largestMagnitude(*data);
+    const double m = cxc::largestLinkMagnitude(*data);
     const double t = topPercent / 100.0 * m;
     double& threshold = viewFields().linkThreshold;
     threshold = t;
@@ -187,9 +181,7 @@ void CDlgCxcLinkMapCore::OnGraphReport()
 {
     UpdateData(TRUE);
     cxc::maps::SensorMapFields& v = viewFields();
-    int connections = 0;
-    CString report = viewGraphReport(gtThreshold, gtPrecise, gtActiveOnly, connections);
-    if (gtThreshold) report.AppendFormat(thresholdLineFormat(), v.linkThreshold, connections);
+    const CString report = graphReport(gtThreshold, gtPrecise, gtActiveOnly);
     infoWindow().showRichInfo02(report, v.infoCaption);
     UpdateData(FALSE);
 }

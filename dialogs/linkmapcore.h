@@ -2,8 +2,8 @@
 // percentage), reloading from the data (Update), the threshold from a top percentage (Fit Top),
 // stepping and playing the selection, and the small-world graph report ("GT SW"). Builds on the map
 // dialog core; each modality's leaf adds its view and what differs (the range of the magnitude
-// styles, the Setting dialog, the information window and the report's threshold line, the menu
-// of the active-channel report).
+// styles, the Setting dialog, the information window and the report's view, the menu of the
+// active-channel report).
 #pragma once
 
 #include "mapdialogcore.h"
@@ -24,17 +24,14 @@ public:
 
 protected:
     // What differs between the modalities.
-    virtual CString viewGraphReport(int useThreshold, int precise, int activeOnly, int& connections) = 0;
+    // The graph report with the modality's threshold line.
+    virtual CString graphReport(int useThreshold, int precise, int activeOnly) = 0;
     // The largest |coupling| m found by the first refresh; the MEG view colours its magnitude
     // styles up to it.
     virtual void setLinkRange(double) {}
     // The view field the "Color Link" check box exchanges with.
     virtual int& colorLinkField() = 0;
     virtual CRichInfoqz& infoWindow() = 0;
-    virtual const wchar_t* thresholdLineFormat() const = 0;
-
-    // max(|lo|, |hi|) of the class data over all samples, self pairs left out.
-    static double largestMagnitude(CSnsCohDataqz& data);
 
     void DoDataExchange(CDataExchange* dx) override;
     void playStep() override;

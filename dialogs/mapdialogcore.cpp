@@ -19,13 +19,6 @@ CString classCaption(int cxcClass, const wchar_t* what)
     return CString(prefix) + what;
 }
 
-CSnsCohDataqz* classDataOf(CMDTrialqz* trial, int cxcClass)
-{
-    if (!trial) return nullptr;
-    CSnsCohFaceqz* package = trial->getCoherenceFaceqzTime(false);
-    return package ? package->getCoherenceData(cxcClass) : nullptr;
-}
-
 }  // namespace cxc::dialogs
 
 namespace {
@@ -104,19 +97,19 @@ CSnsCohDataqz* CDlgCxcMapCore::viewClassData()
 {
     if (!viewCheckInitTrial()) return nullptr;
     const cxc::maps::SensorMapFields& v = viewFields();
-    return cxc::dialogs::classDataOf(v.trial, v.cxcClass);
+    return cxc::classDataOf(v.trial, v.cxcClass);
 }
 
-CSnsCohDataqz* CDlgCxcMapCore::ownClassData() { return cxc::dialogs::classDataOf(trial, viewFields().cxcClass); }
+CSnsCohDataqz* CDlgCxcMapCore::ownClassData() { return cxc::classDataOf(trial, viewFields().cxcClass); }
 
 void CDlgCxcMapCore::fillChannelLists()
 {
     std::vector<CString> names;
-    CSnsCohDataqz* data = refreshSessionTrial() ? ownClassData() : nullptr;
-    CWavChnlChnlDataqz** pairs = data ? data->getMCC4class() : nullptr;
+    cxc::CouplingRoad road;
+    if (refreshSessionTrial()) cxc::takeRoad(trial, viewFields().cxcClass, road);
+    CSnsCohDataqz* data = road.data;
     // A current row outside the pair array leaves both lists empty.
-    const CWavChnlChnlDataqz* row =
-        pairs && data->curRow >= 0 && data->curRow < data->rowsWalkable() ? pairs[data->curRow] : nullptr;
+    const CWavChnlChnlDataqz* row = road.currentRow();
     if (row) {
         const __int64 n = data->colsWalkable();
         names.reserve(static_cast<size_t>(std::max<__int64>(0, n)));

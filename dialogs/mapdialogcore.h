@@ -12,6 +12,7 @@
 
 #include "afxdialogex.h"
 #include "cxccompanions.h"
+#include "modulebase.h"
 #include "sensormapfields.h"
 
 class CMEGDrawCCDataqz;
@@ -19,14 +20,11 @@ class CMEGShowCCData2DFace;
 
 namespace cxc::dialogs {
 
-inline constexpr UINT_PTR kPlayTimerId = 100;  // the play (or animate) timer of every map dialog
+inline constexpr UINT_PTR kPlayTimerId = kMapPlayTimer;
 
 // "Active Selection: " + what, "Control Selection: " + what, "Active-Control Result: " + what, and
 // "Unknown " + what for any other class.
 CString classCaption(int cxcClass, const wchar_t* what);
-
-// The class data of a class on a trial, or null where the chain breaks.
-CSnsCohDataqz* classDataOf(CMDTrialqz* trial, int cxcClass);
 
 }  // namespace cxc::dialogs
 

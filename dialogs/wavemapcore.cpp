@@ -82,7 +82,7 @@ int CDlgCxcWaveMapCore::refreshDialog()
     ampScale = v.ampScale;
     fillChannelLists();
     if (viewCheckInitTrial()) {
-        CSnsCohDataqz* data = cxc::dialogs::classDataOf(v.trial, v.cxcClass);
+        CSnsCohDataqz* data = cxc::classDataOf(v.trial, v.cxcClass);
         if (!data) {
             UpdateData(FALSE);
             return 0;

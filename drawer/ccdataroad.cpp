@@ -10,19 +10,18 @@ bool takeRoad(CMEGDraw& drawer, int cls, Need need, Road& road)
 {
     road = Road{};
     if (!drawer.updateMEGData() || !drawer.trial) return false;
-    road.package = drawer.trial->getCoherenceFaceqzTime(false);
-    if (!road.package) return false;
-    road.data = road.package->getCoherenceData(cls);
+    cxc::CouplingRoad r;
+    const bool pairs = cxc::takeRoad(drawer.trial, cls, r);
+    road.package = r.package;
+    road.data = r.data;
     if (!road.data) return false;
-    road.rowLength = std::max<__int64>(0, std::min(road.data->rowCount, road.data->colCount));
+    road.rowLength = r.rowLength();
     if (need == Need::ClassData) return true;
-    road.rows = road.data->getMCC4class();
-    if (!road.rows) return false;
+    if (!pairs) return false;
+    road.rows = r.pairs;
     if (need == Need::PairArray) return true;
-    const __int64 cur = road.data->curRow;
-    if (cur < 0 || cur >= road.data->rowsWalkable()) return false;
-    road.row = road.rows[cur];
-    road.rowLength = std::min(road.rowLength, road.data->colsWalkable());
+    road.row = r.currentRow();
+    road.rowLength = r.walkLength();
     return road.row != nullptr;
 }
 

@@ -1,6 +1,6 @@
-// The road every drawing and picking operation of the coupling waveform drawer takes to its data:
-// bound data set -> current session and trial -> coupling package -> class data -> pair array ->
-// current row. Fetched again on every call; nothing is kept. Internal to the module.
+// The coupling road as the drawer's operations take it: the drawer's bound data set refreshed, then
+// the companions' road to the class data, pair array and current row. Fetched again on every call;
+// nothing is kept. Internal to the module.
 #pragma once
 
 #include "afxwin.h"
@@ -26,9 +26,8 @@ struct Road {
     CSnsCohDataqz* data = nullptr;
     CWavChnlChnlDataqz** rows = nullptr;  // the pair array
     CWavChnlChnlDataqz* row = nullptr;    // elements of the current row (CurrentRow only)
-    // Elements of a row: the smaller of the row and column counts (each row holds column-count
-    // elements, so a walk over row-count elements would pass its end). When the current row is
-    // taken, also no more than the row really holds.
+    // Elements of a row: the companions' row length, and with the current row taken, the part of it
+    // the pair array holds.
     __int64 rowLength = 0;
 };
 

@@ -52,12 +52,6 @@ __int64 decimationStep(double pxPerSample, __int64 sampleCount)
     return cxc::clampToInt64(1.0 / pxPerSample, 1, cxc::toInt64(hi));
 }
 
-int coord(__int64 v)
-{
-    constexpr __int64 lim = 1073741824;  // 2^30
-    return static_cast<int>(v < -lim ? -lim : v > lim ? lim : v);
-}
-
 void drawTrace(CDC& dc, const double* series, __int64 samples, const TraceFrame& f)
 {
     if (!series || !tracesDrawable(f.pxPerSample)) return;

@@ -14,10 +14,6 @@ bool tracesDrawable(double pxPerSample);
 // Samples per stroke of the decimated trace: 1 / pxPerSample truncated, kept within 1..sampleCount.
 __int64 decimationStep(double pxPerSample, __int64 sampleCount);
 
-// A device coordinate from a 64-bit layout value (margins, widths and base lines are 64-bit
-// members that users may set to anything), saturated at +-2^30.
-int coord(__int64 v);
-
 // Where and how one trace is drawn.
 struct TraceFrame {
     int left = 0;             // x of sample beginSample; the trace starts at (left, y0)

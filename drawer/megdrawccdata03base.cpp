@@ -78,19 +78,19 @@ int CMEGDrawCCData03Base::drawSelectLineTime4CCData(CDC* pDC, CRect rect)
         const int cx = textWidth(*pDC, text);
         const double x = selStartX + (static_cast<double>(selEndX - selStartX) - cx) * 0.5;
         pDC->TextOut(cxc::toCoord(x), 0, text);
-        const CRect band(coord(selStartX), rect.top, coord(selEndX), rect.bottom);
+        const CRect band(cxc::toCoord64(selStartX), rect.top, cxc::toCoord64(selEndX), rect.bottom);
         pDC->InvertRect(&band);
     } else {
         const __int64 x = xe <= 0 ? rect.left : xe < w ? rect.left + xe : rect.right;
         selStartX = selEndX = x;
-        const int xi = coord(x);
+        const int xi = cxc::toCoord64(x);
         pDC->MoveTo(xi, rect.top);
         pDC->LineTo(xi, rect.bottom);
         const double t = road.data->getLatency4PtSecond(e);
         if (t < 1.0) text.Format(L"%0.1fms(%I64d)", t * 1000, e);
         else text.Format(L"%0.1fs(%I64d)", t, e);
         const int cx = textWidth(*pDC, text);
-        pDC->TextOut(coord(x - cx / 2), 0, text);
+        pDC->TextOut(cxc::toCoord64(x - cx / 2), 0, text);
     }
     return 1;
 }

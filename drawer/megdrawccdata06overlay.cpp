@@ -43,8 +43,8 @@ CSize extentOf(CDC& dc, const CString& text)
 
 void horizontal(CDC& dc, const CRect& rect, __int64 y)
 {
-    dc.MoveTo(rect.left, coord(y));
-    dc.LineTo(rect.right, coord(y));
+    dc.MoveTo(rect.left, cxc::toCoord64(y));
+    dc.LineTo(rect.right, cxc::toCoord64(y));
 }
 
 void verticalAxis(CDC& dc, const CRect& rect)
@@ -117,11 +117,11 @@ void writeValues(CDC& dc, const CRect& rect, __int64 y, const double r[4], int t
         widest = cx > widest ? cx : widest;
     }
     const __int64 cy = extentOf(dc, t[0]).cy;
-    const int x = coord(static_cast<__int64>(rect.right) - widest);
-    dc.TextOut(x, coord(cxc::satSub(y, 2 * cy + topGap)), t[3]);
-    dc.TextOut(x, coord(cxc::satSub(y, cy + 1)), t[2]);
-    dc.TextOut(x, coord(y), t[1]);
-    dc.TextOut(x, coord(cxc::satAdd(y, cy + 1)), t[0]);
+    const int x = cxc::toCoord64(static_cast<__int64>(rect.right) - widest);
+    dc.TextOut(x, cxc::toCoord64(cxc::satSub(y, 2 * cy + topGap)), t[3]);
+    dc.TextOut(x, cxc::toCoord64(cxc::satSub(y, cy + 1)), t[2]);
+    dc.TextOut(x, cxc::toCoord64(y), t[1]);
+    dc.TextOut(x, cxc::toCoord64(cxc::satAdd(y, cy + 1)), t[0]);
 }
 
 struct Region {
@@ -194,14 +194,14 @@ int CMEGDrawCCData06Overlay::drawOverlay_AllInfo(CDC* pDC, CRect rect)
 {
     if (!pDC || !updateMEGData()) return 0;
     OverlayState state(*pDC, *this);
-    const int x0 = coord(cxc::satSub(rect.left, nameWidth));
+    const int x0 = cxc::toCoord64(cxc::satSub(rect.left, nameWidth));
     if (showLabel) {
         const CString name = session->getSessionName();
         if (!name.IsEmpty()) {
             const CSize size = extentOf(*pDC, name);
             // Twice the average character width, taken as a character count.
             const int keep = 2 * (size.cx / name.GetLength());
-            pDC->TextOut(x0, coord(cxc::satSub(baseLineY, size.cy / 2)), name.Right(keep));
+            pDC->TextOut(x0, cxc::toCoord64(cxc::satSub(baseLineY, size.cy / 2)), name.Right(keep));
         }
     }
     if (showValue) {
@@ -239,9 +239,9 @@ int CMEGDrawCCData06Overlay::drawOverlay_LeftRightInfo(CDC* pDC, CRect rect, __i
     if (!pDC || !updateMEGData()) return 0;
     OverlayState state(*pDC, *this);
     if (showLabel) {
-        const int x0 = coord(cxc::satSub(rect.left, nameWidth));
-        pDC->TextOut(x0, coord(cxc::satSub(yLeft, 16)), CString(L"Left"));
-        pDC->TextOut(x0, coord(cxc::satSub(yRight, 16)), CString(L"Right"));
+        const int x0 = cxc::toCoord64(cxc::satSub(rect.left, nameWidth));
+        pDC->TextOut(x0, cxc::toCoord64(cxc::satSub(yLeft, 16)), CString(L"Left"));
+        pDC->TextOut(x0, cxc::toCoord64(cxc::satSub(yRight, 16)), CString(L"Right"));
     }
     if (showValue) {
         const struct {
@@ -290,8 +290,8 @@ int CMEGDrawCCData06Overlay::drawOverlay_LftRitFrtBckInfo(CDC* pDC, CRect rect, 
     OverlayState state(*pDC, *this);
     const __int64 y[4] = {y1, y2, y3, y4};
     if (showLabel) {
-        const int x0 = coord(cxc::satSub(rect.left, nameWidth));
-        for (int i = 0; i < 4; ++i) pDC->TextOut(x0, coord(cxc::satSub(y[i], 16)), CString(kRegions[i].label));
+        const int x0 = cxc::toCoord64(cxc::satSub(rect.left, nameWidth));
+        for (int i = 0; i < 4; ++i) pDC->TextOut(x0, cxc::toCoord64(cxc::satSub(y[i], 16)), CString(kRegions[i].label));
     }
     if (showValue) {
         for (int i = 0; i < 4; ++i) {

@@ -30,11 +30,6 @@ void setTextState(CDC& dc, CMEGDraw& d)
     dc.SelectObject(&d.font);
 }
 
-int clampInt(__int64 v)
-{
-    return static_cast<int>(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
-}
-
 int drawTraces(CMEGDrawCCData03Base& d, CDC* pDC, const CRect& rect, bool decimated)
 {
     if (!pDC) return 0;
@@ -54,7 +49,7 @@ int drawTraces(CMEGDrawCCData03Base& d, CDC* pDC, const CRect& rect, bool decima
         const CWavChnlChnlDataqz& el = road.row[k];
         if (!el.series) continue;
         const __int64 j = g.columnOf(k);
-        f.left = coord(g.dataLeft(j));
+        f.left = cxc::toCoord64(g.dataLeft(j));
         f.right = static_cast<double>(g.dataRight(j));
         f.y0 = g.baseY(g.rowOf(k));
         const bool highlight = k == road.data->curCol;
@@ -79,11 +74,11 @@ int CMEGDrawCCData07MColumns::_calculateColumnBlockH(CRect rect)
     if (displayColumn < 1) displayColumn = 1;
     const __int64 columns = displayColumn;
     __int64 rows = road.rowLength / columns + (road.rowLength % columns ? 1 : 0);
-    rowsPerColumn = clampInt(rows < 1 ? 1 : rows);
+    rowsPerColumn = cxc::narrow<int>(rows < 1 ? 1 : rows);
     const __int64 free = cxc::satSub(cxc::satSub(static_cast<__int64>(rect.bottom) - rect.top, topMargin), bottomMargin);
-    rowHeight = clampInt(free / (static_cast<__int64>(rowsPerColumn) + 1));
+    rowHeight = cxc::narrow<int>(free / (static_cast<__int64>(rowsPerColumn) + 1));
     const __int64 width = (static_cast<__int64>(rect.right) - rect.left) / columns;
-    colDataWidth = clampInt(cxc::satSub(cxc::satSub(width, nameWidth), colGap));
+    colDataWidth = cxc::narrow<int>(cxc::satSub(cxc::satSub(width, nameWidth), colGap));
     return 1;
 }
 
@@ -97,9 +92,9 @@ int CMEGDrawCCData07MColumns::_drawColumnChannelBaseLine(CDC* pDC, CRect rect)
     const ColumnLayout g(*this, rect);
     for (__int64 k = 0; k < road.rowLength; ++k) {
         const __int64 j = g.columnOf(k);
-        const int y = coord(g.baseY(g.rowOf(k)));
-        pDC->MoveTo(coord(g.dataLeft(j)), y);
-        pDC->LineTo(coord(g.dataRight(j)), y);
+        const int y = cxc::toCoord64(g.baseY(g.rowOf(k)));
+        pDC->MoveTo(cxc::toCoord64(g.dataLeft(j)), y);
+        pDC->LineTo(cxc::toCoord64(g.dataRight(j)), y);
     }
     return 1;
 }
@@ -120,7 +115,7 @@ int CMEGDrawCCData07MColumns::_drawColumnChannelName(CDC* pDC, CRect rect)
         if (label.IsEmpty()) continue;
         const bool highlight = k == road.data->curCol;
         if (highlight) pDC->SetTextColor(kHighlightText);
-        pDC->TextOut(coord(g.colLeft(g.columnOf(slot))), coord(g.baseY(g.rowOf(slot))), label);
+        pDC->TextOut(cxc::toCoord64(g.colLeft(g.columnOf(slot))), cxc::toCoord64(g.baseY(g.rowOf(slot))), label);
         if (highlight) pDC->SetTextColor(textColour);
         ++slot;
     }
@@ -147,7 +142,7 @@ int CMEGDrawCCData07MColumns::_drawColumnDataValues(CDC* pDC, CRect rect)
         const __int64 x = cxc::satAdd(cxc::satSub(cxc::satAdd(g.dataLeft(j), colDataWidth), valueWidth), 6);
         const bool highlight = k == road.data->curCol;
         if (highlight) pDC->SetTextColor(kHighlightText);
-        pDC->TextOut(coord(x), coord(g.baseY(g.rowOf(k))), text);
+        pDC->TextOut(cxc::toCoord64(x), cxc::toCoord64(g.baseY(g.rowOf(k))), text);
         if (highlight) pDC->SetTextColor(textColour);
     }
     return 1;

@@ -13,7 +13,7 @@ namespace {
 CRect columnDataArea(const ColumnLayout& g, __int64 x0, __int64 j, const CRect& rect)
 {
     const __int64 left = cxc::satAdd(cxc::satAdd(x0, g.nameWidth), cxc::satMul(j, g.pitch));
-    return CRect(coord(left), rect.top, coord(cxc::satAdd(left, g.dataWidth)), rect.bottom);
+    return CRect(cxc::toCoord64(left), rect.top, cxc::toCoord64(cxc::satAdd(left, g.dataWidth)), rect.bottom);
 }
 
 // Columns worth visiting: all displayColumn of them, but none that begins at or beyond the
@@ -63,7 +63,7 @@ int CMEGDrawCCDataqz::drawWaveCCData02(CDC* pDC, CRect rect, int cls)
     switch (displayMode) {
     case 0: {
         CRect r = rect;
-        r.left = coord(cxc::satAdd(rect.left, nameWidth));
+        r.left = cxc::toCoord64(cxc::satAdd(rect.left, nameWidth));
         if (showGrid1 || showGrid2) layer([&] { drawGridLines(pDC, r); });
         layer([&] { drawOverlay(pDC, r); });
         layer([&] { drawSelectLineTime4CCData(pDC, r); });

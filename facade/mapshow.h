@@ -11,6 +11,7 @@
 
 #include "dialogtexts.h"
 #include "megshowccdata2dface.h"
+#include "modulebase.h"
 
 namespace cxc::facade {
 
@@ -34,7 +35,7 @@ int showMapDialog(CMEGShowCCData2DFace& face, CDialog*& slot, const MapShow& how
         if (!dlg) return 0;
         // The parent is never the window's own: the dialog stays a window of its own.
         if (!dlg->Create(how.templateId, nullptr)) {
-            if (how.messageOnFailure) AfxMessageBox(cxc::dialogs::text::kErrorCreatingDialog);
+            if (how.messageOnFailure) cxc::tellUser(cxc::dialogs::text::kErrorCreatingDialog);
             delete dlg;
             return 0;
         }

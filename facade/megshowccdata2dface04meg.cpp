@@ -2,6 +2,7 @@
 
 #include "megshowccdata2dface04meg.h"
 
+#include "contourview.h"
 #include "cxcclass.h"
 #include "dlgmegcxccontourfieldline2dmap.h"
 #include "dlgmegcxctoplink2dmap.h"
@@ -29,7 +30,7 @@ constexpr MapShow contour(int cls) { return MapShow{IDD_MEG_CONTOUR_2DMAP, cls, 
 // the map with its sensors only.
 int showContour(CMEGShowCCData2DFace04MEG& face, CDialog*& slot, int cls, CArrayMEDataSetqz* dataSet, CWnd* parent)
 {
-    auto prepareField = [](CDlgMegCxcContourFieldLine2DMap& dlg) { dlg.mapView.rebuildFieldGrid(); };
+    auto prepareField = [&](CDlgMegCxcContourFieldLine2DMap& dlg) { cxc::prepareContourView(dlg.mapView, dataSet, cls); };
     return cxc::facade::showMapDialog<CDlgMegCxcContourFieldLine2DMap>(face, slot, contour(cls), dataSet, parent, prepareField);
 }
 

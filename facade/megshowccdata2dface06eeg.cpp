@@ -2,6 +2,7 @@
 
 #include "megshowccdata2dface06eeg.h"
 
+#include "contourview.h"
 #include "cxcclass.h"
 #include "dlgeegcxccontourfieldline2dmap.h"
 #include "dlgeegcxctoplink2dmap.h"
@@ -29,7 +30,7 @@ constexpr MapShow contour(int cls) { return MapShow{IDD_EEG_CONTOUR_2DMAP, cls, 
 // the map with its sensors only.
 int showContour(CMEGShowCCData2DFace06EEG& face, CDialog*& slot, int cls, CArrayMEDataSetqz* dataSet, CWnd* parent)
 {
-    auto prepareField = [](CDlgEegCxcContourFieldLine2DMap& dlg) { dlg.mapView.rebuildFieldGrid(); };
+    auto prepareField = [&](CDlgEegCxcContourFieldLine2DMap& dlg) { cxc::prepareContourView(dlg.mapView, dataSet, cls); };
     return cxc::facade::showMapDialog<CDlgEegCxcContourFieldLine2DMap>(face, slot, contour(cls), dataSet, parent, prepareField);
 }
 

@@ -8,15 +8,19 @@
 #include "facadeslots.h"
 #include "megshowccdata2dfaceqz.h"
 
+#include <new>
+
 namespace {
 
-// The dialog of a slot, made and created on first use. A dialog whose window cannot be created is
-// deleted at once and the slot stays empty, so the next call tries again; nobody is told.
+// The dialog of a slot, made and created on first use. A dialog that cannot be allocated, or whose
+// window cannot be created, leaves the slot empty (as the map show functions do), so the next call
+// tries again; nobody is told.
 template <class Dialog>
 Dialog* dialogOf(CDialog*& slot)
 {
     if (!slot) {
-        auto* dlg = new Dialog;
+        auto* dlg = new (std::nothrow) Dialog;
+        if (!dlg) return nullptr;
         if (!dlg->Create(Dialog::IDD, nullptr)) {
             delete dlg;
             return nullptr;

@@ -60,16 +60,6 @@ FieldScale fieldScale(const CMegIndex2Colorqz& colors, int colorScale, double fi
     return s;
 }
 
-int fieldColourIndex(double value, double step, int top)
-{
-    if (step == 0.0) return 0;
-    const double q = value > 0.0 ? value / step : value / -step;
-    // Tested in double before the conversion: NaN and quotients beyond 32 bits take entry 0.
-    if (!(q > -2147483649.0 && q < 2147483648.0)) return 0;
-    const int index = toInt(q);
-    return index < 0 ? 0 : index > top ? top : index;
-}
-
 int rebuildFieldGrid(SensorMapFields& v, bool squareGrid)
 {
     if (!v.trial) return 0;
@@ -125,7 +115,7 @@ int drawFieldMap(SensorMapFields& v, bool squareGrid, CDC* dc, int x0, int y0, i
         for (int i = 0; i < nx; ++i) {
             const double value = g.values[i][r];
             const RGBQUAD* table = value > 0.0 ? scale.pos : scale.neg;
-            line[mirror ? nx - 1 - i : i] = table[fieldColourIndex(value, scale.step, scale.top)];
+            line[mirror ? nx - 1 - i : i] = table[rampIndex(value, scale.step, scale.top)];
         }
     }
 

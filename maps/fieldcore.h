@@ -21,8 +21,6 @@ struct FieldScale {
     double step = 0.0;
 };
 FieldScale fieldScale(const CMegIndex2Colorqz& colors, int colorScale, double fieldMaximum, double threshold);
-// Entry of the value's table (see above).
-int fieldColourIndex(double value, double step, int top);
 
 // squareGrid: the grid is n x n from the horizontal span (MEG); otherwise each side from its span.
 // 0 without a trial or sensors, for a span that gives no usable grid, or when a grid step fails.

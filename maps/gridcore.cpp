@@ -88,11 +88,11 @@ int buildGridWeights(SensorMapFields& v, int meanMode)
     if (!(r > 0.0)) return 0;  // also NaN
     CouplingRefs refs;
     if (!checkInitTrial(v) || !fetchCoupling(v.trial, v.cxcClass, refs)) return 0;
+    const CWavChnlChnlDataqz* elements = refs.currentRow();
+    if (!elements) return 0;
     const __int64 row = refs.data->curRow;
-    if (row < 0 || row >= refs.data->rowsWalkable() || !refs.pairs[row]) return 0;
-    const CWavChnlChnlDataqz* elements = refs.pairs[row];
     const __int64 m = refs.data->colsWalkable();
-    g.gridRow = static_cast<int>(row);  // the pair array holds far fewer than 2^31 rows
+    g.gridRow = narrow<int>(row);
 
     // Each sensor's element in the row: the first whose column channel is the sensor's channel.
     std::vector<int> column(static_cast<size_t>(g.snsrCount), -1);
@@ -143,8 +143,7 @@ int calcGridData(SensorMapFields& v)
     CDataGridRect& g = v.grid;
     if (!v.trial || g.nx < 1 || g.ny < 1) return 0;
     if (!checkInitTrial(v) || !v.trial) return 0;
-    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
-    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data || !g.weights) return 0;
     double** values = g.values ? g.values : g.initDataGridRect(g.nx, g.ny);
     if (!values) return 0;
@@ -182,7 +181,7 @@ int calcGridData(SensorMapFields& v)
     if (span == 0.0 || !std::isfinite(span)) return 0;
     const double scale = (field.hi - field.lo) / span;
     if (scale == 0.0) {
-        AfxMessageBox(text::kGridRangeZero);
+        cxc::tellUser(text::kGridRangeZero);
         return 0;
     }
     if (!std::isfinite(scale)) return 0;

@@ -77,7 +77,7 @@ int drawLinkNetwork(SensorMapFields& v, CDC& dc, const LinkDrawing& d)
                 CMDChannelqz* z = refs.channel(el.colChnl);
                 if (!a || !z) continue;
                 if (d.type != ChnlTypeMeg && d.type != ChnlTypeEeg) {
-                    AfxMessageBox(text::kChannelTypeError);
+                    cxc::tellUser(text::kChannelTypeError);
                     return 0;
                 }
                 // Only the row channel's type is tested.
@@ -112,7 +112,7 @@ int drawLinkNetwork(SensorMapFields& v, CDC& dc, const LinkDrawing& d)
         }
         return 1;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 1;
     }
 }

@@ -21,10 +21,6 @@ inline constexpr const wchar_t* kChannelTypeError = L"Contourmap Channel Type Er
 inline constexpr const wchar_t* kNoMegData = L"There is no MEG data!";
 inline constexpr const wchar_t* kSensorLocationError = L"sensor location error!";
 inline constexpr const wchar_t* kDrawSensorError = L"Draw sensor error !";
-inline constexpr const wchar_t* kNoDrawer = L"MEG Wave-CC data drawer has not been initialized!";
-inline constexpr const wchar_t* kComputeFirst = L"Please compute channel-channel data first!";
-inline constexpr const wchar_t* kNoPairArray =
-    L"Please compute channel-channel data or select other class of data!";
 inline constexpr const wchar_t* kNoData = L"No Data";
 inline constexpr const wchar_t* kNoConnection = L"No network connection \n";
 inline constexpr const wchar_t* kGridRangeZero = L"Grid data range is 0.0?";

@@ -2,28 +2,17 @@
 
 #include "paintcore.h"
 
+#include "cxcsurface.h"
+
 namespace cxc::maps {
 
 int makeSurface(SensorMapFields& v, CDC* dc, const CRect& rect)
 {
     if (v.memBitmap && v.memDC) return 1;
-    v.releaseSurface();
-    const __int64 w = static_cast<__int64>(rect.right) - rect.left;
-    const __int64 h = static_cast<__int64>(rect.bottom) - rect.top;
     // A control without width or height has nothing to show: no surface of size 0 is made.
-    if (w < 1 || h < 1 || w > INT_MAX || h > INT_MAX) return 0;
-    auto bitmap = new CBitmap;
-    if (!bitmap->CreateCompatibleBitmap(dc, static_cast<int>(w), static_cast<int>(h))) {
-        delete bitmap;
-        return 0;
-    }
-    auto mem = new CDC;
-    mem->CreateCompatibleDC(dc);
-    mem->SelectObject(bitmap);
-    v.memBitmap = bitmap;
-    v.memDC = mem;
-    v.mapWidth = static_cast<int>(w);
-    v.mapHeight = static_cast<int>(h);
+    if (!cxc::gdi::makeSurface(v.memBitmap, v.memDC, dc, rect)) return 0;
+    v.mapWidth = rect.Width();  // both fit an int, or there would be no surface
+    v.mapHeight = rect.Height();
     v.clientRect = rect;
     return 1;
 }
@@ -32,8 +21,7 @@ int drawInfoLine(SensorMapFields& v, CDC* dc, const CRect& rect)
 {
     if (!v.showInfo || !dc) return 0;
     if (!checkInitTrial(v) || !v.trial) return 0;
-    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
-    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data) return 0;
     CString text;
     text.Format(L"Sns:%I64dx%I64d Tim%I64d Min:%0.3f Mea:%0.3f Max:%0.3f)", data->rowCount, data->colCount,
@@ -58,8 +46,7 @@ int drawClipOverlay(SensorMapFields& v, CDC* dc, int w, int h)
 int drawConnectionText(SensorMapFields& v, CDC* dc)
 {
     if (!v.showInfo || !dc || !v.trial) return 0;
-    CSnsCohFaceqz* package = v.trial->getCoherenceFaceqzTime(false);
-    CSnsCohDataqz* data = package ? package->getCoherenceData(v.cxcClass) : nullptr;
+    CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data) return 0;
     CString text;
     text.Format(L"CxC Type:%s; Connect:%I64d->%I64d", data->getCxcCmptInfo().GetString(), v.linkCount, v.maxLink);

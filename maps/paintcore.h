@@ -12,6 +12,7 @@
 #pragma once
 
 #include "contourpaint.h"
+#include "modulebase.h"
 #include "sensorcore.h"
 
 namespace cxc::maps {
@@ -59,7 +60,7 @@ int paintMap(V& v, CDC* dc, const CRect& rect)
         if (v.mapMode == MapModeTopLink) drawConnectionText(v, mem);
         return 1;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 0;
     }
 }
@@ -69,31 +70,15 @@ void onPaint(V& v)
 {
     CPaintDC dc(&v);
     try {
-        if (!v.drawer) {
-            dc.TextOut(2, 2, CString(text::kNoDrawer));
-            return;
-        }
-        CSnsCohFaceqz* package = nullptr;
-        CSnsCohDataqz* current = nullptr;
-        if (v.checkInitTrial() && v.trial) {
-            package = v.trial->getCoherenceFaceqzTime(false);
-            if (package) current = package->getCoherenceData(-1);
-        }
-        if (!current) {
-            dc.TextOut(2, 2, CString(text::kComputeFirst));
-            return;
-        }
-        if (!current->getMCC4class()) {
-            dc.TextOut(2, 2, CString(text::kNoPairArray));
-            return;
-        }
-        package->viewerAdd(&v);
-        CRect rect;
-        v.GetClientRect(&rect);
-        v.paintMap(&dc, rect);
-        if (v.memDC) dc.BitBlt(0, 0, rect.Width(), rect.Height(), v.memDC, 0, 0, SRCCOPY);
+        const bool hasDrawer = v.drawer != nullptr;
+        CMDTrialqz* trial = hasDrawer && v.checkInitTrial() ? v.trial : nullptr;
+        // Whatever the map painted, its surface is shown.
+        paintCoupling(dc, v, v.memDC, hasDrawer, trial, true, cxc::text::kMissingData, [&](const CRect& rect) {
+            v.paintMap(&dc, rect);
+            return 1;
+        });
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
     }
 }
 

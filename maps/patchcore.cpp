@@ -39,7 +39,7 @@ int drawPatches(SensorMapFields& v, CDC* dc, int x0, int y0, int w, int h, int m
         CWavChnlChnlDataqz* row = refs.currentRow();
         if (!row) return 0;
         if (type != ChnlTypeMeg && type != ChnlTypeEeg) {
-            AfxMessageBox(text::kChannelTypeError);
+            cxc::tellUser(text::kChannelTypeError);
             return 0;
         }
         const CSnsCohDataqz& data = *refs.data;
@@ -51,7 +51,7 @@ int drawPatches(SensorMapFields& v, CDC* dc, int x0, int y0, int w, int h, int m
         dc->SelectObject(&pen);
         // Half the curve's width, so that it is centred on its sensor.
         const double half = toCoord(std::trunc(static_cast<double>(e - b) * v.timeScale * 0.5));
-        const __int64 n = refs.rowLength();
+        const __int64 n = refs.walkLength();
         for (__int64 j = 0; j < n; ++j) {
             CMDChannelqz* ch = refs.channel(row[j].colChnl);
             if (!ch || !isMeasureChannel(*ch, type)) continue;
@@ -71,7 +71,7 @@ int drawPatches(SensorMapFields& v, CDC* dc, int x0, int y0, int w, int h, int m
         }
         return 1;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 1;
     }
 }

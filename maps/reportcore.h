@@ -54,7 +54,7 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
         std::vector<__int64> neighbours;
         neighbours.resize(static_cast<size_t>(n));  // bad_alloc: "No Data" below
 
-        const __int64 rows = refs.rowLength();
+        const __int64 rows = refs.walkLength();
         __int64 first = 0, last = rows;
         if (activeOnly) {
             if (data.curRow < 0 || data.curRow >= rows) return noData;
@@ -105,7 +105,7 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
                                 pairs / ((n - 1.0) * static_cast<double>(n)));
             }
         }
-        connections = clampToInt(static_cast<double>(t.totalConn), INT_MIN, INT_MAX);
+        connections = narrow<int>(t.totalConn);
         if (t.totalConn < 1) return CString(text::kNoConnection);
         CString report;
         if (activeOnly) {

@@ -10,31 +10,12 @@ namespace cxc::maps {
 
 // ---- the coupling chain ----------------------------------------------------------------------
 
-CWavChnlChnlDataqz* CouplingRefs::currentRow() const
-{
-    if (!data || !pairs) return nullptr;
-    const __int64 row = data->curRow;
-    if (row < 0 || row >= data->rowsWalkable()) return nullptr;
-    return pairs[row];
-}
-
-__int64 CouplingRefs::rowLength() const
-{
-    if (!data) return 0;
-    return std::min(data->rowsWalkable(), data->colsWalkable());
-}
-
 bool fetchCoupling(CMDTrialqz* trial, int cxcClass, CouplingRefs& refs)
 {
     if (!trial) return false;
     refs.channelCount = trial->getTotalChannel();
     refs.channels = trial->getAllChannelPt();
-    refs.package = trial->getCoherenceFaceqzTime(false);
-    if (!refs.package) return false;
-    refs.data = refs.package->getCoherenceData(cxcClass);
-    if (!refs.data) return false;
-    refs.pairs = refs.data->getMCC4class();
-    return refs.pairs != nullptr;
+    return takeRoad(trial, cxcClass, refs);
 }
 
 // ---- plane and pixels ---------------------------------------------------------------------------
@@ -119,7 +100,7 @@ int checkInitTrial(SensorMapFields& v)
 int projectSensors2D(SensorMapFields& v, int type)
 {
     if (type != ChnlTypeMeg && type != ChnlTypeEeg) {
-        AfxMessageBox(text::kChannelTypeError);
+        cxc::tellUser(text::kChannelTypeError);
         return 0;
     }
     CMDTrialqz* t = v.trial;
@@ -149,11 +130,11 @@ int collectSnsrLoc2D(SensorMapFields& v, int type)
 {
     if (!checkInitTrial(v)) return 0;
     if (!v.trial) {
-        AfxMessageBox(text::kNoMegData);
+        cxc::tellUser(text::kNoMegData);
         return 0;
     }
     if (type != ChnlTypeMeg && type != ChnlTypeEeg) {
-        AfxMessageBox(text::kChannelTypeError);
+        cxc::tellUser(text::kChannelTypeError);
         return 0;
     }
     projectSensors2D(v, type);
@@ -210,7 +191,7 @@ int fitSensorPlane(SensorMapFields& v)
         collectSnsrLoc2D(v, v.chnlType);
         readExtent();
         if (!(dx >= 1.0) || !(dy >= 1.0)) {
-            AfxMessageBox(text::kSensorLocationError);
+            cxc::tellUser(text::kSensorLocationError);
             return 0;
         }
     }
@@ -245,7 +226,7 @@ int drawSensors(SensorMapFields& v, CDC* dc, int mirror, int type)
         });
         return walked > 0 ? 1 : 0;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 0;
     }
 }
@@ -272,7 +253,7 @@ int drawSensorLabels(SensorMapFields& v, CDC* dc, int mirror, int type)
         });
         return walked > 0 ? 1 : 0;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 0;
     }
 }
@@ -317,7 +298,7 @@ int hitTestSensor(SensorMapFields& v, CWnd& view, CPoint point, int mirror, int 
         view.InvalidateRect(nullptr, FALSE);
         return 1;
     } catch (...) {
-        AfxMessageBox(text::kDrawSensorError);
+        cxc::tellUser(text::kDrawSensorError);
         return 0;
     }
 }

@@ -14,24 +14,16 @@ namespace cxc::maps {
 
 // ---- the coupling chain of one class --------------------------------------------------------------
 
-// Channel table, package, class data and pair array of a class, fetched together.
-struct CouplingRefs {
+// The coupling road of a class with the trial's channel table, fetched together.
+struct CouplingRefs : CouplingRoad {
     CMDChannelqz** channels = nullptr;
     int channelCount = 0;
-    CSnsCohFaceqz* package = nullptr;
-    CSnsCohDataqz* data = nullptr;
-    CWavChnlChnlDataqz** pairs = nullptr;
 
     // Entry i of the channel table; null outside it or for a null entry.
     CMDChannelqz* channel(__int64 i) const
     {
         return channels && i >= 0 && i < channelCount ? channels[i] : nullptr;
     }
-    // The elements of the current row; null when the current row lies outside the pair array.
-    CWavChnlChnlDataqz* currentRow() const;
-    // Elements of a row that a walk along it may visit: row count and column count, the shorter,
-    // never past what the pair array holds.
-    __int64 rowLength() const;
 };
 
 // False (refs partly filled) when the trial, its package, the class or its pair array is missing.
@@ -73,10 +65,10 @@ int forEachShownSensor(const CouplingRefs& refs, int type, F&& f)
     CWavChnlChnlDataqz* row = refs.currentRow();
     if (!row) return 0;
     if (type != ChnlTypeMeg && type != ChnlTypeEeg) {
-        AfxMessageBox(text::kChannelTypeError);
+        cxc::tellUser(text::kChannelTypeError);
         return -1;
     }
-    const __int64 n = refs.rowLength();
+    const __int64 n = refs.walkLength();
     for (__int64 j = 0; j < n; ++j) {
         const int c = row[j].colChnl;
         CMDChannelqz* ch = refs.channel(c);

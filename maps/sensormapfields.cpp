@@ -2,6 +2,8 @@
 
 #include "sensormapfields.h"
 
+#include "cxcsurface.h"
+
 namespace cxc::maps {
 
 SensorMapFields::SensorMapFields(ChnlType type) : clickedText(text::kNoSensorClicked), chnlType(type)
@@ -24,11 +26,7 @@ SensorMapFields::~SensorMapFields()
 
 void SensorMapFields::releaseSurface()
 {
-    // A bitmap still selected into its DC cannot be deleted, so the DC goes first.
-    delete memDC;
-    memDC = nullptr;
-    delete memBitmap;
-    memBitmap = nullptr;
+    cxc::gdi::releaseSurface(memBitmap, memDC);
 }
 
 }  // namespace cxc::maps

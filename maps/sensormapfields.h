@@ -8,6 +8,7 @@
 #include "afxwin.h"
 #include "cxccompanions.h"
 #include "mapdefs.h"
+#include "modulebase.h"
 
 namespace cxc::maps {
 

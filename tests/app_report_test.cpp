@@ -97,15 +97,15 @@ std::string dialogReport(const std::string& folder, const Settings& s, std::stri
     const char* classes[] = {"Act", "Ctl", "Rst"};
     const std::string name =
         std::string("showDlgCxc") + (s.modality ? "Eeg" : "Meg") + classes[s.cls] + "Link2DMap";
-    const cxc::app::ShowEntry* entry = cxc::app::findShow(name);
+    const cxc::ShowEntry* entry = cxc::findShow(name);
     if (!entry || !entry->show) return "no show function " + name;
     CWnd host;
     host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0);
     std::string text = "not shown";
     {
-        cxc::app::Facade facade;
+        CMEGShowCCData2DFaceqz facade;
         if ((facade.*entry->show)(ds.get(), &host)) {
-            auto* dlg = dynamic_cast<CDlgCxcLinkMapCore*>(cxc::app::dialogOf(facade, *entry));
+            auto* dlg = dynamic_cast<CDlgCxcLinkMapCore*>(cxc::dialogOf(facade, *entry));
             if (!dlg) return "not a link dialog";
             dlg->gtThreshold = s.useThreshold;
             dlg->gtPrecise = s.precise;

@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "couplingroad.h"
 #include "medataset.h"
 #include "snscohface.h"
 #include "testkit.h"
@@ -367,4 +369,29 @@ TEST(RowsBeyondColumns, EveryWalkStaysInsideTheRows)
     d->colCount = 50;
     EXPECT_EQ(d->pairAt(7, 1), nullptr);
     EXPECT_EQ(d->checkDataRange(), 1);
+}
+
+// The road's one bound on the elements of a row: the shorter of row and column count, and for a walk
+// over the pair array never more than the array holds, whatever the public counts claim.
+TEST(CouplingRoad, ARowHoldsTheShorterCountAndAWalkNoMoreThanTheArray)
+{
+    struct Case {
+        std::vector<int> rows, cols;
+        long long claimRows, claimCols;  // written over the counts; -1 keeps them
+        long long length, walk;
+    };
+    for (const Case& c : {Case{{0, 1, 2}, {0, 1, 2, 3, 4}, -1, -1, 3, 3}, Case{{0, 1, 2, 3}, {0, 1}, -1, -1, 2, 2},
+                          Case{{0, 1, 2}, {0, 1, 2}, 9, 9, 9, 3}, Case{{0, 1, 2}, {0, 1, 2}, -4, 3, 0, 0}}) {
+        auto ds = DataSet().meg(5).rows(c.rows).cols(c.cols).build();
+        CSnsCohDataqz* d = classOf(*ds, 0);
+        if (c.claimRows != -1) d->rowCount = c.claimRows;
+        if (c.claimCols != -1) d->colCount = c.claimCols;
+        cxc::CouplingRoad road;
+        ASSERT_TRUE(cxc::takeRoad(cxc::currentTrial(ds.get()), 0, road));
+        EXPECT_EQ(road.rowLength(), c.length) << c.rows.size() << "x" << c.cols.size();
+        EXPECT_EQ(road.walkLength(), c.walk) << c.rows.size() << "x" << c.cols.size();
+    }
+    cxc::CouplingRoad none;
+    EXPECT_FALSE(cxc::takeRoad(nullptr, 0, none));
+    EXPECT_EQ(none.walkLength(), 0);
 }

@@ -53,7 +53,6 @@ TEST_F(StdSet, SettingOpensOneDialogOnTheLinkDialogsView)
     CDlgMegCxcShowStdSet* dlg = openFirst(h);
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->view, &link->mapView);
-    EXPECT_EQ(dlg->dataSet, h.data.get());
     EXPECT_TRUE(harness::visible(dlg));
     EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
     EXPECT_EQ(str(harness::caption(dlg)), L"Standard Diplay Parameters for MEG Cxc Data");
@@ -126,6 +125,23 @@ TEST_F(StdSet, LaterRefreshesReadTheViewBack)
     EXPECT_EQ(barPos(set, IDC_SELECT_MAX_BAR), 512);
 }
 
+// The host frees the data set the Setting dialog was opened on and shows the link map on another:
+// Update reads the new one (under the sanitizers: and nothing freed).
+TEST_F(StdSet, UpdateFollowsTheDataSetTheLinkMapWasShownOnLast)
+{
+    Host h(minusTwoToFour());
+    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    ASSERT_NE(set, nullptr);
+    h.data = square().pair(0, 1, 8.0).pair(2, 3, -1.0).build();
+    ASSERT_EQ(h.megLink(), dlg);
+    ASSERT_TRUE(harness::clickButton(set, IDC_STDSET_UPDATE));
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-1.000->2.000");
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
+}
+
 TEST_F(StdSet, AnEmptyRangeIsAnErrorAndNothingIsStored)
 {
     Host h(square());  // every pair 0: lo = hi = 0
@@ -145,7 +161,6 @@ TEST_F(StdSet, ANaNRangeIsAnErrorTooAndNothingIsStored)
     NaNRangeStdSet set;
     ASSERT_TRUE(set.Create(IDD_MEG_SHOW_STDSET));
     set.firstRefresh = 1;
-    set.dataSet = h.data.get();
     set.view = &dlg->mapView;
     EXPECT_EQ(set.refreshStdSet(), 0);
     EXPECT_EQ(lastMessage(), L"Cxc data range error!");
@@ -325,7 +340,6 @@ TEST_F(StdSet, WithoutDataTheDialogStopsQuietly)
     CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
     ASSERT_NE(set, nullptr);
     EXPECT_EQ(set->refreshStdSet(), 0);
-    EXPECT_EQ(set->trial, nullptr);
     ASSERT_TRUE(harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
     ASSERT_TRUE(harness::selectCombo(set, IDC_CLASS_COMBO, 1));
     EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");

@@ -51,7 +51,7 @@ class FieldColourIndex : public ::testing::TestWithParam<IndexCase> {};
 TEST_P(FieldColourIndex, QuotientTruncatedAndKeptInTheTable)
 {
     const IndexCase& c = GetParam();
-    EXPECT_EQ(cxc::maps::fieldColourIndex(c.value, c.step, c.top), c.expected) << c.value << " / " << c.step;
+    EXPECT_EQ(cxc::rampIndex(c.value, c.step, c.top), c.expected) << c.value << " / " << c.step;
 }
 
 INSTANTIATE_TEST_SUITE_P(FieldLayer, FieldColourIndex,

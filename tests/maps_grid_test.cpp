@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "contourview.h"
 #include "maps_fixture.h"
+#include "modulebase.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
@@ -261,6 +263,24 @@ TEST_F(GridLayer, FlatGridOfDifferingSensorsSaysSo)
     MegGrid r(layout({{0, 0}, {0, 0}, {10, 0}}).pair(0, 1, -1.0).build());
     EXPECT_EQ(r.rebuild(), 0);
     EXPECT_EQ(messageCount(L"Grid data range is 0.0?"), 1);
+}
+
+// The contour view's preparation for hosts: what it told its user is its reason, and the reason stays
+// through a later success until the host clears it.
+TEST_F(GridLayer, APreparationThatFailsLeavesItsReasonUntilCleared)
+{
+    MegGrid flat(layout({{0, 0}, {0, 0}, {10, 0}}).pair(0, 1, -1.0).build());
+    MegGrid good(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}).build());
+    cxc::clearLastError();
+    EXPECT_EQ(cxc::prepareContourView(flat.view, flat.data.get(), 0), 0);
+    EXPECT_EQ(cxc::lastError(), CString(L"the grid cannot be built: Grid data range is 0.0?"));
+    EXPECT_EQ(cxc::prepareContourView(good.view, good.data.get(), 0), 1);
+    EXPECT_EQ(good.g().nx, 104);
+    EXPECT_EQ(cxc::lastError(), CString(L"the grid cannot be built: Grid data range is 0.0?"));
+    EXPECT_EQ(cxc::prepareContourView(good.view, nullptr, 0), 0);
+    EXPECT_EQ(cxc::lastError(), CString(L"the data set has no current trial"));
+    cxc::clearLastError();
+    EXPECT_TRUE(cxc::lastError().IsEmpty());
 }
 
 TEST_F(GridLayer, NoContributingSensorLeavesRangeAndThresholdAlone)

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "cxcsat.h"
 
@@ -49,6 +50,15 @@ TEST(Saturate, CoordinatesStopAtTwoToTheThirty)
     EXPECT_EQ(cxc::toCoord(-1e300), -(1 << 30));
     EXPECT_EQ(cxc::toCoord(kNaN), 0);
     EXPECT_EQ(cxc::toCoord(-7.9), -7);
+    for (auto [v, expected] : {std::pair<long long, int>{1LL << 40, 1 << 30}, {-(1LL << 40), -(1 << 30)}, {-7, -7}})
+        EXPECT_EQ(cxc::toCoord64(v), expected) << v;
+}
+
+TEST(Saturate, SixtyFourBitIntegersNarrowToInt)
+{
+    for (auto [v, expected] : {std::pair<long long, int>{1LL << 40, INT_MAX}, {-(1LL << 40), INT_MIN},
+                               {2147483648LL, INT_MAX}, {-2147483649LL, INT_MIN}, {-12345, -12345}})
+        EXPECT_EQ(cxc::narrow<int>(v), expected) << v;
 }
 
 TEST(Saturate, ClampInDoubleBeforeConverting)

@@ -78,7 +78,7 @@ bool isMap(const Show& w) { return w.kind == Kind::Link || w.kind == Kind::Patch
 std::function<Expect(const Show&)> noPlaneIn(std::set<int> modalities)
 {
     return [modalities](const Show& w) {
-        return isMap(w) && modalities.count(w.modality) ? Expect::Background : Expect::Picture;
+        return isMap(w) && modalities.count(showtable::modalityOf(w)) ? Expect::Background : Expect::Picture;
     };
 }
 std::function<Expect(const Show&)> always(Expect e)

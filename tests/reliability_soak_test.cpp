@@ -129,10 +129,10 @@ CArrayMEDataSetqz* Soak::demo_ = nullptr;
 
 }  // namespace
 
-TEST_F(Soak, MegLinkPlayThroughTheMagnitudeStylesLeaksNothing) { soak("MegActLink", {2, 3, 4, 5}); }
-TEST_F(Soak, EegLinkPlayLeaksNothing) { soak("EegActLink"); }
-TEST_F(Soak, MegPatchPlayLeaksNothing) { soak("MegActWave"); }
-TEST_F(Soak, EegPatchPlayLeaksNothing) { soak("EegActWave"); }
-TEST_F(Soak, MegContourAnimateLeaksNothing) { soak("MegActCnt"); }
-TEST_F(Soak, EegContourAnimateLeaksNothing) { soak("EegActCnt"); }
-TEST_F(Soak, MatrixPlayLeaksNothing) { soak("MatrixAct"); }
+TEST_F(Soak, MegLinkPlayThroughTheMagnitudeStylesLeaksNothing) { soak("showDlgCxcMegActLink2DMap", {2, 3, 4, 5}); }
+TEST_F(Soak, EegLinkPlayLeaksNothing) { soak("showDlgCxcEegActLink2DMap"); }
+TEST_F(Soak, MegPatchPlayLeaksNothing) { soak("showDlgCxcMegActWave2DMap"); }
+TEST_F(Soak, EegPatchPlayLeaksNothing) { soak("showDlgCxcEegActWave2DMap"); }
+TEST_F(Soak, MegContourAnimateLeaksNothing) { soak("showDlgCxcMegActCntFieldLine2DMap"); }
+TEST_F(Soak, EegContourAnimateLeaksNothing) { soak("showDlgCxcEegActCntFieldLine2DMap"); }
+TEST_F(Soak, MatrixPlayLeaksNothing) { soak("showDlgCxcMatrixAct"); }

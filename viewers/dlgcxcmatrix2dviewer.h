@@ -5,6 +5,7 @@
 #pragma once
 
 #include "afxwin.h"
+#include "modulebase.h"
 #include "resource.h"
 #include "statcxcmatrix2dviewqz.h"
 
@@ -14,7 +15,7 @@ class CDlgCxcMatrix2DViewer : public CDialogEx {
     DECLARE_DYNAMIC(CDlgCxcMatrix2DViewer)
 public:
     enum { IDD = IDD_CXC_MATRIX_VIEWER };
-    static constexpr UINT_PTR kPlayTimer = 101;
+    static constexpr UINT_PTR kPlayTimer = cxc::kMatrixPlayTimer;
 
     CStatCxcMatrix2DViewqz view;            // control 3800
     CMEGShowCCData2DFaceqz* drawer = nullptr;  // the facade, kept for it; not used here

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "classnames.h"
 #include "megdrawccdataqz.h"
+#include "modulebase.h"
 #include "viewertexts.h"
 #include "viewsurface.h"
 
@@ -13,7 +15,6 @@ using namespace cxc::viewers;
 
 namespace {
 
-const wchar_t* const kClassWords[] = {L"Active", L"Control", L"Act-Ctl"};
 const wchar_t* const kOverlayTypes[] = {L"All", L"Two Sides", L"Four Regions"};
 constexpr int kMaxColumns = 7;
 
@@ -67,7 +68,7 @@ void CDlgCxcRowColumn2DViewer::DoDataExchange(CDataExchange* dx)
 BOOL CDlgCxcRowColumn2DViewer::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
-    for (const wchar_t* word : kClassWords) classList.AddString(word);
+    for (int cls = 0; cls < 3; ++cls) classList.AddString(cxc::className(cls));
     classList.SetCurSel(view.cxcClass);
     return TRUE;
 }
@@ -88,12 +89,6 @@ int CDlgCxcRowColumn2DViewer::checkInitTrial()
     }
     trial = session->getTrialqz(-1);
     return trial ? 1 : 0;
-}
-
-CSnsCohDataqz* CDlgCxcRowColumn2DViewer::classData(int cls)
-{
-    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
-    return package ? package->getCoherenceData(cls) : nullptr;
 }
 
 int CDlgCxcRowColumn2DViewer::loadFromDrawer()
@@ -142,12 +137,12 @@ int CDlgCxcRowColumn2DViewer::fillLists()
 
     rowList.ResetContent();
     columnList.ResetContent();
-    CSnsCohDataqz* data = classData(view.cxcClass);
+    CSnsCohDataqz* data = cxc::classDataOf(trial, view.cxcClass);
     CWavChnlChnlDataqz** pairs = data ? data->getMCC4class() : nullptr;
     // Without rows there is no row to list: the lists stay empty and the row index stays as it was.
     if (pairs && data->rowCount >= 1) {
         if (rowIndex < 0) rowIndex = 0;
-        if (rowIndex > data->rowCount - 1) rowIndex = static_cast<int>(std::min<__int64>(data->rowCount - 1, INT_MAX));
+        if (rowIndex > data->rowCount - 1) rowIndex = cxc::narrow<int>(data->rowCount - 1);
         CWavChnlChnlDataqz* row = rowIndex < data->rowsWalkable() ? pairs[rowIndex] : nullptr;
         const __int64 columns = row ? data->colsWalkable() : 0;
         for (__int64 k = 0; k < columns; ++k) {
@@ -172,7 +167,7 @@ int CDlgCxcRowColumn2DViewer::fillLists()
         fillTypeList(1);
         typeList.SetCurSel(entryOf(displayColumn));
     } else {
-        AfxMessageBox(text::kShowModeError);
+        cxc::tellUser(text::kShowModeError);
     }
 
     chnlTypeList.ResetContent();
@@ -209,7 +204,7 @@ void CDlgCxcRowColumn2DViewer::OnSelchangeClass()
     if (sel == CB_ERR) return;
     CSnsCohFaceqz* package = trial->getCoherenceFaceqzTime(false);
     if (!package) return;
-    if (!package->setTrlCxcClass(sel)) AfxMessageBox(text::kNoClassData);
+    if (!package->setTrlCxcClass(sel)) cxc::tellUser(text::kNoClassData);
     view.Invalidate(TRUE);
 }
 
@@ -228,7 +223,7 @@ void CDlgCxcRowColumn2DViewer::OnSelchangeRow()
     if (!checkInitTrial()) return;
     const int sel = rowList.GetCurSel();
     if (sel == CB_ERR) return;
-    CSnsCohDataqz* data = classData(-1);
+    CSnsCohDataqz* data = cxc::classDataOf(trial, -1);
     // The list holds an entry per column and is not refilled after a trial change: an entry past
     // the rows names no row and is ignored.
     if (!data || sel >= data->rowCount) return;
@@ -241,7 +236,7 @@ void CDlgCxcRowColumn2DViewer::OnSelchangeColumn()
     if (!checkInitTrial()) return;
     const int sel = columnList.GetCurSel();
     if (sel == CB_ERR) return;
-    CSnsCohDataqz* data = classData(-1);
+    CSnsCohDataqz* data = cxc::classDataOf(trial, -1);
     if (!data) return;
     data->curCol = sel;
     view.Invalidate(TRUE);
@@ -262,7 +257,7 @@ void CDlgCxcRowColumn2DViewer::OnSelchangeLayout()
         fillTypeList(1);
         typeList.SetCurSel(entryOf(drawer->getDisplayColumn()));
     } else {
-        AfxMessageBox(text::kDisplayModeError);
+        cxc::tellUser(text::kDisplayModeError);
     }
     view.Invalidate(TRUE);
 }

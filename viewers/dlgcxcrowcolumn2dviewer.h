@@ -66,7 +66,6 @@ protected:
     BOOL OnInitDialog() override;
 
     // Class data of a class of the current trial (-1: the class the package holds), or null.
-    CSnsCohDataqz* classData(int cls);
     // The entries of the type list for a layout: the three overlay types, or one to seven columns.
     void fillTypeList(int mode);
     // A scale step of an up-down control: +1 halves, -1 doubles, anything else keeps it.

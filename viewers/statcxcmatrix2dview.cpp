@@ -12,15 +12,6 @@ IMPLEMENT_DYNAMIC(CStatCxcMatrix2DView, CStatic)
 
 namespace {
 
-// The colour index of a quotient of value and step: 0 for a quotient that is not a number or does
-// not fit an int (also any quotient of a zero step), otherwise truncated and clamped to 0..top.
-int colourIndex(double q, int top)
-{
-    if (!(std::fabs(q) < 2147483648.0)) return 0;
-    const int i = static_cast<int>(q);
-    return i < 0 ? 0 : i > top ? top : i;
-}
-
 // Where a cell's corner lands, in double so that no size or count can overflow; only a corner that
 // lies in the rectangle is converted.
 bool cornerIn(double x, double y, const CRect& rect)
@@ -40,8 +31,6 @@ CWavChnlChnlDataqz** drawablePairs(CSnsCohDataqz* data, __int64& s)
     return data->checkSelect(s, s) ? pairs : nullptr;
 }
 
-// A text position from 64-bit arithmetic, kept inside int.
-int textCoord(__int64 v) { return static_cast<int>(std::clamp<__int64>(v, INT_MIN, INT_MAX)); }
 
 }  // namespace
 
@@ -62,19 +51,18 @@ CStatCxcMatrix2DView::~CStatCxcMatrix2DView()
     delete verticalFont;
 }
 
-void CStatCxcMatrix2DView::releaseSurface() { cxc::viewers::releaseSurface(memBitmap, memDC); }
+void CStatCxcMatrix2DView::releaseSurface() { cxc::gdi::releaseSurface(memBitmap, memDC); }
 
 CSnsCohDataqz* CStatCxcMatrix2DView::getCxcData(int cls)
 {
     session = dataSet ? dataSet->getSessionData(-1) : nullptr;
     trial = session ? session->getTrialqz(-1) : nullptr;
-    CSnsCohFaceqz* package = trial ? trial->getCoherenceFaceqzTime(false) : nullptr;
-    return package ? package->getCoherenceData(cls) : nullptr;
+    return cxc::classDataOf(trial, cls);
 }
 
 int CStatCxcMatrix2DView::drawMatrix(CDC* paintDC, CRect rect)
 {
-    if (!cxc::viewers::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
+    if (!cxc::gdi::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
     memDC->FillSolidRect(&rect, backColour);
     if (showCells) drawCells(memDC, originX, originY, rect, cxcClass);
     if (showLabels) drawLabels(memDC, originX, originY, rect, cxcClass);
@@ -107,8 +95,8 @@ int CStatCxcMatrix2DView::drawCells(CDC* dc, int x0, int y0, CRect rect, int cls
             const double y = std::floor(static_cast<double>(j) * cellHeight + y0);
             if (!cornerIn(x, y, rect)) continue;
             const double v = row[j].getSelectDataMean(s, s, data->meanMode);
-            const COLORREF colour = v > 0 ? pos[colourIndex(v / step, top)] : neg[colourIndex(v / -step, top)];
-            dc->FillSolidRect(static_cast<int>(x), static_cast<int>(y), w, h, colour);
+            const COLORREF colour = (v > 0 ? pos : neg)[cxc::rampIndex(v, step, top)];
+            dc->FillSolidRect(cxc::toInt(x), cxc::toInt(y), w, h, colour);
         }
     }
     return 1;
@@ -137,7 +125,7 @@ int CStatCxcMatrix2DView::drawLabels(CDC* dc, int x0, int y0, CRect rect, int cl
             const CString name = trial->getChannelName(first[j].colChnl);
             SIZE size{};
             GetTextExtentPoint32(dc->GetSafeHdc(), name, name.GetLength(), &size);
-            dc->TextOut(textCoord(static_cast<__int64>(x0) - size.cx - 10), static_cast<int>(y), name);
+            dc->TextOut(cxc::narrow<int>(static_cast<__int64>(x0) - size.cx - 10), cxc::toInt(y), name);
         }
     }
     // Top: the row channel of pair (i, 0) above pair row i, running upwards from the cell's x.
@@ -148,7 +136,7 @@ int CStatCxcMatrix2DView::drawLabels(CDC* dc, int x0, int y0, CRect rect, int cl
         const CString name = trial->getChannelName(pairs[i][0].rowChnl);
         SIZE size{};
         GetTextExtentPoint32(dc->GetSafeHdc(), name, name.GetLength(), &size);
-        dc->TextOut(static_cast<int>(x), textCoord(static_cast<__int64>(y0) - size.cy + 10), name);
+        dc->TextOut(cxc::toInt(x), cxc::narrow<int>(static_cast<__int64>(y0) - size.cy + 10), name);
     }
     return 1;
 }

@@ -2,9 +2,7 @@
 
 #include "statcxcmatrix2dviewqz.h"
 
-#include "viewertexts.h"
-
-using namespace cxc::viewers;
+#include "modulebase.h"
 
 IMPLEMENT_DYNAMIC(CStatCxcMatrix2DViewqz, CStatCxcMatrix2DView)
 
@@ -23,18 +21,10 @@ void CStatCxcMatrix2DViewqz::OnPaint()
     try {
         // The class the package holds decides whether there is anything to show; the cells are
         // those of the view's own class.
-        CSnsCohDataqz* data = getCxcData(-1);
-        if (!data) {
-            dc.TextOut(2, 2, CString(text::kMatrixComputeFirst));
-            return;
-        }
-        if (!data->getMCC4class()) {
-            dc.TextOut(2, 2, CString(text::kMatrixNoPairArray));
-            return;
-        }
-        CRect rect;
-        GetClientRect(&rect);
-        if (drawMatrix(&dc, rect)) dc.BitBlt(0, 0, rect.Width(), rect.Height(), memDC, 0, 0, SRCCOPY);
+        // The matrix view has no drawer to miss.
+        getCxcData(-1);  // session and trial as they are now
+        cxc::paintCoupling(dc, *this, memDC, true, trial, false, cxc::text::kMatrixMissingData,
+                           [&](const CRect& rect) { return drawMatrix(&dc, rect); });
     } catch (...) {
     }
 }

@@ -11,11 +11,11 @@ CStatCxcRowColumn2DView::CStatCxcRowColumn2DView() = default;
 
 CStatCxcRowColumn2DView::~CStatCxcRowColumn2DView() { releaseSurface(); }
 
-void CStatCxcRowColumn2DView::releaseSurface() { cxc::viewers::releaseSurface(memBitmap, memDC); }
+void CStatCxcRowColumn2DView::releaseSurface() { cxc::gdi::releaseSurface(memBitmap, memDC); }
 
 int CStatCxcRowColumn2DView::drawIntoMemory(CDC* paintDC, const CRect& rect)
 {
-    if (!cxc::viewers::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
+    if (!cxc::gdi::makeSurface(memBitmap, memDC, paintDC, rect)) return 0;
     if (!drawer) return 0;
     drawer->drawRect = rect;
     memDC->FillSolidRect(&rect, drawer->bkColour);

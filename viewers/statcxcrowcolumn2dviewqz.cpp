@@ -3,9 +3,7 @@
 #include "statcxcrowcolumn2dviewqz.h"
 
 #include "megdrawccdataqz.h"
-#include "viewertexts.h"
-
-using namespace cxc::viewers;
+#include "modulebase.h"
 
 IMPLEMENT_DYNAMIC(CStatCxcRowColumn2DViewqz, CStatCxcRowColumn2DView)
 
@@ -22,25 +20,9 @@ void CStatCxcRowColumn2DViewqz::OnPaint()
     CPaintDC dc(this);
     // A companion call that throws counts as missing data: the paint ends quietly.
     try {
-        if (!drawer) {
-            dc.TextOut(2, 2, CString(text::kNoDrawer));
-            return;
-        }
-        CSnsCohFaceqz* package = nullptr;
-        if (drawer->updateMEGData() && drawer->trial) package = drawer->trial->getCoherenceFaceqzTime(false);
-        CSnsCohDataqz* data = package ? package->getCoherenceData(-1) : nullptr;
-        if (!data) {
-            dc.TextOut(2, 2, CString(text::kComputeFirst));
-            return;
-        }
-        if (!data->getMCC4class()) {
-            dc.TextOut(2, 2, CString(text::kNoPairArray));
-            return;
-        }
-        package->viewerAdd(this);
-        CRect rect;
-        GetClientRect(&rect);
-        if (drawIntoMemory(&dc, rect)) dc.BitBlt(0, 0, rect.Width(), rect.Height(), memDC, 0, 0, SRCCOPY);
+        CMDTrialqz* trial = drawer && drawer->updateMEGData() ? drawer->trial : nullptr;
+        cxc::paintCoupling(dc, *this, memDC, drawer != nullptr, trial, true, cxc::text::kMissingData,
+                           [&](const CRect& rect) { return drawIntoMemory(&dc, rect); });
     } catch (...) {
     }
 }

@@ -42,6 +42,24 @@ constexpr int toCoord(double v) noexcept
     return static_cast<int>(v);
 }
 
+// A 64-bit integer as a narrower integer type, saturating at its limits.
+template <class I>
+constexpr I narrow(std::int64_t v) noexcept
+{
+    static_assert(std::is_integral_v<I> && std::is_signed_v<I>, "narrow converts to a signed integer type");
+    using L = std::numeric_limits<I>;
+    if (v < static_cast<std::int64_t>(L::min())) return L::min();
+    if (v > static_cast<std::int64_t>(L::max())) return L::max();
+    return static_cast<I>(v);
+}
+
+// A pixel coordinate from 64-bit arithmetic, saturated at +-2^30 as toCoord does for doubles.
+constexpr int toCoord64(std::int64_t v) noexcept
+{
+    constexpr std::int64_t lim = static_cast<std::int64_t>(kCoordLimit);
+    return static_cast<int>(v < -lim ? -lim : v > lim ? lim : v);
+}
+
 // Clamps in double, then converts: for a finite value the result equals clamping the truncated
 // value; NaN gives lo.
 constexpr int clampToInt(double v, int lo, int hi) noexcept
