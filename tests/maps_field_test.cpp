@@ -243,23 +243,16 @@ TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
     }
 }
 
-TEST_F(FieldLayer, NullDcDrawsNothing)
-{
-    MegRig r(square().build());
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
-    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
-}
-
-TEST_F(FieldLayer, HugeAndNonFiniteScalesDrawSafely)
+TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
 {
     MegRig r(square().pair(0, 1, 0.7).build());
     r.view.checkInitTrial();
     ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
     testgdi::Canvas canvas(200, 200, kBlack);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (double scale : {1e300, -1e300, kInf, -kInf, nan, 1e9}) {
+    canvas.dc.SetStretchBltMode(HALFTONE);
+    for (double scale : {1e300, -1e300, kInf, -kInf, kNaN, 1e9}) {
         r.view.scaleX = scale;
         r.view.scaleY = 2.0;
         EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 0), 1) << scale;
@@ -269,16 +262,6 @@ TEST_F(FieldLayer, HugeAndNonFiniteScalesDrawSafely)
         EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 1), 1) << scale;
         r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 0);
     }
-}
-
-TEST_F(FieldLayer, DrawingLeavesTheDcsStretchModeAsItWas)
-{
-    MegRig r(square().pair(0, 1, 0.7).build());
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    testgdi::Canvas canvas(320, 320);
-    canvas.dc.SetStretchBltMode(HALFTONE);
-    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
 

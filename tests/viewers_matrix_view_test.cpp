@@ -11,7 +11,6 @@ namespace {
 using namespace viewertest;
 using namespace cxc::harness;
 
-constexpr COLORREF kFace = RGB(0xF0, 0xF0, 0xF0);
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Four channels: pair values 0.5, 2.0 (past a range of 1), -0.25, 0 and NaN, self pairs 1.
@@ -47,16 +46,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(MatrixView, MissingDataOrPairsAreWrittenAtTheTopLeft)
-{
-    Host none(DataSet().meg(3).noCoupling());
-    EXPECT_EQ(differsFromText(shown(none.matrix().view), kFace, L"Please compute CxC data first!"), 0);
-    Host noPairs(DataSet().meg(3).withoutPairArray(0));
-    EXPECT_EQ(differsFromText(shown(noPairs.matrix().view), kFace,
-                              L"Please compute CxC data or select other class of data!"),
-              0);
-}
 
 TEST_F(MatrixView, EachCellTakesTheColourOfItsValueInItsSignsTable)
 {
