@@ -10,6 +10,7 @@
 #include "gdi_canvas.h"
 #include "fieldcore.h"
 #include "maps_fixture.h"
+#include "support.h"
 #include "statmegcclcntmapqz.h"
 
 namespace {
@@ -187,12 +188,14 @@ TEST_F(FieldLayer, MirroredImageIsFlippedLeftToRight)
     mirrored.paint();
     ASSERT_EQ(plain.paint(), 1);
     ASSERT_EQ(mirrored.paint(), 1);
-    const int nx = plain.view.grid.nx, ny = plain.view.grid.ny;
-    int differ = 0;
-    for (int row = 0; row < ny; ++row)
-        for (int i = 0; i < nx; ++i)
-            differ += !same(plain.view.fieldPixels[row * nx + i], mirrored.view.fieldPixels[row * nx + nx - 1 - i]);
-    EXPECT_EQ(differ, 0);
+    // The image's pixels, read as a picture (mirrored: columns from the right).
+    auto image = [](const CStatMEGCClCntMapqz& v, bool flip) {
+        const int nx = v.grid.nx;
+        return cxctest::Picture{nx, v.grid.ny, [&v, nx, flip](int x, int y) {
+                                    return ref(v.fieldPixels[y * nx + (flip ? nx - 1 - x : x)]);
+                                }};
+    };
+    cxctest::expectSameImage(image(mirrored.view, true), image(plain.view, false), "image");
     // On the map: the image keeps its place [58, 266) and its columns are flipped within it.
     EXPECT_EQ(mirrored.at(57, 160), kBlack);
     EXPECT_EQ(mirrored.at(266, 160), kBlack);
