@@ -253,8 +253,10 @@ TEST_F(Sensors, HitTestIsStrictAtSensorRadiusAndDropsTheSurface)
 
     ASSERT_EQ(r.paint(), 1);
     r.view.showSensor = 0;  // hidden sensors: success, and nothing changes
+    const CString clicked = r.view.clickedText;
     EXPECT_EQ(r.view.hitTestSensor(squarePixel(2), 0, 0), 1);
     EXPECT_EQ(r.cls().curCol, 3);
+    EXPECT_EQ(r.view.clickedText, clicked);
     EXPECT_NE(r.view.memDC, nullptr);
 }
 
