@@ -148,7 +148,7 @@ fuzz)
 soak)
     install_packages "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
-    CXC_SOAK_TICKS=${2:-10000} build/release/tests/cxcmap_tests --gtest_filter='Soak.*'
+    CXC_SOAK_TICKS=${2:-10000} build/release/tests/cxctest_reliability --gtest_filter='Soak.*'
     ;;
 package)
     install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"

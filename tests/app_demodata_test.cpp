@@ -3,14 +3,14 @@
 // that cannot be written is named with status 1 and nothing left behind.
 #include <sys/stat.h>
 
-#include "app_fixture.h"
+#include "host.h"
 #include "datasource.h"
 #include "demodata.h"
 
 namespace {
 
 using namespace apptest;
-using CxcmapDemoData = AppTest;
+using CxcmapDemoData = ::testing::Test;
 
 TEST_F(CxcmapDemoData, FolderLoadsBackAsTheBuiltInSet)
 {
@@ -40,7 +40,7 @@ TEST_F(CxcmapDemoData, FolderLoadsBackAsTheBuiltInSet)
 TEST_F(CxcmapDemoData, ExistingFolderKeepsOtherFilesAndGetsNewOnes)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(DataSet().meg(3), "demo");
+    const std::string folder = dataFolder(scratch, DataSet().meg(3), "demo");
     writeFile(scratch.path("demo") / "notes.txt", "mine\n");
     const Outcome r = cxcmap({"demo-data", "--out", folder});
     ASSERT_EQ(r.status, 0) << r.err;

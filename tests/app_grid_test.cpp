@@ -3,7 +3,7 @@
 // status 1, and leave no file behind (nor a half-written one in place of an old file).
 #include <cstdlib>
 
-#include "app_fixture.h"
+#include "host.h"
 #include "cxccompanions.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
@@ -97,14 +97,14 @@ bool gridLayerBuilt()
     return viewGrid(*ds, GridCase{"", 0, 0, 0, 11}, view);
 }
 
-class GridCommand : public AppTest, public ::testing::WithParamInterface<GridCase> {};
+class GridCommand : public ::testing::TestWithParam<GridCase> {};
 
 TEST_P(GridCommand, WritesTheContourViewsGridValueForValue)
 {
     if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     const GridCase c = GetParam();
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(field());
+    const std::string folder = dataFolder(scratch, field());
     const std::string out = scratch.str("grid.csv");
     const Outcome r = cxcmap({"grid", "--data", folder, "--modality", c.modality ? "eeg" : "meg", "--row",
                               std::to_string(c.row), "--select", std::to_string(c.begin), std::to_string(c.end),
@@ -124,14 +124,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, GridCommand,
                                            GridCase{"EegRow", 1, 7, 2, 5}),
                          [](const ::testing::TestParamInfo<GridCase>& info) { return std::string(info.param.what); });
 
-using CxcmapGrid = AppTest;
+using CxcmapGrid = ::testing::Test;
 
 TEST_F(CxcmapGrid, GridThatCannotBeBuiltLeavesTheOldFile)
 {
     // Every pair holds the same value: the sensors span nothing, so there is no field.
     Scratch scratch;
     const std::string folder =
-        scratch.dataFolder(field().series([](int, int, long long) { return 0.5; }).diagonal(0.5));
+        dataFolder(scratch, field().series([](int, int, long long) { return 0.5; }).diagonal(0.5));
     const std::string out = scratch.str("grid.csv");
     writeFile(out, "old\n");
     const Outcome r = cxcmap({"grid", "--data", folder, "--out", out});
@@ -149,14 +149,14 @@ struct Refusal {
     const char* reason;             // after "cxcmap grid: the grid cannot be built: "
 };
 
-class GridRefusal : public AppTest, public ::testing::WithParamInterface<Refusal> {};
+class GridRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(GridRefusal, SaysWhyTheGridCannotBeBuilt)
 {
     if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     const Refusal& c = GetParam();
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(c.data);
+    const std::string folder = dataFolder(scratch, c.data);
     std::vector<std::string> args{"grid", "--data", folder, "--out", scratch.str("grid.csv")};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const Outcome r = cxcmap(args);
@@ -196,7 +196,7 @@ TEST_F(CxcmapGrid, UnwritableOutputIsNamed)
 {
     if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(field());
+    const std::string folder = dataFolder(scratch, field());
     const std::string intoMissing = scratch.str("missing/grid.csv");
     Outcome r = cxcmap({"grid", "--data", folder, "--out", intoMissing});
     EXPECT_EQ(r.status, 1);
@@ -210,7 +210,7 @@ TEST_F(CxcmapGrid, UnwritableOutputIsNamed)
 TEST_F(CxcmapGrid, UserErrorsOfTheChoice)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(field().classes(true, true, false));
+    const std::string folder = dataFolder(scratch, field().classes(true, true, false));
     const std::string out = scratch.str("grid.csv");
     EXPECT_EQ(cxcmap({"grid", "--data", folder, "--class", "2", "--out", out}).err,
               "cxcmap grid: the data set has no Act-Ctl class (--class 2)\n");

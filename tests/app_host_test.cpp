@@ -2,7 +2,7 @@
 // line counts what is loaded, the File menu opens data folders (closing the windows of the old data
 // first), writes the demo data set and quits, and each window entry opens its window through the
 // facade with the host as parent.
-#include "app_fixture.h"
+#include "host.h"
 #include "afxdlgs.h"
 #include "hostwnd.h"
 
@@ -18,20 +18,14 @@ cxc::app::DataSource testData(const DataSet& d, const char* origin = "test data"
 
 DataSet small() { return DataSet().session(L"pilot").meg(4).eeg(3).samples(50).classes(true, false, true); }
 
-class CxcmapHost : public AppTest {
+class CxcmapHost : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
         ASSERT_TRUE(host.CreateHost(testData(small())));
         host.ShowWindow(SW_SHOW);
     }
-    void TearDown() override
-    {
-        host.DestroyWindow();
-        cxc::harness::answerNextFolderPicker(nullptr);
-        AppTest::TearDown();
-    }
+    void TearDown() override { host.DestroyWindow(); }
     std::vector<const ShowEntry*> offered() const
     {
         std::vector<const ShowEntry*> v;
@@ -90,7 +84,7 @@ TEST_F(CxcmapHost, StatusLineCountsWhatIsLoaded)
 TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(DataSet().session(L"second").meg(6).samples(20).trials(2));
+    const std::string folder = dataFolder(scratch, DataSet().session(L"second").meg(6).samples(20).trials(2));
     cxc::harness::answerNextFolderPicker(cxc::fromUtf8(folder));
     ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
     EXPECT_EQ(host.statusText(),
@@ -164,7 +158,7 @@ TEST_F(CxcmapHost, NewDataClosesTheWindowsOfTheOld)
     ASSERT_TRUE(cxc::harness::menuCommand(&host, windows.front()->commandId));
     const long before = cxc::wnd::liveWindows().dialogs;
     Scratch scratch;
-    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(scratch.dataFolder(DataSet().meg(5))));
+    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(dataFolder(scratch, DataSet().meg(5))));
     ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
     EXPECT_LT(cxc::wnd::liveWindows().dialogs, before);
     EXPECT_EQ(cxc::dialogOf(*host.facade(), *windows.front()), nullptr);

@@ -1,17 +1,17 @@
 // The built cxcmap program as a shell runs it: what it prints on each stream and its exit status
 // for a good command, a user error and a command line CLI11 rejects; headless commands work whatever
 // display the environment names, and the viewer without a display says so.
-#include "app_fixture.h"
+#include "host.h"
 
 namespace {
 
 using namespace apptest;
-using CxcmapProgram = AppTest;
+using CxcmapProgram = ::testing::Test;
 
 TEST_F(CxcmapProgram, ReportIsTheSameTextAsInProcess)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(DataSet().meg(5).pair(0, 1, 0.8).pair(1, 2, 0.6).pair(0, 2, 0.7));
+    const std::string folder = dataFolder(scratch, DataSet().meg(5).pair(0, 1, 0.8).pair(1, 2, 0.6).pair(0, 2, 0.7));
     const Outcome run = program({"report", "--data", folder, "--precise", "0"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");

@@ -3,7 +3,7 @@
 // be opened; and the demo data written as a folder drawing the same pictures as the built-in set.
 #include <set>
 
-#include "app_fixture.h"
+#include "host.h"
 #include "resource.h"
 #include "showtable.h"
 
@@ -65,11 +65,10 @@ DataSet small()
     });
 }
 
-class CxcmapRender : public AppTest {
+class CxcmapRender : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
         windows = offered();
         if (windows.empty()) GTEST_SKIP() << "the module offers no window yet";
     }
@@ -79,7 +78,7 @@ protected:
 TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesIt)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(small());
+    const std::string folder = dataFolder(scratch, small());
     const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("pictures")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(lineCount(r.out), static_cast<int>(windows.size()));
@@ -100,7 +99,7 @@ TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesIt)
 TEST_F(CxcmapRender, ViewOnlyIsTheViewsPictureAtItsSize)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(small());
+    const std::string folder = dataFolder(scratch, small());
     const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("views"), "--view-only"});
     ASSERT_EQ(r.status, 0) << r.err;
     auto ds = cxc::data::loadDataFolder(folder).dataSet;
@@ -118,7 +117,7 @@ TEST_F(CxcmapRender, ViewOnlyIsTheViewsPictureAtItsSize)
 TEST_F(CxcmapRender, TicksPlayTheWindowsThatPlay)
 {
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(small().select(0, 4));
+    const std::string folder = dataFolder(scratch, small().select(0, 4));
     for (const ShowEntry* e : windows) {
         if (!e->playId) continue;
         const Outcome still = cxcmap({"render", "--data", folder, "--out", scratch.str("still"), "--only", e->name});
@@ -135,7 +134,7 @@ TEST_F(CxcmapRender, PicturesDoNotDependOnWhatWasDrawnBefore)
 {
     // Playing one window moves the selection in the data; the next window starts from the data's own.
     Scratch scratch;
-    const std::string folder = scratch.dataFolder(small().select(0, 4));
+    const std::string folder = dataFolder(scratch, small().select(0, 4));
     const ShowEntry* last = windows.back();
     std::string all;
     for (const ShowEntry* e : windows) all += std::string(all.empty() ? "" : ",") + e->name;
@@ -195,7 +194,7 @@ TEST_F(CxcmapRender, DemoDataFolderDrawsTheSamePicturesAsTheBuiltInSet)
     }
 }
 
-using CxcmapRenderNames = AppTest;
+using CxcmapRenderNames = ::testing::Test;
 
 TEST_F(CxcmapRenderNames, UnknownWindowNameIsRejected)
 {

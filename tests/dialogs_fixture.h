@@ -17,11 +17,11 @@
 #include "dlgmegcxcshowstdset.h"
 #include "dlgmegcxctoplink2dmap.h"
 #include "dlgmegcxctopwave2dmap.h"
-#include "gdi_canvas.h"
 #include "maps_fixture.h"
 #include "megshowccdata2dfaceqz.h"
 #include "moduleresources.h"
 #include "resource.h"
+#include "support.h"
 #include "testkit.h"
 
 namespace dlgtest {
@@ -37,24 +37,9 @@ using maptest::Modality;
 using maptest::square;
 namespace harness = cxc::harness;
 
-inline std::wstring str(const CString& s) { return s.str(); }
+using cxctest::str;
 
-class DialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(cxc::resources::joinResourceChain());
-        harness::resetPlatform();
-        cxc::testkit::clearFaults();
-        CPenSetupqz::clearChoices();
-    }
-    void TearDown() override
-    {
-        cxc::testkit::clearFaults();
-        CPenSetupqz::clearChoices();
-        harness::resetPlatform();
-    }
-};
+using DialogTest = ::testing::Test;
 
 // The host: its data set and the facade it keeps (destroyed first, with every dialog it holds).
 struct Host {
@@ -121,24 +106,7 @@ inline harness::Image mapPicture(CWnd* view) { return harness::clientSurface(vie
 // Pixels of a colour within `half` of a point.
 inline int countAround(const harness::Image& img, COLORREF c, CPoint p, int half)
 {
-    int n = 0;
-    for (int y = p.y - half; y <= p.y + half; ++y)
-        for (int x = p.x - half; x <= p.x + half; ++x) n += img.pixel(x, y) == c;
-    return n;
-}
-
-constexpr COLORREF kFace = RGB(0xF0, 0xF0, 0xF0);  // a control's background before anything paints on it
-
-// Pixels that differ from `text` written by TextOut at (2, 2) with a DC's default font and colours
-// over the face colour: 0 when the view shows that text and nothing else.
-inline int differsFromMessage(const harness::Image& img, const wchar_t* text)
-{
-    testgdi::Canvas ref(img.width(), img.height(), kFace);
-    ref.dc.TextOut(2, 2, CString(text));
-    int differ = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) differ += img.pixel(x, y) != ref.at(x, y);
-    return differ;
+    return cxctest::countAround(cxctest::picture(img), c, p, half);
 }
 
 }  // namespace dlgtest

@@ -199,12 +199,14 @@ TEST_F(LinkDialog, ChannelChoiceSetsTheCurrentRowAndColumnAndRedraws)
     EXPECT_EQ(h.cls(1).curRow, 0);  // the other classes keep theirs
 }
 
-TEST_F(LinkDialog, ARowEntryBeyondTheRowsOfTheDataIsIgnored)
+TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
 {
     // Two rows of five columns: the lists show five entries, of which only two name rows.
     Host h(DataSet().meg(5).rows({0, 1}).cols({0, 1, 2, 3, 4}).pair(0, 3, 0.6));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
     ASSERT_NE(dlg, nullptr);
+    const std::vector<CString> five = harness::comboItems(dlg, IDC_COLUMN_COMBO);
+    ASSERT_EQ(five.size(), 5u);
     ASSERT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 5u);
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 3));
     EXPECT_EQ(h.cls().curRow, 0);
@@ -215,16 +217,7 @@ TEST_F(LinkDialog, ARowEntryBeyondTheRowsOfTheDataIsIgnored)
     harness::pumpPaints();
     EXPECT_FALSE(harness::clientSurface(&dlg->mapView).isNull());
     EXPECT_TRUE(harness::messageBoxes().empty());
-}
-
-TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndKeepTheirSelection)
-{
-    Host h(DataSet().meg(5).rows({0, 1}).cols({0, 1, 2, 3, 4}).pair(0, 3, 0.6));
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    const std::vector<CString> five = harness::comboItems(dlg, IDC_COLUMN_COMBO);
-    ASSERT_EQ(five.size(), 5u);
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 4));
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 0));
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));  // the same names again
     EXPECT_EQ(harness::comboItems(dlg, IDC_COLUMN_COMBO), five);
     EXPECT_EQ(harness::comboSel(dlg, IDC_COLUMN_COMBO), 4);
@@ -269,27 +262,20 @@ TEST_F(LinkDialog, ApplyStoresTheDisplayValuesAndTheSelection)
     EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
 }
 
-TEST_F(LinkDialog, DisplayBoxesAndEditsStoreAtOnce)
-{
-    Host h(twoLinks());
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
-    EXPECT_EQ(dlg->mapView.radiology, 1);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_SENSOR_CHECK));
-    EXPECT_EQ(dlg->mapView.showSensor, 0);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"3"));
-    EXPECT_EQ(dlg->mapView.sensorRadius, 3);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"50"));
-    EXPECT_EQ(h.cls().selectEnd, 50);
-}
-
-TEST_F(LinkDialog, LinkSettingsGoStraightIntoTheView)
+TEST_F(LinkDialog, DisplayBoxesEditsAndLinkSettingsGoStraightIntoTheView)
 {
     Host h(twoLinks());
     CDlgMegCxcTopLink2DMap* meg = h.megLink();
     CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
     ASSERT_TRUE(meg && eeg);
+    ASSERT_TRUE(harness::clickCheck(eeg, IDC_RADIOLOGY));
+    EXPECT_EQ(eeg->mapView.radiology, 1);
+    ASSERT_TRUE(harness::clickCheck(eeg, IDC_SHOW_SENSOR_CHECK));
+    EXPECT_EQ(eeg->mapView.showSensor, 0);
+    ASSERT_TRUE(harness::typeText(eeg, IDC_SENSOR_SIZE, L"3"));
+    EXPECT_EQ(eeg->mapView.sensorRadius, 3);
+    ASSERT_TRUE(harness::typeText(eeg, IDC_SELECT_END, L"50"));
+    EXPECT_EQ(h.cls().selectEnd, 50);
     ASSERT_TRUE(harness::clickCheck(meg, IDC_SHOW_LINK));
     EXPECT_EQ(meg->mapView.showLink, 0);
     ASSERT_TRUE(harness::typeText(meg, IDC_MAX_LINK, L"5"));
@@ -348,7 +334,7 @@ TEST_F(LinkDialog, EegGraphReportHasItsOwnWindowAndShorterLine)
 
 // ---- menu -------------------------------------------------------------------------------------
 
-TEST_F(LinkDialog, ReportTogglesAndTheEegCheckMarks)
+TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
 {
     Host h(twoLinks());
     CDlgMegCxcTopLink2DMap* meg = h.megLink();
@@ -365,6 +351,11 @@ TEST_F(LinkDialog, ReportTogglesAndTheEegCheckMarks)
     ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_THRESHOLD));
     EXPECT_EQ(harness::menuChecked(meg, ID_EDIT_GT_THRESHOLD), 0);
     EXPECT_FALSE(harness::needsPaint(&meg->mapView));
+    ASSERT_TRUE(harness::menuCommand(meg, ID_VIEW_SHOW_INFORMATION));  // toggles the texts and redraws
+    EXPECT_EQ(meg->mapView.showInfo, 0);
+    EXPECT_TRUE(harness::needsPaint(&meg->mapView));
+    ASSERT_TRUE(harness::menuCommand(meg, ID_VIEW_SHOW_INFORMATION));
+    EXPECT_EQ(meg->mapView.showInfo, 1);
 
     ASSERT_TRUE(harness::menuCommand(eeg, ID_EDIT_GT_ACTIVE_ONLY));
     EXPECT_EQ(eeg->gtActiveOnly, 1);
@@ -375,19 +366,6 @@ TEST_F(LinkDialog, ReportTogglesAndTheEegCheckMarks)
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_THRESHOLD), 1);
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_PRECISE), 0);
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_ACTIVE_ONLY), 1);
-}
-
-TEST_F(LinkDialog, ShowInformationTogglesTheTextsAndRedraws)
-{
-    Host h(twoLinks());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
-    EXPECT_EQ(dlg->mapView.showInfo, 0);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
-    EXPECT_EQ(dlg->mapView.showInfo, 1);
 }
 
 TEST_F(LinkDialog, PenCommandsReplaceTheViewsPensWithoutRedrawing)

@@ -134,7 +134,7 @@ TEST_F(DialogMap, ADialogTooSmallForItsMarginsLeavesTheMapEmpty)
 
 // ---- sensor click -----------------------------------------------------------------------------
 
-TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialog)
+TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
 {
     Host h(linked(Modality::Meg));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -150,20 +150,17 @@ TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialog)
     const CPoint empty = midpoint(squareSensor(dlg->mapView, 0), squareSensor(dlg->mapView, 3));
     ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, empty));
     EXPECT_EQ(h.cls().curCol, 3);
-}
 
-TEST_F(DialogMap, WithRadiologyTheClickFindsTheMirroredSensor)
-{
-    Host h(linked(Modality::Eeg));
-    CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
+    // With radiology the click finds the mirrored sensor.
+    Host e(linked(Modality::Eeg));
+    CDlgEegCxcTopWave2DMap* wave = e.eegWave();
+    ASSERT_NE(wave, nullptr);
+    ASSERT_TRUE(harness::clickCheck(wave, IDC_RADIOLOGY));
     harness::pumpPaints();
-    const CPoint plain = squareSensor(dlg->mapView, 1);  // right bottom; mirrored it sits left
-    const CPoint mirrored(dlg->mapView.mapWidth - plain.x, plain.y);
-    ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, mirrored));
-    EXPECT_EQ(h.cls().curCol, 1);
-    EXPECT_EQ(str(dlg->mapView.clickedText), L"MRC12");
+    const CPoint plain = squareSensor(wave->mapView, 1);  // right bottom; mirrored it sits left
+    ASSERT_TRUE(harness::clickInControl(wave, IDC_MAP_VIEW, CPoint(wave->mapView.mapWidth - plain.x, plain.y)));
+    EXPECT_EQ(e.cls().curCol, 1);
+    EXPECT_EQ(str(wave->mapView.clickedText), L"MRC12");
 }
 
 // ---- a current row outside the pair array ------------------------------------------------------
@@ -211,8 +208,9 @@ TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
 TEST_F(DialogMap, TheLabelAndSensorBoxesFollowTheirOwnViewFields)
 {
     for (const showtable::Show& s : showtable::kShows) {
-        if (s.cls != 0 || s.modality < 0) continue;  // the link, patch and contour maps of both modalities
-        Host h(square(s.modality ? Modality::Eeg : Modality::Meg).pair(0, 1, 0.8));
+        const int modality = showtable::modalityOf(s);
+        if (s.cxcClass != 0 || modality < 0) continue;  // the link, patch and contour maps of both modalities
+        Host h(square(modality ? Modality::Eeg : Modality::Meg).pair(0, 1, 0.8));
         ASSERT_EQ((h.face.*s.show)(h.data.get(), nullptr), 1);
         auto* dlg = dynamic_cast<CDlgCxcMapCore*>(h.face.*s.slot);
         ASSERT_NE(dlg, nullptr);

@@ -1,10 +1,12 @@
-// The facade's link and patch show functions: one dialog per slot made on the first call and
+// The facade's link, patch and contour show functions: one dialog per slot made on the first call and
 // re-used, three independent classes, what each call hands to the dialog and its view, creation
 // failures (a message from the Active variants only, nothing left behind, a later call retries) and
 // a data set that the host freed.
 #include <functional>
 
 #include "dialogs_fixture.h"
+#include "show_table.h"
+#include "support.h"
 
 namespace {
 
@@ -12,33 +14,31 @@ using namespace dlgtest;
 
 class ShowFunctions : public DialogTest {};
 
-using F = CMEGShowCCData2DFaceqz;
+using showtable::Kind;
+using showtable::Show;
 
-// Every show function with its slot, template, class and whether a failed creation is told.
-struct ShowCase {
-    const char* name;
-    int (F::*show)(CArrayMEDataSetqz*, CWnd*);
-    CDialog* F::*slot;
-    UINT templateId;
-    int cls;
-    int mapMode;
-    bool message;
-};
+// The map windows of the show table (the viewers have tests of their own).
+std::vector<Show> mapShows()
+{
+    std::vector<Show> out;
+    for (const Show& s : showtable::kShows)
+        if (s.kind != Kind::RowColumn && s.kind != Kind::Matrix) out.push_back(s);
+    return out;
+}
 
-const ShowCase kShows[] = {
-    {"MegActLink", &F::showDlgCxcMegActLink2DMap, &F::megLinkAct, IDD_MEG_TOPLINK_2DMAP, 0, 0, true},
-    {"MegCtlLink", &F::showDlgCxcMegCtlLink2DMap, &F::megLinkCtl, IDD_MEG_TOPLINK_2DMAP, 1, 0, false},
-    {"MegRstLink", &F::showDlgCxcMegRstLink2DMap, &F::megLinkRst, IDD_MEG_TOPLINK_2DMAP, 2, 0, false},
-    {"EegActLink", &F::showDlgCxcEegActLink2DMap, &F::eegLinkAct, IDD_EEG_TOPLINK_2DMAP, 0, 0, true},
-    {"EegCtlLink", &F::showDlgCxcEegCtlLink2DMap, &F::eegLinkCtl, IDD_EEG_TOPLINK_2DMAP, 1, 0, false},
-    {"EegRstLink", &F::showDlgCxcEegRstLink2DMap, &F::eegLinkRst, IDD_EEG_TOPLINK_2DMAP, 2, 0, false},
-    {"MegActWave", &F::showDlgCxcMegActWave2DMap, &F::megWaveAct, IDD_MEG_TOPWAVE_2DMAP, 0, 1, true},
-    {"MegCtlWave", &F::showDlgCxcMegCtlWave2DMap, &F::megWaveCtl, IDD_MEG_TOPWAVE_2DMAP, 1, 1, false},
-    {"MegRstWave", &F::showDlgCxcMegRstWave2DMap, &F::megWaveRst, IDD_MEG_TOPWAVE_2DMAP, 2, 1, false},
-    {"EegActWave", &F::showDlgCxcEegActWave2DMap, &F::eegWaveAct, IDD_EEG_TOPWAVE_2DMAP, 0, 1, true},
-    {"EegCtlWave", &F::showDlgCxcEegCtlWave2DMap, &F::eegWaveCtl, IDD_EEG_TOPWAVE_2DMAP, 1, 1, false},
-    {"EegRstWave", &F::showDlgCxcEegRstWave2DMap, &F::eegWaveRst, IDD_EEG_TOPWAVE_2DMAP, 2, 1, false},
-};
+UINT templateOf(const Show& s)
+{
+    const UINT meg[] = {IDD_MEG_TOPLINK_2DMAP, IDD_MEG_TOPWAVE_2DMAP, IDD_MEG_CONTOUR_2DMAP};
+    const UINT eeg[] = {IDD_EEG_TOPLINK_2DMAP, IDD_EEG_TOPWAVE_2DMAP, IDD_EEG_CONTOUR_2DMAP};
+    return (showtable::modalityOf(s) ? eeg : meg)[static_cast<int>(s.kind)];
+}
+
+std::wstring captionOf(const Show& s)
+{
+    const wchar_t* classes[] = {L"Active Selection: ", L"Control Selection: ", L"Active-Control Result: "};
+    return std::wstring(classes[s.cxcClass]) +
+           (s.kind == Kind::Contour ? L"Waveform CxC Contour Map 2D" : L"Waveform CxC Map 2D");
+}
 
 // The core of a shown dialog and its view's shared fields.
 CDlgCxcMapCore* coreOf(CDialog* d) { return dynamic_cast<CDlgCxcMapCore*>(d); }
@@ -50,20 +50,21 @@ TEST_F(ShowFunctions, EachOpensItsOwnDialogOnceAndShowsItInFront)
     const long before = CDlgCxcMapCore::liveCount();
     Host h(square().eeg(2));
     CWnd parent;
-    for (const ShowCase& c : kShows) {
+    for (const Show& c : mapShows()) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ((h.face.*c.show)(h.data.get(), &parent), 1);
         CDialog* dlg = h.face.*c.slot;
         ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->m_nIDTemplate, c.templateId);
+        EXPECT_EQ(dlg->m_nIDTemplate, templateOf(c));
+        EXPECT_EQ(str(harness::caption(dlg)), captionOf(c));
         EXPECT_TRUE(harness::visible(dlg));
         EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
         EXPECT_EQ(dlg->GetParent(), nullptr);  // the host's window is never the dialog's parent
         CDlgCxcMapCore* core = coreOf(dlg);
         ASSERT_NE(core, nullptr);
         cxc::maps::SensorMapFields& v = core->viewFields();
-        EXPECT_EQ(v.mapMode, c.mapMode);
-        EXPECT_EQ(v.cxcClass, c.cls);
+        EXPECT_EQ(v.mapMode, static_cast<int>(c.kind));  // link 0, patch 1, contour 2
+        EXPECT_EQ(v.cxcClass, c.cxcClass);
         EXPECT_EQ(v.dataSet, h.data.get());
         EXPECT_EQ(v.drawer, &h.face);
         EXPECT_EQ(v.parentWnd, &parent);
@@ -77,30 +78,21 @@ TEST_F(ShowFunctions, EachOpensItsOwnDialogOnceAndShowsItInFront)
         EXPECT_EQ(h.face.*c.slot, dlg);
     }
     EXPECT_EQ(h.face.dataSet, h.data.get());  // the facade draws from the same data set
-    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before + 12);
+    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before + 18);
 }
 
-TEST_F(ShowFunctions, TheThreeClassesAreThreeWindowsWithTheirOwnCaptions)
+TEST_F(ShowFunctions, TheThreeClassesAreIndependentWindows)
 {
     Host h(square());
     CDlgMegCxcTopLink2DMap* act = h.megLink(0);
     CDlgMegCxcTopLink2DMap* ctl = h.megLink(1);
     CDlgMegCxcTopLink2DMap* rst = h.megLink(2);
     ASSERT_TRUE(act && ctl && rst);
-    EXPECT_NE(act, ctl);
-    EXPECT_NE(ctl, rst);
-    EXPECT_EQ(str(harness::caption(act)), L"Active Selection: Waveform CxC Map 2D");
-    EXPECT_EQ(str(harness::caption(ctl)), L"Control Selection: Waveform CxC Map 2D");
-    EXPECT_EQ(str(harness::caption(rst)), L"Active-Control Result: Waveform CxC Map 2D");
     EXPECT_EQ(str(rst->titleText), L"Active-Control Result: Waveform CxC Map 2D");
-    // A change in one leaves the others alone.
-    ASSERT_TRUE(harness::clickCheck(ctl, IDC_SHOW_LINK));
+    ASSERT_TRUE(harness::clickCheck(ctl, IDC_SHOW_LINK));  // a change in one leaves the others alone
     EXPECT_EQ(ctl->mapView.showLink, 0);
     EXPECT_EQ(act->mapView.showLink, 1);
     EXPECT_EQ(rst->mapView.showLink, 1);
-    CDlgEegCxcTopWave2DMap* eeg = h.eegWave(2);
-    ASSERT_NE(eeg, nullptr);
-    EXPECT_EQ(str(harness::caption(eeg)), L"Active-Control Result: Waveform CxC Map 2D");
 }
 
 TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
@@ -124,14 +116,15 @@ TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
 TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
 {
     Host h(square());
-    for (const ShowCase& c : kShows) {
+    for (const Show& c : mapShows()) {
         SCOPED_TRACE(c.name);
         harness::clearMessageBoxes();
-        harness::failNextCreate(c.templateId);
+        harness::failNextCreate(templateOf(c));
         EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 0);
         EXPECT_EQ(h.face.*c.slot, nullptr);
-        EXPECT_EQ(messageCount(L"Error creating Dialog!"), c.message ? 1 : 0);
-        EXPECT_EQ(harness::messageBoxes().size(), c.message ? 1u : 0u);
+        const bool told = c.cxcClass == 0;
+        EXPECT_EQ(messageCount(L"Error creating Dialog!"), told ? 1 : 0);
+        EXPECT_EQ(harness::messageBoxes().size(), told ? 1u : 0u);
         // The slot stayed empty, so the next call tries again and succeeds.
         EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 1);
         EXPECT_NE(h.face.*c.slot, nullptr);
@@ -157,7 +150,8 @@ TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogItMade)
     EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
 }
 
-TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrialAndPaintsItsMessage)
+// Its picture is pinned for every window by HostileData.NoSessionAsksForCouplingDataInEveryWindow.
+TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrial)
 {
     Host h(std::make_unique<CArrayMEDataSetqz>());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -166,8 +160,6 @@ TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrialAndPaintsItsMessage)
     EXPECT_EQ(dlg->trial, nullptr);
     EXPECT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 0u);
     EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
-    harness::pumpPaints();
-    EXPECT_EQ(differsFromMessage(mapPicture(&dlg->mapView), L"Please compute channel-channel data first!"), 0);
     EXPECT_TRUE(harness::messageBoxes().empty());
 }
 
@@ -198,6 +190,6 @@ TEST_F(ShowFunctions, AFreedDataSetIsNeverReadAgain)
     link->mapView.Invalidate(TRUE);
     wave->mapView.Invalidate(TRUE);
     harness::pumpPaints();
-    EXPECT_EQ(differsFromMessage(mapPicture(&link->mapView), L"Please compute channel-channel data first!"), 0);
-    EXPECT_EQ(differsFromMessage(mapPicture(&wave->mapView), L"Please compute channel-channel data first!"), 0);
+    cxctest::expectShowsText(mapPicture(&link->mapView), L"Please compute channel-channel data first!", "link");
+    cxctest::expectShowsText(mapPicture(&wave->mapView), L"Please compute channel-channel data first!", "wave");
 }

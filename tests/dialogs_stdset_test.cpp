@@ -75,7 +75,7 @@ TEST_F(StdSet, SettingOpensOneDialogOnTheLinkDialogsView)
     EXPECT_EQ(link->stdSetDlg, dlg);
 }
 
-TEST_F(StdSet, FirstRefreshTakesHalfOfHiWhenLoIsNotPositive)
+TEST_F(StdSet, FirstRefreshTakesHalfOfHiOrHalfTheSpanAboveAPositiveLo)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcShowStdSet* dlg = openFirst(h);
@@ -91,16 +91,14 @@ TEST_F(StdSet, FirstRefreshTakesHalfOfHiWhenLoIsNotPositive)
     EXPECT_DOUBLE_EQ(CDlgMegCxcShowStdSet::scrollUnit(4.0), 4.4 / 1024);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 465);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MAX_BAR), kLastPosition);
-}
 
-TEST_F(StdSet, FirstRefreshTakesHalfTheSpanWhenLoIsPositive)
-{
-    Host h(square().diagonal(9.0).series([](int, int, long long) { return 1.0; }).pair(0, 1, 4.0));
-    CDlgMegCxcShowStdSet* dlg = openFirst(h);
-    ASSERT_NE(dlg, nullptr);
-    EXPECT_DOUBLE_EQ(dlg->highValue, 4.0);
-    EXPECT_DOUBLE_EQ(dlg->lowValue, 1.5);
-    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), L"select low:1.000->1.500");
+    // With a positive lo, half the span above it.
+    Host positive(square().diagonal(9.0).series([](int, int, long long) { return 1.0; }).pair(0, 1, 4.0));
+    CDlgMegCxcShowStdSet* pos = openFirst(positive);
+    ASSERT_NE(pos, nullptr);
+    EXPECT_DOUBLE_EQ(pos->highValue, 4.0);
+    EXPECT_DOUBLE_EQ(pos->lowValue, 1.5);
+    EXPECT_EQ(str(harness::text(pos, IDC_SELECT_MIN_TEXT)), L"select low:1.000->1.500");
 }
 
 TEST_F(StdSet, LaterRefreshesReadTheViewBack)
@@ -142,18 +140,7 @@ TEST_F(StdSet, UpdateFollowsTheDataSetTheLinkMapWasShownOnLast)
     EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
 }
 
-TEST_F(StdSet, AnEmptyRangeIsAnErrorAndNothingIsStored)
-{
-    Host h(square());  // every pair 0: lo = hi = 0
-    CDlgMegCxcShowStdSet* dlg = openFirst(h);
-    ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(messageCount(L"Cxc data range error!"), 1);
-    EXPECT_EQ(dlg->firstRefresh, 1);
-    EXPECT_DOUBLE_EQ(dlg->lowValue, 0.0);
-    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 0.0);  // as the link dialog's refresh found it
-}
-
-TEST_F(StdSet, ANaNRangeIsAnErrorTooAndNothingIsStored)
+TEST_F(StdSet, AnEmptyOrNaNRangeIsAnErrorAndNothingIsStored)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -168,6 +155,14 @@ TEST_F(StdSet, ANaNRangeIsAnErrorTooAndNothingIsStored)
     EXPECT_DOUBLE_EQ(dlg->mapView.linkRangeMax, 4.0);
     EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 2.0);
     EXPECT_DOUBLE_EQ(set.highValue, 0.0);
+
+    Host empty(square());  // every pair 0: lo = hi = 0
+    CDlgMegCxcShowStdSet* zero = openFirst(empty);
+    ASSERT_NE(zero, nullptr);
+    EXPECT_EQ(messageCount(L"Cxc data range error!"), 2);
+    EXPECT_EQ(zero->firstRefresh, 1);
+    EXPECT_DOUBLE_EQ(zero->lowValue, 0.0);
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 0.0);  // as the link dialog's refresh found it
 }
 
 TEST_F(StdSet, ThresholdsBeyondTheBarStopAtItsEndAndNaNLeavesThePosition)

@@ -32,7 +32,7 @@ TEST(DrawerMarker, SinglePointDrawsALineAndItsLatency)
     EXPECT_FALSE(showsText(c, d, 25 - cx / 2, 0, L"12.6ms(25)"));
 }
 
-TEST(DrawerMarker, RangeUnderASecondIsWrittenInMilliseconds)
+TEST(DrawerMarker, RangeIsWrittenInMillisecondsUnderASecondAndInSecondsFromOne)
 {
     TestDrawer d(selection(400, 1200));
     d.pxPerSample = 0.25;
@@ -46,17 +46,13 @@ TEST(DrawerMarker, RangeUnderASecondIsWrittenInMilliseconds)
     EXPECT_EQ(c.at(299, 99), testgdi::kBlack);
     EXPECT_EQ(c.at(300, 60), testgdi::kWhite);
     EXPECT_EQ(c.at(99, 60), testgdi::kWhite);
-}
 
-TEST(DrawerMarker, RangeOfASecondOrMoreIsWrittenInSeconds)
-{
-    TestDrawer d(selection(200, 1500));
-    d.pxPerSample = 0.25;
-    Canvas c(400, 100);
-    ASSERT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 30, 400, 100)), 1);
-    const wchar_t* text = L"0.2->1.5=1.3s(200->1500=1300)";
-    const int x = static_cast<int>(50 + (325 - extent(d, text).cx) * 0.5);
-    EXPECT_TRUE(showsText(c, d, x, 0, text));
+    TestDrawer s(selection(200, 1500));  // a second or more: written in seconds
+    s.pxPerSample = 0.25;
+    Canvas cs(400, 100);
+    ASSERT_EQ(s.drawSelectLineTime4CCData(&cs.dc, CRect(0, 30, 400, 100)), 1);
+    const wchar_t* seconds = L"0.2->1.5=1.3s(200->1500=1300)";
+    EXPECT_TRUE(showsText(cs, s, static_cast<int>(50 + (325 - extent(s, seconds).cx) * 0.5), 0, seconds));
 }
 
 TEST(DrawerMarker, EdgesAreClampedIntoTheDataArea)

@@ -41,18 +41,7 @@ TEST(DrawerPicking, OverlayClampsIntoTheDataArea)
     EXPECT_EQ(p.pick(5000, 50), 100 + 599 / 2);  // beyond the right edge: the last pixel
 }
 
-TEST(DrawerPicking, ColumnTimePickInsideADataArea)
-{
-    Picker p(1);
-    p.d.pxPerSample = 2;
-    p.d.beginSample = 100;
-    EXPECT_EQ(p.pick(60 + 50, 300), 125);
-    EXPECT_EQ(p.kind, 1);
-    EXPECT_EQ(p.pick(260 + 50, 10), 125);  // column 1
-    EXPECT_EQ(p.kind, 1);
-}
-
-TEST(DrawerPicking, DataAreaEdgesAreNoTimePick)
+TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)
 {
     Picker p(1);
     EXPECT_EQ(p.pick(60, 100), 0);   // on column 0's left edge: the name pick of its first row
@@ -60,18 +49,19 @@ TEST(DrawerPicking, DataAreaEdgesAreNoTimePick)
     EXPECT_EQ(p.pick(190, 100), 4);  // on its right edge: within a name width of column 1's origin
     EXPECT_EQ(p.kind, 2);
     EXPECT_EQ(p.d.cls().curCol, 4);
-}
-
-TEST(DrawerPicking, LabelPickInColumnOneMakesTheCurrentColumn)
-{
-    Picker p(1);
-    EXPECT_EQ(p.pick(225, 250), p.d.rowsPerColumn + 2);  // between its third and fourth base lines
+    EXPECT_EQ(p.pick(225, 250), p.d.rowsPerColumn + 2);  // column 1, between its third and fourth base lines
     EXPECT_EQ(p.kind, 2);
     EXPECT_EQ(p.d.cls().curCol, 6);
     EXPECT_EQ(p.pick(20, 5), 0);  // above column 0's first base line: its first row
     EXPECT_EQ(p.kind, 2);
     EXPECT_EQ(p.pick(599, 399), 0);  // nothing there
     EXPECT_EQ(p.kind, -7);
+    p.d.pxPerSample = 2;
+    p.d.beginSample = 100;
+    EXPECT_EQ(p.pick(60 + 50, 300), 125);
+    EXPECT_EQ(p.kind, 1);
+    EXPECT_EQ(p.pick(260 + 50, 10), 125);  // column 1
+    EXPECT_EQ(p.kind, 1);
 }
 
 TEST(DrawerPicking, MissingDataOrUnknownModePicksNothing)

@@ -1,5 +1,4 @@
-// The facade's chain and dialog slots: a fresh facade is a drawer with the drawer's defaults and 24
-// empty slots; destroying it deletes the dialogs it holds, windows and all, viewers first, then the
+// The facade's dialog slots: a fresh facade holds none; destroying it deletes the dialogs it holds, windows and all, viewers first, then the
 // EEG and then the MEG map dialogs, each kind in the order Active, Control, Act-Ctl.
 #include <gtest/gtest.h>
 
@@ -45,26 +44,10 @@ const Slot kSlots[24] = {
 
 class FacadeSlots : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(cxc::resources::joinResourceChain());
-        cxc::harness::resetPlatform();
-        destroyed.clear();
-    }
-    void TearDown() override { cxc::harness::resetPlatform(); }
+    void SetUp() override { destroyed.clear(); }
 };
 
 }  // namespace
-
-TEST_F(FacadeSlots, AFreshFacadeIsADrawerWithEmptySlots)
-{
-    CMEGShowCCData2DFaceqz face;
-    for (const Slot& s : kSlots) EXPECT_EQ(face.*s.member, nullptr) << s.name;
-    EXPECT_EQ(face.cxcClass, 0);
-    EXPECT_EQ(face.ampScale, 0.005);
-    CMEGDrawCCDataqz* drawer = &face;  // every window of the facade draws with it
-    EXPECT_EQ(drawer->displayColumn, 3);
-}
 
 TEST_F(FacadeSlots, AnUnusedFacadeDeletesNothing)
 {

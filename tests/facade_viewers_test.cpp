@@ -2,6 +2,7 @@
 // hands it the data set, the drawer and the parent, shows and refreshes it and brings it to the
 // front; a dialog whose window cannot be made leaves the slot empty without a word; a show with no
 // data set after the last one was freed keeps nothing of it.
+#include "show_table.h"
 #include "viewers_fixture.h"
 
 namespace {
@@ -10,22 +11,14 @@ using namespace viewertest;
 using namespace cxc::harness;
 using F = CMEGShowCCData2DFaceqz;
 
-struct ShowFunction {
-    const char* name;
-    int (F::*show)(CArrayMEDataSetqz*, CWnd*);
-    CDialog* F::*slot;
-    int cls;
-    bool matrix;
-};
-
-const ShowFunction kShows[] = {
-    {"RowColumnAct", &F::showDlgCxcRowColumnAct, &F::rowColAct, 0, false},
-    {"RowColumnCtl", &F::showDlgCxcRowColumnCtl, &F::rowColCtl, 1, false},
-    {"RowColumnRst", &F::showDlgCxcRowColumnRst, &F::rowColRst, 2, false},
-    {"MatrixAct", &F::showDlgCxcMatrixAct, &F::matrixAct, 0, true},
-    {"MatrixCtl", &F::showDlgCxcMatrixCtl, &F::matrixCtl, 1, true},
-    {"MatrixRst", &F::showDlgCxcMatrixRst, &F::matrixRst, 2, true},
-};
+// The viewer rows of the show table.
+std::vector<showtable::Show> viewerShows()
+{
+    std::vector<showtable::Show> out;
+    for (const showtable::Show& s : showtable::kShows)
+        if (showtable::modalityOf(s) < 0) out.push_back(s);
+    return out;
+}
 
 int viewClass(CDialog* dlg, bool matrix)
 {
@@ -42,12 +35,12 @@ TEST_F(FacadeViewers, EachShowMakesItsDialogOnceInItsSlotAndShowsItInFront)
     auto data = sixChannels().build();
     CWnd parent;
     F face;
-    for (const ShowFunction& s : kShows) {
+    for (const showtable::Show& s : viewerShows()) {
         SCOPED_TRACE(s.name);
         ASSERT_EQ((face.*s.show)(data.get(), &parent), 1);
         CDialog* dlg = face.*s.slot;
         ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(viewClass(dlg, s.matrix), s.cls);
+        EXPECT_EQ(viewClass(dlg, s.kind == showtable::Kind::Matrix), s.cxcClass);
         EXPECT_TRUE(visible(dlg));
         EXPECT_EQ(foreground(), dlg->GetSafeHwnd());
         EXPECT_EQ((face.*s.show)(data.get(), &parent), 1);
@@ -82,10 +75,10 @@ TEST_F(FacadeViewers, ADialogThatCannotBeCreatedLeavesTheSlotEmptyWithoutAWord)
 {
     auto data = sixChannels().build();
     F face;
-    for (const ShowFunction& s : kShows) {
+    for (const showtable::Show& s : viewerShows()) {
         SCOPED_TRACE(s.name);
         const long dialogs = cxc::wnd::liveWindows().dialogs;
-        failNextCreate(s.matrix ? IDD_CXC_MATRIX_VIEWER : IDD_CXC_ROWCOLUMN_VIEWER);
+        failNextCreate(s.kind == showtable::Kind::Matrix ? IDD_CXC_MATRIX_VIEWER : IDD_CXC_ROWCOLUMN_VIEWER);
         EXPECT_EQ((face.*s.show)(data.get(), nullptr), 0);
         EXPECT_EQ(face.*s.slot, nullptr);
         EXPECT_EQ(cxc::wnd::liveWindows().dialogs, dialogs);
@@ -114,8 +107,8 @@ TEST_F(FacadeViewers, AShowWithoutADataSetKeepsNothingOfTheFreedOne)
     EXPECT_TRUE(items(&rc, IDC_RC_TRIAL).empty());
     rc.view.Invalidate(TRUE);
     mx.view.Invalidate(TRUE);
-    EXPECT_EQ(differsFromText(shown(rc.view), RGB(0xF0, 0xF0, 0xF0), L"Please compute channel-channel data first!"), 0);
-    EXPECT_EQ(differsFromText(shown(mx.view), RGB(0xF0, 0xF0, 0xF0), L"Please compute CxC data first!"), 0);
+    cxctest::expectShowsText(shown(rc.view), L"Please compute channel-channel data first!", "text1");
+    cxctest::expectShowsText(shown(mx.view), L"Please compute CxC data first!", "text2");
     // Nothing a user can do reaches the freed data.
     EXPECT_TRUE(selectCombo(&rc, IDC_RC_LAYOUT, 1));
     EXPECT_TRUE(clickButton(&rc, IDC_REFRESH));
@@ -132,7 +125,7 @@ TEST_F(FacadeViewers, DestroyingTheFacadeClosesItsViewersAndFreesTheirObjects)
     const auto gdi = cxc::gdi::liveCounts();
     {
         F face;
-        for (const ShowFunction& s : kShows) ASSERT_EQ((face.*s.show)(data.get(), nullptr), 1);
+        for (const showtable::Show& s : viewerShows()) ASSERT_EQ((face.*s.show)(data.get(), nullptr), 1);
         pumpPaints();
     }
     EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);

@@ -8,6 +8,7 @@
 
 #include "linecore.h"
 #include "maps_fixture.h"
+#include "support.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
@@ -46,7 +47,7 @@ std::set<COLORREF> coloursIn(const R& r)
 
 class ContourPainting : public MapTest {};
 
-TEST_F(ContourPainting, LinesTypeDrawsNoFieldOnlyLinesFrameAndSensors)
+TEST_F(ContourPainting, LinesTypeDrawsNoFieldAndFieldTypeTracesNoLines)
 {
     MegRig r(signs().build());
     bare(r.view);
@@ -57,17 +58,14 @@ TEST_F(ContourPainting, LinesTypeDrawsNoFieldOnlyLinesFrameAndSensors)
     EXPECT_EQ(coloursIn(r), (std::set<COLORREF>{kBlack, kWhite, kRed, kBlue}));
     EXPECT_EQ(r.view.fieldPixels, nullptr);
     EXPECT_EQ(r.at(66, 260), kWhite);  // sensor 0's circle
-}
 
-TEST_F(ContourPainting, FieldTypeTracesNoLines)
-{
-    MegRig r(signs().build());
-    bare(r.view);
-    contourView(r, 0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
-    EXPECT_NE(r.view.fieldPixels, nullptr);
-    EXPECT_GT(coloursIn(r).size(), 20u);  // the ramps' shades
+    MegRig f(signs().build());
+    bare(f.view);
+    contourView(f, 0);
+    ASSERT_EQ(f.paint(), 1);
+    EXPECT_FALSE(cxc::maps::holdsContourLines(f.view.contour));
+    EXPECT_NE(f.view.fieldPixels, nullptr);
+    EXPECT_GT(coloursIn(f).size(), 20u);  // the ramps' shades
 }
 
 TEST_F(ContourPainting, BothTypeDrawsTheLinesOverTheField)
@@ -123,10 +121,8 @@ TEST_F(ContourPainting, BothTwinsPaintTheSameContourMapWithEverythingOn)
         eeg.paint();
         ASSERT_EQ(meg.paint(), 1);
         ASSERT_EQ(eeg.paint(), 1);
-        int differ = 0;
-        for (int y = 0; y < 320; ++y)
-            for (int x = 0; x < 320; ++x) differ += meg.at(x, y) != eeg.at(x, y);
-        EXPECT_EQ(differ, 0) << type;
+        cxctest::expectSameImage(cxctest::picture(*meg.view.memDC, 320, 320),
+                                 cxctest::picture(*eeg.view.memDC, 320, 320), "type" + std::to_string(type));
     }
 }
 

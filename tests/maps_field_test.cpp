@@ -10,6 +10,7 @@
 #include "gdi_canvas.h"
 #include "fieldcore.h"
 #include "maps_fixture.h"
+#include "support.h"
 #include "statmegcclcntmapqz.h"
 
 namespace {
@@ -187,12 +188,14 @@ TEST_F(FieldLayer, MirroredImageIsFlippedLeftToRight)
     mirrored.paint();
     ASSERT_EQ(plain.paint(), 1);
     ASSERT_EQ(mirrored.paint(), 1);
-    const int nx = plain.view.grid.nx, ny = plain.view.grid.ny;
-    int differ = 0;
-    for (int row = 0; row < ny; ++row)
-        for (int i = 0; i < nx; ++i)
-            differ += !same(plain.view.fieldPixels[row * nx + i], mirrored.view.fieldPixels[row * nx + nx - 1 - i]);
-    EXPECT_EQ(differ, 0);
+    // The image's pixels, read as a picture (mirrored: columns from the right).
+    auto image = [](const CStatMEGCClCntMapqz& v, bool flip) {
+        const int nx = v.grid.nx;
+        return cxctest::Picture{nx, v.grid.ny, [&v, nx, flip](int x, int y) {
+                                    return ref(v.fieldPixels[y * nx + (flip ? nx - 1 - x : x)]);
+                                }};
+    };
+    cxctest::expectSameImage(image(mirrored.view, true), image(plain.view, false), "image");
     // On the map: the image keeps its place [58, 266) and its columns are flipped within it.
     EXPECT_EQ(mirrored.at(57, 160), kBlack);
     EXPECT_EQ(mirrored.at(266, 160), kBlack);
@@ -243,23 +246,16 @@ TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
     }
 }
 
-TEST_F(FieldLayer, NullDcDrawsNothing)
-{
-    MegRig r(square().build());
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
-    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
-}
-
-TEST_F(FieldLayer, HugeAndNonFiniteScalesDrawSafely)
+TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
 {
     MegRig r(square().pair(0, 1, 0.7).build());
     r.view.checkInitTrial();
     ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
     testgdi::Canvas canvas(200, 200, kBlack);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (double scale : {1e300, -1e300, kInf, -kInf, nan, 1e9}) {
+    canvas.dc.SetStretchBltMode(HALFTONE);
+    for (double scale : {1e300, -1e300, kInf, -kInf, kNaN, 1e9}) {
         r.view.scaleX = scale;
         r.view.scaleY = 2.0;
         EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 0), 1) << scale;
@@ -269,16 +265,6 @@ TEST_F(FieldLayer, HugeAndNonFiniteScalesDrawSafely)
         EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 1), 1) << scale;
         r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 0);
     }
-}
-
-TEST_F(FieldLayer, DrawingLeavesTheDcsStretchModeAsItWas)
-{
-    MegRig r(square().pair(0, 1, 0.7).build());
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    testgdi::Canvas canvas(320, 320);
-    canvas.dc.SetStretchBltMode(HALFTONE);
-    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
 

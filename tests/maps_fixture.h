@@ -107,19 +107,6 @@ inline int messageCount(const wchar_t* text)
     return n;
 }
 
-// A clean message log and no armed faults around each test.
-class MapTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        cxc::harness::resetPlatform();
-        cxc::testkit::clearFaults();
-    }
-    void TearDown() override
-    {
-        cxc::testkit::clearFaults();
-        cxc::harness::resetPlatform();
-    }
-};
+using MapTest = ::testing::Test;
 
 }  // namespace maptest

@@ -50,9 +50,10 @@ class GridLayer : public MapTest {};
 
 // ---- size and points --------------------------------------------------------------------------
 
-TEST_F(GridLayer, MegGridIsSquareFromTheHorizontalSpan)
+TEST_F(GridLayer, SizeAndPointsFromTheSpan)
 {
-    // 100 x 50 units from (10, 20): n = 100 + 2 * 2 = 104 both ways, dx = 100 / 100, dy = 50 / 100.
+    // 100 x 50 units from (10, 20): the MEG grid is n = 100 + 2 * 2 = 104 both ways, dx = 100 / 100,
+    // dy = 50 / 100; the EEG grid takes each side from its own span.
     MegGrid r(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}).build());
     ASSERT_EQ(r.rebuild(), 1);
     EXPECT_EQ(r.g().nx, 104);
@@ -69,28 +70,22 @@ TEST_F(GridLayer, MegGridIsSquareFromTheHorizontalSpan)
     EXPECT_DOUBLE_EQ(r.g().xAxis[0], -2.0);  // offsets, without the minimum
     EXPECT_DOUBLE_EQ(r.g().yAxis[0], -1.0);
     EXPECT_DOUBLE_EQ(r.g().yAxis[103], 50.5);
-}
 
-TEST_F(GridLayer, EegGridTakesEachSideFromItsSpan)
-{
-    EegGrid r(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}, Modality::Eeg).build());
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_EQ(r.g().nx, 104);
-    EXPECT_EQ(r.g().ny, 54);
-    EXPECT_DOUBLE_EQ(r.g().dy, 1.0);
-    EXPECT_DOUBLE_EQ(r.g().points[0][0].y, 18.0);
-    EXPECT_DOUBLE_EQ(r.g().points[103][53].x, 111.0);
-    EXPECT_DOUBLE_EQ(r.g().points[103][53].y, 71.0);
-}
+    EegGrid e(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}, Modality::Eeg).build());
+    ASSERT_EQ(e.rebuild(), 1);
+    EXPECT_EQ(e.g().nx, 104);
+    EXPECT_EQ(e.g().ny, 54);
+    EXPECT_DOUBLE_EQ(e.g().dy, 1.0);
+    EXPECT_DOUBLE_EQ(e.g().points[0][0].y, 18.0);
+    EXPECT_DOUBLE_EQ(e.g().points[103][53].x, 111.0);
+    EXPECT_DOUBLE_EQ(e.g().points[103][53].y, 71.0);
 
-TEST_F(GridLayer, TruncatedSpanWithAnotherBorder)
-{
-    MegGrid r(layout({{0, 0}, {10.9, 0}, {0, 10.9}}).build());
-    r.view.gridBorder = 3;
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_EQ(r.g().nx, 16);  // trunc(10.9) + 2 * 3
-    EXPECT_DOUBLE_EQ(r.g().dx, 10.9 / 10.0);
-    EXPECT_DOUBLE_EQ(r.g().points[0][0].x, -3.0 * (10.9 / 10.0));
+    MegGrid t(layout({{0, 0}, {10.9, 0}, {0, 10.9}}).build());  // a truncated span, another border
+    t.view.gridBorder = 3;
+    ASSERT_EQ(t.rebuild(), 1);
+    EXPECT_EQ(t.g().nx, 16);  // trunc(10.9) + 2 * 3
+    EXPECT_DOUBLE_EQ(t.g().dx, 10.9 / 10.0);
+    EXPECT_DOUBLE_EQ(t.g().points[0][0].x, -3.0 * (10.9 / 10.0));
 }
 
 // ---- influence radius ----------------------------------------------------------------------------
@@ -205,16 +200,12 @@ TEST_F(GridLayer, ValuesAreRescaledToTheSensorsSpanWithoutOffset)
     EXPECT_DOUBLE_EQ(r.g().gridMin, 0.0);
     EXPECT_DOUBLE_EQ(r.g().gridMax, 2.0);
     EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 2.0);
-}
-
-TEST_F(GridLayer, FieldMaximumIsTheLargerMagnitude)
-{
-    MegGrid r(layout({{0, 0}, {200, 0}}).diagonal(-5.0).pair(0, 1, 1.0).build());
-    r.view.radiusMeanMode = 0;
-    ASSERT_EQ(r.rebuild(), 1);
-    // Raw -5 .. 1, span 6: scale 1, so the maximum is |-5|.
-    EXPECT_DOUBLE_EQ(r.g().gridMin, -5.0);
-    EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 5.0);
+    // Raw -5 .. 1, span 6: scale 1, so the maximum is the larger magnitude |-5|.
+    MegGrid neg(layout({{0, 0}, {200, 0}}).diagonal(-5.0).pair(0, 1, 1.0).build());
+    neg.view.radiusMeanMode = 0;
+    ASSERT_EQ(neg.rebuild(), 1);
+    EXPECT_DOUBLE_EQ(neg.g().gridMin, -5.0);
+    EXPECT_DOUBLE_EQ(neg.g().fieldMaximum, 5.0);
 }
 
 TEST_F(GridLayer, AutofitThresholdIsTheMaximumOverTheLevels)
@@ -249,13 +240,6 @@ TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
 }
 
 // ---- quiet and loud refusals --------------------------------------------------------------------
-
-TEST_F(GridLayer, EqualSensorValuesReturnZeroQuietly)
-{
-    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(0.5).series([](int, int, long long) { return 0.5; }).build());
-    EXPECT_EQ(r.rebuild(), 0);
-    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
-}
 
 TEST_F(GridLayer, FlatGridOfDifferingSensorsSaysSo)
 {
@@ -301,38 +285,36 @@ TEST_F(GridLayer, NoContributingSensorLeavesRangeAndThresholdAlone)
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
 }
 
-TEST_F(GridLayer, NoGoodMeasurementChannelGivesNoGrid)
+// Layouts that give no grid: quietly, before anything is allocated.
+TEST_F(GridLayer, LayoutsWithoutAGridAllocateNothing)
 {
-    DataSet d = layout({{0, 0}, {100, 0}, {0, 100}});
-    for (int k = 0; k < 3; ++k) d.flags(k, false, true);
-    MegGrid r(d.build());
-    EXPECT_EQ(r.rebuild(), 0);
-    EXPECT_EQ(r.g().snsrCount, 0);
-    EXPECT_EQ(r.g().points, nullptr);
-}
-
-TEST_F(GridLayer, OneSensorOrALineOfThemGivesNoGridBeforeAllocating)
-{
+    DataSet noGood = layout({{0, 0}, {100, 0}, {0, 100}});
+    for (int k = 0; k < 3; ++k) noGood.flags(k, false, true);
     DataSet one = layout({{0, 0}, {100, 0}, {0, 100}});
     one.flags(1, false, true).flags(2, false, true);
-    MegGrid single(one.build());
-    EXPECT_EQ(single.rebuild(), 0);
-    EXPECT_EQ(single.g().points, nullptr);
+    const std::pair<const char*, DataSet> cases[] = {
+        {"no good channel", noGood},
+        {"one sensor", one},
+        {"equal values", layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(0.5).series([](int, int, long long) { return 0.5; })},
+        {"far sensor 1e12", layout({{0, 0}, {1e12, 0}, {0, 100}})},
+        {"far sensor 5000", layout({{0, 0}, {5000.0, 0}, {0, 100}})},
+        {"far sensor 1e308", layout({{0, 0}, {1e308, 0}, {0, 100}})},
+    };
+    for (const auto& [what, data] : cases) {
+        SCOPED_TRACE(what);
+        MegGrid r(data.build());
+        EXPECT_EQ(r.rebuild(), 0);
+        if (std::string(what) != "equal values") {
+            EXPECT_EQ(r.g().points, nullptr);
+        }
+    }
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
     // The EEG grid takes its height from the vertical span, which a row of electrodes lacks.
     EegGrid row(layout({{0, 0}, {50, 0}, {100, 0}}, Modality::Eeg).build());
     EXPECT_EQ(row.rebuild(), 0);
     EXPECT_EQ(row.g().points, nullptr);
     EXPECT_EQ(row.view.setupGridPoints(10, 5, 3), 0);  // no cell between the borders
     EXPECT_EQ(row.g().points, nullptr);
-}
-
-TEST_F(GridLayer, FarSensorGivesNoGrid)
-{
-    for (double far : {1e12, 5000.0, 1e308}) {
-        MegGrid r(layout({{0, 0}, {far, 0}, {0, 100}}).build());
-        EXPECT_EQ(r.rebuild(), 0) << far;
-        EXPECT_EQ(r.g().points, nullptr);
-    }
 }
 
 TEST_F(GridLayer, CurrentRowOutsideThePairArrayBuildsNoWeights)

@@ -58,7 +58,7 @@ TEST_F(LineLayer, LinesAreTracedOnTheFirstDrawingInRedAndBlue)
     EXPECT_GT(r.countAll(kBlue), 50);  // negative levels
 }
 
-TEST_F(LineLayer, PensFollowTheColourScale)
+TEST_F(LineLayer, PensFollowTheColourScaleAndTheDcKeepsItsPen)
 {
     // Each scale's lines drawn by the view, and by the contour library with the pens it must get.
     struct Case {
@@ -71,7 +71,11 @@ TEST_F(LineLayer, PensFollowTheColourScale)
         r.view.colorScale = c.scale;
         testgdi::Canvas drawn(320, 320, c.back), expected(320, 320, c.back);
         r.view.scaleX = r.view.scaleY = 2.0;
+        CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
+        CPen* old = drawn.dc.SelectObject(&mine);
         ASSERT_EQ(r.view.drawContourLines(&drawn.dc, 60, 60, 320, 320, 0), 1);
+        EXPECT_EQ(drawn.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());  // the DC's pen is given back
+        drawn.dc.SelectObject(old);
         auto& pens = r.view.contourPens;
         CPen* first = c.scale ? &pens.red : &pens.dashed;
         CPen* second = c.scale ? &pens.blue : &pens.bold;
@@ -84,21 +88,6 @@ TEST_F(LineLayer, PensFollowTheColourScale)
             EXPECT_GT(drawn.count(kBlack), 50);
         }
     }
-}
-
-TEST_F(LineLayer, DrawingLeavesTheDcsPenAsItWas)
-{
-    MegRig r(signs().build());
-    rebuilt(r);
-    testgdi::Canvas canvas(320, 320);
-    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
-    canvas.dc.SelectObject(&mine);
-    for (int scale : {0, 1}) {
-        r.view.colorScale = scale;
-        ASSERT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 1);
-        EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());
-    }
-    canvas.dc.SelectStockObject(BLACK_PEN);
 }
 
 TEST_F(LineLayer, ExistingLinesStayUntilTheNextTracing)
@@ -122,7 +111,7 @@ TEST_F(LineLayer, ExistingLinesStayUntilTheNextTracing)
     EXPECT_LT(r.countAll(kRed), before);
 }
 
-TEST_F(LineLayer, NoLevelsOrNoGridNoLines)
+TEST_F(LineLayer, NoLevelsNoGridHugeCountsOrNonFiniteBoundsNoLines)
 {
     MegRig r(signs().build());
     rebuilt(r);
@@ -140,16 +129,10 @@ TEST_F(LineLayer, NoLevelsOrNoGridNoLines)
     EXPECT_EQ(bare.view.calcContourLines(0.1, 1.0, 16), 0);
     EXPECT_EQ(bare.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
     EXPECT_EQ(r.view.drawContourLines(nullptr, 60, 60, 320, 320, 0), 0);
-}
-
-TEST_F(LineLayer, HugeLevelCountsAndNonFiniteBoundsTraceNothing)
-{
-    MegRig r(signs().build());
-    rebuilt(r);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Huge level counts and non-finite bounds trace nothing.
     EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 2000000000), 1);
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
-    EXPECT_EQ(r.view.calcContourLines(nan, 1.0, 16), 1);
+    EXPECT_EQ(r.view.calcContourLines(std::numeric_limits<double>::quiet_NaN(), 1.0, 16), 1);
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "maps_fixture.h"
+#include "support.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
@@ -66,23 +67,15 @@ TEST_F(Links, PlainStyleIsAllBlackWhateverTheSign)
     }
 }
 
-TEST_F(Links, ZeroMeanIsRedAtThresholdZero)
+TEST_F(Links, ZeroNegativeOrNaNThresholdDrawsEveryPairAndIsStoredAsZero)
 {
-    MegRig r(network().build());
-    linksOnly(r.view, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 6);
-    EXPECT_EQ(r.at(160, 160), kRed);
-}
-
-TEST_F(Links, NegativeOrNaNThresholdActsAsZeroAndIsStoredSo)
-{
-    for (double t : {-1.0, kNaN}) {
+    for (double t : {0.0, -1.0, kNaN}) {
         MegRig r(network().build());
         linksOnly(r.view, t);
         ASSERT_EQ(r.paint(), 1);
-        EXPECT_EQ(r.view.linkThreshold, 0.0);
-        EXPECT_EQ(r.view.linkCount, 6);
+        EXPECT_EQ(r.view.linkThreshold, 0.0) << t;
+        EXPECT_EQ(r.view.linkCount, 6) << t;
+        EXPECT_EQ(r.at(160, 160), kRed) << t;  // a zero mean is red
     }
 }
 
@@ -169,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
     StyleCase{3, 0, 7.0, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},
     StyleCase{3, 0, 0.3, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 51}));  // trunc(0.05 * 1024)
 
-TEST_F(Links, RangeMaxEqualToThresholdGivesTheLastEntry)
+TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
 {
     MegRig r(square().pair(0, 1, 0.6).pair(2, 3, 0.5).build());
     linksOnly(r.view, 0.5);
@@ -178,66 +171,46 @@ TEST_F(Links, RangeMaxEqualToThresholdGivesTheLastEntry)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp512[511]);
     EXPECT_EQ(r.at(kTop), r.view.adrColors.ramp512[0]);  // exactly at the threshold: the first entry
-}
-
-TEST_F(Links, NaNRangeMaxTakesTheFirstEntry)
-{
-    MegRig r(square().pair(0, 1, 0.6).build());
-    linksOnly(r.view, 0.5);
     r.view.linkRangeMax = kNaN;
     r.view.linkStyle = 5;
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
 }
 
-TEST_F(Links, EegViewKnowsOnlyPlainAndSigned)
+TEST_F(Links, BothTwinsDrawTheSameNetworkAndTheEegViewKnowsOnlyPlainAndSigned)
 {
-    EegRig r(network(Modality::Eeg).build());
-    linksOnly(r.view, 0.5);
-    r.view.linkStyle = 3;  // signed in the EEG view
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), kRed);
-    EXPECT_EQ(r.at(kTop), kBlue);
-}
-
-TEST_F(Links, BothTwinsDrawTheSameNetwork)
-{
-    for (int style : {0, 1}) {
+    for (int style : {0, 1, 3}) {  // 3 is signed in the EEG view, a magnitude style in the MEG view
         MegRig meg(network().build());
         EegRig eeg(network(Modality::Eeg).build());
         meg.view.linkStyle = eeg.view.linkStyle = style;
         meg.view.linkThreshold = eeg.view.linkThreshold = 0.4;
         ASSERT_EQ(meg.paint(), 1);
         ASSERT_EQ(eeg.paint(), 1);
+        if (style == 3) {
+            EXPECT_EQ(eeg.at(kBottom), kRed);
+            EXPECT_EQ(eeg.at(kTop), kBlue);
+            continue;
+        }
         EXPECT_EQ(meg.view.linkCount, eeg.view.linkCount);
-        int differ = 0;
-        for (int y = 0; y < 320; ++y)
-            for (int x = 0; x < 320; ++x) differ += meg.at(x, y) != eeg.at(x, y);
-        EXPECT_EQ(differ, 0) << "style " << style;
+        cxctest::expectSameImage(cxctest::picture(*meg.view.memDC, 320, 320), cxctest::picture(*eeg.view.memDC, 320, 320),
+                                 "style" + std::to_string(style));
     }
 }
 
 // ---- pairs that are skipped -----------------------------------------------------------------------
 
-TEST_F(Links, NaNMeanIsNeitherDrawnNorCounted)
+TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
 {
-    MegRig r(square().pair(0, 1, kNaN).build());
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 0);
-    EXPECT_EQ(r.at(kBottom), kWhite);
-}
-
-TEST_F(Links, MissingSeriesBadChannelAndNullChannelAreSkipped)
-{
-    // (0, 1) without a series, (0, 2) naming channel 9999, (1, 3) to a null channel entry; (2, 3) stays.
-    auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9)
+    // (0, 1) without a series, (0, 2) naming channel 9999, (1, 3) to a null channel entry, (0, 3) NaN;
+    // (2, 3) stays.
+    auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9).pair(0, 3, kNaN)
                   .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
     MegRig r(std::move(ds));
     linksOnly(r.view, 0.5);
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.view.linkCount, 1);
     EXPECT_EQ(r.at(kTop), kRed);
+    EXPECT_EQ(r.at(160, 160), kWhite);
 }
 
 TEST_F(Links, OnlyTheRowChannelsTypeIsTested)
@@ -283,14 +256,7 @@ TEST_F(Links, ExceptionIsReportedAndThePreviousPenComesBack)
     EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 1);
     EXPECT_EQ(lastMessage(), L"Draw sensor error !");
     EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-}
-
-TEST_F(Links, UnknownChannelTypeStopsTheDrawing)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.drawLinks(r.view.memDC, 60, 60, 320, 320, 0, 5), 0);
+    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 5), 0);  // an unknown channel type stops the drawing
     EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
 }
 

@@ -7,14 +7,12 @@
 #include <vector>
 
 #include "maps_fixture.h"
-#include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
 using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -183,23 +181,6 @@ TEST_F(Patches, CurrentRowOutsideThePairArrayDrawsNothing)
         ASSERT_EQ(r.paint(), 1);
         EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), 0) << row;
     }
-}
-
-TEST_F(Patches, BothTwinsDrawTheSamePatches)
-{
-    MegRig meg(square().pair(0, 1, rampSeries(100)).select(0, 20).build());
-    EegRig eeg(square(Modality::Eeg).pair(0, 1, rampSeries(100)).select(0, 20).build());
-    for (auto* v : {static_cast<cxc::maps::SensorMapFields*>(&meg.view), static_cast<cxc::maps::SensorMapFields*>(&eeg.view)}) {
-        v->mapMode = MapModeTopWave;
-        v->timeScale = 3.0;
-        v->ampScale = 2.0;
-    }
-    ASSERT_EQ(meg.paint(), 1);
-    ASSERT_EQ(eeg.paint(), 1);
-    int differ = 0;
-    for (int y = 0; y < 320; ++y)
-        for (int x = 0; x < 320; ++x) differ += meg.at(x, y) != eeg.at(x, y);
-    EXPECT_EQ(differ, 0);
 }
 
 TEST_F(Patches, PatchDrawingRestoresThePenAndFreesItsPens)

@@ -171,46 +171,36 @@ TEST_F(Report, BothTwinsReportTheSameNetwork)
 
 // ---- odd shapes and bad entries -------------------------------------------------------------------
 
-TEST_F(Report, MoreRowsThanColumnsExaminesOnlyRowsWithADiagonal)
+TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
 {
-    // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).build());
-    int connections = 0;
-    report(r.view, 0, 0, 0, &connections);
-    EXPECT_EQ(connections, 6);
-}
-
-TEST_F(Report, ActiveRowOutsideTheNodesIsNoData)
-{
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().currentRow(7).build());
-    EXPECT_EQ(str(report(r.view, 0, 0, 1)), L"No Data");
+    const struct {
+        const char* what;
+        DataSet data;
+        int useThreshold, activeOnly, connections;
+    } cases[] = {
+        // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
+        {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
+        // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
+        {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
+        // Element (0, 1) names channel 9999 and channel 2's entry is null: node 0 keeps no neighbour
+        // but 3, node 1 keeps 0 and 3, node 2 is no node, node 3 keeps 0 and 1.
+        {"bad channel entries", square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 0, 1 + 2 + 2},
+    };
+    for (const auto& c : cases) {
+        Rig<CStatMEGCClCntMapqz> r(c.data.build());
+        r.view.linkThreshold = 0.5;
+        int connections = 0;
+        const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
+        EXPECT_EQ(connections, c.connections) << c.what;
+        if (c.activeOnly) {
+            EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+        }
+    }
+    // An active row outside the nodes, and an exception on the way, give no data.
+    Rig<CStatMEGCClCntMapqz> outside(triangleOnSquare().currentRow(7).build());
+    EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
     Rig<CStatMEGCClCntMapqz> tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
     EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
-}
-
-TEST_F(Report, OneRowOfFiveLooksUpNeighbourPairsAsRowsThatDoNotExist)
-{
-    // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
-    Rig<CStatMEGCClCntMapqz> r(DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}).build());
-    r.view.linkThreshold = 0.5;
-    int connections = 0;
-    const std::wstring s = str(report(r.view, 1, 0, 1, &connections));
-    EXPECT_EQ(connections, 4);
-    EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
-}
-
-TEST_F(Report, BadChannelIndicesAndNullChannelsAreSkipped)
-{
-    // Element (0, 1) names channel 9999 and channel 2's entry is null: node 0 keeps no neighbour
-    // but 3, node 1 keeps 0 and 3, node 2 is no node, node 3 keeps 0 and 1.
-    Rig<CStatMEGCClCntMapqz> r(square().pairChannels(0, 1, 0, 9999).nullChannel(2).build());
-    int connections = 0;
-    report(r.view, 0, 0, 0, &connections);
-    EXPECT_EQ(connections, 1 + 2 + 2);
-}
-
-TEST_F(Report, ExceptionOnTheWayGivesNoData)
-{
     Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
     cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
     EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");

@@ -73,47 +73,31 @@ using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
 class Sensors : public MapTest {};
 
-TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMargin)
-{
-    MegRig r(square().build());
-    ASSERT_EQ(r.paint(320, 320), 1);
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 2.0);
-    EXPECT_DOUBLE_EQ(r.view.scaleY, 2.0);
-    ASSERT_EQ(r.paint(420, 270), 1);  // independent scales: the layout is stretched
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 3.0);
-    EXPECT_DOUBLE_EQ(r.view.scaleY, 1.5);
-    EXPECT_EQ(r.view.mapWidth, 420);
-    EXPECT_EQ(r.view.mapHeight, 270);
-    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 420, 270));
-}
-
-TEST_F(Sensors, MegAndEegViewsReadTheirOwnPlane)
+TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
 {
     // The MEG plane spans 100 units, the EEG plane 50: neither view rescales the other.
     const DataSet both = square().eegAt2d(L"Fp1", 0, 0).eegAt2d(L"Oz", 50, 50);
-    MegRig meg(both.build());
+    MegRig r(both.build());
     EegRig eeg(both.build());
-    ASSERT_EQ(meg.paint(), 1);
+    ASSERT_EQ(r.paint(320, 320), 1);
     ASSERT_EQ(eeg.paint(), 1);
-    EXPECT_DOUBLE_EQ(meg.view.scaleX, 2.0);
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 2.0);
+    EXPECT_DOUBLE_EQ(r.view.scaleY, 2.0);
     EXPECT_DOUBLE_EQ(eeg.view.scaleX, 4.0);
-}
+    ASSERT_EQ(r.paint(420, 270), 1);  // independent scales: the layout is stretched
+    EXPECT_DOUBLE_EQ(r.view.scaleX, 3.0);
+    EXPECT_DOUBLE_EQ(r.view.scaleY, 1.5);
+    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 420, 270));
 
-TEST_F(Sensors, NaNPlaneExtentIsASensorLocationErrorWithBackgroundOnly)
-{
-    MegRig r(DataSet().megAt2d(L"MLF11", kNaN, 0).megAt2d(L"MRF11", 100, 100).build());
-    r.view.backColor = RGB(10, 20, 30);
-    EXPECT_EQ(r.paint(), 0);
-    EXPECT_EQ(lastMessage(), L"sensor location error!");
-    EXPECT_EQ(r.countAll(RGB(10, 20, 30)), 320 * 320);
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 1.0);  // the scales were not touched
-}
-
-TEST_F(Sensors, PlaneNarrowerThanOneUnitIsASensorLocationError)
-{
-    MegRig r(DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0.5).build());
-    EXPECT_EQ(r.paint(), 0);
-    EXPECT_EQ(messageCount(L"sensor location error!"), 1);
+    // A NaN extent or one narrower than a unit: an error, the background only, the scales untouched.
+    MegRig nan(DataSet().megAt2d(L"MLF11", kNaN, 0).megAt2d(L"MRF11", 100, 100).build());
+    nan.view.backColor = RGB(10, 20, 30);
+    EXPECT_EQ(nan.paint(), 0);
+    EXPECT_EQ(nan.countAll(RGB(10, 20, 30)), 320 * 320);
+    EXPECT_DOUBLE_EQ(nan.view.scaleX, 1.0);
+    MegRig narrow(DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0.5).build());
+    EXPECT_EQ(narrow.paint(), 0);
+    EXPECT_EQ(messageCount(L"sensor location error!"), 2);
 }
 
 // ---- sensors --------------------------------------------------------------------------------
@@ -125,27 +109,27 @@ TEST_F(Sensors, CirclesOfSensorRadiusAroundEverySensorAndTheSelectedOneRed)
     ASSERT_EQ(r.paint(), 1);
     for (int s = 0; s < 3; ++s) {
         const CPoint p = squarePixel(s);
-        EXPECT_EQ(r.at(p.x + 6, p.y), kBlack) << s;  // radius 6: east, west, north, south
-        EXPECT_EQ(r.at(p.x - 6, p.y), kBlack) << s;
-        EXPECT_EQ(r.at(p.x, p.y - 6), kBlack) << s;
-        EXPECT_EQ(r.at(p.x, p.y + 6), kBlack) << s;
+        for (CPoint edge : {CPoint(6, 0), CPoint(-6, 0), CPoint(0, -6), CPoint(0, 6)})  // radius 6
+            EXPECT_EQ(r.at(p.x + edge.x, p.y + edge.y), kBlack) << s;
         EXPECT_EQ(r.at(p), kWhite) << s;
         EXPECT_EQ(r.at(p.x + 8, p.y), kWhite) << s;
     }
     const CPoint sel = squarePixel(3);  // the current column
     EXPECT_EQ(r.at(sel.x + 6, sel.y), kRed);
     EXPECT_EQ(r.countAround(kBlack, sel, 8), 0);
-}
 
-TEST_F(Sensors, MirroredSensorsSwapLeftAndRight)
-{
-    MegRig r(square().currentColumn(0).build());
-    bare(r.view);
+    // Mirrored, sensor 3 (right, x = 100) now sits where sensor 2 was: 320 - 260 = 60.
     r.view.radiology = 1;
     ASSERT_EQ(r.paint(), 1);
-    // Sensor 0 (left, x = 0) now sits where sensor 1 was: 320 - 60 = 260.
-    EXPECT_EQ(r.at(260 + 6, 260), kRed);
-    EXPECT_EQ(r.at(60 + 6, 260), kBlack);
+    EXPECT_EQ(r.at(60 + 6, 60), kRed);
+    EXPECT_EQ(r.at(260 + 6, 60), kBlack);
+
+    EegRig eeg(square(Modality::Eeg).build());  // electrodes on their own plane, column 0 selected
+    bare(eeg.view);
+    EXPECT_EQ(eeg.view.chnlType, 1);
+    ASSERT_EQ(eeg.paint(), 1);
+    EXPECT_EQ(eeg.at(60 + 6, 260), kRed);
+    EXPECT_EQ(eeg.at(260 + 6, 60), kBlack);
 }
 
 TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
@@ -243,38 +227,36 @@ TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)
 
 // ---- hit test ---------------------------------------------------------------------------------
 
-TEST_F(Sensors, HitTestIsStrictAtSensorRadius)
+TEST_F(Sensors, HitTestIsStrictAtSensorRadiusAndDropsTheSurface)
 {
     MegRig r(square().build());
+    bare(r.view);
     ASSERT_EQ(r.paint(), 1);
     const CPoint p = squarePixel(1);
     for (CPoint miss : {CPoint(p.x + 6, p.y), CPoint(p.x - 6, p.y), CPoint(p.x, p.y + 6), CPoint(p.x, p.y - 6)})
         EXPECT_EQ(r.view.hitTestSensor(miss, 0, 0), 0) << miss.x << "," << miss.y;
     EXPECT_EQ(r.cls().curCol, 0);
+    EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 7), 0);
+    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
     EXPECT_NE(r.view.memDC, nullptr);
     EXPECT_EQ(r.view.hitTestSensor(CPoint(p.x + 5, p.y - 5), 0, 0), 1);
     EXPECT_EQ(r.cls().curCol, 1);
     EXPECT_EQ(r.view.clickedText, L"MRC12");
-    EXPECT_EQ(r.view.memDC, nullptr);  // the next paint makes a new surface
+    EXPECT_EQ(r.view.memDC, nullptr);  // the next paint makes a new surface, with the new highlight
     EXPECT_EQ(r.view.memBitmap, nullptr);
-}
+    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 320, 320)), 1);
+    EXPECT_EQ(r.at(260 + 6, 260), kRed);
+    EXPECT_EQ(r.at(60 + 6, 260), kBlack);
 
-TEST_F(Sensors, MirroredHitTestFindsTheMirroredSensor)
-{
-    MegRig r(square().build());
-    ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.view.hitTestSensor(CPoint(60, 60), 1, 0), 1);  // mirrored: sensor 3 (x = 100) is on the left
     EXPECT_EQ(r.cls().curCol, 3);
-}
 
-TEST_F(Sensors, ClickWithSensorsHiddenReportsSuccessAndChangesNothing)
-{
-    MegRig r(square().build());
     ASSERT_EQ(r.paint(), 1);
-    r.view.showSensor = 0;
+    r.view.showSensor = 0;  // hidden sensors: success, and nothing changes
+    const CString clicked = r.view.clickedText;
     EXPECT_EQ(r.view.hitTestSensor(squarePixel(2), 0, 0), 1);
-    EXPECT_EQ(r.cls().curCol, 0);
-    EXPECT_EQ(r.view.clickedText, L"No sensor is clicked!");
+    EXPECT_EQ(r.cls().curCol, 3);
+    EXPECT_EQ(r.view.clickedText, clicked);
     EXPECT_NE(r.view.memDC, nullptr);
 }
 
@@ -294,17 +276,6 @@ TEST_F(Sensors, UnknownChannelTypeIsReported)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 7), 0);
     EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
-}
-
-TEST_F(Sensors, ClickedSensorIsHighlightedAfterTheRepaint)
-{
-    MegRig r(square().build());
-    bare(r.view);
-    ASSERT_EQ(r.paint(), 1);
-    ASSERT_EQ(r.view.hitTestSensor(squarePixel(2), 0, 0), 1);
-    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 320, 320)), 1);
-    EXPECT_EQ(r.at(60 + 6, 60), kRed);
-    EXPECT_EQ(r.at(60 + 6, 260), kBlack);
 }
 
 // ---- checks on the way ----------------------------------------------------------------------------
@@ -360,16 +331,6 @@ TEST_F(Sensors, NullDataSetDropsTheOldSessionAndTrial)
     dc.CreateCompatibleDC(nullptr);
     EXPECT_EQ(view.paintMap(&dc, CRect(0, 0, 100, 100)), 0);
     EXPECT_EQ(view.hitTestSensor(CPoint(1, 1), 0, 0), 0);
-}
-
-TEST_F(Sensors, EegViewUsesElectrodesAndTheirPlane)
-{
-    EegRig r(square(Modality::Eeg).build());
-    bare(r.view);
-    EXPECT_EQ(r.view.chnlType, 1);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(60 + 6, 260), kRed);  // current column 0
-    EXPECT_EQ(r.at(260 + 6, 60), kBlack);
 }
 
 TEST_F(Sensors, ExceptionWhileDrawingSensorsIsReportedAndThePenRestored)

@@ -3,7 +3,7 @@
 // and the resident memory of the release build grows by less than 1 MB. The default run plays 1,000 ticks
 // per window (200 in a sanitizer build, which checks leaks its own way and runs slower);
 // CXC_SOAK_TICKS=10000 plays the long run:
-//   CXC_SOAK_TICKS=10000 build/rel/tests/cxcmap_tests --gtest_filter='Soak*'
+//   CXC_SOAK_TICKS=10000 build/release/tests/cxctest_reliability --gtest_filter='Soak*'
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -73,13 +73,6 @@ protected:
         delete demo_;
         demo_ = nullptr;
     }
-    void SetUp() override
-    {
-        ASSERT_TRUE(cxc::resources::joinResourceChain());
-        harness::resetPlatform();
-    }
-    void TearDown() override { harness::resetPlatform(); }
-
     // Plays the window for `n` ticks split evenly over the link styles given (none: as it opens).
     void soak(const char* name, std::vector<int> styles = {})
     {

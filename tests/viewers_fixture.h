@@ -19,6 +19,7 @@
 #include "megshowccdata2dfaceqz.h"
 #include "moduleresources.h"
 #include "resource.h"
+#include "support.h"
 #include "testkit.h"
 
 namespace viewertest {
@@ -41,21 +42,7 @@ inline DataSet sixChannels()
     return d;
 }
 
-// A clean platform, the module's resources and no armed faults around each test.
-class ViewerTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(cxc::resources::joinResourceChain());
-        cxc::harness::resetPlatform();
-        cxc::testkit::clearFaults();
-    }
-    void TearDown() override
-    {
-        cxc::testkit::clearFaults();
-        cxc::harness::resetPlatform();
-    }
-};
+using ViewerTest = ::testing::Test;
 
 // A facade and its data set; the data set outlives the facade's dialogs.
 struct Host {
@@ -96,7 +83,8 @@ inline Image shown(CWnd& view)
     return cxc::harness::clientSurface(&view);
 }
 
-inline std::wstring str(const CString& s) { return s.str(); }
+using cxctest::messages;
+using cxctest::str;
 
 inline std::vector<std::wstring> items(CWnd* dialog, int id)
 {
@@ -105,32 +93,10 @@ inline std::vector<std::wstring> items(CWnd* dialog, int id)
     return out;
 }
 
-inline std::vector<std::wstring> messages()
-{
-    std::vector<std::wstring> out;
-    for (const auto& m : cxc::harness::messageBoxes()) out.push_back(m.text.str());
-    return out;
-}
-
-// Pixels of a picture that differ from TextOut of that text at (2, 2) with a DC's default font and
-// colours on the background colour: 0 when the picture is exactly that text.
-inline int differsFromText(const Image& img, COLORREF background, const wchar_t* text)
-{
-    testgdi::Canvas ref(img.width(), img.height(), background);
-    ref.dc.TextOut(2, 2, CString(text));
-    int differ = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) differ += img.pixel(x, y) != ref.at(x, y);
-    return differ;
-}
-
 // Pixels of a colour in [x0, x1) x [y0, y1) of a picture.
 inline int count(const Image& img, COLORREF c, int x0, int y0, int x1, int y1)
 {
-    int n = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) n += img.pixel(x, y) == c;
-    return n;
+    return cxctest::count(cxctest::picture(img), c, x0, y0, x1, y1);
 }
 
 }  // namespace viewertest

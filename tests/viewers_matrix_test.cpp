@@ -78,7 +78,7 @@ TEST_F(MatrixControls, TheFirstRefreshComputesTheColourRangeOnceAndTheButtonsAga
     EXPECT_EQ(data.rangeMax, 0.5);
 }
 
-TEST_F(MatrixControls, RefreshTakesTheControlsIntoTheViewAndTheSelection)
+TEST_F(MatrixControls, RefreshTakesTheControlsInUpdateGivesThemBackPositionMDoesNothing)
 {
     Host host(sixChannels());
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
@@ -100,12 +100,7 @@ TEST_F(MatrixControls, RefreshTakesTheControlsIntoTheViewAndTheSelection)
     EXPECT_EQ(begin(host.cls(0)), 5);
     EXPECT_EQ(end(host.cls(0)), 8);
     EXPECT_TRUE(needsPaint(&dlg.view));
-}
-
-TEST_F(MatrixControls, UpdateFillsTheControlsFromTheView)
-{
-    Host host(sixChannels());
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
+    // "Update" goes the other way; "Position M" does nothing at all.
     dlg.view.cellWidth = 12.9;
     dlg.view.originY = 5;
     host.cls(0).setSelect(3, 4);
@@ -113,9 +108,14 @@ TEST_F(MatrixControls, UpdateFillsTheControlsFromTheView)
     EXPECT_EQ(str(text(&dlg, IDC_PIXEL_WIDTH)), L"12");
     EXPECT_EQ(str(text(&dlg, IDC_ORIGIN_Y)), L"5");
     EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_BEGIN)), L"3");
+    pumpPaints();
+    ASSERT_TRUE(clickButton(&dlg, IDC_POSITION_M));
+    EXPECT_FALSE(needsPaint(&dlg.view));
+    EXPECT_EQ(dlg.view.originX, -4);
+    EXPECT_TRUE(messageBoxes().empty());
 }
 
-TEST_F(MatrixControls, TheUpOrRightArrowMovesTheOriginOnAndTheOtherBack)
+TEST_F(MatrixControls, TheUpOrRightArrowMovesTheOriginOnTheOtherBackToTheEndsOfAnInt)
 {
     Host host(sixChannels());
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
@@ -129,12 +129,7 @@ TEST_F(MatrixControls, TheUpOrRightArrowMovesTheOriginOnAndTheOtherBack)
     EXPECT_EQ(dlg.view.originY, 79);
     ASSERT_TRUE(upDown(&dlg, IDC_ORIGIN_Y_SPIN, 5));
     EXPECT_EQ(dlg.view.originY, 79);
-}
-
-TEST_F(MatrixControls, OriginStepsStopAtTheEndsOfAnInt)
-{
-    Host host(sixChannels());
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
+    // The steps stop at the ends of an int.
     ASSERT_TRUE(typeText(&dlg, IDC_ORIGIN_X, L"2147483647"));
     ASSERT_TRUE(typeText(&dlg, IDC_ORIGIN_Y, L"-2147483648"));
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
@@ -174,7 +169,7 @@ TEST_F(MatrixControls, PlayMovesTheSelectionOneSampleATickAndWrapsAtTheEnd)
     EXPECT_TRUE(timerRunning(&dlg, kPlay));
 }
 
-TEST_F(MatrixControls, ATickWhileAnotherIsHandledIsDropped)
+TEST_F(MatrixControls, TicksWhileAnotherIsHandledOfOtherTimersOrWithoutDataMoveNothing)
 {
     Host host(sixChannels().select(10, 14));
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
@@ -188,25 +183,11 @@ TEST_F(MatrixControls, ATickWhileAnotherIsHandledIsDropped)
     ASSERT_TRUE(fireTimer(&dlg, kPlay));
     EXPECT_EQ(begin(host.cls(0)), 11);
     EXPECT_EQ(dlg.tickGuard, 0);
-}
-
-TEST_F(MatrixControls, OtherTimersLeaveTheSelectionAlone)
-{
-    Host host(sixChannels().select(10, 14));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    ASSERT_EQ(dlg.SetTimer(7, 50), 7u);
+    ASSERT_EQ(dlg.SetTimer(7, 50), 7u);  // other timers leave the selection alone
     ASSERT_TRUE(fireTimer(&dlg, 7));
-    EXPECT_EQ(begin(host.cls(0)), 10);
+    EXPECT_EQ(begin(host.cls(0)), 11);
     EXPECT_EQ(dlg.tickGuard, 0);
-}
-
-TEST_F(MatrixControls, PlayStopsAtItsNextTickWhenTheDataAreGone)
-{
-    Host host(sixChannels().select(10, 14));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_PLAY));
-    ASSERT_TRUE(fireTimer(&dlg, kPlay));
-    dlg.view.dataSet = nullptr;
+    dlg.view.dataSet = nullptr;  // with the data gone, play stops at its next tick
     ASSERT_TRUE(fireTimer(&dlg, kPlay));
     EXPECT_FALSE(timerRunning(&dlg, kPlay));
     EXPECT_EQ(str(text(&dlg, IDC_MATRIX_PLAY)), L"Stop F...");
@@ -231,17 +212,6 @@ TEST_F(MatrixControls, SelectionsAtTheEndsOfSixtyFourBitsApplyPaintPlayAndRefres
     ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_UPDATE));
     EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_END)), L"9223372036854775806");
     shown(dlg.view);
-}
-
-TEST_F(MatrixControls, PositionMDoesNothing)
-{
-    Host host(sixChannels());
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    pumpPaints();
-    ASSERT_TRUE(clickButton(&dlg, IDC_POSITION_M));
-    EXPECT_FALSE(needsPaint(&dlg.view));
-    EXPECT_EQ(dlg.view.originX, 80);
-    EXPECT_TRUE(messageBoxes().empty());
 }
 
 TEST_F(MatrixControls, ResizingKeepsTenPixelsAndNeverInvertsTheView)

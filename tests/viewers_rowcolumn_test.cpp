@@ -55,7 +55,7 @@ TEST_F(RowColumnControls, ThreeColumnsInForceSelectTheEntryForThree)
     EXPECT_EQ(comboSel(&dlg, IDC_RC_CLASS), 2);  // the class list names the viewer's class
 }
 
-TEST_F(RowColumnControls, ARowIndexPastTheRowsOfANewTrialIsClampedToItsLastRow)
+TEST_F(RowColumnControls, ARowIndexPastTheRowsOfANewTrialIsClampedAndAnEntryPastThemIgnored)
 {
     Host host(sixChannels());
     auto small = DataSet().megAt2d(L"MLF21", 0, 0).megAt2d(L"MRF22", 10, 0).megAt2d(L"MRO23", 20, 0).buildTrial();
@@ -71,22 +71,17 @@ TEST_F(RowColumnControls, ARowIndexPastTheRowsOfANewTrialIsClampedToItsLastRow)
     EXPECT_EQ(dlg.rowIndex, 2);
     EXPECT_EQ(items(&dlg, IDC_ROW_COMBO), (std::vector<std::wstring>{L"MLF21", L"MRF22", L"MRO23"}));
     EXPECT_EQ(comboSel(&dlg, IDC_ROW_COMBO), 2);
-}
-
-TEST_F(RowColumnControls, ARowEntryPastTheRowsOfTheCurrentTrialIsIgnored)
-{
-    Host host(sixChannels());
-    host.session().addTrial(DataSet().megAt2d(L"MLF21", 0, 0).megAt2d(L"MRF22", 10, 0).buildTrial());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TRIAL, 1));
-    ASSERT_TRUE(selectCombo(&dlg, IDC_ROW_COMBO, 4));
-    EXPECT_EQ(host.cls().curRow, 0);
+    dlg.rowList.AddString(L"beyond");  // an entry past the rows of the current trial is ignored
+    const long long row = host.cls().curRow;
+    ASSERT_TRUE(selectCombo(&dlg, IDC_ROW_COMBO, 3));
+    EXPECT_EQ(host.cls().curRow, row);
+    pumpPaints();
     ASSERT_TRUE(selectCombo(&dlg, IDC_ROW_COMBO, 1));
     EXPECT_EQ(host.cls().curRow, 1);
     EXPECT_TRUE(needsPaint(&dlg.view));
 }
 
-TEST_F(RowColumnControls, ClassDataWithoutRowsLeaveTheListsEmptyAndTheRowIndexAlone)
+TEST_F(RowColumnControls, ClassDataWithoutRowsOrCouplingLeaveTheListsEmpty)
 {
     Host host(sixChannels().rows({}));
     ASSERT_EQ(host.cls().rowCount, 0);
@@ -97,15 +92,11 @@ TEST_F(RowColumnControls, ClassDataWithoutRowsLeaveTheListsEmptyAndTheRowIndexAl
     EXPECT_TRUE(items(&dlg, IDC_RC_COLUMN).empty());
     EXPECT_EQ(dlg.rowIndex, 3);
     shown(dlg.view);
-}
-
-TEST_F(RowColumnControls, WithoutCouplingDataTheChannelTypeListIsDisabled)
-{
-    Host host(sixChannels().noCoupling());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    EXPECT_FALSE(enabled(&dlg, IDC_RC_CHANNEL_TYPE));
-    EXPECT_TRUE(items(&dlg, IDC_RC_CHANNEL_TYPE).empty());
-    EXPECT_EQ(items(&dlg, IDC_RC_TRIAL), (std::vector<std::wstring>{L"trial01"}));
+    Host none(sixChannels().noCoupling());  // without coupling data the channel type list is disabled
+    CDlgCxcRowColumn2DViewer& empty = none.rowColumn();
+    EXPECT_FALSE(enabled(&empty, IDC_RC_CHANNEL_TYPE));
+    EXPECT_TRUE(items(&empty, IDC_RC_CHANNEL_TYPE).empty());
+    EXPECT_EQ(items(&empty, IDC_RC_TRIAL), (std::vector<std::wstring>{L"trial01"}));
 }
 
 TEST_F(RowColumnControls, ColumnAndClassListsSetTheDataAndSayWhenAClassIsMissing)
@@ -142,16 +133,14 @@ TEST_F(RowColumnControls, LayoutChangesRefillTheTypeListFromTheDrawer)
     ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 2));
     EXPECT_EQ(messages(), (std::vector<std::wstring>{L"Display mode error!"}));
     EXPECT_EQ(host.face.displayMode, 0u);
-}
 
-TEST_F(RowColumnControls, AnOfferedLayoutOtherThanOverlayOrColumnsIsAShowModeError)
-{
-    Host host(sixChannels());
-    host.face.setDisplayMode(2);
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
+    clearMessageBoxes();  // an offered layout other than overlay or columns is a show mode error
+    Host beside(sixChannels());
+    beside.face.setDisplayMode(2);
+    CDlgCxcRowColumn2DViewer& other = beside.rowColumn();
     EXPECT_EQ(messages(), (std::vector<std::wstring>{L"Show mode error!?"}));
-    EXPECT_TRUE(items(&dlg, IDC_RC_TYPE).empty());
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_LAYOUT), CB_ERR);
+    EXPECT_TRUE(items(&other, IDC_RC_TYPE).empty());
+    EXPECT_EQ(comboSel(&other, IDC_RC_LAYOUT), CB_ERR);
 }
 
 TEST_F(RowColumnControls, TypeChangesSetTheOverlayTypeOrTheColumnGeometry)
@@ -190,13 +179,7 @@ TEST_F(RowColumnControls, UpDownsHalveAndDoubleTheScalesInTheDrawer)
     EXPECT_EQ(host.face.ampScale, 0.01);
     ASSERT_TRUE(upDown(&dlg, IDC_AMP_SCALE_SPIN, 3));  // any other step leaves the scale
     EXPECT_EQ(host.face.ampScale, 0.01);
-}
-
-TEST_F(RowColumnControls, DoublingStopsAtTheLargestScaleAnEditAccepts)
-{
-    Host host(sixChannels());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    ASSERT_TRUE(typeText(&dlg, IDC_AMP_SCALE, L"1e308"));
+    ASSERT_TRUE(typeText(&dlg, IDC_AMP_SCALE, L"1e308"));  // doubling stops at the largest an edit accepts
     ASSERT_TRUE(clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, true));
     EXPECT_EQ(host.face.ampScale, 1e308);
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Lines of production code per layer against the lines of the tests and the test kit, and the share
-# of the two. Exits 1 when the share is above the bound (default 0.40).
-#   bash tools/testshare.sh [BOUND]
+# of the two against its bound (default 0.40). With --enforce, a share above the bound exits 1.
+#   bash tools/testshare.sh [--enforce] [BOUND]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+enforce=0
+if [ "${1:-}" = "--enforce" ]; then enforce=1; shift; fi
 bound=${1:-0.40}
 
 lines() {  # lines of every .cpp/.h below the given folders
@@ -18,8 +20,9 @@ for layer in platform companions data base resources maps drawer dialogs viewers
 done
 tests=$(lines tests testkit)
 printf '%-12s %7d\n' production "$production" tests "$tests"
-awk -v t="$tests" -v p="$production" -v b="$bound" 'BEGIN {
+awk -v t="$tests" -v p="$production" -v b="$bound" -v e="$enforce" 'BEGIN {
     share = t / p
-    printf "test share   %7.3f (bound %s)\n", share, b
-    exit share > b ? 1 : 0
+    above = share > b
+    printf "test share   %7.3f (bound %s%s)\n", share, b, (above ? ", above it" : "")
+    exit (e && above) ? 1 : 0
 }'

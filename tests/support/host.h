@@ -1,10 +1,7 @@
-// Shared by the host program's tests: scratch folders, small data folders written from the test
-// kit, and two ways to run cxcmap: in-process through its command line (fast, and the module's
-// windows can be looked at), and as the built program (exit status and the streams as a shell sees
-// them).
+// The host program for its tests: a data folder written from the test kit, and two ways to run
+// cxcmap: in-process through its command line (fast, and the module's windows can be looked at), and
+// as the built program (exit status and the streams as a shell sees them).
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -12,82 +9,31 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "commandline.h"
-#include "cxcharness.h"
 #include "datafolder.h"
 #include "medataset.h"
+#include "support.h"
 #include "testkit.h"
 
 extern char** environ;
 
 namespace apptest {
 
-namespace fs = std::filesystem;
+using namespace cxctest;
 using cxc::testkit::DataSet;
 
-// A folder of its own for each test, removed afterwards.
-class Scratch {
-public:
-    Scratch()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("cxc-app-") + info->test_suite_name() + "-" + info->name() + "-" +
-                           std::to_string(::getpid());
-        for (char& c : name)
-            if (c == '/') c = '_';
-        root_ = fs::temp_directory_path() / name;
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    ~Scratch() { fs::remove_all(root_); }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    fs::path path(const std::string& name) const { return root_ / name; }
-    std::string str(const std::string& name) const { return path(name).string(); }
-    // The names in the scratch folder (or in one of its folders), sorted.
-    std::vector<std::string> list(const std::string& folder = {}) const
-    {
-        std::vector<std::string> names;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(folder.empty() ? root_ : root_ / folder, ec))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    // A data folder written from a test kit description.
-    std::string dataFolder(const DataSet& d, const std::string& name = "data") const
-    {
-        auto ds = d.build();
-        const std::string folder = str(name);
-        const std::string error = cxc::data::writeDataFolder(*ds, folder);
-        EXPECT_EQ(error, "");
-        return folder;
-    }
-
-private:
-    fs::path root_;
-};
-
-inline std::string readFile(const fs::path& path)
+// A data folder written from a test kit description into the scratch folder.
+inline std::string dataFolder(const Scratch& scratch, const DataSet& d, const std::string& name = "data")
 {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-inline void writeFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream f(path, std::ios::binary);
-    f << text;
+    auto ds = d.build();
+    const std::string folder = scratch.str(name);
+    EXPECT_EQ(cxc::data::writeDataFolder(*ds, folder), "");
+    return folder;
 }
 
 inline int lineCount(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
@@ -163,12 +109,5 @@ inline Outcome program(const std::vector<std::string>& args, std::initializer_li
     fs::remove(errFile);
     return r;
 }
-
-// Leaves the platform as it found it: windows, message log and clock.
-class AppTest : public ::testing::Test {
-protected:
-    void SetUp() override { cxc::harness::resetPlatform(); }
-    void TearDown() override { cxc::harness::resetPlatform(); }
-};
 
 }  // namespace apptest
