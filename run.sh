@@ -125,12 +125,12 @@ test)
     install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
     bash tools/testshare.sh
-    (cd build/release && ctest --output-on-failure)
+    (cd build/release && ctest -j "$JOBS" --output-on-failure)
     install_check
     package
     clean_root_check
     build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_BENCH=OFF
-    (cd build/asan && ctest --output-on-failure)
+    (cd build/asan && ctest -j "$JOBS" --output-on-failure)
     build_fuzz
     for t in "${FUZZ_TARGETS[@]}"; do
         # A fresh corpus each run: CI keeps nothing but the committed seeds.

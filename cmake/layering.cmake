@@ -8,7 +8,8 @@ function(cxc_include_probe name layer header)
     target_compile_definitions(${name} PRIVATE CXC_PROBE_FIRST="stdafx.h")
   endif()
   add_test(NAME layering.${name} COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target ${name})
-  set_tests_properties(layering.${name} PROPERTIES LABELS layering)
+  # One build of the tree at a time: the probes share its make files.
+  set_tests_properties(layering.${name} PROPERTIES LABELS layering RESOURCE_LOCK build-tree)
 endfunction()
 
 # Downward: builds.
