@@ -49,7 +49,7 @@ TEST(SelectionCache, RepeatedAnswersEqualTheDirectSumToTheLastBit)
                 }
 }
 
-TEST(SelectionCache, ARepeatedSelectionDoesNotReadTheSeriesAgain)
+TEST(SelectionCache, AMeanIsRememberedUntilTheSelectionTheSeriesOrTheDataChange)
 {
     auto ds = DataSet().meg(2).samples(4).pair(0, 1, {1, 2, 3, 4}).select(0, 3).build();
     CSnsCohDataqz* d = classOf(*ds, 0);
@@ -59,36 +59,25 @@ TEST(SelectionCache, ARepeatedSelectionDoesNotReadTheSeriesAgain)
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 2.5);
     d->invalidateCache();
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 27.5);
-}
-
-TEST(SelectionCache, ANewSelectionOrSeriesIsComputedAfresh)
-{
-    auto ds = DataSet().meg(2).samples(4).pair(0, 1, {1, 2, 3, 4}).select(0, 3).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 2.5);
-    d->selectBegin = 2;
+    d->selectBegin = 2;  // a new selection
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 3.5);
     EXPECT_DOUBLE_EQ(d->pairAt(0, 1)->getSelectDataMean(2, 3, 1), 3.5);
     EXPECT_DOUBLE_EQ(d->pairAt(0, 1)->getSelectDataMean(2, 3, 0), 3.5);
     double other[] = {10, 10, 10, 10};
     d->pairAt(0, 1)->series = other;  // a caller swapping the series pointer
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 10.0);
-}
 
-TEST(SelectionCache, NormalisationDropsEveryRememberedMean)
-{
-    auto ds = DataSet().meg(3).samples(2).pair(0, 1, {3, 4}).pair(0, 2, {6, 8}).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
+    // Normalisation drops every remembered mean.
+    auto norm = DataSet().meg(3).samples(2).pair(0, 1, {3, 4}).pair(0, 2, {6, 8}).build();
+    d = classOf(*norm, 0);
     EXPECT_DOUBLE_EQ(d->getValueSelect(0, 1, 0, 2), 7.0);
     d->normRMS();
     EXPECT_DOUBLE_EQ(d->getValueSelect(0, 1, 0, 2), 7.0 / std::sqrt(50.0));
     EXPECT_DOUBLE_EQ(d->getValueSelect(0, 1, 2, 0), 7.0 / std::sqrt(50.0));
-}
 
-TEST(SelectionCache, AllSampleRangeIsRememberedUntilTheDataChange)
-{
-    auto ds = DataSet().meg(2).samples(3).pair(0, 1, {1, 2, 3}).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
+    // The all-sample range is remembered until the data change.
+    auto range = DataSet().meg(2).samples(3).pair(0, 1, {1, 2, 3}).build();
+    d = classOf(*range, 0);
     double lo = 0, hi = 0;
     d->getSnsCohRange(lo, hi, false, 0, 0, 1);
     EXPECT_DOUBLE_EQ(hi, 3.0);

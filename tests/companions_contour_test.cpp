@@ -1,4 +1,5 @@
-// Contour tracing by marching squares: levels, crossings, saddles, non-finite cells and limits.
+// Contour tracing by marching squares (levels, crossings, saddles, non-finite cells, limits) and
+// drawing the traced lines with the map views' pixel mapping and pens.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,10 +7,15 @@
 
 #include "contourlines.h"
 #include "datagrid.h"
+#include "gdi_canvas.h"
+
+using testgdi::Canvas;
 
 namespace {
 
-// A grid with points at (i, j) and the given values[i][j].
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+
+// A grid with points at (i, j) and the given values, row j = 0 first.
 void makeGrid(CDataGridRect& g, int nx, int ny, std::initializer_list<double> values)
 {
     g.initDataGridRect(nx, ny);
@@ -21,9 +27,16 @@ void makeGrid(CDataGridRect& g, int nx, int ny, std::initializer_list<double> va
         }
 }
 
+// Traces the grid at the levels of initLevelAbs(threshold, maximum, count).
+void trace(CContourLineMapqz& c, CDataGridRect& g, double threshold, double maximum, int count)
+{
+    c.initLevelAbs(threshold, maximum, count);
+    c.dataGrid2ContourLinePro(&g);
+}
+
 }  // namespace
 
-TEST(ContourLevels, EvenlyFromThresholdToMaximum)
+TEST(ContourLevels, EvenlyFromThresholdToMaximumWithinLimits)
 {
     CContourLineMapqz c;
     EXPECT_EQ(c.initLevelAbs(1.0, 5.0, 5), 1);
@@ -33,22 +46,19 @@ TEST(ContourLevels, EvenlyFromThresholdToMaximum)
     EXPECT_DOUBLE_EQ(c.levelAt(4), 5.0);
     EXPECT_EQ(c.initLevelAbs(3.0, 9.0, 1), 1);
     EXPECT_DOUBLE_EQ(c.levelAt(0), 3.0);
-    EXPECT_EQ(c.initLevelAbs(0.0, 1.0, 0), 0);
-    EXPECT_EQ(c.initLevelAbs(0.0, 1.0, 1001), 0);
-    EXPECT_EQ(c.initLevelAbs(0.0, 1.0, 2000000000), 0);
+    for (int n : {0, 1001, 2000000000}) EXPECT_EQ(c.initLevelAbs(0.0, 1.0, n), 0) << n;
     EXPECT_EQ(c.initLevelAbs(std::nan(""), 1.0, 4), 0);
     EXPECT_EQ(c.initLevelAbs(0.0, INFINITY, 4), 0);
     EXPECT_EQ(c.levelCount, 0);
 }
 
-TEST(ContourTrace, OneCellWithAKnownCrossing)
+TEST(ContourTrace, CrossingsInterpolatedAlongEdgesForBothSigns)
 {
     // Values 0 on the left column and 2 on the right: level 1 crosses at x = 0.5 from bottom to top.
     CDataGridRect g;
     makeGrid(g, 2, 2, {0, 2, 0, 2});
     CContourLineMapqz c;
-    c.initLevelAbs(1.0, 1.0, 1);
-    EXPECT_EQ(c.dataGrid2ContourLinePro(&g), 1);
+    trace(c, g, 1.0, 1.0, 1);
     ASSERT_EQ(c.segCount, 1);  // -1 is never reached
     ASSERT_NE(c.segments, nullptr);
     const Segment& s = c.segments[0];
@@ -57,38 +67,22 @@ TEST(ContourTrace, OneCellWithAKnownCrossing)
     EXPECT_DOUBLE_EQ(std::min(s.y1, s.y2), 0.0);
     EXPECT_DOUBLE_EQ(std::max(s.y1, s.y2), 1.0);
     EXPECT_EQ(s.sign, 1);
-}
+    c._clean();  // drops the lines
+    EXPECT_EQ(c.segCount, 0);
+    EXPECT_EQ(c.segments, nullptr);
 
-TEST(ContourTrace, InterpolatesAlongEdgesAndTracesBothSigns)
-{
-    CDataGridRect g;
-    makeGrid(g, 3, 2, {-4, 0, 4,
-                       -4, 0, 4});
-    CContourLineMapqz c;
-    c.initLevelAbs(1.0, 3.0, 2);  // levels 1 and 3, each at + and -
-    c.dataGrid2ContourLinePro(&g);
+    makeGrid(g, 3, 2, {-4, 0, 4, -4, 0, 4});
+    trace(c, g, 1.0, 3.0, 2);  // levels 1 and 3, each at + and -
     ASSERT_EQ(c.segCount, 4);
-    double xs[4];
+    const double x[] = {1.25, 0.75, 1.75, 0.25};  // +1 between 0 and 4, -1 between -4 and 0, then 3
     for (int k = 0; k < 4; ++k) {
-        EXPECT_DOUBLE_EQ(c.segments[k].x1, c.segments[k].x2);
-        xs[k] = c.segments[k].x1 * c.segments[k].sign;
+        EXPECT_DOUBLE_EQ(c.segments[k].x1, x[k]) << k;
+        EXPECT_DOUBLE_EQ(c.segments[k].x2, x[k]) << k;
+        EXPECT_EQ(c.segments[k].sign, k % 2 ? -1 : 1) << k;
     }
-    EXPECT_DOUBLE_EQ(c.segments[0].x1, 1.25);  // +1 between 0 and 4
-    EXPECT_EQ(c.segments[0].sign, 1);
-    EXPECT_DOUBLE_EQ(c.segments[1].x1, 0.75);  // -1 between -4 and 0
-    EXPECT_EQ(c.segments[1].sign, -1);
-    EXPECT_DOUBLE_EQ(c.segments[2].x1, 1.75);
-    EXPECT_DOUBLE_EQ(c.segments[3].x1, 0.25);
-    (void)xs;
-}
 
-TEST(ContourTrace, ZeroLevelIsTracedOnce)
-{
-    CDataGridRect g;
     makeGrid(g, 2, 2, {-1, 1, -1, 1});
-    CContourLineMapqz c;
-    c.initLevelAbs(0.0, 0.0, 3);  // three equal levels of 0
-    c.dataGrid2ContourLinePro(&g);
+    trace(c, g, 0.0, 0.0, 3);  // three equal levels of 0: traced once
     ASSERT_EQ(c.segCount, 1);
     EXPECT_EQ(c.segments[0].sign, 1);
     EXPECT_DOUBLE_EQ(c.segments[0].x1, 0.5);
@@ -96,55 +90,39 @@ TEST(ContourTrace, ZeroLevelIsTracedOnce)
 
 TEST(ContourTrace, SaddleFollowsTheMeanOfItsCorners)
 {
-    // Corners (0,0) and (1,1) high, the other two low: two segments either way.
-    CDataGridRect g;
-    makeGrid(g, 2, 2, {2, 0, 0, 3});
-    CContourLineMapqz c;
-    c.initLevelAbs(1.0, 1.0, 1);
-    c.dataGrid2ContourLinePro(&g);
-    ASSERT_EQ(c.segCount, 2);
-    // Mean 1.25 >= 1: the high corners connect, the low corners are cut off.
-    for (int k = 0; k < 2; ++k) {
-        const Segment& s = c.segments[k];
-        const double mx = (s.x1 + s.x2) / 2, my = (s.y1 + s.y2) / 2;
-        EXPECT_TRUE((mx > 0.5 && my < 0.5) || (mx < 0.5 && my > 0.5)) << mx << "," << my;
-    }
-    makeGrid(g, 2, 2, {1.5, 0, 0, 1.5});
-    c._clean();
-    c.dataGrid2ContourLinePro(&g);
-    ASSERT_EQ(c.segCount, 2);
-    // Mean 0.75 < 1: the high corners are cut off.
-    for (int k = 0; k < 2; ++k) {
-        const Segment& s = c.segments[k];
-        const double mx = (s.x1 + s.x2) / 2, my = (s.y1 + s.y2) / 2;
-        EXPECT_TRUE((mx < 0.5 && my < 0.5) || (mx > 0.5 && my > 0.5)) << mx << "," << my;
+    // Corners (0,0) and (1,1) high, the other two low: two segments either way. With a mean of
+    // 1.25 >= 1 the high corners connect and the low ones are cut off; with 0.75 the reverse.
+    for (double high : {2.0, 1.5}) {
+        CDataGridRect g;
+        makeGrid(g, 2, 2, {high, 0, 0, high == 2.0 ? 3.0 : 1.5});
+        CContourLineMapqz c;
+        trace(c, g, 1.0, 1.0, 1);
+        ASSERT_EQ(c.segCount, 2);
+        for (int k = 0; k < 2; ++k) {
+            const Segment& s = c.segments[k];
+            const double mx = (s.x1 + s.x2) / 2, my = (s.y1 + s.y2) / 2;
+            const bool cutsLowCorners = (mx > 0.5) != (my > 0.5);
+            EXPECT_EQ(cutsLowCorners, high == 2.0) << mx << "," << my;
+        }
     }
 }
 
-TEST(ContourTrace, CellsWithANonFiniteCornerAreSkipped)
+TEST(ContourTrace, NothingFromNonFiniteCellsOrWithoutLevelsGridOrValues)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     CDataGridRect g;
-    makeGrid(g, 3, 2, {0, 2, nan,
-                       0, 2, 0});
+    makeGrid(g, 3, 2, {0, 2, nan, 0, 2, 0});
     CContourLineMapqz c;
-    c.initLevelAbs(1.0, 1.0, 1);
-    c.dataGrid2ContourLinePro(&g);
-    ASSERT_EQ(c.segCount, 1);
+    EXPECT_EQ(c.dataGrid2ContourLinePro(&g), 0);  // no levels yet
+    trace(c, g, 1.0, 1.0, 1);
+    ASSERT_EQ(c.segCount, 1);  // the cell with the NaN corner is skipped
     EXPECT_DOUBLE_EQ(c.segments[0].x1, 0.5);
     g.points[0][0].x = INFINITY;
     c.dataGrid2ContourLinePro(&g);
     EXPECT_EQ(c.segCount, 0);
     EXPECT_EQ(c.segments, nullptr);
-}
 
-TEST(ContourTrace, NothingWithoutLevelsGridOrValues)
-{
-    CDataGridRect g;
     makeGrid(g, 2, 2, {0, 2, 0, 2});
-    CContourLineMapqz c;
-    EXPECT_EQ(c.dataGrid2ContourLinePro(&g), 0);  // no levels yet
-    c.initLevelAbs(1.0, 1.0, 1);
     EXPECT_EQ(c.dataGrid2ContourLinePro(nullptr), 0);
     CDataGridRect thin;
     makeGrid(thin, 1, 2, {0, 2});
@@ -155,15 +133,38 @@ TEST(ContourTrace, NothingWithoutLevelsGridOrValues)
     EXPECT_EQ(c.segments, nullptr);
 }
 
-TEST(ContourTrace, CleanDropsTheLines)
+TEST(ContourDraw, SegmentsMappedLikeTheSensorsWithOnePenPerSignMirroredAndLabelled)
 {
+    // +1 crosses at x = 0.5 and 1.5, -1 at 1.5 and 2.5, each from y = 0 to 1.
     CDataGridRect g;
-    makeGrid(g, 2, 2, {0, 2, 0, 2});
+    makeGrid(g, 4, 2, {0, 2, -2, 0, 0, 2, -2, 0});
     CContourLineMapqz c;
-    c.initLevelAbs(1.0, 1.0, 1);
-    c.dataGrid2ContourLinePro(&g);
-    EXPECT_TRUE(c.segCount && c.segments);
-    c._clean();
-    EXPECT_EQ(c.segCount, 0);
-    EXPECT_EQ(c.segments, nullptr);
+    Canvas canvas(100, 100), mirrored(100, 100), labelled(100, 100);
+    CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, kBlue);
+    EXPECT_EQ(c.drawMap(&canvas.dc, 0, 0, 1, 1, 20, 20, false, false, &red, &red), 0);  // no lines yet
+    trace(c, g, 1.0, 1.0, 1);
+    ASSERT_EQ(c.segCount, 4);
+    CPen* before = canvas.dc.GetCurrentPen();
+    EXPECT_EQ(c.drawMap(&canvas.dc, 10, 10, 10.0, 10.0, 100, 100, false, false, &red, &blue), 1);
+    EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), before->GetSafeHandle());
+    // x = 0.5 -> 15; y from 0 -> 90 up to 1 -> 80 (the end pixel left out).
+    EXPECT_EQ(canvas.at(15, 90), kRed);
+    EXPECT_EQ(canvas.at(15, 81), kRed);
+    EXPECT_EQ(canvas.at(15, 80), testgdi::kWhite);
+    EXPECT_EQ(canvas.at(35, 85), kBlue);  // x = 2.5 at -1
+    // Mirrored about the width.
+    c.drawMap(&mirrored.dc, 10, 10, 10.0, 10.0, 100, 100, true, false, &red, &blue);
+    EXPECT_EQ(mirrored.at(85, 85), kRed);
+    EXPECT_EQ(mirrored.at(65, 85), kBlue);
+    EXPECT_EQ(mirrored.at(15, 85), testgdi::kWhite);
+    // Level labels only when asked, with the background mode put back.
+    c.drawMap(&labelled.dc, 10, 10, 10.0, 10.0, 100, 100, false, true, &red, &blue);
+    EXPECT_GT(labelled.countNot(testgdi::kWhite), canvas.countNot(testgdi::kWhite));
+    EXPECT_EQ(labelled.dc.GetBkMode(), canvas.dc.GetBkMode());
+
+    EXPECT_EQ(c.drawMap(nullptr, 0, 0, 1, 1, 20, 20, false, false, &red, &red), 0);
+    // Scales that overflow any coordinate are drawn far outside, never undefined.
+    Canvas small(20, 20);
+    EXPECT_EQ(c.drawMap(&small.dc, 0, 0, 1e300, -1e300, 20, 20, true, false, &red, &red), 1);
+    EXPECT_EQ(small.count(kRed), 0);
 }

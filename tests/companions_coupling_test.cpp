@@ -15,64 +15,40 @@ using cxc::testkit::classOf;
 using cxc::testkit::DataSet;
 
 namespace {
-
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// Two MEG channels, series 1, 2, 3, 4, 5 between them.
-std::unique_ptr<CArrayMEDataSetqz> fiveSamples()
-{
-    return DataSet().meg(2).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).build();
-}
-
+struct MeanCase {
+    long long b, e, i, j;
+    double mean;
+};
 }  // namespace
 
-TEST(SelectionMean, MeanOverTheClampedRange)
+TEST(SelectionMean, MeanOverTheClampedRangeAndZeroWhenEmptyOrInvalid)
 {
-    auto ds = fiveSamples();
+    auto ds = DataSet().meg(2).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).build();
     CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, 1), 3.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(-5, 1, 0, 1), 1.5);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(3, 100, 1, 0), 4.5);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(2, 2, 0, 1), 3.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, 0), 1.0);  // self pair
-}
-
-TEST(SelectionMean, EmptyRangeGivesZero)
-{
-    auto ds = fiveSamples();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(4, 2, 0, 1), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(5, 9, 0, 1), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(-9, -2, 0, 1), 0.0);
+    for (const MeanCase& c : {MeanCase{0, 4, 0, 1, 3.0}, {-5, 1, 0, 1, 1.5}, {3, 100, 1, 0, 4.5}, {2, 2, 0, 1, 3.0},
+                              {0, 4, 0, 0, 1.0} /* self pair */, {4, 2, 0, 1, 0.0}, {5, 9, 0, 1, 0.0}, {-9, -2, 0, 1, 0.0}})
+        EXPECT_DOUBLE_EQ(d->getValueSelect(c.b, c.e, c.i, c.j), c.mean) << c.b << ".." << c.e << " (" << c.i << ", " << c.j << ")";
     EXPECT_DOUBLE_EQ(d->pairAt(0, 1)->getSelectDataMean(7, 3, 0), 0.0);
-}
-
-TEST(SelectionMean, MinusOneTakesTheSelection)
-{
-    auto ds = DataSet().meg(2).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).select(1, 3).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
+    // -1 takes the selection, which the dialogs write directly and the mean clamps.
+    d->selectBegin = 1;
+    d->selectEnd = 3;
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 3.0);
     d->selectBegin = 3;
-    d->selectEnd = 99;  // written directly by the dialogs, clamped by the mean
+    d->selectEnd = 99;
     EXPECT_DOUBLE_EQ(d->getValueSelect(-1, -1, 0, 1), 4.5);
-}
 
-TEST(SelectionMean, InvalidIndicesGiveZero)
-{
-    auto ds = DataSet().meg(3).samples(5).pair(0, 1, 2.0).nullSeries(0, 2).nullRow(2).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, 1), 2.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, -1, 1), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 3, 1), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, 3), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, -7), 0.0);
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 0, 2), 0.0);  // no series
-    EXPECT_DOUBLE_EQ(d->getValueSelect(0, 4, 2, 0), 0.0);  // null row
+    auto holes = DataSet().meg(3).samples(5).pair(0, 1, 2.0).nullSeries(0, 2).nullRow(2).build();
+    d = classOf(*holes, 0);
+    for (const MeanCase& c : {MeanCase{0, 4, 0, 1, 2.0}, {0, 4, -1, 1, 0.0}, {0, 4, 3, 1, 0.0}, {0, 4, 0, 3, 0.0},
+                              {0, 4, 0, -7, 0.0}, {0, 4, 0, 2, 0.0} /* no series */, {0, 4, 2, 0, 0.0} /* null row */})
+        EXPECT_DOUBLE_EQ(d->getValueSelect(c.b, c.e, c.i, c.j), c.mean) << "(" << c.i << ", " << c.j << ")";
     EXPECT_EQ(d->pairAt(2, 0), nullptr);
 }
 
-TEST(SelectionMean, NonFiniteSamplesPropagate)
+TEST(SelectionMean, NonFiniteSamplesPropagateAndTheMeanModes)
 {
     auto ds = DataSet().meg(3).samples(4).pair(0, 1, {1, kNaN, 3, 4}).pair(0, 2, {kInf, 1, 1, 1}).build();
     CSnsCohDataqz* d = classOf(*ds, 0);
@@ -80,12 +56,9 @@ TEST(SelectionMean, NonFiniteSamplesPropagate)
     EXPECT_DOUBLE_EQ(d->getValueSelect(2, 3, 0, 1), 3.5);
     EXPECT_EQ(d->getValueSelect(0, 3, 0, 2), kInf);
     EXPECT_DOUBLE_EQ(d->getValueSelect(1, 3, 0, 2), 1.0);
-}
 
-TEST(SelectionMean, MeanModes)
-{
-    auto ds = DataSet().meg(2).samples(4).pair(0, 1, {-3, 4, -3, 4}).build();
-    CWavChnlChnlDataqz* el = classOf(*ds, 0)->pairAt(0, 1);
+    auto modes = DataSet().meg(2).samples(4).pair(0, 1, {-3, 4, -3, 4}).build();
+    CWavChnlChnlDataqz* el = classOf(*modes, 0)->pairAt(0, 1);
     EXPECT_DOUBLE_EQ(el->getSelectDataMean(0, 3, 0), 0.5);
     EXPECT_DOUBLE_EQ(el->getSelectDataMean(0, 3, 1), 3.5);
     EXPECT_DOUBLE_EQ(el->getSelectDataMean(0, 3, 2), std::sqrt(12.5));
@@ -108,18 +81,15 @@ TEST(ValueRange, SmallestAndLargestFiniteSampleWithoutSelfPairs)
     EXPECT_DOUBLE_EQ(lo, -0.25);
     EXPECT_DOUBLE_EQ(hi, 0.3);
     // The package's form asks the class (-1: the current one).
-    CSnsCohFaceqz* face = cxc::testkit::packageOf(*ds);
     lo = hi = 0.0;
-    EXPECT_EQ(face->getSnsCohRange(-1, lo, hi, false, 1), 1);
+    EXPECT_EQ(cxc::testkit::packageOf(*ds)->getSnsCohRange(-1, lo, hi, false, 1), 1);
     EXPECT_DOUBLE_EQ(lo, -0.25);
     EXPECT_DOUBLE_EQ(hi, 0.75);
-}
 
-TEST(ValueRange, NoFiniteValueGivesZeroToZero)
-{
-    auto ds = DataSet().meg(2).samples(3).pair(0, 1, {kNaN, kInf, -kInf}).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    double lo = 5.0, hi = 7.0;
+    // No finite value at all gives 0 to 0 and a failure.
+    auto none = DataSet().meg(2).samples(3).pair(0, 1, {kNaN, kInf, -kInf}).classes(true, false, false).build();
+    d = classOf(*none, 0);
+    lo = 5.0, hi = 7.0;
     EXPECT_EQ(d->getSnsCohRange(lo, hi, false, 0, 0, 1), 0);
     EXPECT_DOUBLE_EQ(lo, 0.0);
     EXPECT_DOUBLE_EQ(hi, 0.0);
@@ -129,8 +99,7 @@ TEST(ValueRange, NoFiniteValueGivesZeroToZero)
     EXPECT_DOUBLE_EQ(d->rangeMax, 0.0);
     EXPECT_DOUBLE_EQ(o1, 0.0);
     EXPECT_EQ(d->rangeStamp, 6);
-    auto none = DataSet().meg(2).classes(true, false, false).build();
-    EXPECT_EQ(cxc::testkit::packageOf(*none)->getSnsCohRange(1, lo, hi, false, 1), 0);
+    EXPECT_EQ(cxc::testkit::packageOf(*none)->getSnsCohRange(1, lo, hi, false, 1), 0);  // no such class
 }
 
 TEST(ValueRange, ColourRangeOverSelectionOrAllSamples)
@@ -164,13 +133,14 @@ TEST(Latency, SecondsFromTheFirstLatency)
     auto ms = DataSet().meg(2).build();  // defaults: 1000 Hz, latency 0 at sample 0
     EXPECT_DOUBLE_EQ(classOf(*ms, 0)->getLatency4PtSecond(25) * 1000.0, 25.0);
     auto fl = DataSet().meg(2).sampleRate(600.0).firstLatency(-0.1).build();
-    EXPECT_DOUBLE_EQ(classOf(*fl, 0)->getLatency4PtSecond(60), -0.1 + 60 / 600.0);
-    EXPECT_EQ(classOf(*fl, 0)->setSamplingRate(0.0), 0);
-    EXPECT_EQ(classOf(*fl, 0)->setSamplingRate(kNaN), 0);
-    EXPECT_DOUBLE_EQ(classOf(*fl, 0)->getSamplingRate(), 600.0);
+    d = classOf(*fl, 0);
+    EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), -0.1 + 60 / 600.0);
+    EXPECT_EQ(d->setSamplingRate(0.0), 0);
+    EXPECT_EQ(d->setSamplingRate(kNaN), 0);
+    EXPECT_DOUBLE_EQ(d->getSamplingRate(), 600.0);
 }
 
-TEST(Selection, StoredAsGivenAndCheckedAgainstTheSeries)
+TEST(Selection, StoredAsGivenCheckedAgainstTheSeriesAndStepped)
 {
     auto ds = DataSet().meg(2).samples(100).build();
     CSnsCohDataqz* d = classOf(*ds, 0);
@@ -183,60 +153,34 @@ TEST(Selection, StoredAsGivenAndCheckedAgainstTheSeries)
     EXPECT_EQ(d->checkSelect(99, 0), 1);
     EXPECT_EQ(d->checkSelect(0, 100), 0);
     EXPECT_EQ(d->checkSelect(-1, 5), 0);
-}
 
-TEST(NextSelect, StepModeMovesBothEndsAndStaysInside)
-{
-    auto ds = DataSet().meg(2).samples(100).select(10, 14).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_EQ(d->nextSelect(1, 0), 1);
-    EXPECT_EQ(d->selectBegin, 11);
-    EXPECT_EQ(d->selectEnd, 15);
-    EXPECT_EQ(d->nextSelect(-1, 0), 1);
-    EXPECT_EQ(d->selectBegin, 10);
-    d->setSelect(95, 99);
-    EXPECT_EQ(d->nextSelect(1, 0), 0);  // would leave the series
-    EXPECT_EQ(d->selectEnd, 99);
-    d->setSelect(0, 4);
-    EXPECT_EQ(d->nextSelect(-1, 0), 0);
-    EXPECT_EQ(d->selectBegin, 0);
-    EXPECT_EQ(d->nextSelect(0, 0), 0);
-}
-
-TEST(NextSelect, PlayModeWrapsKeepingTheWidth)
-{
-    auto ds = DataSet().meg(2).samples(100).select(0, 10).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_EQ(d->nextSelect(1, 1), 1);
-    EXPECT_EQ(d->selectBegin, 1);
-    EXPECT_EQ(d->selectEnd, 11);
-    d->setSelect(95, 99);
-    EXPECT_EQ(d->nextSelect(1, 1), 1);
-    EXPECT_EQ(d->selectBegin, 0);
-    EXPECT_EQ(d->selectEnd, 4);
-    EXPECT_EQ(d->nextSelect(-1, 1), 1);
-    EXPECT_EQ(d->selectBegin, 95);
-    EXPECT_EQ(d->selectEnd, 99);
-}
-
-TEST(NextSelect, StepSizeAndExtremeSelections)
-{
-    auto ds = DataSet().meg(2).samples(100).stepSize(10).select(20, 30).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    EXPECT_EQ(d->nextSelect(1, 0), 1);
-    EXPECT_EQ(d->selectBegin, 30);
-    EXPECT_EQ(d->selectEnd, 40);
-    d->setSelect(LLONG_MIN, LLONG_MAX);  // typed into the edits; stepping saturates instead of wrapping
-    EXPECT_EQ(d->nextSelect(1, 0), 0);
-    EXPECT_EQ(d->nextSelect(1, 1), 1);
-    EXPECT_EQ(d->selectBegin, 0);
-    EXPECT_EQ(d->selectEnd, LLONG_MAX);
-    EXPECT_EQ(d->nextSelect(1, 1), 0);  // wider than the series: nowhere to go
+    // nextSelect(direction, play) from a selection to the expected result and selection.
+    struct Step {
+        long long b, e;
+        int dir, play, ok;
+        long long nb, ne;
+    };
+    for (const Step& s : {Step{10, 14, 1, 0, 1, 11, 15}, {11, 15, -1, 0, 1, 10, 14},
+                          {95, 99, 1, 0, 0, 95, 99} /* would leave the series */, {0, 4, -1, 0, 0, 0, 4}, {0, 4, 0, 0, 0, 0, 4},
+                          {0, 10, 1, 1, 1, 1, 11}, {95, 99, 1, 1, 1, 0, 4} /* play wraps keeping the width */,
+                          {0, 4, -1, 1, 1, 95, 99},
+                          // Typed into the edits: stepping saturates instead of wrapping.
+                          {LLONG_MIN, LLONG_MAX, 1, 0, 0, LLONG_MIN, LLONG_MAX}, {LLONG_MIN, LLONG_MAX, 1, 1, 1, 0, LLONG_MAX},
+                          {0, LLONG_MAX, 1, 1, 0, 0, LLONG_MAX} /* wider than the series: nowhere to go */}) {
+        d->setSelect(s.b, s.e);
+        EXPECT_EQ(d->nextSelect(s.dir, s.play), s.ok) << s.b << ".." << s.e << " dir " << s.dir << " play " << s.play;
+        EXPECT_EQ(d->selectBegin, s.nb);
+        EXPECT_EQ(d->selectEnd, s.ne);
+    }
+    auto tens = DataSet().meg(2).samples(100).stepSize(10).select(20, 30).build();
+    EXPECT_EQ(classOf(*tens, 0)->nextSelect(1, 0), 1);
+    EXPECT_EQ(classOf(*tens, 0)->selectBegin, 30);
+    EXPECT_EQ(classOf(*tens, 0)->selectEnd, 40);
     auto empty = DataSet().meg(2).samples(0).build();
     EXPECT_EQ(classOf(*empty, 0)->nextSelect(1, 1), 0);
 }
 
-TEST(NormRms, DividesEachSharedSeriesOnce)
+TEST(NormRms, DividesEachSharedSeriesOnceAndCheckDataRangeSummarises)
 {
     auto ds = DataSet().meg(3).samples(2).pair(0, 1, {3, 4}).pair(1, 2, {0, 0}).build();
     CSnsCohDataqz* d = classOf(*ds, 0);
@@ -249,12 +193,10 @@ TEST(NormRms, DividesEachSharedSeriesOnce)
     EXPECT_DOUBLE_EQ(d->pairAt(1, 1)->series[0], 1.0);  // self pairs are not normalised
     EXPECT_DOUBLE_EQ(d->getValueSelect(0, 1, 0, 1), (3 / rms + 4 / rms) / 2);  // no stale mean
     EXPECT_DOUBLE_EQ(d->valueMax, 4 / rms);
-}
 
-TEST(CheckDataRange, SummaryOverTheFiniteSamplesOfEveryNonSelfPair)
-{
-    auto ds = DataSet().meg(2).samples(3).pair(0, 1, {1, kNaN, -2}).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
+    // The summary covers the finite samples of every non-self pair.
+    auto sum = DataSet().meg(2).samples(3).pair(0, 1, {1, kNaN, -2}).build();
+    d = classOf(*sum, 0);
     EXPECT_DOUBLE_EQ(d->valueMin, -2.0);
     EXPECT_DOUBLE_EQ(d->valueMax, 1.0);
     EXPECT_DOUBLE_EQ(d->valueMean, -0.5);
@@ -278,29 +220,30 @@ TEST(Measurement, SummaryOfThePairMeansOfTheCurrentRow)
                   .select(0, 1)
                   .build();
     CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
-    double r1 = 0, r2 = 0, r3 = 0, r4 = 0;
-    EXPECT_EQ(trial->getCohMeasurementResults(0, r1, r2, r3, r4, true), 1);
-    EXPECT_DOUBLE_EQ(r1, -2.0);
-    EXPECT_DOUBLE_EQ(r2, 1.0);
-    EXPECT_DOUBLE_EQ(r3, 4.0);
-    EXPECT_DOUBLE_EQ(r4, std::sqrt(7.0));
+    double r[4] = {};
+    auto expectResults = [&](double min, double mean, double max) {
+        EXPECT_DOUBLE_EQ(r[0], min);
+        EXPECT_DOUBLE_EQ(r[1], mean);
+        EXPECT_DOUBLE_EQ(r[2], max);
+    };
+    EXPECT_EQ(trial->getCohMeasurementResults(0, r[0], r[1], r[2], r[3], true), 1);
+    expectResults(-2.0, 1.0, 4.0);
+    EXPECT_DOUBLE_EQ(r[3], std::sqrt(7.0));
     // All samples: the NaN mean of pair (0, 3) is left out.
-    EXPECT_EQ(trial->getCohMeasurementResults(0, r1, r2, r3, r4, false), 1);
-    EXPECT_DOUBLE_EQ(r1, -2.0);
-    EXPECT_DOUBLE_EQ(r3, 2.0);
-    EXPECT_EQ(trial->getCohMeasurementResultsSN(0, L"R", r1, r2, r3, r4, true), 1);
-    EXPECT_DOUBLE_EQ(r1, -2.0);
-    EXPECT_DOUBLE_EQ(r3, 4.0);
-    EXPECT_EQ(trial->getCohMeasurementResultsSN(-1, L"LT", r1, r2, r3, r4, true), 1);
-    EXPECT_DOUBLE_EQ(r2, 1.0);
-    r1 = r2 = r3 = r4 = 9.0;
-    EXPECT_EQ(trial->getCohMeasurementResultsSN(0, L"LO", r1, r2, r3, r4, true), 0);
-    EXPECT_DOUBLE_EQ(r1, 9.0);
+    EXPECT_EQ(trial->getCohMeasurementResults(0, r[0], r[1], r[2], r[3], false), 1);
+    expectResults(-2.0, 0.0, 2.0);
+    EXPECT_EQ(trial->getCohMeasurementResultsSN(0, L"R", r[0], r[1], r[2], r[3], true), 1);
+    expectResults(-2.0, 1.0, 4.0);
+    EXPECT_EQ(trial->getCohMeasurementResultsSN(-1, L"LT", r[0], r[1], r[2], r[3], true), 1);
+    EXPECT_DOUBLE_EQ(r[1], 1.0);
+    r[0] = r[1] = r[2] = r[3] = 9.0;
+    EXPECT_EQ(trial->getCohMeasurementResultsSN(0, L"LO", r[0], r[1], r[2], r[3], true), 0);
+    EXPECT_DOUBLE_EQ(r[0], 9.0);
     classOf(*ds, 0)->curRow = 17;
-    EXPECT_EQ(trial->getCohMeasurementResults(0, r1, r2, r3, r4, true), 0);
+    EXPECT_EQ(trial->getCohMeasurementResults(0, r[0], r[1], r[2], r[3], true), 0);
 }
 
-TEST(Package, ClassesAndTheCurrentClass)
+TEST(Package, ClassesTheCurrentClassAndViewsRegisteredOnce)
 {
     auto ds = DataSet().meg(2).classes(false, true, true).build();
     CSnsCohFaceqz* face = cxc::testkit::packageOf(*ds);
@@ -315,22 +258,16 @@ TEST(Package, ClassesAndTheCurrentClass)
     EXPECT_EQ(face->setTrlCxcClass(5), 0);
     auto gone = face->takeClassData(2);
     EXPECT_EQ(face->getCurrentClass(), 1);
-}
 
-TEST(Package, ViewsRegisterOnceAndAreNeverFollowed)
-{
-    auto ds = DataSet().meg(2).build();
-    CSnsCohFaceqz* face = cxc::testkit::packageOf(*ds);
-    // Addresses of views long gone: only compared, never read.
-    CWnd* a = reinterpret_cast<CWnd*>(static_cast<uintptr_t>(0x1000));
-    CWnd* b = reinterpret_cast<CWnd*>(static_cast<uintptr_t>(0x2000));
-    for (int k = 0; k < 1000; ++k) face->viewerAdd(a);
-    face->viewerAdd(b);
+    // Addresses of views long gone: only compared, never read; the oldest goes first.
+    auto view = [](uintptr_t a) { return reinterpret_cast<CWnd*>(a); };
+    for (int k = 0; k < 1000; ++k) face->viewerAdd(view(0x1000));
+    face->viewerAdd(view(0x2000));
     EXPECT_EQ(face->viewerCount(), 2);
     EXPECT_EQ(face->viewerAdd(nullptr), 0);
-    for (int k = 0; k < 200; ++k) face->viewerAdd(reinterpret_cast<CWnd*>(static_cast<uintptr_t>(0x10000 + 16 * k)));
+    for (int k = 0; k < 200; ++k) face->viewerAdd(view(0x10000 + 16 * static_cast<uintptr_t>(k)));
     EXPECT_EQ(face->viewerCount(), CSnsCohFaceqz::kMaxViewers);
-    EXPECT_FALSE(face->hasViewer(a));  // the oldest went first
+    EXPECT_FALSE(face->hasViewer(view(0x1000)));
 }
 
 TEST(Descriptions, TypeNameFromThePairChannelsAndTheComputationText)

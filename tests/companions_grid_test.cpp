@@ -3,7 +3,7 @@
 
 #include "datagrid.h"
 
-TEST(DataGrid, TablesOfTheRequestedSizeAllZero)
+TEST(DataGrid, TablesOfTheRequestedSizeAllZeroKeptForTheSameSize)
 {
     CDataGridRect g;
     double** v = g.initDataGridRect(3, 5);
@@ -12,22 +12,13 @@ TEST(DataGrid, TablesOfTheRequestedSizeAllZero)
     EXPECT_EQ(g.nx, 3);
     EXPECT_EQ(g.ny, 5);
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 5; ++j) {
-            EXPECT_EQ(g.values[i][j], 0.0);
-            EXPECT_EQ(g.points[i][j].x, 0.0);
-            EXPECT_EQ(g.weights[i][j].k, 0);
-            EXPECT_EQ(g.weights[i][j].rows, nullptr);
-        }
+        for (int j = 0; j < 5; ++j)
+            EXPECT_TRUE(g.values[i][j] == 0.0 && g.points[i][j].x == 0.0 && g.weights[i][j].k == 0 &&
+                        g.weights[i][j].rows == nullptr);
     EXPECT_EQ(g.xAxis[2], 0.0);
     EXPECT_EQ(g.yAxis[4], 0.0);
-}
-
-TEST(DataGrid, SameSizeKeepsTheTablesOtherSizeRemakesThem)
-{
-    CDataGridRect g;
-    g.initDataGridRect(4, 4);
     g.values[1][2] = 7.0;
-    EXPECT_EQ(g.initDataGridRect(4, 4), g.values);
+    EXPECT_EQ(g.initDataGridRect(3, 5), v);
     EXPECT_EQ(g.values[1][2], 7.0);
     g.initDataGridRect(2, 6);
     EXPECT_EQ(g.nx, 2);
@@ -35,36 +26,25 @@ TEST(DataGrid, SameSizeKeepsTheTablesOtherSizeRemakesThem)
     EXPECT_EQ(g.values[1][5], 0.0);
 }
 
-struct GridSize {
-    int nx, ny;
-    bool made;
-};
-
-class DataGridLimits : public ::testing::TestWithParam<GridSize> {};
-
-TEST_P(DataGridLimits, RefusedSizesLeaveNoTables)
+TEST(DataGrid, RefusedSizesLeaveNoTables)
 {
-    CDataGridRect g;
-    g.initDataGridRect(8, 8);
-    const GridSize s = GetParam();
-    double** v = g.initDataGridRect(s.nx, s.ny);
-    EXPECT_EQ(v != nullptr, s.made);
-    if (!s.made) {
-        EXPECT_EQ(g.points, nullptr);
-        EXPECT_EQ(g.weights, nullptr);
-        EXPECT_EQ(g.values, nullptr);
-        EXPECT_EQ(g.nx, 0);
-        EXPECT_EQ(g.ny, 0);
+    struct GridSize {
+        int nx, ny;
+        bool made;
+    };
+    for (const GridSize& s : {GridSize{0, 5, false}, {5, 0, false}, {-3, 4, false}, {4097, 1, false}, {1, 4097, false},
+                              {4096, 4097, false}, {4096, 4096, true}, {4096, 4, true}, {1, 1, true},
+                              {2147483647, 2147483647, false}}) {
+        CDataGridRect g;
+        g.initDataGridRect(8, 8);
+        EXPECT_EQ(g.initDataGridRect(s.nx, s.ny) != nullptr, s.made) << s.nx << " x " << s.ny;
+        if (!s.made) {
+            EXPECT_TRUE(!g.points && !g.weights && !g.values && g.nx == 0 && g.ny == 0) << s.nx << " x " << s.ny;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Companions, DataGridLimits,
-    ::testing::Values(GridSize{0, 5, false}, GridSize{5, 0, false}, GridSize{-3, 4, false},
-                      GridSize{4097, 1, false}, GridSize{1, 4097, false}, GridSize{4096, 4097, false},
-                      GridSize{4096, 4096, true}, GridSize{4096, 4, true}, GridSize{1, 1, true},
-                      GridSize{2147483647, 2147483647, false}));
-
-TEST(DataGrid, WeightCellsOwnTheirArrays)
+TEST(DataGrid, WeightCellsOwnTheirArraysAndTheSensorTableIsReusedWhenLargeEnough)
 {
     CDataGridRect g;
     g.initDataGridRect(2, 2);
@@ -80,11 +60,7 @@ TEST(DataGrid, WeightCellsOwnTheirArrays)
     g.weights[0][0].assign(1, rows, cols, w);
     g.cleanDataGridRect();  // frees the cells' arrays too (LSan checks)
     EXPECT_EQ(g.weights, nullptr);
-}
 
-TEST(DataGrid, SensorTableIsReusedWhenLargeEnough)
-{
-    CDataGridRect g;
     EXPECT_EQ(g.checkInitSnsrLoc2D(0), nullptr);
     SnsrLocIndx* t = g.checkInitSnsrLoc2D(10);
     ASSERT_NE(t, nullptr);

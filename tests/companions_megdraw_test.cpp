@@ -1,4 +1,4 @@
-// The base waveform drawer: defaults, setters, the data binding, grid lines and time marks.
+// The base waveform drawer: setters, the data binding, grid lines and time marks.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,53 +11,26 @@
 
 using cxc::testkit::DataSet;
 using testgdi::Canvas;
+using testgdi::kWhite;
 
 namespace {
 constexpr COLORREF kGrid = RGB(220, 220, 220);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
-
-LOGPEN penOf(const CPen& pen)
-{
-    LOGPEN lp{};
-    pen.GetLogPen(&lp);
-    return lp;
-}
 }  // namespace
 
-TEST(WaveDrawer, Defaults)
+// The defaults no drawing test observes: the highlight's width, the label font and the overlay grid.
+TEST(WaveDrawer, HighlightIsTwoPixelsRedLabelsAreArial14AndTheGridIsOffUntilAsked)
 {
-    CMEGDraw1background d;
-    EXPECT_EQ(d.displayMode, 0u);
-    EXPECT_EQ(d.overlayType, 0);
-    EXPECT_EQ(d.displayColumn, 3);
-    EXPECT_EQ(d.rowsPerColumn, 1);
-    EXPECT_EQ(d.rowHeight, 20);
-    EXPECT_EQ(d.colDataWidth, 100);
-    EXPECT_EQ(d.valueWidth, 40);
-    EXPECT_EQ(d.nameWidth, 60);
-    EXPECT_EQ(d.colGap, 10);
-    EXPECT_EQ(d.topMargin, 20);
-    EXPECT_EQ(d.bottomMargin, 20);
-    EXPECT_EQ(d.baseLineY, 150);
-    EXPECT_EQ(d.pxPerSample, 1.0);
-    EXPECT_EQ(d.beginSample, 0);
-    EXPECT_EQ(d.showLabel + d.showValue + d.showBaseLine, 3);
-    EXPECT_EQ(d.showGrid1 + d.showGrid2, 0);
-    EXPECT_EQ(d.bkColour, RGB(255, 255, 255));
-    EXPECT_EQ(d.textColour, RGB(0, 0, 0));
-    EXPECT_EQ(d.textBkColour, RGB(255, 255, 255));
-    EXPECT_EQ(penOf(d.wavePen).lopnColor, RGB(0, 0, 0));
-    EXPECT_EQ(penOf(d.wavePen).lopnWidth.x, 1);
-    EXPECT_EQ(penOf(d.highlightPen).lopnColor, RGB(255, 0, 0));
-    EXPECT_EQ(penOf(d.highlightPen).lopnWidth.x, 2);
-    EXPECT_EQ(penOf(d.baseLinePen).lopnColor, kGrey);
-    EXPECT_EQ(penOf(d.axisPen).lopnStyle, static_cast<UINT>(PS_SOLID));
+    CMEGDraw d;
+    LOGPEN lp{};
+    d.highlightPen.GetLogPen(&lp);
+    EXPECT_EQ(lp.lopnColor, RGB(255, 0, 0));
+    EXPECT_EQ(lp.lopnWidth.x, 2);
     LOGFONTW lf{};
     d.font.GetLogFont(&lf);
     EXPECT_EQ(lf.lfHeight, 14);
     EXPECT_STREQ(lf.lfFaceName, L"Arial");
-    EXPECT_EQ(d.dataSet, nullptr);
-    EXPECT_EQ(d.session, nullptr);
+    EXPECT_EQ(d.showGrid1 + d.showGrid2, 0);
 }
 
 TEST(WaveDrawer, SettersReturnTheValueInForce)
@@ -73,6 +46,18 @@ TEST(WaveDrawer, SettersReturnTheValueInForce)
     EXPECT_EQ(d.getDisplayColumn(), 4);
     EXPECT_EQ(d.setDisplayMode(2), 1);
     EXPECT_EQ(d.displayMode, 2u);
+    // The first sample stays inside the series; with no data bound only negative values change.
+    auto ds = DataSet().meg(2).samples(100).build();
+    EXPECT_EQ(d.setDrawBeginSampleIDX(500), 500);
+    EXPECT_EQ(d.setDrawBeginSampleIDX(-3), 0);
+    d.setDrawMEGData(ds.get());
+    EXPECT_EQ(d.setDrawBeginSampleIDX(500), 99);
+    EXPECT_EQ(d.setDrawBeginSampleIDX(42), 42);
+    EXPECT_EQ(d.setDrawBeginSampleIDX(LLONG_MIN), 0);
+    EXPECT_EQ(d.beginSample, 0);
+    auto empty = DataSet().meg(2).samples(0).build();
+    d.setDrawMEGData(empty.get());
+    EXPECT_EQ(d.setDrawBeginSampleIDX(9), 0);
 }
 
 TEST(WaveDrawer, FollowsTheCurrentSessionAndTrial)
@@ -92,23 +77,7 @@ TEST(WaveDrawer, FollowsTheCurrentSessionAndTrial)
     EXPECT_EQ(d.trial, nullptr);
 }
 
-TEST(WaveDrawer, BeginSampleStaysInsideTheSeries)
-{
-    auto ds = DataSet().meg(2).samples(100).build();
-    CMEGDraw d;
-    EXPECT_EQ(d.setDrawBeginSampleIDX(500), 500);  // no data bound: only negative values change
-    EXPECT_EQ(d.setDrawBeginSampleIDX(-3), 0);
-    d.setDrawMEGData(ds.get());
-    EXPECT_EQ(d.setDrawBeginSampleIDX(500), 99);
-    EXPECT_EQ(d.setDrawBeginSampleIDX(42), 42);
-    EXPECT_EQ(d.setDrawBeginSampleIDX(LLONG_MIN), 0);
-    EXPECT_EQ(d.beginSample, 0);
-    auto empty = DataSet().meg(2).samples(0).build();
-    d.setDrawMEGData(empty.get());
-    EXPECT_EQ(d.setDrawBeginSampleIDX(9), 0);
-}
-
-TEST(WaveDrawerGrid, LinesAtEveryHundredSamplesAndQuarterHeights)
+TEST(WaveDrawerGrid, LinesAtEveryHundredSamplesAndQuarterHeightsFollowingTheFirstSampleAndScale)
 {
     Canvas c(320, 100);
     CMEGDraw1background d;
@@ -117,89 +86,68 @@ TEST(WaveDrawerGrid, LinesAtEveryHundredSamplesAndQuarterHeights)
     EXPECT_EQ(d.drawGridLines(&c.dc, CRect(0, 0, 300, 100)), 1);
     EXPECT_EQ(c.dc.GetCurrentPen()->GetSafeHandle(), before->GetSafeHandle());
     EXPECT_EQ(cxc::gdi::liveCounts().pens, live.pens);
-    EXPECT_EQ(c.at(100, 10), kGrid);
-    EXPECT_EQ(c.at(200, 99), kGrid);
-    EXPECT_EQ(c.at(0, 10), testgdi::kWhite);   // the left edge is not inside
-    EXPECT_EQ(c.at(300, 10), testgdi::kWhite); // nor the right
-    EXPECT_EQ(c.at(150, 25), kGrid);
-    EXPECT_EQ(c.at(150, 50), kGrid);
-    EXPECT_EQ(c.at(150, 75), kGrid);
-    EXPECT_EQ(c.at(150, 24), testgdi::kWhite);
-    EXPECT_EQ(c.at(299, 50), kGrid);
-    EXPECT_EQ(c.at(305, 50), testgdi::kWhite);
-}
+    // Inside the rectangle only: not on its left or right edge.
+    for (auto [x, y] : {std::pair{100, 10}, {200, 99}, {150, 25}, {150, 50}, {150, 75}, {299, 50}})
+        EXPECT_EQ(c.at(x, y), kGrid) << x << "," << y;
+    for (auto [x, y] : {std::pair{0, 10}, {300, 10}, {150, 24}, {305, 50}}) EXPECT_EQ(c.at(x, y), kWhite) << x << "," << y;
 
-TEST(WaveDrawerGrid, LinesFollowTheFirstSampleAndTheScale)
-{
-    Canvas c(300, 40);
-    CMEGDraw1background d;
+    Canvas s(300, 40);
     d.beginSample = 50;
     d.pxPerSample = 2.0;
-    d.drawGridLines(&c.dc, CRect(0, 0, 300, 40));
-    EXPECT_EQ(c.at(100, 5), kGrid);  // sample 100
-    EXPECT_EQ(c.at(299, 5), testgdi::kWhite);
-    EXPECT_EQ(c.at(50, 5), testgdi::kWhite);
-    c.clear(testgdi::kWhite);
+    d.drawGridLines(&s.dc, CRect(0, 0, 300, 40));
+    EXPECT_EQ(s.at(100, 5), kGrid);  // sample 100
+    EXPECT_EQ(s.at(299, 5), kWhite);
+    EXPECT_EQ(s.at(50, 5), kWhite);
+    s.clear(kWhite);
     d.beginSample = 0;
     d.pxPerSample = 0.03;  // lines 3 px apart would fill the area: left out
-    d.drawGridLines(&c.dc, CRect(0, 0, 300, 40));
-    EXPECT_EQ(c.count(kGrid), 3 * 300);
+    d.drawGridLines(&s.dc, CRect(0, 0, 300, 40));
+    EXPECT_EQ(s.count(kGrid), 3 * 300);
     for (double bad : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
         d.pxPerSample = bad;
-        EXPECT_EQ(d.drawGridLines(&c.dc, CRect(0, 0, 300, 40)), 1);
+        EXPECT_EQ(d.drawGridLines(&s.dc, CRect(0, 0, 300, 40)), 1);
     }
     EXPECT_EQ(d.drawGridLines(nullptr, CRect(0, 0, 10, 10)), 0);
-}
 
-// Found by fuzzing: a rectangle reaching 2^30 px left of the surface made a loop turn per hidden line.
-TEST(WaveDrawerGrid, ARectangleReachingFarLeftDrawsItsVisibleLinesOnly)
-{
-    Canvas c(300, 40);
-    CMEGDraw1background d;
+    // Found by fuzzing: a rectangle reaching 2^30 px left of the surface made a loop turn per hidden line.
+    s.clear(kWhite);
     d.pxPerSample = 0.0625;  // a line every 6.25 px, from x = -2^30
-    EXPECT_EQ(d.drawGridLines(&c.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
-    for (int x : {1, 7, 13, 19, 26, 294}) EXPECT_EQ(c.at(x, 5), kGrid) << x;
-    for (int x : {0, 2, 6, 8, 25, 27}) EXPECT_EQ(c.at(x, 5), testgdi::kWhite) << x;
+    EXPECT_EQ(d.drawGridLines(&s.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
+    for (int x : {1, 7, 13, 19, 26, 294}) EXPECT_EQ(s.at(x, 5), kGrid) << x;
+    for (int x : {0, 2, 6, 8, 25, 27}) EXPECT_EQ(s.at(x, 5), kWhite) << x;
 }
 
-TEST(WaveDrawerMarks, ARectangleReachingFarLeftDrawsItsVisibleTicksOnly)
-{
-    Canvas c(300, 40);
-    CMEGDraw1background d;
-    d.pxPerSample = 0.5;  // short ticks every 5 px, long ones every 50 px, from x = -2^30 (26 mod 50)
-    EXPECT_EQ(d.drawMarksLine(&c.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
-    EXPECT_EQ(c.row(39, kGrey).substr(0, 32), ".#....#....#....#....#....#....#");
-    EXPECT_EQ(c.at(26, 32), kGrey);  // long
-    EXPECT_EQ(c.at(76, 32), kGrey);
-    EXPECT_EQ(c.at(31, 36), testgdi::kWhite);  // short
-    EXPECT_EQ(c.at(31, 37), kGrey);
-}
-
-TEST(WaveDrawerMarks, ShortTicksEveryTenLongOnesEveryHundred)
+TEST(WaveDrawerMarks, ShortTicksEveryTenLongOnesEveryHundredAndOnlyTheLongOnesWhenDense)
 {
     Canvas c(220, 40);
     CMEGDraw1background d;
     EXPECT_EQ(d.drawMarksLine(&c.dc, CRect(0, 0, 220, 40)), 1);
     EXPECT_EQ(c.row(39, kGrey).substr(0, 31), "#.........#.........#.........#");
     for (int y = 39; y >= 37; --y) EXPECT_EQ(c.at(10, y), kGrey) << y;
-    EXPECT_EQ(c.at(10, 36), testgdi::kWhite);
+    EXPECT_EQ(c.at(10, 36), kWhite);
     for (int y = 39; y >= 32; --y) EXPECT_EQ(c.at(100, y), kGrey) << y;
-    EXPECT_EQ(c.at(100, 31), testgdi::kWhite);
+    EXPECT_EQ(c.at(100, 31), kWhite);
     EXPECT_EQ(c.at(0, 32), kGrey);
-}
 
-TEST(WaveDrawerMarks, DenseScalesKeepOnlyTheLongTicks)
-{
-    Canvas c(220, 40);
-    CMEGDraw1background d;
+    c.clear(kWhite);
     d.pxPerSample = 0.1;  // 10 samples per px: short ticks 1 px apart are left out
     d.beginSample = 5;
     d.drawMarksLine(&c.dc, CRect(0, 0, 220, 40));
     EXPECT_EQ(c.at(9, 32), kGrey);  // sample 100 at (100 - 5) * 0.1 = 9.5
     EXPECT_EQ(c.at(19, 32), kGrey);
     EXPECT_EQ(c.count(kGrey), 8 * 22);
-    c.clear(testgdi::kWhite);
+    c.clear(kWhite);
     d.pxPerSample = 0.01;  // even the long ticks would be 1 px apart
     d.drawMarksLine(&c.dc, CRect(0, 0, 220, 40));
     EXPECT_EQ(c.count(kGrey), 0);
+
+    Canvas far(300, 40);
+    d.pxPerSample = 0.5;  // short ticks every 5 px, long ones every 50 px, from x = -2^30 (26 mod 50)
+    d.beginSample = 0;
+    EXPECT_EQ(d.drawMarksLine(&far.dc, CRect(-(1 << 30), 0, 300, 40)), 1);
+    EXPECT_EQ(far.row(39, kGrey).substr(0, 32), ".#....#....#....#....#....#....#");
+    EXPECT_EQ(far.at(26, 32), kGrey);  // long
+    EXPECT_EQ(far.at(76, 32), kGrey);
+    EXPECT_EQ(far.at(31, 36), kWhite);  // short
+    EXPECT_EQ(far.at(31, 37), kGrey);
 }

@@ -58,6 +58,12 @@ public:
         return set;
     }
     int count(COLORREF ink) const { return static_cast<int>(pixelsOf(ink).size()); }
+    // A line as the module draws one.
+    void line(int x0, int y0, int x1, int y1)
+    {
+        dc.MoveTo(x0, y0);
+        dc.LineTo(x1, y1);
+    }
     int countNot(COLORREF colour) const { return w * h - count(colour); }
 
     CDC dc;
@@ -65,6 +71,20 @@ public:
     CBitmap* old = nullptr;
     int w;
     int h;
+};
+
+// Keeps a pen, brush or font selected into a DC for the object's lifetime.
+template <class T>
+class Selected {
+public:
+    Selected(CDC& dc, T* object) : dc_(dc), old_(dc.SelectObject(object)) {}
+    ~Selected() { dc_.SelectObject(old_); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    CDC& dc_;
+    T* old_;
 };
 
 // Rows of a picture literal joined with newlines, for readable expected pictures.

@@ -60,7 +60,7 @@ TEST(BitBlt, CopiesOneToOneAndOnlyWhatExistsOnBothSides)
         }
 }
 
-TEST(BitBlt, ClipsToTheDestinationAndNegativeSourceOrigins)
+TEST(BitBlt, ClipsToTheDestinationAndNegativeSourceOriginsAndMovesOverlappingPicturesWhole)
 {
     Canvas src(6, 6), dst(4, 4, kBlack);
     paintCoordinates(src);
@@ -76,10 +76,7 @@ TEST(BitBlt, ClipsToTheDestinationAndNegativeSourceOrigins)
     EXPECT_TRUE(dst.dc.BitBlt(INT_MIN, INT_MIN, INT_MAX, INT_MAX, &src.dc, INT_MAX, INT_MAX, SRCCOPY));
     EXPECT_FALSE(dst.dc.BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
     EXPECT_FALSE(dst.dc.BitBlt(0, 0, 4, 4, &src.dc, 0, 0, 0x12345678));
-}
 
-TEST(BitBlt, OverlappingMoveWithinOneDcMovesThePictureWhole)
-{
     Canvas c(10, 10);
     paintCoordinates(c);
     c.dc.BitBlt(2, 3, 8, 7, &c.dc, 0, 0, SRCCOPY);
@@ -92,24 +89,20 @@ struct RopCase {
     DWORD rop;
     COLORREF expected;  // source RGB(0x0F, 0xF0, 0x33) onto destination RGB(0x55, 0x55, 0xAA)
 };
-class RasterOp : public ::testing::TestWithParam<RopCase> {};
-
-TEST_P(RasterOp, CombinesSourceAndDestinationPerChannel)
+TEST(BitBlt, RasterOperationsCombineSourceAndDestinationPerChannel)
 {
-    Canvas src(2, 2, RGB(0x0F, 0xF0, 0x33)), dst(2, 2, RGB(0x55, 0x55, 0xAA));
-    CBrush brush(RGB(9, 8, 7));
-    CBrush* old = dst.dc.SelectObject(&brush);
-    EXPECT_TRUE(dst.dc.BitBlt(0, 0, 2, 2, &src.dc, 0, 0, GetParam().rop));
-    EXPECT_EQ(dst.at(1, 1), GetParam().expected);
-    dst.dc.SelectObject(old);
+    // Source RGB(0x0F, 0xF0, 0x33) onto destination RGB(0x55, 0x55, 0xAA) with brush RGB(9, 8, 7).
+    for (auto [rop, expected] : {std::pair<DWORD, COLORREF>{SRCCOPY, RGB(0x0F, 0xF0, 0x33)}, {SRCAND, RGB(0x05, 0x50, 0x22)},
+                                 {SRCPAINT, RGB(0x5F, 0xF5, 0xBB)}, {SRCINVERT, RGB(0x5A, 0xA5, 0x99)},
+                                 {NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)}, {DSTINVERT, RGB(0xAA, 0xAA, 0x55)},
+                                 {BLACKNESS, RGB(0, 0, 0)}, {WHITENESS, RGB(255, 255, 255)}, {PATCOPY, RGB(9, 8, 7)}}) {
+        Canvas src(2, 2, RGB(0x0F, 0xF0, 0x33)), dst(2, 2, RGB(0x55, 0x55, 0xAA));
+        CBrush brush(RGB(9, 8, 7));
+        Selected keep(dst.dc, &brush);
+        EXPECT_TRUE(dst.dc.BitBlt(0, 0, 2, 2, &src.dc, 0, 0, rop));
+        EXPECT_EQ(dst.at(1, 1), expected) << std::hex << rop;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Gdi, RasterOp,
-                         ::testing::Values(RopCase{SRCCOPY, RGB(0x0F, 0xF0, 0x33)}, RopCase{SRCAND, RGB(0x05, 0x50, 0x22)},
-                                           RopCase{SRCPAINT, RGB(0x5F, 0xF5, 0xBB)}, RopCase{SRCINVERT, RGB(0x5A, 0xA5, 0x99)},
-                                           RopCase{NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)}, RopCase{DSTINVERT, RGB(0xAA, 0xAA, 0x55)},
-                                           RopCase{BLACKNESS, RGB(0, 0, 0)}, RopCase{WHITENESS, RGB(255, 255, 255)},
-                                           RopCase{PATCOPY, RGB(9, 8, 7)}));
 
 TEST(StretchBlt, NegativeDestinationWidthMirrors)
 {
@@ -119,7 +112,7 @@ TEST(StretchBlt, NegativeDestinationWidthMirrors)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(dst.at(x, 0), RGB(3 - x, 0, 99));
 }
 
-TEST(StretchDIBits, BottomUpRowsArePaintedFromTheBottom)
+TEST(StretchDIBits, BottomUpRowsArePaintedAndCountedFromTheBottom)
 {
     const Dib up(1, 4, rowShade);    // memory row 0 is the picture's bottom
     const Dib down(1, -4, rowShade); // memory row 0 is the picture's top
@@ -130,17 +123,11 @@ TEST(StretchDIBits, BottomUpRowsArePaintedFromTheBottom)
         EXPECT_EQ(canvas.at(0, y), rowShade(0, 3 - y)) << y;
         EXPECT_EQ(canvas.at(1, y), rowShade(0, y)) << y;
     }
-}
-
-TEST(StretchDIBits, SourceRowsOfABottomUpDibCountFromTheBottom)
-{
-    const Dib up(1, 4, rowShade);
-    Canvas canvas(1, 1);
     // ySrc 0 with one row is the bottom row, which is memory row 0.
-    StretchDIBits(canvas.dc, 0, 0, 1, 1, 0, 0, 1, 1, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY);
-    EXPECT_EQ(canvas.at(0, 0), rowShade(0, 0));
-    StretchDIBits(canvas.dc, 0, 0, 1, 1, 0, 3, 1, 1, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY);
-    EXPECT_EQ(canvas.at(0, 0), rowShade(0, 3));
+    for (int ySrc : {0, 3}) {
+        StretchDIBits(canvas.dc, 0, 0, 1, 1, 0, ySrc, 1, 1, up.bits.data(), &up.info, DIB_RGB_COLORS, SRCCOPY);
+        EXPECT_EQ(canvas.at(0, 0), rowShade(0, ySrc));
+    }
 }
 
 TEST(StretchDIBits, NearestNeighbourDoublesEachPixel)

@@ -45,8 +45,7 @@ TEST_P(LineToRow, LightsFromTheStartUpToNotIncludingTheEnd)
 {
     const RowCase& c = GetParam();
     Canvas canvas(8, 1);
-    canvas.dc.MoveTo(c.x0, 0);
-    canvas.dc.LineTo(c.x1, 0);
+    canvas.line(c.x0, 0, c.x1, 0);
     EXPECT_EQ(canvas.row(0, kBlack), c.row);
 }
 
@@ -56,59 +55,24 @@ INSTANTIATE_TEST_SUITE_P(Gdi, LineToRow,
                                            RowCase{-5, 3, "###....."}, RowCase{5, 20, ".....###"},
                                            RowCase{7, -3, "########"}, RowCase{9, 8, "........"}));
 
-struct PictureCase {
-    int x0, y0, x1, y1;
-    std::string picture;
-};
-class LineToPicture : public ::testing::TestWithParam<PictureCase> {};
-
-// One line per octant from the centre of a 7 x 7 picture; halves of a step round back toward the start.
-TEST_P(LineToPicture, EachOctantLightsThePinnedPixels)
-{
-    const PictureCase& c = GetParam();
-    Canvas canvas(7, 7);
-    canvas.dc.MoveTo(c.x0, c.y0);
-    canvas.dc.LineTo(c.x1, c.y1);
-    EXPECT_EQ(canvas.picture(kBlack), c.picture);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gdi, LineToPicture,
-    ::testing::Values(
-        PictureCase{3, 3, 7, 5, pic({".......", ".......", ".......", "...##..", ".....##", ".......", "......."})},
-        PictureCase{3, 3, 5, 7, pic({".......", ".......", ".......", "...#...", "...#...", "....#..", "....#.."})},
-        PictureCase{3, 3, 1, 7, pic({".......", ".......", ".......", "...#...", "...#...", "..#....", "..#...."})},
-        PictureCase{3, 3, -1, 5, pic({".......", ".......", ".......", "..##...", "##.....", ".......", "......."})},
-        PictureCase{3, 3, -1, 1, pic({".......", ".......", "##.....", "..##...", ".......", ".......", "......."})},
-        PictureCase{3, 3, 1, -1, pic({"..#....", "..#....", "...#...", "...#...", ".......", ".......", "......."})},
-        PictureCase{3, 3, 5, -1, pic({"....#..", "....#..", "...#...", "...#...", ".......", ".......", "......."})},
-        PictureCase{3, 3, 7, 1, pic({".......", ".......", ".....##", "...##..", ".......", ".......", "......."})},
-        PictureCase{0, 0, 7, 7, pic({"#......", ".#.....", "..#....", "...#...", "....#..", ".....#.", "......#"})}));
-
-TEST(LineTo, EveryDirectionMatchesTheReferenceRule)
+TEST(LineTo, EveryDirectionAndEveryClippedLineMatchesTheReferenceRule)
 {
     Canvas canvas(41, 41);
-    for (int dx = -20; dx <= 20; ++dx) {
+    for (int dx = -20; dx <= 20; ++dx)
         for (int dy = -20; dy <= 20; ++dy) {
             canvas.clear(kWhite);
-            canvas.dc.MoveTo(20, 20);
-            canvas.dc.LineTo(20 + dx, 20 + dy);
+            canvas.line(20, 20, 20 + dx, 20 + dy);
             ASSERT_EQ(canvas.pixelsOf(kBlack), referenceLine(20, 20, 20 + dx, 20 + dy, 41, 41)) << dx << "," << dy;
         }
-    }
-}
-
-TEST(LineTo, ClippingNeverMovesAPixel)
-{
-    Canvas canvas(40, 30);
+    // Clipping never moves a pixel.
+    Canvas clipped(40, 30);
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> coord(-60, 100);
     for (int n = 0; n < 1500; ++n) {
         const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng), y1 = coord(rng);
-        canvas.clear(kWhite);
-        canvas.dc.MoveTo(x0, y0);
-        canvas.dc.LineTo(x1, y1);
-        ASSERT_EQ(canvas.pixelsOf(kBlack), referenceLine(x0, y0, x1, y1, 40, 30)) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+        clipped.clear(kWhite);
+        clipped.line(x0, y0, x1, y1);
+        ASSERT_EQ(clipped.pixelsOf(kBlack), referenceLine(x0, y0, x1, y1, 40, 30)) << x0 << "," << y0 << " -> " << x1 << "," << y1;
     }
 }
 
@@ -116,12 +80,11 @@ TEST(LineTo, MovesTheCurrentPositionEvenWithANullPen)
 {
     Canvas canvas(8, 8);
     CPen none(PS_NULL, 1, kBlack);
-    CPen* old = canvas.dc.SelectObject(&none);
+    Selected keep(canvas.dc, &none);
     canvas.dc.MoveTo(1, 1);
     EXPECT_TRUE(canvas.dc.LineTo(6, 6));
     EXPECT_EQ(canvas.dc.GetCurrentPosition(), CPoint(6, 6));
     EXPECT_EQ(canvas.countNot(kWhite), 0);
-    canvas.dc.SelectObject(old);
 }
 
 TEST(LineTo, HugeCoordinatesDrawExactlyTheVisiblePart)
@@ -135,77 +98,48 @@ TEST(LineTo, HugeCoordinatesDrawExactlyTheVisiblePart)
     Canvas canvas(64, 32);
     for (const auto& c : cases) {
         // Two hundred of them: a walker that stepped through the invisible part would never finish.
-        for (int k = 0; k < 200; ++k) {
-            canvas.dc.MoveTo(static_cast<int>(c[0]), static_cast<int>(c[1]));
-            canvas.dc.LineTo(static_cast<int>(c[2]), static_cast<int>(c[3]));
-        }
+        for (int k = 0; k < 200; ++k)
+            canvas.line(static_cast<int>(c[0]), static_cast<int>(c[1]), static_cast<int>(c[2]), static_cast<int>(c[3]));
         EXPECT_EQ(canvas.pixelsOf(kBlack), referenceLine(c[0], c[1], c[2], c[3], 64, 32)) << c[0] << "," << c[1];
         canvas.clear(kWhite);
     }
 }
 
-// ---- dashes ---------------------------------------------------------------------------------------
-
-struct DashCase {
-    int bkMode;
-    const char* row;  // '#' pen, 'g' gap in the background colour, '.' untouched
-};
-class DashedPen : public ::testing::TestWithParam<DashCase> {};
-
-TEST_P(DashedPen, DrawsEighteenOnSixOffAndFillsGapsOnlyWhenOpaque)
+TEST(DashedPen, EighteenOnSixOffGapsFilledOnlyWhenOpaquePatternRunsOnAlongAChainWiderPensSolid)
 {
-    Canvas canvas(60, 1);
-    CPen dash(PS_DASH, 1, kBlack);
-    CPen* old = canvas.dc.SelectObject(&dash);
-    canvas.dc.SetBkMode(GetParam().bkMode);
-    canvas.dc.SetBkColor(kRed);
-    canvas.dc.MoveTo(0, 0);
-    canvas.dc.LineTo(60, 0);
-    std::string row;
-    for (int x = 0; x < 60; ++x) row += canvas.at(x, 0) == kBlack ? '#' : canvas.at(x, 0) == kRed ? 'g' : '.';
-    EXPECT_EQ(row, GetParam().row);
-    canvas.dc.SelectObject(old);
-}
+    // '#' pen, 'g' gap in the background colour, '.' untouched.
+    for (auto [mode, expected] : {std::pair{TRANSPARENT, "##################......##################......############"},
+                                  {OPAQUE, "##################gggggg##################gggggg############"}}) {
+        Canvas canvas(60, 1);
+        CPen dash(PS_DASH, 1, kBlack);
+        Selected keep(canvas.dc, &dash);
+        canvas.dc.SetBkMode(mode);
+        canvas.dc.SetBkColor(kRed);
+        canvas.line(0, 0, 60, 0);
+        std::string row;
+        for (int x = 0; x < 60; ++x) row += canvas.at(x, 0) == kBlack ? '#' : canvas.at(x, 0) == kRed ? 'g' : '.';
+        EXPECT_EQ(row, expected);
+    }
 
-INSTANTIATE_TEST_SUITE_P(
-    Gdi, DashedPen,
-    ::testing::Values(DashCase{TRANSPARENT, "##################......##################......############"},
-                      DashCase{OPAQUE, "##################gggggg##################gggggg############"}));
-
-TEST(DashedPen, PatternRunsOnAlongALineToChainAndRestartsAtMoveTo)
-{
     Canvas whole(60, 2), chained(60, 2);
     CPen a(PS_DASH, 1, kBlack), b(PS_DASH, 1, kBlack);
-    CPen* oldA = whole.dc.SelectObject(&a);
-    CPen* oldB = chained.dc.SelectObject(&b);
+    Selected keepA(whole.dc, &a), keepB(chained.dc, &b);
     whole.dc.SetBkMode(TRANSPARENT);
     chained.dc.SetBkMode(TRANSPARENT);
-    whole.dc.MoveTo(0, 0);
-    whole.dc.LineTo(50, 0);
+    whole.line(0, 0, 50, 0);
     chained.dc.MoveTo(0, 0);
     for (int x = 7; x <= 50; x += 7) chained.dc.LineTo(std::min(x, 50), 0);
     chained.dc.LineTo(50, 0);
     EXPECT_EQ(chained.row(0, kBlack), whole.row(0, kBlack));
-    // After MoveTo the next segment starts with a full dash.
-    chained.dc.MoveTo(0, 1);
-    chained.dc.LineTo(20, 1);
+    chained.line(0, 1, 20, 1);  // after MoveTo the next segment starts with a full dash
     EXPECT_EQ(chained.row(1, kBlack).substr(0, 20), "##################..");
-    whole.dc.SelectObject(oldA);
-    chained.dc.SelectObject(oldB);
-}
 
-TEST(DashedPen, WiderDashedPensDrawSolid)
-{
-    Canvas canvas(40, 6);
+    Canvas wide(40, 6);
     CPen pen(PS_DASH, 2, kBlack);
-    CPen* old = canvas.dc.SelectObject(&pen);
-    canvas.dc.MoveTo(1, 3);
-    canvas.dc.LineTo(38, 3);
-    EXPECT_EQ(canvas.row(3, kBlack), std::string(39, '#') + ".");  // the round cap reaches column 0
-    canvas.dc.SelectObject(old);
+    Selected keep(wide.dc, &pen);
+    wide.line(1, 3, 38, 3);
+    EXPECT_EQ(wide.row(3, kBlack), std::string(39, '#') + ".");  // the round cap reaches column 0
 }
-
-// ---- wide pens ------------------------------------------------------------------------------------
 
 struct WidthCase {
     int width;
@@ -217,11 +151,9 @@ TEST_P(PenWidth, HorizontalLineCoversTheRowsOfItsWidthWithRoundCaps)
 {
     Canvas canvas(11, 8);
     CPen pen(PS_SOLID, GetParam().width, kBlack);
-    CPen* old = canvas.dc.SelectObject(&pen);
-    canvas.dc.MoveTo(2, 4);
-    canvas.dc.LineTo(8, 4);
+    Selected keep(canvas.dc, &pen);
+    canvas.line(2, 4, 8, 4);
     EXPECT_EQ(canvas.picture(kBlack), GetParam().picture);
-    canvas.dc.SelectObject(old);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -233,34 +165,21 @@ INSTANTIATE_TEST_SUITE_P(
         WidthCase{3, pic({"...........", "...........", "...........", ".#########.", ".#########.", ".#########.", "...........", "..........."})},
         WidthCase{5, pic({"...........", "...........", ".#########.", "###########", "###########", "###########", ".#########.", "..........."})}));
 
-TEST(PenWidth, WideLinesAreTheSameDrawnEitherWay)
+TEST(PenWidth, WideLinesAreTheSameDrawnEitherWayAndHugeCoordinatesDrawTheVisibleBand)
 {
     for (int width : {2, 3, 4, 7}) {
         Canvas forward(40, 30), backward(40, 30);
         CPen p1(PS_SOLID, width, kBlack), p2(PS_SOLID, width, kBlack);
-        CPen* o1 = forward.dc.SelectObject(&p1);
-        CPen* o2 = backward.dc.SelectObject(&p2);
-        forward.dc.MoveTo(4, 5);
-        forward.dc.LineTo(33, 21);
-        backward.dc.MoveTo(33, 21);
-        backward.dc.LineTo(4, 5);
+        Selected k1(forward.dc, &p1), k2(backward.dc, &p2);
+        forward.line(4, 5, 33, 21);
+        backward.line(33, 21, 4, 5);
         EXPECT_EQ(forward.picture(kBlack), backward.picture(kBlack)) << width;
-        forward.dc.SelectObject(o1);
-        backward.dc.SelectObject(o2);
     }
-}
-
-TEST(PenWidth, HugeCoordinatesDrawTheVisibleBand)
-{
     Canvas canvas(50, 20);
     CPen pen(PS_SOLID, 3, kBlack);
-    CPen* old = canvas.dc.SelectObject(&pen);
-    for (int k = 0; k < 200; ++k) {
-        canvas.dc.MoveTo(INT_MIN, 10);
-        canvas.dc.LineTo(INT_MAX, 10);
-    }
+    Selected keep(canvas.dc, &pen);
+    for (int k = 0; k < 200; ++k) canvas.line(INT_MIN, 10, INT_MAX, 10);
     for (int y = 0; y < 20; ++y) EXPECT_EQ(canvas.row(y, kBlack), std::string(50, y >= 9 && y <= 11 ? '#' : '.')) << y;
-    canvas.dc.SelectObject(old);
 }
 
 TEST(Polyline, DrawsConnectedSegmentsWithoutTouchingTheCurrentPosition)

@@ -86,7 +86,7 @@ TEST(LiveCounts, EveryObjectAndDcIsCountedUntilItGoes)
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
-TEST(DeleteObject, IsRefusedAndCountedWhileSelected)
+TEST(DeleteObject, IsRefusedAndCountedWhileSelectedAndTheObjectGoesWhenItLeavesTheDc)
 {
     Canvas c(4, 4);
     const auto before = liveCounts();
@@ -95,37 +95,27 @@ TEST(DeleteObject, IsRefusedAndCountedWhileSelected)
     EXPECT_FALSE(pen.DeleteObject());
     EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
     EXPECT_NE(pen.GetSafeHandle(), nullptr);
-    c.dc.MoveTo(0, 0);
-    c.dc.LineTo(4, 0);
+    c.line(0, 0, 4, 0);
     EXPECT_EQ(c.row(0, kRed), "####");
     c.dc.SelectObject(old);
     EXPECT_TRUE(pen.DeleteObject());
     EXPECT_EQ(pen.GetSafeHandle(), nullptr);
     EXPECT_EQ(liveCounts().pens, before.pens);
     EXPECT_FALSE(pen.DeleteObject());
-}
 
-TEST(DeleteObject, OwnerDestroyedWhileSelectedFreesTheObjectWhenItLeavesTheDc)
-{
-    Canvas c(4, 4);
-    const auto before = liveCounts();
-    CPen* old = nullptr;
+    // An owner destroyed while its object is selected: the object lives on in the DC, still drawing.
     {
-        CPen pen(PS_SOLID, 1, kRed);
-        old = c.dc.SelectObject(&pen);
+        CPen gone(PS_SOLID, 1, kRed);
+        old = c.dc.SelectObject(&gone);
     }
-    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
-    EXPECT_EQ(liveCounts().pens, before.pens + 1);  // still in the DC, and it still draws
-    c.dc.MoveTo(0, 0);
-    c.dc.LineTo(4, 0);
-    EXPECT_EQ(c.row(0, kRed), "####");
+    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 2);
+    EXPECT_EQ(liveCounts().pens, before.pens + 1);
+    c.line(0, 1, 4, 1);
+    EXPECT_EQ(c.row(1, kRed), "####");
     c.dc.SelectObject(old);
     EXPECT_EQ(liveCounts().pens, before.pens);
-}
 
-TEST(DeleteObject, BitmapDeletedBeforeItsDcLeavesTheDcDrawingSafely)
-{
-    const auto before = liveCounts();
+    // A bitmap deleted before its DC leaves the DC drawing safely.
     {
         CDC dc;
         dc.CreateCompatibleDC(nullptr);
@@ -138,7 +128,7 @@ TEST(DeleteObject, BitmapDeletedBeforeItsDcLeavesTheDcDrawingSafely)
         EXPECT_EQ(cxc::gdi::pixel(dc, 3, 3), kBlack);
         EXPECT_EQ(cxc::gdi::surfaceSize(dc), CSize(8, 8));
     }
-    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 1);
+    EXPECT_EQ(liveCounts().refusedDeletes, before.refusedDeletes + 3);
     EXPECT_EQ(liveCounts().total(), before.total());
 }
 
@@ -164,17 +154,16 @@ TEST(SelectObject, DrawingFollowsTheSelectedBitmap)
     EXPECT_EQ(cxc::gdi::bitmapPixel(first, 2, 1), kWhite);
     EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 0), kWhite);
     EXPECT_EQ(cxc::gdi::bitmapPixel(second, 2, 1), kBlack);
-}
 
-TEST(SelectObject, ABitmapLivesInOneMemoryDcAtATime)
-{
-    Canvas c(4, 4);
+    // A bitmap lives in one memory DC at a time.
+    dc.SelectObject(&first);
     CDC other;
     other.CreateCompatibleDC(nullptr);
-    EXPECT_EQ(other.SelectObject(&c.bitmap), nullptr);
+    EXPECT_EQ(other.SelectObject(&first), nullptr);
     EXPECT_EQ(cxc::gdi::surfaceSize(other), CSize(1, 1));
     CBitmap none;
     EXPECT_EQ(other.SelectObject(&none), nullptr);
+    dc.SelectObject(placeholder);
 }
 
 TEST(Handles, FromHandleFindsTheOwnerAndStaleHandlesFindNothing)
@@ -204,7 +193,7 @@ TEST(Handles, FromHandleFindsTheOwnerAndStaleHandlesFindNothing)
     EXPECT_FALSE(GetTextExtentPoint32W(staleDc, L"x", 1, &s));
 }
 
-TEST(Pens, LogPenReadsBackAndCopiesKeepStyleAndWidth)
+TEST(Objects, LogPensReadBackCopiesKeepStyleAndWidthAndCreationRefusesWhatCannotBeDrawn)
 {
     CPen yellow(PS_DASH, 1, RGB(255, 255, 0));
     LOGPEN lp{};
@@ -222,10 +211,7 @@ TEST(Pens, LogPenReadsBackAndCopiesKeepStyleAndWidth)
     EXPECT_FALSE(copy.CreatePen(PS_SOLID, 1, kRed));  // already made
     CPen bad;
     EXPECT_FALSE(bad.CreatePen(42, 1, kRed));
-}
 
-TEST(Objects, CreationRefusesWhatCannotBeDrawn)
-{
     CBitmap b;
     EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 0, 5));
     EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 5, -1));

@@ -67,23 +67,10 @@ TEST(TextExtent, Arial16HasCellHeight16AndWholeAdvancesThatAdd)
     EXPECT_FALSE(GetTextExtentPoint32W(c.dc.GetSafeHdc(), L"MLF11", -1, &viaHandle));
     EXPECT_FALSE(GetTextExtentPoint32W(nullptr, L"MLF11", 5, &viaHandle));
     EXPECT_EQ(c.dc.GetTextExtent(CString(L"MLF11")), mlf);
+    // A positive height is the cell, a negative one the em, zero the default.
+    for (auto [lfHeight, cell] : {std::pair<LONG, int>{16, 16}, {18, 18}, {10, 10}, {40, 40}, {0, 16}, {-12, 14}, {-14, 16}})
+        EXPECT_EQ(TextCanvas(10, 10, lfHeight).extent(L"Ag").cy, cell) << lfHeight;
 }
-
-struct HeightCase {
-    LONG lfHeight;
-    int cellHeight;
-};
-class FontHeight : public ::testing::TestWithParam<HeightCase> {};
-
-TEST_P(FontHeight, PositiveIsTheCellNegativeTheEmZeroTheDefault)
-{
-    TextCanvas c(10, 10, GetParam().lfHeight);
-    EXPECT_EQ(c.extent(L"Ag").cy, GetParam().cellHeight);
-}
-
-INSTANTIATE_TEST_SUITE_P(Gdi, FontHeight,
-                         ::testing::Values(HeightCase{16, 16}, HeightCase{18, 18}, HeightCase{10, 10}, HeightCase{40, 40},
-                                           HeightCase{0, 16}, HeightCase{-12, 14}, HeightCase{-14, 16}));
 
 TEST(TextOut, TransparentDrawsOnlyGlyphsInExactlyTheTextColour)
 {
@@ -104,7 +91,7 @@ TEST(TextOut, TransparentDrawsOnlyGlyphsInExactlyTheTextColour)
     EXPECT_EQ(b.bottom, 7 + 12);
 }
 
-TEST(TextOut, OpaqueFillsExactlyTheCellWithTheBackgroundColour)
+TEST(TextOut, OpaqueFillsExactlyTheCellWithTheBackgroundColourFillSolidRectLeftBehind)
 {
     TextCanvas c(60, 30);
     c.dc.SetBkMode(OPAQUE);
@@ -115,17 +102,12 @@ TEST(TextOut, OpaqueFillsExactlyTheCellWithTheBackgroundColour)
         for (int x = 0; x < 60; ++x) {
             const bool inCell = x >= 3 && x < 3 + 44 && y >= 4 && y < 4 + 16;
             const COLORREF p = c.at(x, y);
-            if (inCell) EXPECT_TRUE(p == RGB(0, 0, 255) || p == RGB(255, 255, 0)) << x << "," << y;
-            else EXPECT_EQ(p, kWhite) << x << "," << y;
+            EXPECT_TRUE(inCell ? p == RGB(0, 0, 255) || p == RGB(255, 255, 0) : p == kWhite) << x << "," << y;
         }
-}
-
-TEST(TextOut, OpaqueCellTakesTheBackgroundColourFillSolidRectLeftBehind)
-{
-    TextCanvas c(60, 20);
-    c.dc.FillSolidRect(50, 0, 10, 10, RGB(0, 128, 0));
-    c.dc.TextOut(0, 2, CString(L"1"));
-    EXPECT_EQ(c.at(0, 2), RGB(0, 128, 0));
+    TextCanvas d(60, 20);
+    d.dc.FillSolidRect(50, 0, 10, 10, RGB(0, 128, 0));
+    d.dc.TextOut(0, 2, CString(L"1"));
+    EXPECT_EQ(d.at(0, 2), RGB(0, 128, 0));
 }
 
 TEST(TextOut, AlignmentMovesTheCellAroundTheReferencePoint)

@@ -22,13 +22,8 @@ TEST(CStringFormat, WindowsConversionsOfTheModule)
     EXPECT_EQ(s, L"1000fT|-1.50pT|12.2 fT|0.000ms|-7|2.500000");
     s.Format(L"%S and %c%%", "narrow", L'w');
     EXPECT_EQ(s, L"narrow and w%");
-}
-
-TEST(CStringFormat, LongResultsGrowTheBuffer)
-{
-    CString s;
-    std::wstring big(5000, L'x');
-    s.Format(L"[%s]", big.c_str());
+    // Long results grow the buffer.
+    s.Format(L"[%s]", std::wstring(5000, L'x').c_str());
     EXPECT_EQ(s.GetLength(), 5002);
     s.AppendFormat(L"%d", 5);
     EXPECT_EQ(s.Right(2), L"]5");
@@ -53,7 +48,7 @@ TEST(CStringMembers, SlicingNeverReadsPastTheString)
     EXPECT_EQ(name.Find(L"1", 99), -1);
 }
 
-TEST(CStringMembers, BufferAndComparisons)
+TEST(CStringMembers, BufferComparisonsAndUtf8RoundTrip)
 {
     CString s;
     wchar_t* b = s.GetBuffer(8);
@@ -70,12 +65,8 @@ TEST(CStringMembers, BufferAndComparisons)
     EXPECT_FALSE(s.IsEmpty());
     s.Empty();
     EXPECT_TRUE(s.IsEmpty());
-}
-
-TEST(CStringUtf8, RoundTrip)
-{
-    CString s(L"Diplay \u00b5V \U0001F600");
-    EXPECT_EQ(cxc::fromUtf8(cxc::toUtf8(s)), s);
+    const CString utf(L"Diplay \u00b5V \U0001F600");
+    EXPECT_EQ(cxc::fromUtf8(cxc::toUtf8(utf)), utf);
     EXPECT_EQ(cxc::toUtf8(CString(L"abc")), "abc");
 }
 

@@ -1,5 +1,6 @@
 // Controls: combo box lists and silent selection, Windows' scroll bar clamp, up-down deltas, button
-// clicks, and the harness refusing input a user could not give.
+// clicks, edits showing a program's text from its start, and the harness refusing input a user could
+// not give.
 #include <climits>
 #include <string>
 #include <vector>
@@ -43,17 +44,15 @@ class Controls : public WndTest {
 protected:
     void SetUp() override
     {
-        WndTest::SetUp();
         ASSERT_TRUE(form.Create(IDD_MEG_SHOW_STDSET));
     }
     StdSetForm form;
 };
 
-TEST_F(Controls, ComboKeepsItemsInTheOrderAdded)
+TEST_F(Controls, ComboKeepsItemsInOrderAndTheSelectedItemSelectedAndClearsOutsideTheList)
 {
-    EXPECT_EQ(form.classes.AddString(L"Active"), 0);
-    EXPECT_EQ(form.classes.AddString(L"Control"), 1);
-    EXPECT_EQ(form.classes.AddString(L"Results"), 2);
+    int index = 0;
+    for (const wchar_t* s : {L"Active", L"Control", L"Results"}) EXPECT_EQ(form.classes.AddString(s), index++);
     EXPECT_EQ(form.classes.GetCount(), 3);
     CString item;
     form.classes.GetLBText(1, item);
@@ -66,15 +65,11 @@ TEST_F(Controls, ComboKeepsItemsInTheOrderAdded)
     std::vector<CString> items = cxc::harness::comboItems(&form, IDC_CLASS_COMBO);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[2], L"Results");
-}
 
-TEST_F(Controls, SelectionOutsideTheListClearsItAndReportsCbErr)
-{
-    for (const wchar_t* s : {L"Active", L"Control", L"Results"}) form.classes.AddString(s);
     EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
     EXPECT_EQ(form.classes.SetCurSel(2), 2);
     EXPECT_EQ(str(cxc::harness::text(&form, IDC_CLASS_COMBO)), L"Results");
-    EXPECT_EQ(form.classes.SetCurSel(3), CB_ERR);
+    EXPECT_EQ(form.classes.SetCurSel(3), CB_ERR);  // outside the list: no selection, no text
     EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
     EXPECT_EQ(str(cxc::harness::text(&form, IDC_CLASS_COMBO)), L"");
     form.classes.SetCurSel(1);
@@ -82,23 +77,8 @@ TEST_F(Controls, SelectionOutsideTheListClearsItAndReportsCbErr)
     EXPECT_EQ(form.classes.SetCurSel(INT_MIN), CB_ERR);
     EXPECT_EQ(form.SendMessage(CB_GETCURSEL), 0);  // the dialog is no combo box
     EXPECT_EQ(form.classes.SendMessage(CB_GETCURSEL), CB_ERR);
-}
 
-TEST_F(Controls, ResetContentEmptiesListSelectionAndText)
-{
-    form.classes.AddString(L"Active");
-    form.classes.SetCurSel(0);
-    form.classes.SendMessage(CB_RESETCONTENT);
-    EXPECT_EQ(form.classes.GetCount(), 0);
-    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
-    EXPECT_TRUE(cxc::harness::text(&form, IDC_CLASS_COMBO).IsEmpty());
-    EXPECT_FALSE(cxc::harness::selectCombo(&form, IDC_CLASS_COMBO, 0));  // nothing to choose
-}
-
-TEST_F(Controls, InsertingAndDeletingKeepTheSelectedItemSelected)
-{
-    for (const wchar_t* s : {L"a", L"b", L"c"}) form.classes.AddString(s);
-    form.classes.SetCurSel(1);
+    form.classes.SetCurSel(1);  // inserting and deleting keep the selected item selected
     EXPECT_EQ(form.classes.InsertString(0, L"z"), 0);
     EXPECT_EQ(form.classes.GetCurSel(), 2);
     EXPECT_EQ(form.classes.DeleteString(0), 3);
@@ -107,6 +87,13 @@ TEST_F(Controls, InsertingAndDeletingKeepTheSelectedItemSelected)
     EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
     EXPECT_EQ(form.classes.DeleteString(9), CB_ERR);
     EXPECT_EQ(form.classes.InsertString(9, L"x"), CB_ERR);
+
+    form.classes.SetCurSel(0);  // resetting empties list, selection and text
+    form.classes.SendMessage(CB_RESETCONTENT);
+    EXPECT_EQ(form.classes.GetCount(), 0);
+    EXPECT_EQ(form.classes.GetCurSel(), CB_ERR);
+    EXPECT_TRUE(cxc::harness::text(&form, IDC_CLASS_COMBO).IsEmpty());
+    EXPECT_FALSE(cxc::harness::selectCombo(&form, IDC_CLASS_COMBO, 0));  // nothing to choose
 }
 
 TEST_F(Controls, ScrollPositionStopsAtMaxMinusPagePlusOneWhileTheRangeStaysWhole)
@@ -178,7 +165,7 @@ TEST_F(Controls, ScrollMessagesNameTheBoundBarAndTheBarDoesNotMoveItself)
     EXPECT_EQ(cxc::harness::scrollInfo(&form, IDC_SELECT_MAX_BAR).nTrackPos, 700);
 }
 
-TEST_F(Controls, ClickOnAPushButtonNotifiesTheDialogUnlessDisabled)
+TEST_F(Controls, ClicksReachTheDialogUnlessDisabledOrHiddenAndCheckBoxesToggle)
 {
     ASSERT_TRUE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
     EXPECT_EQ(form.clicks, 1);
@@ -192,15 +179,12 @@ TEST_F(Controls, ClickOnAPushButtonNotifiesTheDialogUnlessDisabled)
     form.GetDlgItem(IDC_STDSET_APPLY)->ShowWindow(SW_HIDE);
     EXPECT_FALSE(cxc::harness::clickButton(&form, IDC_STDSET_APPLY));
     EXPECT_EQ(form.clicks, 1);
-}
 
-TEST_F(Controls, AutoCheckBoxTogglesOnEachClick)
-{
     EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_UNCHECKED);
-    cxc::harness::clickCheck(&form, IDC_POLARITY_VIEW);
-    EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_CHECKED);
-    cxc::harness::clickCheck(&form, IDC_POLARITY_VIEW);
-    EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), BST_UNCHECKED);
+    for (UINT state : {BST_CHECKED, BST_UNCHECKED}) {
+        cxc::harness::clickCheck(&form, IDC_POLARITY_VIEW);
+        EXPECT_EQ(cxc::harness::check(&form, IDC_POLARITY_VIEW), state);
+    }
     EXPECT_FALSE(cxc::harness::clickCheck(&form, IDC_SCALE_1));  // a radio is no check box
     EXPECT_FALSE(cxc::harness::clickRadio(&form, IDC_POLARITY_VIEW));
 }
@@ -235,7 +219,7 @@ BEGIN_MESSAGE_MAP(SpinForm, CDialogEx)
     ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
-TEST_F(WndTest, UpOrRightArrowGivesMinusOneWithTheDefaultRange)
+TEST_F(WndTest, UpDownArrowsGiveMinusOneUpOrRightAndThePositionMovesOnlyWhenTheParentAllows)
 {
     SpinForm dlg;
     ASSERT_TRUE(dlg.Create(IDD_CXC_ROWCOLUMN_VIEWER));
@@ -243,21 +227,18 @@ TEST_F(WndTest, UpOrRightArrowGivesMinusOneWithTheDefaultRange)
     ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*up*/ true));
     ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*down*/ false));
     EXPECT_EQ(dlg.heard, (std::vector<std::string>{"time -1 at 0", "hscroll 8 0 none", "amp -1", "amp 1"}));
-}
 
-TEST_F(WndTest, UpDownPositionMovesOnlyWhenTheParentAllowsIt)
-{
-    SpinForm dlg;
-    ASSERT_TRUE(dlg.Create(IDD_CXC_ROWCOLUMN_VIEWER));
+    SpinForm other;
+    ASSERT_TRUE(other.Create(IDD_CXC_ROWCOLUMN_VIEWER));
     // From 0 (the upper end of 100..0) a step of +1 moves toward 100 and is reported.
-    ASSERT_TRUE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE_SPIN, +1));
-    EXPECT_EQ(cxc::harness::upDownPos(&dlg, IDC_TIME_SCALE_SPIN), 1);
-    dlg.answer = 1;  // refused
-    ASSERT_TRUE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE_SPIN, +1));
-    EXPECT_EQ(cxc::harness::upDownPos(&dlg, IDC_TIME_SCALE_SPIN), 1);
-    EXPECT_EQ(dlg.heard, (std::vector<std::string>{"time 1 at 0", "hscroll 4 1 none", "hscroll 8 0 none",
-                                                   "time 1 at 1", "hscroll 8 0 none"}));
-    EXPECT_FALSE(cxc::harness::upDown(&dlg, IDC_TIME_SCALE, +1));  // an edit is no up-down control
+    ASSERT_TRUE(cxc::harness::upDown(&other, IDC_TIME_SCALE_SPIN, +1));
+    EXPECT_EQ(cxc::harness::upDownPos(&other, IDC_TIME_SCALE_SPIN), 1);
+    other.answer = 1;  // refused
+    ASSERT_TRUE(cxc::harness::upDown(&other, IDC_TIME_SCALE_SPIN, +1));
+    EXPECT_EQ(cxc::harness::upDownPos(&other, IDC_TIME_SCALE_SPIN), 1);
+    EXPECT_EQ(other.heard, (std::vector<std::string>{"time 1 at 0", "hscroll 4 1 none", "hscroll 8 0 none",
+                                                     "time 1 at 1", "hscroll 8 0 none"}));
+    EXPECT_FALSE(cxc::harness::upDown(&other, IDC_TIME_SCALE, +1));  // an edit is no up-down control
 }
 
 TEST_F(WndTest, TypingIsRefusedWhereAUserCouldNotType)
@@ -270,6 +251,31 @@ TEST_F(WndTest, TypingIsRefusedWhereAUserCouldNotType)
     dlg.GetDlgItem(IDC_PIXEL_WIDTH)->EnableWindow(FALSE);
     EXPECT_FALSE(cxc::harness::typeText(&dlg, IDC_PIXEL_WIDTH, L"13"));
     EXPECT_EQ(str(cxc::harness::text(&dlg, IDC_PIXEL_WIDTH)), L"12");
+}
+
+// An edit as it is drawn.
+std::vector<COLORREF> editPicture(CWnd* dlg, int id)
+{
+    const cxc::harness::Image img = cxc::harness::render(CWnd::FromHandle(cxc::harness::controlHandle(dlg, id)));
+    std::vector<COLORREF> out;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) out.push_back(img.pixel(x, y));
+    return out;
+}
+
+// An edit shows a text the program sets from its start, as Windows does, however long it is.
+TEST_F(WndTest, ALongTextSetByTheProgramIsShownFromItsStart)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MEG_TOPLINK_2DMAP));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.SetDlgItemText(IDC_LINK_THRESHOLD, L"0.8");
+    const auto shortText = editPicture(&dlg, IDC_LINK_THRESHOLD);
+    // Blanks fill the edit after the same start, so only the tail, far out of sight, differs.
+    dlg.SetDlgItemText(IDC_LINK_THRESHOLD, L"0.8                                        123456789");
+    EXPECT_EQ(editPicture(&dlg, IDC_LINK_THRESHOLD), shortText);
+    dlg.SetDlgItemText(IDC_LINK_THRESHOLD, L"7.8");
+    EXPECT_NE(editPicture(&dlg, IDC_LINK_THRESHOLD), shortText);  // the picture does show the text
 }
 
 }  // namespace

@@ -64,7 +64,6 @@ class DataExchange : public WndTest {
 protected:
     void SetUp() override
     {
-        WndTest::SetUp();
         ASSERT_TRUE(form.Create(IDD_MEG_CONTOUR_2DMAP));
         form.heard.clear();
     }
@@ -72,7 +71,7 @@ protected:
     ContourForm form;
 };
 
-TEST_F(DataExchange, LoadingWritesEveryKindIntoItsControl)
+TEST_F(DataExchange, LoadingWritesEveryKindIntoItsControlDoublesWithFifteenDigits)
 {
     form.selectBegin = -9223372036854775807LL - 1;
     form.threshold = 0.005;
@@ -81,6 +80,7 @@ TEST_F(DataExchange, LoadingWritesEveryKindIntoItsControl)
     form.type = 2;
     form.autofit = 1;
     form.latencyBegin = L"12.500ms";
+    form.sensor = 5;  // out of range: loads as unchecked and, as in MFC, the member is reset too
     ASSERT_TRUE(form.UpdateData(FALSE));
     EXPECT_EQ(str(text(&form, IDC_SELECT_BEGIN)), L"-9223372036854775808");
     EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), L"0.005");
@@ -90,19 +90,13 @@ TEST_F(DataExchange, LoadingWritesEveryKindIntoItsControl)
     EXPECT_EQ(check(&form, IDC_TYPE_FIELD), BST_UNCHECKED);
     EXPECT_EQ(check(&form, IDC_TYPE_BOTH), BST_CHECKED);
     EXPECT_EQ(check(&form, IDC_AUTOFIT), BST_CHECKED);
-}
-
-TEST_F(DataExchange, DoublesShowFifteenSignificantDigits)
-{
-    struct Case {
-        double value;
-        const wchar_t* shown;
-    };
-    for (const Case& c : {Case{1.0 / 3.0, L"0.333333333333333"}, Case{1e20, L"1e+20"}, Case{-2.5e-7, L"-2.5e-07"},
-                          Case{123456789012345678.0, L"1.23456789012346e+17"}, Case{0.0, L"0"}}) {
-        form.threshold = c.value;
+    EXPECT_EQ(check(&form, IDC_SHOW_SENSOR_CHECK), BST_UNCHECKED);
+    EXPECT_EQ(form.sensor, 0);
+    for (auto [value, shown] : {std::pair{1.0 / 3.0, L"0.333333333333333"}, {1e20, L"1e+20"}, {-2.5e-7, L"-2.5e-07"},
+                                {123456789012345678.0, L"1.23456789012346e+17"}, {0.0, L"0"}}) {
+        form.threshold = value;
         ASSERT_TRUE(form.UpdateData(FALSE));
-        EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), c.shown) << c.value;
+        EXPECT_EQ(str(text(&form, IDC_CONTOUR_THRESHOLD)), shown) << value;
     }
 }
 
@@ -128,56 +122,46 @@ TEST_F(DataExchange, SavingReadsEveryKindBack)
     EXPECT_EQ(str(form.latencyEnd), L"3 ms");
 }
 
-struct TextCase {
-    const wchar_t* text;
-    bool accepted;
-};
-
-TEST_F(DataExchange, IntegersFollowMfcsScanAndRefuseWhatDoesNotFit)
+// Typed texts MFC's scan accepts or refuses, field by field; a refusal shows MFC's text and keeps the member.
+TEST_F(DataExchange, NumbersFollowMfcsScanAndRefuseWhatDoesNotFitOrIsNotFinite)
 {
-    for (const TextCase& c : {TextCase{L"42", true}, TextCase{L" +7 ", true}, TextCase{L"-2147483648", true},
-                              TextCase{L"2147483647", true}, TextCase{L"2147483648", false},
-                              TextCase{L"99999999999", false}, TextCase{L"", false}, TextCase{L"   ", false},
-                              TextCase{L"4x", false}, TextCase{L"1.5", false}, TextCase{L"0x10", false},
-                              TextCase{L"- 3", false}, TextCase{L"+", false}}) {
+    struct TextCase {
+        int id;
+        const wchar_t* text;
+        bool accepted;
+    };
+    const TextCase cases[] = {
+        {IDC_CONTOUR_LEVELS, L"42", true}, {IDC_CONTOUR_LEVELS, L" +7 ", true}, {IDC_CONTOUR_LEVELS, L"-2147483648", true},
+        {IDC_CONTOUR_LEVELS, L"2147483647", true}, {IDC_CONTOUR_LEVELS, L"2147483648", false},
+        {IDC_CONTOUR_LEVELS, L"99999999999", false}, {IDC_CONTOUR_LEVELS, L"", false}, {IDC_CONTOUR_LEVELS, L"   ", false},
+        {IDC_CONTOUR_LEVELS, L"4x", false}, {IDC_CONTOUR_LEVELS, L"1.5", false}, {IDC_CONTOUR_LEVELS, L"0x10", false},
+        {IDC_CONTOUR_LEVELS, L"- 3", false}, {IDC_CONTOUR_LEVELS, L"+", false},
+        {IDC_SELECT_END, L"-9223372036854775808", true}, {IDC_SELECT_END, L"99999999999", true},
+        {IDC_SELECT_END, L"9223372036854775808", false}, {IDC_SELECT_END, L"-9223372036854775809", false},
+        {IDC_SELECT_END, L"184467440737095516160", false},
+        {IDC_CONTOUR_THRESHOLD, L"0.5", true}, {IDC_CONTOUR_THRESHOLD, L"0", true}, {IDC_CONTOUR_THRESHOLD, L"0.0", true},
+        {IDC_CONTOUR_THRESHOLD, L".5", true}, {IDC_CONTOUR_THRESHOLD, L"  -1e-3\t", true}, {IDC_CONTOUR_THRESHOLD, L"1E3", true},
+        {IDC_CONTOUR_THRESHOLD, L"-0", false}, {IDC_CONTOUR_THRESHOLD, L".0", false}, {IDC_CONTOUR_THRESHOLD, L"abc", false},
+        {IDC_CONTOUR_THRESHOLD, L"", false}, {IDC_CONTOUR_THRESHOLD, L"1,5", false}, {IDC_CONTOUR_THRESHOLD, L"2 3", false},
+        {IDC_CONTOUR_THRESHOLD, L"nan", false}, {IDC_CONTOUR_THRESHOLD, L"inf", false},
+        {IDC_CONTOUR_THRESHOLD, L"-infinity", false}, {IDC_CONTOUR_THRESHOLD, L"1e999", false},
+        {IDC_CONTOUR_THRESHOLD, L"1e-999", false},
+    };
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(cxc::toUtf8(c.text));
         cxc::harness::clearMessageBoxes();
         form.levels = 16;
-        type(IDC_CONTOUR_LEVELS, c.text);
-        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
-        if (!c.accepted) {
-            EXPECT_EQ(lastMessage(), L"Please enter an integer.");
-            EXPECT_EQ(cxc::harness::messageBoxes().back().type, static_cast<UINT>(MB_OK));
-            EXPECT_EQ(form.levels, 16);
-        }
-    }
-}
-
-TEST_F(DataExchange, SixtyFourBitFieldsTakeTheirWholeRangeOnly)
-{
-    for (const TextCase& c : {TextCase{L"-9223372036854775808", true}, TextCase{L"99999999999", true},
-                              TextCase{L"9223372036854775808", false}, TextCase{L"-9223372036854775809", false},
-                              TextCase{L"184467440737095516160", false}}) {
-        type(IDC_SELECT_END, c.text);
-        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
-    }
-}
-
-TEST_F(DataExchange, NumbersFollowMfcsRuleAndMustBeFinite)
-{
-    for (const TextCase& c :
-         {TextCase{L"0.5", true}, TextCase{L"0", true}, TextCase{L"0.0", true}, TextCase{L".5", true},
-          TextCase{L"  -1e-3\t", true}, TextCase{L"1E3", true}, TextCase{L"-0", false}, TextCase{L".0", false},
-          TextCase{L"abc", false}, TextCase{L"", false}, TextCase{L"1,5", false}, TextCase{L"2 3", false},
-          TextCase{L"nan", false}, TextCase{L"inf", false}, TextCase{L"-infinity", false},
-          TextCase{L"1e999", false}, TextCase{L"1e-999", false}}) {
-        cxc::harness::clearMessageBoxes();
+        form.selectEnd = 2;
         form.threshold = 100.0;
-        type(IDC_CONTOUR_THRESHOLD, c.text);
-        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted) << cxc::toUtf8(c.text);
+        type(c.id, c.text);
+        EXPECT_EQ(form.UpdateData(TRUE) != FALSE, c.accepted);
         if (!c.accepted) {
-            EXPECT_EQ(lastMessage(), L"Please enter a number.");
-            EXPECT_EQ(form.threshold, 100.0);
+            EXPECT_EQ(lastMessage(), c.id == IDC_CONTOUR_THRESHOLD ? L"Please enter a number." : L"Please enter an integer.");
+            EXPECT_EQ(cxc::harness::messageBoxes().back().type, static_cast<UINT>(MB_OK));
+            EXPECT_TRUE(form.levels == 16 && form.selectEnd == 2 && form.threshold == 100.0);
         }
+        type(c.id, c.id == IDC_CONTOUR_THRESHOLD ? L"100" : c.id == IDC_SELECT_END ? L"2" : L"16");
     }
 }
 
@@ -274,7 +258,7 @@ TEST_F(WndTest, RadioIndexFollowsTemplateOrderNotIds)
     EXPECT_EQ(check(&dlg, IDC_SCALE_1024), BST_UNCHECKED);
 }
 
-TEST_F(DataExchange, LoadingNotifiesNoHandlerOfTheDialog)
+TEST_F(DataExchange, HandlersHearTheUserButNeverTheProgram)
 {
     form.threshold = 7.25;
     form.selectBegin = 30;
@@ -285,52 +269,30 @@ TEST_F(DataExchange, LoadingNotifiesNoHandlerOfTheDialog)
     // After the exchange the lock-out is gone: the user's typing is heard.
     type(IDC_CONTOUR_THRESHOLD, L"8");
     EXPECT_EQ(form.heard, std::vector<std::string>{"threshold"});
-}
-
-TEST_F(DataExchange, EditNotifiesOnlyWhenItsTextReallyChanges)
-{
+    // An edit notifies only when its text really changes.
+    form.heard.clear();
     CWnd* edit = form.GetDlgItem(IDC_SELECT_BEGIN);
     edit->SetWindowText(L"5");
     edit->SetWindowText(L"5");
     type(IDC_SELECT_BEGIN, L"5");
     edit->SetWindowText(L"6");
     EXPECT_EQ(form.heard, (std::vector<std::string>{"selectB", "selectB"}));
-}
-
-TEST_F(DataExchange, SetCurSelNeverNotifiesButTheUserChoiceDoes)
-{
+    // SetCurSel and SetCheck are silent; the user's choice and click are heard.
+    form.heard.clear();
     for (const wchar_t* s : {L"2", L"512", L"768"}) form.scale.AddString(s);
     EXPECT_EQ(form.scale.SetCurSel(2), 2);
+    static_cast<CButton*>(form.GetDlgItem(IDC_TYPE_FIELD))->SetCheck(BST_CHECKED);
     EXPECT_TRUE(form.heard.empty());
     ASSERT_TRUE(cxc::harness::selectCombo(&form, IDC_COLOR_SCALE, 1));
-    EXPECT_EQ(form.heard, std::vector<std::string>{"scale"});
     EXPECT_EQ(form.scale.GetCurSel(), 1);
-}
-
-TEST_F(DataExchange, ProgramCheckIsSilentAndAUserClickIsHeard)
-{
-    CButton* field = static_cast<CButton*>(form.GetDlgItem(IDC_TYPE_FIELD));
-    field->SetCheck(BST_CHECKED);
-    EXPECT_TRUE(form.heard.empty());
     cxc::harness::clickRadio(&form, IDC_TYPE_FIELD);
-    EXPECT_EQ(form.heard, std::vector<std::string>{"field"});
-}
-
-TEST_F(DataExchange, ControlsAreBoundOnceAndBecomeTheirWindows)
-{
+    EXPECT_EQ(form.heard, (std::vector<std::string>{"scale", "field"}));
+    // Controls are bound once and become their windows.
     EXPECT_EQ(form.rows.m_hWnd, cxc::harness::controlHandle(&form, IDC_ROW_COMBO));
     EXPECT_EQ(form.GetDlgItem(IDC_ROW_COMBO), &form.rows);
     const HWND before = form.rows.m_hWnd;
     ASSERT_TRUE(form.UpdateData(TRUE));
     EXPECT_EQ(form.rows.m_hWnd, before);
-}
-
-TEST_F(DataExchange, CheckValueOutOfRangeLoadsAsUnchecked)
-{
-    form.sensor = 5;
-    ASSERT_TRUE(form.UpdateData(FALSE));
-    EXPECT_EQ(check(&form, IDC_SHOW_SENSOR_CHECK), BST_UNCHECKED);
-    EXPECT_EQ(form.sensor, 0);  // as MFC: the member is reset too
 }
 
 // An exchange may name a local of DoDataExchange; a failure after it must not write to it once the

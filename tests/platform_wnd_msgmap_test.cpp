@@ -61,76 +61,48 @@ class MessageMaps : public WndTest {
 protected:
     void SetUp() override
     {
-        WndTest::SetUp();
         g_trace.clear();
         ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"maps", WS_POPUP | WS_CAPTION, CRect(0, 0, 200, 100), nullptr, 0));
     }
     DerivedWnd wnd;
 };
 
-TEST_F(MessageMaps, DerivedEntryWinsOverTheBaseEntryForTheSameCommand)
+TEST_F(MessageMaps, EachMessageReachesItsHandlerDerivedMapsFirstAndTheRestGetsDefaultHandling)
 {
-    wnd.SendMessage(WM_COMMAND, 200, 0);
-    EXPECT_EQ(g_trace, std::vector<std::string>{"derived 200"});
-}
-
-TEST_F(MessageMaps, BaseMapServesWhatTheDerivedMapLeavesOut)
-{
-    wnd.SendMessage(WM_COMMAND, 100, 0);
+    wnd.SendMessage(WM_COMMAND, 200, 0);  // the derived entry wins over the base entry
+    wnd.SendMessage(WM_COMMAND, 100, 0);  // the base map serves what the derived map leaves out
     wnd.SendMessage(WM_TIMER, 42, 0);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"base 100", "base timer 42"}));
-}
-
-TEST_F(MessageMaps, RangeEntriesTakeEveryIdOfTheRangeAndNoOther)
-{
-    for (int id = 299; id <= 303; ++id) wnd.SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"range 300", "range 301", "range 302"}));
-}
-
-TEST_F(MessageMaps, SendMessageRunsTheHandlerAtOnceAndReturnsItsResult)
-{
+    for (int id = 299; id <= 303; ++id) wnd.SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);  // a range and no more
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480));
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"derived 200", "base 100", "base timer 42", "range 300", "range 301",
+                                                 "range 302", "size 0 640x480"}));
+    // SendMessage runs the handler at once and returns its result.
     EXPECT_EQ(wnd.SendMessage(WM_USER + 1, 4, 2), 42);
     EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_USER + 1, 1, 0), 10);
-}
 
-TEST_F(MessageMaps, SizeHandlerGetsTypeAndClientSize)
-{
-    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480));
-    EXPECT_EQ(g_trace, std::vector<std::string>{"size 0 640x480"});
-}
-
-TEST_F(MessageMaps, NotifyEntryMatchesCodeAndIdAndSetsTheResult)
-{
+    // A notify entry matches code and id and sets the result; a control notification needs its own code.
+    g_trace.clear();
     NMUPDOWN nm{};
     nm.hdr = {reinterpret_cast<HWND>(wnd.m_hWnd), 7, UDN_DELTAPOS};
     nm.iDelta = -1;
-    LRESULT r = wnd.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&nm));
-    EXPECT_EQ(r, 1);
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&nm)), 1);
     nm.hdr.idFrom = 8;
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 8, reinterpret_cast<LPARAM>(&nm)), 0);
-    EXPECT_EQ(g_trace, std::vector<std::string>{"delta -1 from 7"});
-}
-
-TEST_F(MessageMaps, ControlNotificationNeedsItsOwnCode)
-{
-    // A command from control 7 with EN_CHANGE is not its BN_CLICKED.
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), reinterpret_cast<LPARAM>(wnd.m_hWnd));
-    EXPECT_TRUE(g_trace.empty());
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), reinterpret_cast<LPARAM>(wnd.m_hWnd));  // not its BN_CLICKED
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), reinterpret_cast<LPARAM>(wnd.m_hWnd));
-    EXPECT_EQ(g_trace, std::vector<std::string>{"clicked 7"});
-}
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"delta -1 from 7", "clicked 7"}));
 
-TEST_F(MessageMaps, UnmappedMessagesGetTheWindowsDefaultHandling)
-{
+    // Unmapped messages get the Windows default handling; a command nobody maps does nothing.
+    g_trace.clear();
     wnd.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"from default"));
     CString text;
     wnd.GetWindowText(text);
     EXPECT_EQ(text, L"from default");
-    EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 999, 0), 0);  // a command nobody maps does nothing
+    EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 999, 0), 0);
     EXPECT_TRUE(g_trace.empty());
 }
 
-TEST_F(MessageMaps, RuntimeClassesKnowTheirBases)
+TEST_F(MessageMaps, RuntimeClassesKnowTheirBasesAndFromHandleFindsOnlyLiveWindows)
 {
     EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(DerivedWnd)));
     EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(BaseWnd)));
@@ -141,10 +113,7 @@ TEST_F(MessageMaps, RuntimeClassesKnowTheirBases)
     EXPECT_EQ(wnd.GetRuntimeClass()->m_pBaseClass, RUNTIME_CLASS(BaseWnd));
     CDialogEx dlg;
     EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CDialog)));
-}
 
-TEST_F(MessageMaps, FromHandleGivesTheAttachedObjectAndNothingForAStaleHandle)
-{
     const HWND h = wnd.m_hWnd;
     EXPECT_EQ(CWnd::FromHandle(h), &wnd);
     ASSERT_TRUE(wnd.DestroyWindow());

@@ -64,7 +64,6 @@ class Painting : public WndTest {
 protected:
     void SetUp() override
     {
-        WndTest::SetUp();
         g_paints.clear();
         ASSERT_TRUE(form.Create(IDD_MEG_TOPWAVE_2DMAP));
     }
@@ -72,38 +71,32 @@ protected:
     PaintForm form;
 };
 
-TEST_F(Painting, HiddenWindowsAreNotPaintedAndShowingPaintsParentsFirst)
+TEST_F(Painting, InvalidateOnlyMarksAndThePumpPaintsShownWindowsParentsFirst)
 {
-    EXPECT_EQ(cxc::harness::pumpPaints(), 0);
+    EXPECT_EQ(cxc::harness::pumpPaints(), 0);  // hidden windows are not painted
     EXPECT_TRUE(g_paints.empty());
     form.ShowWindow(SW_SHOW);
     EXPECT_GT(cxc::harness::pumpPaints(), 2);
     EXPECT_EQ(g_paints, (std::vector<std::string>{"dialog", "view"}));
     EXPECT_EQ(cxc::harness::pumpPaints(), 0);  // everything is valid now
-}
 
-TEST_F(Painting, InvalidateOnlyMarksAndThePumpDelivers)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
     g_paints.clear();
     form.view.InvalidateRect(nullptr, FALSE);
     EXPECT_TRUE(cxc::harness::needsPaint(&form.view));
     EXPECT_TRUE(g_paints.empty());
     EXPECT_EQ(cxc::harness::pumpPaints(), 1);
-    EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
     EXPECT_FALSE(cxc::harness::needsPaint(&form.view));
-}
+    form.Invalidate(FALSE);  // invalidating the dialog does not repaint its controls
+    EXPECT_FALSE(cxc::harness::needsPaint(&form.view));
+    cxc::harness::pumpPaints();
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"view", "dialog"}));
 
-TEST_F(Painting, InvalidatingTheDialogDoesNotRepaintItsControls)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
-    g_paints.clear();
-    form.Invalidate(FALSE);
-    EXPECT_FALSE(cxc::harness::needsPaint(&form.view));
-    cxc::harness::pumpPaints();
-    EXPECT_EQ(g_paints, std::vector<std::string>{"dialog"});
+    g_paints.clear();  // UpdateWindow paints at once, and only when needed
+    form.view.UpdateWindow();
+    EXPECT_TRUE(g_paints.empty());
+    form.view.Invalidate(FALSE);
+    form.view.UpdateWindow();
+    EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
 }
 
 TEST_F(Painting, EraseFillsTheUpdateAreaWithTheFaceColourBeforePainting)
@@ -133,19 +126,7 @@ TEST_F(Painting, EraseFillsTheUpdateAreaWithTheFaceColourBeforePainting)
     EXPECT_EQ(viewPixel(3, 3), RGB(0, 0, 255));
 }
 
-TEST_F(Painting, AHandlerThatNeverValidatesIsPaintedOncePerPump)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
-    form.view.validate = false;
-    form.view.Invalidate();
-    g_paints.clear();
-    EXPECT_EQ(cxc::harness::pumpPaints(), 1);
-    EXPECT_EQ(cxc::harness::pumpPaints(), 1);
-    EXPECT_EQ(g_paints.size(), 2u);
-}
-
-TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRuns)
+TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRunsAndOneThatNeverValidatesRunsOncePerPump)
 {
     form.ShowWindow(SW_SHOW);
     cxc::harness::pumpPaints();
@@ -155,18 +136,12 @@ TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRuns)
     EXPECT_EQ(cxc::harness::pumpPaints(), 1);
     EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
     EXPECT_TRUE(cxc::harness::needsPaint(&form.view));  // left for the next pump
-}
-
-TEST_F(Painting, UpdateWindowPaintsAtOnceAndOnlyWhenNeeded)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
+    form.view.pumpInside = false;
+    form.view.validate = false;
     g_paints.clear();
-    form.view.UpdateWindow();
-    EXPECT_TRUE(g_paints.empty());
-    form.view.Invalidate(FALSE);
-    form.view.UpdateWindow();
-    EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
+    EXPECT_EQ(cxc::harness::pumpPaints(), 1);
+    EXPECT_EQ(cxc::harness::pumpPaints(), 1);
+    EXPECT_EQ(g_paints.size(), 2u);
 }
 
 TEST_F(Painting, ResizedSurfaceKeepsItsPixelsAndFillsTheNewPartWithTheFaceColour)

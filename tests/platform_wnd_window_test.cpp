@@ -87,13 +87,12 @@ class Windows : public WndTest {
 protected:
     void SetUp() override
     {
-        WndTest::SetUp();
         ASSERT_TRUE(form.Create(IDD_MEG_TOPLINK_2DMAP));
     }
     MapForm form;
 };
 
-TEST_F(Windows, SizeArrivesBeforeInitDialogAndTheViewIsBoundInIt)
+TEST_F(Windows, SizeArrivesBeforeInitDialogWhichBindsTheViewAndCaptionsComeFromTheTemplate)
 {
     const CSize client(MulDiv(450, 6, 4), MulDiv(395, 13, 8));
     ASSERT_GE(form.trace.size(), 2u);
@@ -102,6 +101,15 @@ TEST_F(Windows, SizeArrivesBeforeInitDialogAndTheViewIsBoundInIt)
     CRect r;
     form.GetClientRect(&r);
     EXPECT_EQ(r, CRect(0, 0, client.cx, client.cy));
+    // Captions and texts come from the template and change on request.
+    EXPECT_EQ(str(cxc::harness::caption(&form)), L"MEG Waveform CxC TopLink 2D Map");
+    form.SetWindowText(L"Active Selection: Waveform CxC Map 2D");
+    EXPECT_EQ(str(cxc::harness::caption(&form)), L"Active Selection: Waveform CxC Map 2D");
+    form.play.SetWindowText(L"Stop...");
+    EXPECT_EQ(str(cxc::harness::text(&form, IDC_PLAY)), L"Stop...");
+    wchar_t small[4];
+    EXPECT_EQ(form.play.GetWindowText(small, 4), 3);
+    EXPECT_STREQ(small, L"Sto");
 }
 
 TEST_F(WndTest, DestroyingADialogDestroysItsWindowAndEveryControl)
@@ -154,7 +162,7 @@ TEST_F(Windows, DialogStaysHiddenUntilShownAndOkOrCancelHidesIt)
     EXPECT_FALSE(form.IsWindowVisible());
 }
 
-TEST_F(Windows, ViewPlacementIsInDialogClientCoordinatesAndResizesTheView)
+TEST_F(Windows, ViewPlacementIsInDialogClientCoordinatesAndResizesTheViewAndTheDialogGetsItsSize)
 {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
@@ -173,10 +181,7 @@ TEST_F(Windows, ViewPlacementIsInDialogClientCoordinatesAndResizesTheView)
                                                    std::to_string(placed.Height())});
     ASSERT_TRUE(form.view.SetWindowPlacement(&wp));  // the same size again: no WM_SIZE
     EXPECT_EQ(form.view.sizes, 1);
-}
-
-TEST_F(Windows, ResizingTheDialogSendsItsNewClientSize)
-{
+    // Resizing the dialog sends its new client size, clamped.
     form.trace.clear();
     ASSERT_TRUE(cxc::harness::resize(&form, 800, 700));
     EXPECT_EQ(form.trace, std::vector<std::string>{"size 800x700 view"});
@@ -185,7 +190,7 @@ TEST_F(Windows, ResizingTheDialogSendsItsNewClientSize)
     EXPECT_EQ(cxc::harness::clientRect(&form), CRect(0, 0, 0, 32767));
 }
 
-TEST_F(Windows, MappingFromDialogToViewSubtractsTheViewsClientOrigin)
+TEST_F(Windows, MappingFromDialogToViewSubtractsTheViewsClientOriginAndStopsAtTheLimits)
 {
     const CRect v = dlu(5, 56, 438, 332);
     CPoint p(v.left + 10, v.top + 20);
@@ -197,15 +202,11 @@ TEST_F(Windows, MappingFromDialogToViewSubtractsTheViewsClientOrigin)
     form.view.ClientToScreen(&r);
     form.ScreenToClient(&r);
     EXPECT_EQ(r, CRect(v.left, v.top, v.left + 4, v.top + 4));
-}
-
-TEST_F(Windows, MappingExtremePointsStopsAtTheCoordinateLimits)
-{
-    const CRect v = dlu(5, 56, 438, 332);
-    CPoint p[2] = {CPoint(INT_MAX, INT_MIN), CPoint(-3, 4)};
-    form.view.MapWindowPoints(&form, p, 2);
-    EXPECT_EQ(p[0], CPoint(INT_MAX, INT_MIN + v.top));
-    EXPECT_EQ(p[1], CPoint(v.left - 3, v.top + 4));
+    // Extreme points stop at the coordinate limits.
+    CPoint far[2] = {CPoint(INT_MAX, INT_MIN), CPoint(-3, 4)};
+    form.view.MapWindowPoints(&form, far, 2);
+    EXPECT_EQ(far[0], CPoint(INT_MAX, INT_MIN + v.top));
+    EXPECT_EQ(far[1], CPoint(v.left - 3, v.top + 4));
     CPoint origin(0, 0);
     form.view.ClientToScreen(&origin);
     CPoint q(INT_MIN, INT_MAX);
@@ -232,17 +233,14 @@ TEST_F(WndTest, BorderedViewHasAClientAreaOnePixelInsideEachEdge)
     EXPECT_EQ(p, CPoint(0, 0));
 }
 
-TEST_F(Windows, AClickOnTheViewReachesTheDialogAtTheMappedPoint)
+TEST_F(Windows, ClicksOnTheViewReachTheDialogMappedOnesOnOtherControlsDoNotAndTheCaptureTakesAll)
 {
     const CRect v = dlu(5, 56, 438, 332);
     form.trace.clear();
     ASSERT_TRUE(cxc::harness::clickInControl(&form, IDC_MAP_VIEW, CPoint(10, 20)));
     EXPECT_EQ(form.trace, (std::vector<std::string>{"down+ " + std::to_string(v.left + 10) + "," + std::to_string(v.top + 20),
                                                     "up " + std::to_string(v.left + 10) + "," + std::to_string(v.top + 20)}));
-}
-
-TEST_F(Windows, MouseOverAControlIsTheControlsNotTheDialogs)
-{
+    // The mouse over another control is that control's, not the dialog's.
     const CRect play = dlu(363, 3, 38, 14);
     form.trace.clear();
     cxc::harness::mouseDown(&form, CPoint(play.left + 2, play.top + 2));
@@ -250,14 +248,10 @@ TEST_F(Windows, MouseOverAControlIsTheControlsNotTheDialogs)
     EXPECT_TRUE(form.trace.empty());
     cxc::harness::mouseDown(&form, CPoint(2, 2));  // the dialog's own background
     EXPECT_EQ(form.trace, std::vector<std::string>{"down+ 2,2"});
-}
-
-TEST_F(Windows, CaptureSendsTheMouseToTheCapturingWindowWhereverItIs)
-{
+    // The capture sends the mouse to the capturing window wherever it is.
     EXPECT_EQ(form.SetCapture(), nullptr);
     EXPECT_EQ(CWnd::GetCapture(), &form);
     EXPECT_EQ(cxc::harness::capture(), &form);
-    const CRect play = dlu(363, 3, 38, 14);
     form.trace.clear();
     cxc::harness::mouseMove(&form, CPoint(play.left + 2, play.top + 2));
     cxc::harness::mouseMove(&form, CPoint(-40, 5000));
@@ -270,7 +264,7 @@ TEST_F(Windows, CaptureSendsTheMouseToTheCapturingWindowWhereverItIs)
     EXPECT_EQ(CWnd::GetCapture(), nullptr);  // a destroyed window holds no capture
 }
 
-TEST_F(Windows, MenuCommandIsPrecededByInitMenuAndShowsTheChecks)
+TEST_F(Windows, MenuCommandIsPrecededByInitMenuShowsTheChecksAndGreyedItemsCannotBeChosen)
 {
     CMenu* menu = form.GetMenu();
     ASSERT_NE(menu, nullptr);
@@ -287,17 +281,14 @@ TEST_F(Windows, MenuCommandIsPrecededByInitMenuAndShowsTheChecks)
     EXPECT_TRUE(cxc::harness::menuCommand(&form, ID_VIEW_REFRESH));
     EXPECT_EQ(form.trace, std::vector<std::string>{"initmenu"});
     EXPECT_FALSE(cxc::harness::menuCommand(&form, 4711));
-}
-
-TEST_F(Windows, GreyedMenuItemsCannotBeChosen)
-{
+    // Greyed items cannot be chosen.
     form.GetMenu()->EnableMenuItem(ID_EDIT_GT_THRESHOLD, MF_BYCOMMAND | MF_GRAYED);
     form.trace.clear();
     EXPECT_FALSE(cxc::harness::menuCommand(&form, ID_EDIT_GT_THRESHOLD));
     EXPECT_TRUE(form.trace.empty());
 }
 
-TEST_F(Windows, BigIconIsStoredByWmSetIcon)
+TEST_F(Windows, BigIconIsStoredByWmSetIconAndTheForegroundWindowIsTheTopLevelAncestor)
 {
     HICON icon = AfxGetApp()->LoadIcon(IDI_ICON_CXCMAP);
     ASSERT_NE(icon, nullptr);
@@ -309,28 +300,13 @@ TEST_F(Windows, BigIconIsStoredByWmSetIcon)
     EXPECT_EQ(cxc::harness::smallIcon(&form), 0u);
     EXPECT_EQ(AfxGetApp()->LoadIcon(4711), nullptr);
     EXPECT_EQ(AfxGetApp()->LoadIcon(IDI_ICON_CXCMAP), icon);  // icons are shared
-}
-
-TEST_F(Windows, ForegroundWindowIsTheTopLevelAncestor)
-{
+    // The foreground window is the top-level ancestor.
     EXPECT_EQ(cxc::harness::foreground(), nullptr);
     form.view.SetForegroundWindow();
     EXPECT_EQ(cxc::harness::foreground(), form.m_hWnd);
 }
 
-TEST_F(Windows, CaptionsAndTextsComeFromTheTemplateAndChangeOnRequest)
-{
-    EXPECT_EQ(str(cxc::harness::caption(&form)), L"MEG Waveform CxC TopLink 2D Map");
-    form.SetWindowText(L"Active Selection: Waveform CxC Map 2D");
-    EXPECT_EQ(str(cxc::harness::caption(&form)), L"Active Selection: Waveform CxC Map 2D");
-    form.play.SetWindowText(L"Stop...");
-    EXPECT_EQ(str(cxc::harness::text(&form, IDC_PLAY)), L"Stop...");
-    wchar_t small[4];
-    EXPECT_EQ(form.play.GetWindowText(small, 4), 3);
-    EXPECT_STREQ(small, L"Sto");
-}
-
-TEST_F(WndTest, MessageBoxesAreLoggedAndAnsweredWithoutBlocking)
+TEST_F(WndTest, MessageBoxesAreLoggedAndAnsweredWaitCursorsNestAndATopLevelWindowClosesByDestroyingItself)
 {
     EXPECT_EQ(AfxMessageBox(L"Cxc data range error!"), IDOK);
     EXPECT_EQ(AfxMessageBox(L"Show mode error!?", MB_ICONSTOP), IDOK);
@@ -343,10 +319,7 @@ TEST_F(WndTest, MessageBoxesAreLoggedAndAnsweredWithoutBlocking)
     EXPECT_EQ(log[1].type, static_cast<UINT>(MB_ICONSTOP));
     cxc::harness::clearMessageBoxes();
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
-}
-
-TEST_F(WndTest, WaitCursorsNest)
-{
+    // Wait cursors nest.
     EXPECT_EQ(cxc::harness::waitCursorDepth(), 0);
     {
         CWaitCursor a;
@@ -355,10 +328,7 @@ TEST_F(WndTest, WaitCursorsNest)
         EXPECT_EQ(cxc::harness::waitCursorDepth(), 2);
     }
     EXPECT_EQ(cxc::harness::waitCursorDepth(), 0);
-}
-
-TEST_F(WndTest, PlainTopLevelWindowClosesByDestroyingItself)
-{
+    // A plain top-level window closes by destroying itself.
     CWnd host;
     ASSERT_TRUE(host.CreateEx(0, nullptr, L"host", WS_OVERLAPPEDWINDOW, CRect(10, 20, 310, 220), nullptr, 0));
     EXPECT_EQ(cxc::harness::windowRect(&host).TopLeft(), CPoint(10, 20));

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    false}));
 
 // Hand-computed pixel rectangles of a few controls, independent of the tables.
-TEST_F(WndTest, SpotChecksOfControlRectanglesAgainstTheBaseUnits)
+TEST_F(WndTest, SpotChecksOfControlRectanglesAndRadioGroupsWithTheirEndsInTemplateOrder)
 {
     CDialog link;
     ASSERT_TRUE(link.Create(IDD_MEG_TOPLINK_2DMAP));
@@ -98,12 +98,7 @@ TEST_F(WndTest, SpotChecksOfControlRectanglesAgainstTheBaseUnits)
     ASSERT_TRUE(stdset.Create(IDD_MEG_SHOW_STDSET));
     EXPECT_EQ(cxc::harness::controlRect(&stdset, IDOK), CRect(395, 255, 470, 278));
     EXPECT_EQ(cxc::harness::controlRect(&stdset, IDC_SCALE_1024), CRect(410, 197, 467, 213));
-}
-
-TEST_F(WndTest, RadioGroupsAndTheirEndsAreInTemplateOrder)
-{
-    CDialogEx stdset;
-    ASSERT_TRUE(stdset.Create(IDD_MEG_SHOW_STDSET));
+    // Radio groups and their ends are in template order.
     std::vector<int> ids;
     for (HWND h : cxc::harness::children(&stdset)) ids.push_back(CWnd::FromHandle(h)->GetDlgCtrlID());
     const std::vector<int> expected = {IDC_POLARITY_VIEW, IDC_CLASS_COMBO, IDC_SELECT_MIN_TEXT, IDC_SELECT_MIN_BAR,
@@ -159,7 +154,7 @@ TEST_F(WndTest, BothIconsAreThirtyTwoSquareImagesWithSomethingOnThem)
     EXPECT_EQ(LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDI_ICON_CXCMAP)), nullptr);  // not the program's
 }
 
-TEST_F(WndTest, CreateFailsForAMissingTemplateAndForOneInjectedFailure)
+TEST_F(WndTest, CreateFailsForAMissingTemplateOneInjectedFailureAndOutsideTheChain)
 {
     CDialogEx missing;
     EXPECT_FALSE(missing.Create(4711));
@@ -171,10 +166,7 @@ TEST_F(WndTest, CreateFailsForAMissingTemplateAndForOneInjectedFailure)
     EXPECT_EQ(cxc::wnd::liveWindows().windows, before.windows);
     CDialogEx second;
     EXPECT_TRUE(second.Create(IDD_MEG_SHOW_STDSET));
-}
-
-TEST_F(WndTest, TemplatesResolveOnlyWhileTheModuleIsInTheChain)
-{
+    // Templates resolve only while the module is in the chain.
     AFX_EXTENSION_MODULE extra;
     EXPECT_FALSE(AfxInitExtensionModule(extra, nullptr));
     ASSERT_TRUE(AfxInitExtensionModule(extra, cxc::resources::registerModule()));

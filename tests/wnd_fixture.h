@@ -1,5 +1,5 @@
-// Shared by the window tests: the module's resources in the chain, a clean platform before and
-// after each test, and small readers that make expectations short.
+// Shared by the window tests: small readers that make expectations short. The test main's listener
+// puts the module's resources in the chain and cleans the platform before and after each test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,15 +13,7 @@
 
 namespace wndtest {
 
-class WndTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(cxc::resources::joinResourceChain());
-        cxc::harness::resetPlatform();
-    }
-    void TearDown() override { cxc::harness::resetPlatform(); }
-};
+class WndTest : public ::testing::Test {};
 
 inline std::wstring str(const CString& s) { return s.str(); }
 

@@ -1,0 +1,263 @@
+// Data folders: what a valid folder gives, round trips through the writer, and one refusal per
+// kind of malformed input, each with its message naming the file and the field.
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <vector>
+
+#include "data_fixture.h"
+#include "datafolder.h"
+#include "npy.h"
+#include "testkit.h"
+
+using cxc::testkit::DataSet;
+using datatest::ScratchDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kBase = R"({"format": "cxc-dataset", "version": 1, "session": "s", "sampleRate": 600,
+ "firstLatency": -0.1,
+ "channels": [{"name": "MLF11", "type": "MEG", "position": [-0.03, 0.05, 0.1]},
+              {"name": "Fz", "type": "EEG", "position": [0, 0.06, 0.1], "good": false}],
+ "trials": [{"name": "run01", "classes": {"active": {"pairs": [0, 1], "values": "active.npy"}}}]})";
+
+// dataset.json: the base text with `from` replaced by `to`; without `from`, `to` is the whole text.
+void writeJson(const ScratchDir& d, const char* from, const char* to)
+{
+    std::string text = from ? kBase : to;
+    if (from) {
+        const size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, std::strlen(from), to);
+    }
+    std::ofstream(d.file("dataset.json")) << text;
+}
+
+void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
+{
+    cxc::npy::Writer w;
+    std::string err;
+    std::int64_t n = 1;
+    for (auto s : shape) n *= s;
+    std::vector<double> v(static_cast<size_t>(n));
+    for (size_t k = 0; k < v.size(); ++k) v[k] = 0.25 * static_cast<double>(k);
+    ASSERT_TRUE(w.open(path, cxc::npy::DType::Float64, shape, err));
+    ASSERT_TRUE(w.write(v.data(), v.size(), err));
+    ASSERT_TRUE(w.close(err));
+}
+
+// An .npy file with this header dict and `bytes` bytes of data.
+void writeRawNpy(const std::string& path, std::string dict, size_t bytes)
+{
+    dict.append((64 - (10 + dict.size() + 1) % 64) % 64, ' ');
+    dict += '\n';
+    std::ofstream out(path, std::ios::binary);
+    out.write("\x93NUMPY\x01\x00", 8);
+    out.put(static_cast<char>(dict.size() & 0xFF));
+    out.put(static_cast<char>(dict.size() >> 8));
+    out << dict << std::string(bytes, '\0');
+}
+
+cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr, const char* to = kBase)
+{
+    writeJson(d, from, to);
+    writeNpy(d.file("active.npy"), {2, 2, 3});
+    return cxc::data::loadDataFolder(d.dir());
+}
+
+}  // namespace
+
+TEST(DataFolder, AValidFolderGivesItsData)
+{
+    ScratchDir f;
+    cxc::data::LoadResult r = loadValid(f);
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    EXPECT_EQ(r.error, "");
+    CMEGDataqz* s = r.dataSet->getSessionData(-1);
+    EXPECT_EQ(s->getSessionName(), L"s");
+    EXPECT_EQ(s->isGoodChnl4Alltrials(1), 0);
+    EXPECT_EQ(s->isShowChnl4Alltrials(1), 1);
+    CMDTrialqz* t = s->getTrialqz(-1);
+    EXPECT_EQ(t->trialName, L"run01");
+    EXPECT_EQ(t->getChannelName(1), L"Fz");
+    EXPECT_EQ(t->channelAt(1)->isEEGMeasureChannel(), 1);
+    EXPECT_FALSE(t->isMegSnsr2dPlaneDone());
+    CSnsCohDataqz* d = t->getCoherenceFaceqzTime(false)->getCoherenceData(-1);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(t->getCoherenceFaceqzTime(false)->getCoherenceData(1), nullptr);
+    EXPECT_EQ(d->sampleCount, 3);
+    EXPECT_EQ(d->selectBegin, 0);
+    EXPECT_EQ(d->selectEnd, 2);
+    EXPECT_EQ(d->pairAt(1, 0)->rowChnl, 1);
+    EXPECT_EQ(d->pairAt(1, 0)->colChnl, 0);
+    EXPECT_DOUBLE_EQ(d->pairAt(1, 0)->series[2], 0.25 * 8);  // element (1, 0) is values[6..8]
+    EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), 0.0);
+    EXPECT_EQ(d->getCxcCmptInfo(), L"Coherence");
+    EXPECT_EQ(d->getChnlTypeIDname(), L"MEG+EEG");
+    EXPECT_EQ(d->text, L"s run01: Active");
+
+    ScratchDir g;  // with a layout for every MEG channel, the MEG plane is made as given
+    r = loadValid(g, R"("position": [-0.03, 0.05, 0.1]})", R"("position": [-0.03, 0.05, 0.1], "layout": [12, 30]})");
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    t = cxc::testkit::trialOf(*r.dataSet);
+    EXPECT_TRUE(t->isMegSnsr2dPlaneDone());
+    EXPECT_FALSE(t->isEegElectrod2dPlaneDone());
+    EXPECT_DOUBLE_EQ(t->channelAt(0)->megX2d, 12.0);
+    EXPECT_DOUBLE_EQ(t->channelAt(0)->megY2d, 30.0);
+}
+
+TEST(DataFolder, MirrorPairsAndZeroSeriesAreKeptOnce)
+{
+    auto ds = DataSet().meg(4).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).pairOneWay(2, 3, {9, 9, 9, 9, 9}).build();
+    ScratchDir f;
+    ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir()), "");
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    CSnsCohDataqz* d = cxc::testkit::classOf(*r.dataSet, 0);
+    EXPECT_EQ(d->pairAt(0, 1)->series, d->pairAt(1, 0)->series);
+    EXPECT_NE(d->pairAt(2, 3)->series, d->pairAt(3, 2)->series);  // not mirror images
+    EXPECT_EQ(d->pairAt(0, 2)->series, d->pairAt(1, 3)->series);  // both all zeros
+    EXPECT_NE(d->pairAt(0, 0)->series, d->pairAt(0, 2)->series);  // self pairs keep their own
+}
+
+TEST(DataFolder, WriterAndLoaderRoundTrip)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    auto ds = DataSet()
+                  .meg(3)
+                  .eegAt2d(L"C3", 10, 20)
+                  .eegAt2d(L"C4", 30, 20)
+                  .flags(2, false, false)
+                  .samples(6)
+                  .series([](int a, int b, long long t) { return 0.1 * (a + 1) * (b + 2) + 1e-9 * static_cast<double>(t); })
+                  .pair(0, 3, {nan, INFINITY, -INFINITY, 0.1, 1e300, -0.0})
+                  .select(1, 4)
+                  .measureKind(3)
+                  .meanMode(1)
+                  .info(L"Coherence, 8-12 Hz")
+                  .sampleRate(250.0)
+                  .firstLatency(-0.2)
+                  .classScale(1, 0.5)
+                  .trials(2)
+                  .build();
+    ScratchDir f;
+    ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Auto), "");
+    // Values that float32 would change are written in float64.
+    cxc::npy::Reader reader;
+    cxc::npy::Error e;
+    ASSERT_TRUE(reader.open(f.file("trial01-active.npy"), e));
+    EXPECT_EQ(reader.dtype(), cxc::npy::DType::Float64);
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    datatest::expectSameData(*ds, *r.dataSet);
+    EXPECT_TRUE(cxc::testkit::trialOf(*r.dataSet)->isEegElectrod2dPlaneDone());
+}
+
+TEST(DataFolder, WriterRefusesWhatTheFormatCannotHold)
+{
+    ScratchDir f;
+    CArrayMEDataSetqz empty;
+    const struct {
+        std::unique_ptr<CArrayMEDataSetqz> ds;
+        std::string message;
+    } cases[] = {
+        {DataSet().meg(3).rows({0, 1}).build(), "trial 0, class active is not square; a data folder holds square classes"},
+        {DataSet().meg(2).withoutPairArray(1).build(), "trial 0, class control has no pair array"},
+        {DataSet().meg(2).other(L"STI").build(), "channel 2 is neither MEG nor EEG"},
+        {DataSet().meg(2).nullSeries(0, 1).build(), "trial 0, class active: element (0, 1) has no series"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(cxc::data::writeDataFolder(*c.ds, f.dir()), f.dir() + ": " + c.message);
+    EXPECT_EQ(cxc::data::writeDataFolder(empty, f.dir()), f.dir() + ": the data set has no session to write");
+}
+
+// One case per kind of malformed input. The folder gets dataset.json (the base text with one piece
+// replaced, a whole text, or none) and active.npy (valid unless the case makes another).
+struct Refusal {
+    const char* from;  // null: `to` is the whole text (null too: no dataset.json)
+    const char* to;
+    std::string message;  // after "<folder>/"; ending in "..." it is the message's start
+    std::vector<std::int64_t> shape = {2, 2, 3};
+    const char* rawDict = nullptr;  // an active.npy with this header and 32 bytes of data instead
+    int cut = 0;                    // bytes cut off active.npy's end
+};
+
+TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
+{
+    const Refusal cases[] = {
+        {nullptr, nullptr, "dataset.json: file: cannot be read"},
+        {nullptr, "{\"format\": ", "dataset.json: syntax: not valid JSON (at byte ..."},
+        {nullptr, "[1, 2]", "dataset.json: top level: must be an object, not an array"},
+        {R"("session": "s",)", R"("session": "s", "colour": "red",)", "dataset.json: colour: unknown field"},
+        {R"("sampleRate": 600,)", "", "dataset.json: sampleRate: missing"},
+        {R"("session": "s")", R"("session": 5)", "dataset.json: session: must be a string, not a number"},
+        {R"("cxc-dataset")", R"("csv")", "dataset.json: format: must be \"cxc-dataset\""},
+        {R"("version": 1)", R"("version": 2)", "dataset.json: version: must be 1 (the only version this program reads)"},
+        {R"("sampleRate": 600)", R"("sampleRate": 0)", "dataset.json: sampleRate: must be above 0"},
+        {nullptr, R"({"format": "cxc-dataset", "version": 1, "session": "s", "sampleRate": 600, "channels": [], "trials": []})",
+         "dataset.json: channels: must hold at least one channel"},
+        {R"("type": "MEG")", R"("type": "MAG")", "dataset.json: channels[0].type: unknown channel type \"MAG\" (\"MEG\" or \"EEG\")"},
+        {"[0, 0.06, 0.1]", "[0, 0.06]",
+         "dataset.json: channels[1].position: must be an array of 3 finite numbers (x, y, z in metres)"},
+        {"[0, 0.06, 0.1]", "[0, 1e999, 0.1]", "dataset.json: syntax: not valid JSON (number overflow parsing '1e999')"},
+        {R"(, "position": [-0.03, 0.05, 0.1])", "", "dataset.json: channels[0].position: missing"},
+        {R"("good": false)", R"("good": false, "layout": [-1, 2])",
+         "dataset.json: channels[1].layout: must be an array of 2 finite numbers, both at least 0"},
+        {R"("good": false)", R"("good": 0)", "dataset.json: channels[1].good: must be true or false, not a number"},
+        {nullptr, R"({"format": "cxc-dataset", "version": 1, "session": "s", "sampleRate": 600,
+                     "channels": [{"name": "A", "type": "EEG", "position": [0, 0, 0.1]}], "trials": []})",
+         "dataset.json: trials: must hold at least one trial"},
+        {R"({"active":)", R"({"passive":)", "dataset.json: trials[0].classes.passive: unknown field"},
+        {"[0, 1]", "[0, 2]", "dataset.json: trials[0].classes.active.pairs[1]: channel index 2 is out of range (0 .. 1)"},
+        {"[0, 1]", "[-1, 1]", "dataset.json: trials[0].classes.active.pairs[0]: channel index -1 is out of range (0 .. 1)"},
+        {"[0, 1]", "[1, 1]", "dataset.json: trials[0].classes.active.pairs[1]: channel 1 is listed twice"},
+        {"[0, 1]", "[0, 1.5]",
+         "dataset.json: trials[0].classes.active.pairs[1]: must be a channel index, not a number with a fraction"},
+        {R"("active.npy")", R"("../active.npy")",
+         "dataset.json: trials[0].classes.active.values: must name a file in the data folder (\"../active.npy\" does not)"},
+        {R"("active.npy")", R"("gone.npy")", "gone.npy: file: no such file (named by trials[0].classes.active.values)"},
+        {R"("values": "active.npy")", R"("values": "active.npy", "selection": [1])",
+         "dataset.json: trials[0].classes.active.selection: must be two integer sample indices [begin, end]"},
+        {nullptr, kBase,
+         "active.npy: shape: (2, 3, 4) does not match the 2 channels of trials[0].classes.active.pairs (expected (2, 2, T) "
+         "with T >= 1)",
+         {2, 3, 4}},
+        {nullptr, kBase,
+         "active.npy: shape: (2, 2, 0) does not match the 2 channels of trials[0].classes.active.pairs (expected (2, 2, T) "
+         "with T >= 1)",
+         {2, 2, 0}},
+        {nullptr, kBase, "active.npy: descr: dtype '<i8' is not little-endian float64 ('<f8') or float32 ('<f4')", {},
+         "{'descr': '<i8', 'fortran_order': False, 'shape': (2, 2, 1), }"},
+        {nullptr, kBase, "active.npy: descr: byte order '>f8' is big-endian; only little-endian ('<f8', '<f4') is read", {},
+         "{'descr': '>f8', 'fortran_order': False, 'shape': (2, 2, 1), }"},
+        {nullptr, kBase, "active.npy: fortran_order: the array is in Fortran order; only C order is read", {},
+         "{'descr': '<f8', 'fortran_order': True, 'shape': (2, 2, 1), }"},
+        {nullptr, kBase, "active.npy: data: holds 91 bytes of data; shape (2, 2, 3) needs 96 (truncated)", {2, 2, 3},
+         nullptr, 5},
+        // Nothing of a second trial is half loaded.
+        {R"("values": "active.npy"}}}])",
+         R"("values": "active.npy"}}}, {"name": "run02", "classes": {"control": {"pairs": [0, 1], "values": "gone.npy"}}}])",
+         "gone.npy: file: no such file (named by trials[1].classes.control.values)"},
+    };
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.message);
+        ScratchDir f;
+        if (c.from || c.to) writeJson(f, c.from, c.to);
+        const std::string npy = f.file("active.npy");
+        if (c.rawDict) writeRawNpy(npy, c.rawDict, 32);
+        else writeNpy(npy, c.shape);
+        if (c.cut) fs::resize_file(npy, fs::file_size(npy) - static_cast<unsigned>(c.cut));
+        const cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
+        EXPECT_EQ(r.dataSet, nullptr);
+        const std::string want = f.dir() + "/" + c.message;
+        if (want.ends_with("...")) {
+            EXPECT_TRUE(r.error.starts_with(want.substr(0, want.size() - 3))) << r.error;
+        } else {
+            EXPECT_EQ(r.error, want);
+        }
+    }
+    const std::string nowhere = (fs::temp_directory_path() / "cxc-no-such-folder" / "x").string();
+    const cxc::data::LoadResult r = cxc::data::loadDataFolder(nowhere);
+    EXPECT_EQ(r.dataSet, nullptr);
+    EXPECT_EQ(r.error, nowhere + ": folder: no such folder");
+}

@@ -1,0 +1,172 @@
+// The built-in demo data set: its channels, its coupling, its memory, and its round trip through a
+// data folder; and the sensor layouts it is made from.
+#include <algorithm>
+#include <cmath>
+#include <cwctype>
+#include <set>
+
+#include "data_fixture.h"
+#include "datafolder.h"
+#include "demodata.h"
+#include "sensorlayouts.h"
+
+namespace {
+
+// One demo data set for the whole file: building it is the expensive part.
+CArrayMEDataSetqz& demo()
+{
+    static std::unique_ptr<CArrayMEDataSetqz> ds = cxc::demo::build();
+    return *ds;
+}
+
+CSnsCohDataqz* classData(CArrayMEDataSetqz& ds, int trial, int cls)
+{
+    return ds.getSessionData(-1)->getTrialqz(trial)->getCoherenceFaceqzTime(false)->getCoherenceData(cls);
+}
+
+}  // namespace
+
+TEST(DemoData, OneSessionOfTwoTrialsWithAllThreeClassesAndSharedSeries)
+{
+    CMEGDataqz* s = demo().getSessionData(-1);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->getSessionName(), L"demo");
+    ASSERT_EQ(s->getTotalTrial(), 2);
+    for (int t = 0; t < 2; ++t) {
+        for (int cls = 0; cls < 3; ++cls) {
+            CSnsCohDataqz* d = classData(demo(), t, cls);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->sampleCount, cxc::demo::kSamples);
+            EXPECT_EQ(d->rowCount, 214);
+            EXPECT_EQ(d->colCount, 214);
+            EXPECT_EQ(d->selectBegin, cxc::demo::kSelectBegin);
+            EXPECT_EQ(d->getChnlTypeIDname(), L"MEG+EEG");
+            EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), 0.0);
+        }
+        EXPECT_EQ(classData(demo(), t, -1), classData(demo(), t, 0));
+    }
+    // Symmetric pairs share a series; every MEG-EEG pair holds the one series of zeros.
+    CSnsCohDataqz* d = classData(demo(), 0, 0);
+    EXPECT_EQ(d->pairAt(3, 70)->series, d->pairAt(70, 3)->series);
+    EXPECT_EQ(d->pairAt(160, 200)->series, d->pairAt(200, 160)->series);
+    EXPECT_NE(d->pairAt(3, 70)->series, d->pairAt(3, 71)->series);
+    const double* zero = d->pairAt(0, 150)->series;
+    EXPECT_EQ(d->pairAt(149, 213)->series, zero);
+    EXPECT_EQ(d->pairAt(213, 0)->series, zero);
+    for (long long t = 0; t < cxc::demo::kSamples; ++t) EXPECT_EQ(zero[t], 0.0);
+    EXPECT_EQ(d->pairAt(5, 5)->series[17], 1.0);
+    EXPECT_EQ(d->pairAt(5, 5)->rowChnl, 5);
+    EXPECT_EQ(d->pairAt(5, 9)->colChnl, 9);
+}
+
+TEST(DemoData, AHelmetOf150NamedSensorsAndThe64ElectrodesOfTheTenTenCap)
+{
+    CMDTrialqz* t = demo().getSessionData(-1)->getTrialqz(0);
+    std::set<std::wstring> meg, eeg;
+    for (int i = 0; i < t->getTotalChannel(); ++i) {
+        CMDChannelqz* ch = t->channelAt(i);
+        const std::wstring n = ch->name.GetString();
+        SCOPED_TRACE(cxc::toUtf8(ch->name));
+        double x, y, z;
+        ASSERT_TRUE(ch->position3D(x, y, z));
+        if (i < 150) {
+            ASSERT_EQ(ch->kind(), CMDChannelqz::Kind::Meg);
+            meg.insert(n);
+            // M, hemisphere L/R/Z, region F/C/T/P/O, two digits.
+            EXPECT_TRUE(n.size() == 5 && n[0] == L'M' && std::wstring(L"LRZ").find(n[1]) != std::wstring::npos &&
+                        std::wstring(L"FCTPO").find(n[2]) != std::wstring::npos && std::iswdigit(n[3]) && std::iswdigit(n[4]));
+            // Left sensors on the left, right ones on the right, midline ones in the middle; front and back.
+            EXPECT_TRUE(n[1] == L'L' ? x < -0.005 : n[1] == L'R' ? x > 0.005 : x == 0.0);
+            EXPECT_TRUE(n[2] == L'F' ? y > 0.0 : n[2] == L'O' ? y < 0.0 : true);
+            // On a helmet of 12 cm about the head's centre.
+            EXPECT_NEAR(std::sqrt(x * x + y * y + (z - 0.04) * (z - 0.04)), 0.12, 0.001);
+        } else {
+            ASSERT_EQ(ch->kind(), CMDChannelqz::Kind::Eeg);
+            eeg.insert(n);
+            const wchar_t last = n.back();  // odd numbers on the left, even ones on the right
+            EXPECT_TRUE(last == L'z' ? x == 0.0 : (last - L'0') % 2 == 1 ? x < 0.0 : x > 0.0);
+        }
+    }
+    EXPECT_EQ(meg.size(), 150u);
+    EXPECT_EQ(eeg.size(), 64u);
+    for (const wchar_t* n : {L"MLF11", L"MRF11"}) EXPECT_EQ(meg.count(n), 1u);
+    for (const wchar_t* n : {L"Fp1", L"Fpz", L"Fp2", L"AF7", L"AF3", L"AFz", L"F7", L"F1", L"Fz", L"FT7", L"FC1", L"FCz",
+                             L"T7", L"C3", L"Cz", L"C4", L"T8", L"TP7", L"CPz", L"P9", L"P7", L"Pz", L"P10", L"PO7",
+                             L"POz", L"O1", L"Oz", L"O2", L"Iz"})
+        EXPECT_EQ(eeg.count(n), 1u) << cxc::toUtf8(n);
+}
+
+TEST(DemoData, ANetworkAppearsAndFadesInTheActiveClassOnly)
+{
+    CSnsCohDataqz* act = classData(demo(), 0, 0);
+    CSnsCohDataqz* ctl = classData(demo(), 0, 1);
+    auto mean = [](CSnsCohDataqz* d, int i, int j, long long b, long long e) {
+        return d->pairAt(i, j)->getSelectDataMean(b, e, 0);
+    };
+    // The MEG pairs that change most between the start and the peak in the Active class...
+    int rising = 0, faded = 0;
+    double controlChange = 0.0;
+    for (int i = 0; i < 150; ++i)
+        for (int j = i + 1; j < 150; ++j) {
+            const double start = mean(act, i, j, 0, 30), peak = mean(act, i, j, 120, 150), end = mean(act, i, j, 169, 199);
+            if (peak - start > 0.4) {
+                ++rising;
+                faded += peak - end > 0.3;  // ...have faded again by the end of the trial
+                controlChange += mean(ctl, i, j, 120, 150) - mean(ctl, i, j, 0, 30);
+            }
+        }
+    EXPECT_GT(rising, 100);
+    EXPECT_GT(faded, rising / 2);
+    EXPECT_LT(std::fabs(controlChange / rising), 0.15);  // the Control class has no network
+}
+
+TEST(DemoData, ResultIsActiveMinusControlTheSameOnEveryBuild)
+{
+    CSnsCohDataqz* a = classData(demo(), 1, 0);
+    CSnsCohDataqz* c = classData(demo(), 1, 1);
+    CSnsCohDataqz* r = classData(demo(), 1, 2);
+    for (int pair = 0; pair < 50; ++pair) {
+        const int i = (pair * 37) % 214, j = (pair * 91 + 5) % 214;
+        for (long long t = 0; t < cxc::demo::kSamples; t += 7)
+            EXPECT_EQ(r->pairAt(i, j)->series[t],
+                      static_cast<double>(static_cast<float>(a->pairAt(i, j)->series[t] - c->pairAt(i, j)->series[t])));
+    }
+    EXPECT_EQ(r->pairAt(7, 7)->series[0], 0.0);
+    EXPECT_GE(r->valueMin, -2.0);
+    EXPECT_LE(a->valueMax, 1.0);
+    EXPECT_GE(a->valueMin, -1.0);
+    auto again = cxc::demo::build();
+    CSnsCohDataqz* b = classData(*again, 1, 2);
+    for (int i = 0; i < 214; i += 13)
+        for (int j = 0; j < 214; j += 11)
+            EXPECT_EQ(std::memcmp(r->pairAt(i, j)->series, b->pairAt(i, j)->series, sizeof(double) * cxc::demo::kSamples), 0);
+}
+
+TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
+{
+    const std::size_t bytes = cxc::demo::couplingBytes(demo());
+    EXPECT_LT(bytes, 150u * 1000u * 1000u);
+    EXPECT_GT(bytes, 100u * 1000u * 1000u);
+    datatest::ScratchDir dir;
+    ASSERT_EQ(cxc::data::writeDataFolder(demo(), dir.dir()), "");
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    datatest::expectSameData(demo(), *r.dataSet);
+    // Kept as compactly as it was built.
+    EXPECT_LT(cxc::demo::couplingBytes(*r.dataSet), bytes * 102 / 100);
+}
+
+TEST(SensorLayouts, TheTenTwentySitesAndEvenlySpreadSites)
+{
+    const auto sites = cxc::layouts::eegCap1020();
+    ASSERT_EQ(sites.size(), 21u);
+    EXPECT_EQ(sites.front().name, L"Fpz");
+    EXPECT_TRUE(std::any_of(sites.begin(), sites.end(), [](const auto& s) { return s.name == L"Cz"; }));
+    const auto all = cxc::layouts::megHelmet();
+    const auto four = cxc::layouts::spread(all, 4);
+    ASSERT_EQ(four.size(), 4u);
+    EXPECT_EQ(four[0].name, all[0].name);
+    EXPECT_EQ(four[2].name, all[all.size() / 2].name);
+    EXPECT_EQ(cxc::layouts::spread(all, 1000).size(), all.size());
+    EXPECT_TRUE(cxc::layouts::spread(all, -3).empty());
+}
