@@ -39,6 +39,10 @@ TEST_F(CxcmapProgram, RejectedCommandLineIsStatusTwo)
     const Outcome help = program({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("render"), std::string::npos);
+    // The one version the libraries' sonames and the packages carry.
+    const Outcome version = program({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "cxcmap " CXC_VERSION "\n");
 }
 
 TEST_F(CxcmapProgram, HeadlessCommandsIgnoreTheDisplayOfTheEnvironment)
