@@ -2,8 +2,9 @@
 # One entry point for the project's jobs. Each job installs the Debian packages it needs first.
 #   bash run.sh main    build, then render every window of the built-in demo data set headless into
 #                       out/ with the host program (and run each part's demo program after it)
-#   bash run.sh test    build and run the whole test suite, release and sanitizer builds, then a
-#                       bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
+#   bash run.sh test    build and run the whole test suite, release and sanitizer builds, the
+#                       installed module with the example host, the Debian package in a clean root,
+#                       then a bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
 #   bash run.sh package build the Debian package build/release/cxcmap_<version>_amd64.deb
 #   bash run.sh fuzz [SECONDS [TARGET...]]
