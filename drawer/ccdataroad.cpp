@@ -10,18 +10,14 @@ bool takeRoad(CMEGDraw& drawer, int cls, Need need, Road& road)
 {
     road = Road{};
     if (!drawer.updateMEGData() || !drawer.trial) return false;
-    cxc::CouplingRoad r;
-    const bool pairs = cxc::takeRoad(drawer.trial, cls, r);
-    road.package = r.package;
-    road.data = r.data;
+    const bool pairs = cxc::takeRoad(drawer.trial, cls, road);
     if (!road.data) return false;
-    road.rowLength = r.rowLength();
+    road.rowLength = road.CouplingRoad::rowLength();
     if (need == Need::ClassData) return true;
     if (!pairs) return false;
-    road.rows = r.pairs;
     if (need == Need::PairArray) return true;
-    road.row = r.currentRow();
-    road.rowLength = r.walkLength();
+    road.row = road.currentRow();
+    road.rowLength = road.walkLength();
     return road.row != nullptr;
 }
 

@@ -4,13 +4,10 @@
 #pragma once
 
 #include "afxwin.h"
+#include "couplingroad.h"
 
 class CMEGDraw;
 class CMDChannelqz;
-class CMDTrialqz;
-class CSnsCohDataqz;
-class CSnsCohFaceqz;
-class CWavChnlChnlDataqz;
 
 namespace cxc::drawer {
 
@@ -21,11 +18,8 @@ enum class Need {
     CurrentRow,  // and a current row inside the array with a row of elements
 };
 
-struct Road {
-    CSnsCohFaceqz* package = nullptr;
-    CSnsCohDataqz* data = nullptr;
-    CWavChnlChnlDataqz** rows = nullptr;  // the pair array
-    CWavChnlChnlDataqz* row = nullptr;    // elements of the current row (CurrentRow only)
+struct Road : cxc::CouplingRoad {
+    CWavChnlChnlDataqz* row = nullptr;  // elements of the current row (CurrentRow only)
     // Elements of a row: the companions' row length, and with the current row taken, the part of it
     // the pair array holds.
     __int64 rowLength = 0;
