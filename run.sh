@@ -124,14 +124,14 @@ main)
     ;;
 test)
     install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
+    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=ON -DCXC_BUILD_BENCH=OFF
     bash tools/testshare.sh
-    (cd build/release && ctest -j "$JOBS" --output-on-failure)
+    (cd build/release && ctest -j "$JOBS" --no-tests=error --output-on-failure)
     install_check
     package
     clean_root_check
-    build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_BENCH=OFF
-    (cd build/asan && ctest -j "$JOBS" --output-on-failure)
+    build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCXC_SANITIZE=ON -DCXC_BUILD_TESTS=ON -DCXC_BUILD_BENCH=OFF
+    (cd build/asan && ctest -j "$JOBS" --no-tests=error --output-on-failure)
     build_fuzz
     for t in "${FUZZ_TARGETS[@]}"; do
         # A fresh corpus each run: CI keeps nothing but the committed seeds.
@@ -148,7 +148,7 @@ fuzz)
     ;;
 soak)
     install_packages "${PACKAGES[@]}"
-    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_BENCH=OFF
+    build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=ON -DCXC_BUILD_BENCH=OFF
     CXC_SOAK_TICKS=${2:-10000} build/release/tests/cxctest_reliability --gtest_filter='Soak.*'
     ;;
 package)
