@@ -115,7 +115,11 @@ def check_names(channels, arg):
 def apply_layout(channels, layout):
     """Gives each channel of the modalities the layout covers its 2-D position (plane units)."""
     if isinstance(layout, str):
-        import mne
+        try:
+            import mne
+        except ImportError:
+            raise ImportError("a layout name needs MNE: on Debian 12, sudo apt-get install python3-mne "
+                              "(or pip install mne)") from None
 
         try:
             layout = mne.channels.read_layout(layout)

@@ -108,6 +108,9 @@ def test_existing_folder_gets_new_files_and_keeps_others(tmp_path):
     assert list(dataset(folder)["trials"][0]["classes"]) == ["active"]
     assert np.load(folder / "active.npy")[0, 0, 0] == 2 and (folder / "notes.txt").read_text() == "mine"
     assert sorted(os.listdir(tmp_path)) == ["f"]
+    (tmp_path / "file").write_text("x")
+    with pytest.raises(ValueError, match=r"^folder: .* exists and is not a folder"):
+        cxcfolder.write(tmp_path / "file", np.ones((5, 5)), **PLAIN)
 
 
 def test_failed_write_leaves_nothing(tmp_path, monkeypatch):
