@@ -1,5 +1,6 @@
 """Channel tables: from an MNE Info, from plain lists, and 2-D layouts from MNE layouts."""
 
+import re
 import warnings
 
 import numpy as np
@@ -151,7 +152,7 @@ def apply_layout(channels, layout):
 def _clean(name):
     """A name as layouts and recordings both spell it: "MEG 0111" is "MEG0111", and CTF's
     "MLC11-2622" (sensor and system number) is "MLC11"."""
-    return str(name).replace(" ", "").split("-")[0]
+    return re.sub(r"-\d+$", "", str(name).replace(" ", ""))
 
 
 def _few(names, most=5):
