@@ -264,7 +264,7 @@ def _channel_entry(channels, i):
 
 def _stored(a, dtype):
     if dtype is None:
-        dtype = np.float32 if a.dtype == np.float32 else np.float64
+        dtype = np.float32 if a.dtype.kind == "f" and a.dtype.itemsize == 4 else np.float64
     # Little-endian C order, as the program reads it.
     return np.ascontiguousarray(a, dtype=np.dtype(dtype).newbyteorder("<"))
 

@@ -57,6 +57,7 @@ def test_numpy_folder_opens_with_the_summary_and_report_of_its_data(tmp_path, cx
 
 @pytest.mark.parametrize("given, kwargs, stored", [
     (np.float32, {}, np.float32),
+    (">f4", {}, np.float32),
     (np.float32, {"dtype": "float64"}, np.float64),
     (np.float64, {}, np.float64),
     (np.int32, {}, np.float64),
