@@ -9,7 +9,6 @@ import pytest
 
 import cxcfolder
 
-mne = pytest.importorskip("mne")
 ROUNDS = 40
 
 
@@ -103,6 +102,7 @@ def test_each_bad_input_raises_one_value_error_and_writes_nothing(tmp_path):
 
 
 def test_mne_info_without_finite_positions(tmp_path):
+    mne = pytest.importorskip("mne")
     rng = random.Random(5)
     montage = mne.channels.make_standard_montage("standard_1020")
     for _ in range(10):
