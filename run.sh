@@ -3,7 +3,8 @@
 #   bash run.sh main    build, then render every window of the built-in demo data set headless into
 #                       out/ with the host program (and run each part's demo program after it)
 #   bash run.sh test    build and run the whole test suite, release and sanitizer builds, the
-#                       installed module with the example host, the Debian package in a clean root,
+#                       Python package's tests, the installed module with the example host, the
+#                       Debian package in a clean root,
 #                       then a bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
 #   bash run.sh package build the Debian package build/release/cxcmap_<version>_amd64.deb
@@ -23,6 +24,8 @@ PACKAGE_PACKAGES=(help2man dpkg-dev mmdebstrap)
 # The fuzz targets need clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZ_TARGETS=(datafolder views dialogs)
+# The Python package's tests run on Debian's interpreter and its MNE; pip installs the package once.
+PYTHON_PACKAGES=(python3 python3-numpy python3-mne python3-pytest python3-pip python3-venv)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {
@@ -67,6 +70,19 @@ fuzz_target() {
         echo "run.sh: fuzz target $name failed (exit $rc); the input is in build/fuzz/artifacts/" >&2
     fi
     return "$rc"
+}
+
+# The Python package: pytest against the release program, and an offline pip install into a
+# virtual environment that sees Debian's NumPy and setuptools. The Debian interpreter by path, as
+# another python3 may come first on PATH.
+python_check() {
+    install_packages "${PYTHON_PACKAGES[@]}"
+    CXCMAP=build/release/app/cxcmap PYTHONPATH=python /usr/bin/python3 -m pytest -q -p no:cacheprovider python/tests
+    rm -rf build/pyvenv
+    /usr/bin/python3 -m venv --system-site-packages build/pyvenv
+    build/pyvenv/bin/pip install -q --no-build-isolation --no-index ./python
+    (cd build && pyvenv/bin/python -m cxcfolder --help >/dev/null)
+    rm -rf python/build python/*.egg-info
 }
 
 # The installed module from a temporary prefix: the example host outside the build finds it, builds
@@ -127,6 +143,7 @@ test)
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=ON -DCXC_BUILD_BENCH=OFF
     bash tools/testshare.sh
     (cd build/release && ctest -j "$JOBS" --no-tests=error --output-on-failure)
+    python_check
     install_check
     package
     clean_root_check

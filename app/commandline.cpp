@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "checkcommand.h"
 #include "cxcplatform.h"
 #include "democommand.h"
 #include "gridcommand.h"
@@ -157,6 +158,10 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     CLI::App* demoCmd = app.add_subcommand("demo-data", "write the built-in demo data set as a data folder");
     demoCmd->add_option("--out", demoFolder, "folder to write")->required();
 
+    std::string checkData;
+    CLI::App* checkCmd = app.add_subcommand("check", "load the data as --data does and say whether they open");
+    checkCmd->add_option("--data", checkData, "data folder to check")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -168,7 +173,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     char* qtArgv[] = {const_cast<char*>(argc > 0 ? argv[0] : "cxcmap"), nullptr};
     provideRuntimeDir();
     if (app.got_subcommand(renderCmd) || app.got_subcommand(reportCmd) || app.got_subcommand(gridCmd) ||
-        app.got_subcommand(demoCmd))
+        app.got_subcommand(demoCmd) || app.got_subcommand(checkCmd))
         platform::initApplication(qtArgc, qtArgv, /*headless*/ true);
 
     if (app.got_subcommand(renderCmd)) return runRender(render, out, err);
@@ -183,6 +188,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         return runGrid(grid, out, err);
     }
     if (app.got_subcommand(demoCmd)) return runDemoData(demoFolder, out, err);
+    if (app.got_subcommand(checkCmd)) return runCheck(checkData, out, err);
     return runViewer(viewer, qtArgc, qtArgv, out, err);
 }
 

@@ -28,6 +28,32 @@ TEST_F(CxcmapProgram, UserErrorIsOneLineOnStandardErrorAndStatusOne)
     EXPECT_EQ(run.err, "cxcmap report: " + scratch.str("missing") + ": folder: no such folder\n");
 }
 
+// What writers of data folders rely on: the loader's own message and status 1, or a summary line.
+TEST_F(CxcmapProgram, CheckSaysWhetherTheDataOpen)
+{
+    Scratch scratch;
+    const std::string good = dataFolder(scratch, DataSet().meg(2).eeg(1).samples(4).classes(true, false, true));
+    const std::string bad = dataFolder(scratch, DataSet().meg(2), "bad");
+    writeFile(scratch.path("bad") / "dataset.json", "{\"format\": \"cxc-dataset\", \"version\": 2}");
+    const struct {
+        std::string data;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {good, 0, good + ": 3 channels (2 MEG, 1 EEG), 1 trial, 4 samples, 2 classes (Active, Act-Ctl)\n", ""},
+        {bad, 1, "", "cxcmap check: " + bad + "/dataset.json: version: must be 1 (the only version this program reads)\n"},
+        {scratch.str("missing"), 1, "", "cxcmap check: " + scratch.str("missing") + ": folder: no such folder\n"},
+        {"", 1, "", "cxcmap check: --data: names no folder\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = program({"check", "--data", c.data});
+        EXPECT_EQ(run.status, c.status) << c.data;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_EQ(program({"check"}).status, 2);
+}
+
 TEST_F(CxcmapProgram, RejectedCommandLineIsStatusTwo)
 {
     for (const auto& args : {std::vector<std::string>{"report", "--class", "9"}, std::vector<std::string>{"paint"},
