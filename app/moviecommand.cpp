@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <system_error>
 
 #include "couplingroad.h"
 #include "cxcharness.h"
@@ -99,38 +100,105 @@ std::string playingWindowNames()
     return names;
 }
 
+MovieRecorder::MovieRecorder(CDialog& dialog, const ShowEntry& entry, CArrayMEDataSetqz* dataSet, MovieRequest request)
+    : dialog_(dialog), entry_(entry), dataSet_(dataSet), request_(std::move(request))
+{
+}
+
+MovieRecorder::~MovieRecorder() { abandon(); }
+
+void MovieRecorder::abandon()
+{
+    writer_.reset();  // ffmpeg has ended before its file goes
+    std::error_code ec;
+    if (!temp_.empty()) fs::remove_all(temp_, ec);
+    temp_.clear();
+    if (heldPeriod_ && harness::timerRunning(&dialog_, entry_.timerId)) dialog_.SetTimer(entry_.timerId, heldPeriod_);
+    heldPeriod_ = 0;
+}
+
+std::string MovieRecorder::start()
+{
+    MovieFormat format;
+    if (!movieFormatOf(request_.out, format))
+        return request_.out + ": unknown kind of movie (name it .gif, .mp4 or .webm, or give a folder for PNG frames)";
+    if (!entry_.playId) return std::string(entry_.name) + " does not play; the windows that play: " + playingWindowNames();
+    if (request_.ticks < 1 || request_.fps < 1) return "a movie needs at least one tick and one frame per second";
+    format_ = static_cast<int>(format);
+    target_ = request_.out;
+    if (!target_.has_filename()) target_ = target_.parent_path();
+    std::error_code ec;
+    if (format != MovieFormat::Folder && fs::is_directory(target_, ec)) return request_.out + ": is a folder";
+    temp_ = temporaryBeside(target_);
+    std::string error;
+    writer_ = openMovieWriter(format, temp_, request_.fps, error);
+    if (!writer_) {
+        abandon();
+        return request_.out + ": " + error;
+    }
+    if (!harness::timerRunning(&dialog_, entry_.timerId)) harness::clickButton(&dialog_, entry_.playId);
+    if (!harness::timerRunning(&dialog_, entry_.timerId)) {
+        abandon();
+        return std::string(entry_.name) + ": the window does not play";
+    }
+    // Hold the window's own timer back (it stays set, so its ticks can still be delivered here).
+    for (const harness::TimerInfo& t : harness::pendingTimers(&dialog_))
+        if (t.id == entry_.timerId) heldPeriod_ = std::max(1u, t.periodMs);
+    dialog_.SetTimer(entry_.timerId, 0x7FFFFFFF);
+    return {};
+}
+
+std::string MovieRecorder::step()
+{
+    if (!writer_ || done_ >= request_.ticks) return "the movie is not recording";
+    std::string error;
+    if (!harness::fireTimer(&dialog_, entry_.timerId)) {
+        error = std::string(entry_.name) + ": the window stopped playing after " + std::to_string(done_) + " ticks";
+    } else {
+        harness::pumpPaints();
+        CWnd* view = dialog_.GetDlgItem(entry_.viewId);
+        Frame frame = frameOf(request_.viewOnly ? (view ? harness::clientSurface(view) : harness::Image())
+                                                : harness::render(&dialog_));
+        // The dialog shows the time in its own controls; the view alone carries it burned in.
+        if (request_.viewOnly) addCaption(frame, selectionCaption(dataSet_, entry_.cxcClass));
+        if (std::string e = writer_->add(frame); !e.empty()) error = request_.out + ": " + e;
+    }
+    if (!error.empty()) abandon();
+    else ++done_;
+    return error;
+}
+
+std::string MovieRecorder::finish()
+{
+    if (!writer_ || done_ < request_.ticks) {
+        abandon();
+        return "the movie is not complete";
+    }
+    std::string error = writer_->finish();
+    writer_.reset();
+    if (!error.empty()) error = request_.out + ": " + error;
+    else if (static_cast<MovieFormat>(format_) == MovieFormat::Folder)
+        error = replaceFolderFiles(target_, "frame-0001.png", [&](const fs::path& place) {
+            std::error_code ec;
+            fs::rename(temp_, place, ec);
+            return ec ? place.string() + ": " + ec.message() : std::string();
+        });
+    else if (std::error_code ec; fs::rename(temp_, target_, ec), ec)
+        error = target_.string() + ": " + ec.message();
+    abandon();
+    return error;
+}
+
 std::string recordMovie(CDialog& dialog, const ShowEntry& entry, CArrayMEDataSetqz* dataSet, const MovieRequest& request,
                         const MovieProgress& progress)
 {
-    MovieFormat format;
-    if (!movieFormatOf(request.out, format))
-        return request.out + ": unknown kind of movie (name it .gif, .mp4 or .webm, or give a folder for PNG frames)";
-    if (!entry.playId) return std::string(entry.name) + " does not play; the windows that play: " + playingWindowNames();
-    if (request.ticks < 1 || request.fps < 1) return "a movie needs at least one tick and one frame per second";
-
-    auto write = [&](const fs::path& temp) -> std::string {
-        std::string error;
-        const std::unique_ptr<MovieWriter> writer = openMovieWriter(format, temp, request.fps, error);
-        if (!writer) return request.out + ": " + error;
-        if (!harness::timerRunning(&dialog, entry.timerId)) harness::clickButton(&dialog, entry.playId);
-        if (!harness::timerRunning(&dialog, entry.timerId)) return std::string(entry.name) + ": the window does not play";
-        CWnd* view = dialog.GetDlgItem(entry.viewId);
-        for (int k = 1; k <= request.ticks; ++k) {
-            if (!harness::fireTimer(&dialog, entry.timerId))
-                return std::string(entry.name) + ": the window stopped playing after " + std::to_string(k - 1) + " ticks";
-            harness::pumpPaints();
-            Frame frame = frameOf(request.viewOnly ? (view ? harness::clientSurface(view) : harness::Image())
-                                                   : harness::render(&dialog));
-            // The dialog shows the time in its own controls; the view alone carries it burned in.
-            if (request.viewOnly) addCaption(frame, selectionCaption(dataSet, entry.cxcClass));
-            if (std::string e = writer->add(frame); !e.empty()) return request.out + ": " + e;
-            if (progress && !progress(k, request.ticks)) return "cancelled";
-        }
-        const std::string e = writer->finish();
-        return e.empty() ? e : request.out + ": " + e;
-    };
-    if (format == MovieFormat::Folder) return replaceFolderFiles(request.out, "frame-0001.png", write);
-    return replaceFile(request.out, write);
+    MovieRecorder recorder(dialog, entry, dataSet, request);
+    if (std::string e = recorder.start(); !e.empty()) return e;
+    for (int k = 1; k <= request.ticks; ++k) {
+        if (std::string e = recorder.step(); !e.empty()) return e;
+        if (progress && !progress(k, request.ticks)) return "cancelled";
+    }
+    return recorder.finish();
 }
 
 int runMovie(const MovieOptions& o, std::ostream& out, std::ostream& err)

@@ -4,11 +4,14 @@
 // or the view alone with the selection's time burned in below it.
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <iosfwd>
 #include <string>
 
 #include "cxcmap2d.h"
+#include "moviewriter.h"
 #include "showtable.h"
 
 namespace cxc::app {
@@ -33,6 +36,38 @@ struct MovieRequest {
 
 // After frame k of n has been written; false cancels the movie.
 using MovieProgress = std::function<bool(int k, int n)>;
+
+// A movie recorded one frame at a time, so a desktop host can keep its windows alive (and offer a
+// cancel) between frames. Frames go to a temporary name beside the target, which finish() renames
+// into place; a recorder that goes without finishing leaves nothing. While it records, the window's
+// own play timer is held back, so every tick of the movie is one of its frames.
+class MovieRecorder {
+public:
+    MovieRecorder(CDialog& dialog, const ShowEntry& entry, CArrayMEDataSetqz* dataSet, MovieRequest request);
+    ~MovieRecorder();
+    MovieRecorder(const MovieRecorder&) = delete;
+    MovieRecorder& operator=(const MovieRecorder&) = delete;
+
+    // Each returns an empty string or the message of what failed (then nothing more can be done).
+    std::string start();
+    std::string step();  // one play tick, then its frame
+    std::string finish();
+    int framesDone() const { return done_; }
+    int frameCount() const { return request_.ticks; }
+
+private:
+    void abandon();
+
+    CDialog& dialog_;
+    const ShowEntry& entry_;
+    CArrayMEDataSetqz* dataSet_;
+    MovieRequest request_;
+    std::filesystem::path target_, temp_;
+    int format_ = 0;
+    std::unique_ptr<MovieWriter> writer_;
+    unsigned heldPeriod_ = 0;  // the window's timer period while it is held back; 0: not held
+    int done_ = 0;
+};
 
 // Records the movie of an open dialog of `entry` into request.out, pressing its play button unless
 // its timer already runs. Empty, or the message of what failed; a failed or cancelled movie leaves
