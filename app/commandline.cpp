@@ -16,6 +16,7 @@
 #include "cxcplatform.h"
 #include "democommand.h"
 #include "gridcommand.h"
+#include "moviecommand.h"
 #include "rendercommand.h"
 #include "reportcommand.h"
 #include "showtable.h"
@@ -154,6 +155,22 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     gridChoice.add(*gridCmd, true);
     gridCmd->add_option("--out", grid.out, "CSV file")->required();
 
+    MovieOptions movie;
+    CLI::App* movieCmd = app.add_subcommand("movie", "record a window that plays as a GIF, MP4 or WebM, or PNG frames");
+    movieCmd->add_option("--data", movie.data, "data folder (default: the built-in demo data set)");
+    movieCmd->add_option("--only", movie.only, "the window, by show function name (one that plays)")
+        ->required()
+        ->check(kWindowName);
+    movieCmd->add_option("--ticks", movie.ticks, "play ticks, one frame after each")->required()->check(CLI::Range(1, 9999));
+    movieCmd->add_option("--out", movie.out, "FILE.gif, FILE.mp4 (needs ffmpeg), FILE.webm (needs ffmpeg), or a folder")
+        ->required();
+    movieCmd->add_flag("--view-only", movie.viewOnly, "the view alone, with the selection's time below it");
+    movieCmd->add_option("--fps", movie.fps, "frames per second")->check(CLI::Range(1, 100))->capture_default_str();
+    movieCmd->add_option("--from", movie.from, "first sample of the selection when Play is pressed")
+        ->check(CLI::NonNegativeNumber);
+    movieCmd->add_flag("--quiet", movie.quiet, "no progress line on standard error");
+    movieCmd->footer("Windows that play: " + playingWindowNames());
+
     std::string demoFolder;
     CLI::App* demoCmd = app.add_subcommand("demo-data", "write the built-in demo data set as a data folder");
     demoCmd->add_option("--out", demoFolder, "folder to write")->required();
@@ -173,10 +190,11 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     char* qtArgv[] = {const_cast<char*>(argc > 0 ? argv[0] : "cxcmap"), nullptr};
     provideRuntimeDir();
     if (app.got_subcommand(renderCmd) || app.got_subcommand(reportCmd) || app.got_subcommand(gridCmd) ||
-        app.got_subcommand(demoCmd) || app.got_subcommand(checkCmd))
+        app.got_subcommand(demoCmd) || app.got_subcommand(checkCmd) || app.got_subcommand(movieCmd))
         platform::initApplication(qtArgc, qtArgv, /*headless*/ true);
 
     if (app.got_subcommand(renderCmd)) return runRender(render, out, err);
+    if (app.got_subcommand(movieCmd)) return runMovie(movie, out, err);
     if (app.got_subcommand(reportCmd)) {
         report.choice = reportChoice.choice();
         double t = 0.0;

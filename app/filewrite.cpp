@@ -10,9 +10,6 @@ namespace cxc::app {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A name beside `target` that no other writer of this process or another one uses.
 fs::path temporaryBeside(const fs::path& target)
 {
     static std::atomic<unsigned> serial{0};
@@ -20,6 +17,8 @@ fs::path temporaryBeside(const fs::path& target)
     name += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
     return target.parent_path() / name;
 }
+
+namespace {
 
 std::string describe(const fs::path& path, const std::error_code& ec)
 {

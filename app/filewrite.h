@@ -9,6 +9,9 @@
 
 namespace cxc::app {
 
+// A name beside `target` that no other writer of this process or another one uses.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target);
+
 // Runs write(temporary path) and renames the result to `target`. Returns an empty string, or the
 // message of what failed (the temporary file is then removed and the target left as it was).
 std::string replaceFile(const std::filesystem::path& target,

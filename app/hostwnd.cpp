@@ -2,6 +2,7 @@
 
 #include "afxdlgs.h"
 #include "cxcplatform.h"
+#include "cxcharness.h"
 #include "democommand.h"
 #include "medataset.h"
 
@@ -25,6 +26,7 @@ BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
     ON_COMMAND(kOpenDataFolder, &CHostWnd::OnOpenDataFolder)
     ON_COMMAND(kWriteDemoData, &CHostWnd::OnWriteDemoData)
     ON_COMMAND(kQuit, &CHostWnd::OnQuit)
+    ON_COMMAND(kRecordMovie, &CHostWnd::OnRecordMovie)
     ON_COMMAND_RANGE(kFirstShowCommand, kLastShowCommand, &CHostWnd::OnShowWindowCommand)
     ON_WM_SIZE()
     ON_WM_DESTROY()
@@ -34,7 +36,8 @@ CHostWnd::CHostWnd() = default;
 
 CHostWnd::~CHostWnd()
 {
-    // The windows go first: they hold the data set.
+    // The windows go first: they hold the data set. A movie in progress records one of them.
+    record_.reset();
     facade_.reset();
     source_.dataSet.reset();
 }
@@ -66,6 +69,7 @@ void CHostWnd::buildMenu()
     file.CreatePopupMenu();
     file.AppendMenu(MF_STRING, kOpenDataFolder, L"&Open Data Folder...");
     file.AppendMenu(MF_STRING, kWriteDemoData, L"&Write Demo Data...");
+    file.AppendMenu(MF_STRING, kRecordMovie, L"&Record Movie...");
     file.AppendMenu(MF_SEPARATOR);
     file.AppendMenu(MF_STRING, kQuit, L"&Quit");
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.Detach()), L"&File");
@@ -130,6 +134,7 @@ int CHostWnd::openWindow(const ShowEntry& entry)
         return 0;
     }
     if (isNew) placeNewWindow(dialog);
+    if (entry.playId) lastPlaying_ = &entry;
     tell(L"Opened " + name + L".");
     return 1;
 }
@@ -153,6 +158,8 @@ bool CHostWnd::openDataFolder(const std::string& folder)
         return false;
     }
     // Every window holds the data set it was opened on: close them all before it goes.
+    if (record_) record_->setTarget(nullptr, nullptr, nullptr);
+    lastPlaying_ = nullptr;
     facade_ = std::make_unique<CMEGShowCCData2DFaceqz>();
     source_ = std::move(loaded);
     placed_ = 0;
@@ -191,6 +198,40 @@ void CHostWnd::OnWriteDemoData()
 
 void CHostWnd::OnQuit() { DestroyWindow(); }
 
+// The window that plays in front, else the one of them opened last; null when none is open.
+const ShowEntry* CHostWnd::windowToRecord() const
+{
+    const HWND front = cxc::harness::foreground();
+    for (const ShowEntry& e : showTable()) {
+        CDialog* d = facade_ ? dialogOf(*facade_, e) : nullptr;
+        if (e.playId && d && front && d->GetSafeHwnd() == front) return &e;
+    }
+    CDialog* last = lastPlaying_ && facade_ ? dialogOf(*facade_, *lastPlaying_) : nullptr;
+    return last && last->IsWindowVisible() ? lastPlaying_ : nullptr;
+}
+
+void CHostWnd::OnRecordMovie()
+{
+    const ShowEntry* entry = windowToRecord();
+    if (!entry) {
+        AfxMessageBox(L"Record Movie records a window that plays; open one first: " +
+                          cxc::fromUtf8(playingWindowNames()),
+                      MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    if (!record_) {
+        record_ = std::make_unique<CRecordMovieDlg>();
+        if (!record_->CreateFor(this)) {
+            record_.reset();
+            tell(L"The Record Movie dialog could not be made.");
+            return;
+        }
+    }
+    if (!record_->recording()) record_->setTarget(dialogOf(*facade_, *entry), entry, dataSet());
+    record_->ShowWindow(SW_SHOW);
+    record_->BringWindowToTop();
+}
+
 void CHostWnd::OnShowWindowCommand(UINT id)
 {
     if (const ShowEntry* entry = findShowCommand(id)) openWindow(*entry);
@@ -205,6 +246,7 @@ void CHostWnd::OnSize(UINT type, int cx, int cy)
 
 void CHostWnd::OnDestroy()
 {
+    record_.reset();
     facade_.reset();  // the module's windows close with the host
     CWnd::OnDestroy();
     if (quitOnDestroy) cxc::platform::quit(0);

@@ -1,6 +1,7 @@
 // The interactive host: a main window whose MEG, EEG and Viewers menus open each of the module's 24
 // windows through the facade's show functions, with the loaded data set and this window as parent,
-// as a host of the module does; File opens a data folder, writes the demo data set or quits. A
+// as a host of the module does; File opens a data folder, writes the demo data set, records a movie
+// of the window that plays in front, or quits. A
 // status line tells the session, channel, sample and class counts of what is loaded.
 #pragma once
 
@@ -9,6 +10,7 @@
 
 #include "afxwin.h"
 #include "datasource.h"
+#include "recordmoviedlg.h"
 #include "showtable.h"
 
 class CHostWnd : public CWnd {
@@ -16,6 +18,7 @@ public:
     static constexpr UINT kOpenDataFolder = 40001;
     static constexpr UINT kWriteDemoData = 40002;
     static constexpr UINT kQuit = 40003;
+    static constexpr UINT kRecordMovie = 40004;
     static constexpr int kStatusId = 101;
     static constexpr int kMessageId = 102;
 
@@ -38,6 +41,8 @@ public:
     // The loaded data set and the facade that opens windows on it.
     CArrayMEDataSetqz* dataSet() const { return source_.dataSet.get(); }
     CMEGShowCCData2DFaceqz* facade() const { return facade_.get(); }
+    // The Record Movie dialog, made at its first use; null before.
+    CRecordMovieDlg* recordDialog() const { return record_.get(); }
     CString statusText() const;
     CString messageText() const;
 
@@ -47,6 +52,7 @@ protected:
     afx_msg void OnOpenDataFolder();
     afx_msg void OnWriteDemoData();
     afx_msg void OnQuit();
+    afx_msg void OnRecordMovie();
     afx_msg void OnShowWindowCommand(UINT id);
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg void OnDestroy();
@@ -57,10 +63,13 @@ private:
     void showData();
     void tell(const CString& text);
     void placeNewWindow(CDialog* dialog);
+    const cxc::ShowEntry* windowToRecord() const;
 
     cxc::app::DataSource source_;
     std::unique_ptr<CMEGShowCCData2DFaceqz> facade_;  // dies before the data set its windows hold
     CStatic message_;
     CStatic status_;
     int placed_ = 0;  // windows placed so far, for the cascade
+    const cxc::ShowEntry* lastPlaying_ = nullptr;  // the window that plays opened last
+    std::unique_ptr<CRecordMovieDlg> record_;
 };

@@ -53,7 +53,7 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->GetMenuItemCount(), 4);
     EXPECT_EQ(items(bar->GetSubMenu(0)),
-              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"-", L"&Quit"}));
+              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"&Record Movie...", L"-", L"&Quit"}));
     const std::vector<std::wstring> maps{L"Link Map (Active)",    L"Link Map (Control)",    L"Link Map (Act-Ctl)", L"-",
                                          L"Patch Map (Active)",   L"Patch Map (Control)",   L"Patch Map (Act-Ctl)", L"-",
                                          L"Contour Map (Active)", L"Contour Map (Control)", L"Contour Map (Act-Ctl)"};
@@ -165,3 +165,32 @@ TEST_F(CxcmapHost, NewDataClosesTheWindowsOfTheOld)
 }
 
 }  // namespace
+
+TEST_F(CxcmapHost, RecordMovieWritesTheFrontWindowAndACancelLeavesNothing)
+{
+    Scratch scratch;
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kRecordMovie));  // nothing plays yet
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(host.recordDialog(), nullptr);
+    ASSERT_EQ(host.openWindow(*cxc::findShow("showDlgCxcMegActLink2DMap")), 1);
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kRecordMovie));
+    CRecordMovieDlg* dialog = host.recordDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(cxc::harness::visible(dialog));
+    cxc::harness::typeText(dialog, CRecordMovieDlg::kTicksId, L"4");
+    for (const bool cancel : {true, false}) {
+        const std::string file = scratch.str(cancel ? "cancelled.gif" : "movie.gif");
+        cxc::harness::typeText(dialog, CRecordMovieDlg::kFileId, cxc::fromUtf8(file));
+        ASSERT_TRUE(cxc::harness::clickButton(dialog, IDOK));
+        cxc::harness::advanceTime(25);  // a frame per tick of the dialog's timer, every 10 ms
+        EXPECT_EQ(str(cxc::harness::text(dialog, CRecordMovieDlg::kProgressId)), L"Frame 2 of 4");
+        if (cancel) {
+            ASSERT_TRUE(cxc::harness::clickButton(dialog, IDCANCEL));
+        }
+        cxc::harness::advanceTime(100);
+        EXPECT_EQ(str(cxc::harness::text(dialog, CRecordMovieDlg::kProgressId)),
+                  cancel ? L"Cancelled; nothing was written." : L"Wrote " + cxc::fromUtf8(file).str() + L".");
+        EXPECT_EQ(fs::exists(file), !cancel);
+    }
+    EXPECT_EQ(scratch.list().size(), 1u);  // movie.gif alone, no temporary file
+}
