@@ -2,6 +2,7 @@
 
 #include "contourview.h"
 
+#include "gridcore.h"
 #include "modulebase.h"
 #include "stateegcxccntmapqz.h"
 #include "statmegcclcntmapqz.h"
@@ -33,6 +34,18 @@ CString whyNoGrid(const cxc::maps::SensorMapFields& v)
         const bool flat = !(g.xMax - g.xMin >= 1.0) || (v.chnlType == ChnlTypeEeg && !(g.yMax - g.yMin >= 1.0));
         return flat ? L"the " + modality + L" channels' positions on the 2-D plane span less than one unit"
                     : L"the " + modality + L" channels' 2-D plane is too large for a grid";
+    }
+    // Every channel sharing its place with another (a magnetometer and its two gradiometers, say)
+    // leaves no spacing to take an influence radius from.
+    if (!(cxc::maps::calcInfluenceRadius(g.snsrLoc, g.snsrCount, v.radiusMeanMode) > 0.0)) {
+        CString text = L"the " + modality + L" channels share their positions on the 2-D plane";
+        for (int a = 0; a < g.snsrCount; ++a)
+            for (int b = a + 1; b < g.snsrCount; ++b)
+                if (g.snsrLoc[a].x == g.snsrLoc[b].x && g.snsrLoc[a].y == g.snsrLoc[b].y)
+                    return text + L" (" + v.trial->getChannelName(g.snsrLoc[a].chnl) + L" and " +
+                           v.trial->getChannelName(g.snsrLoc[b].chnl) + L", for one), which leaves no spacing to"
+                           L" interpolate with: keep one channel of each place";
+        return text;
     }
     return L"in " + describeRow(v.trial, v.cxcClass) + L" the " + modality +
            L" channels' values do not vary or are not numbers";

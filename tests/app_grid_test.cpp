@@ -173,6 +173,15 @@ DataSet allOnOnePoint()
     return d.samples(4).series([](int a, int b, long long) { return 0.1 * (a + b); });
 }
 
+// Channels in pairs on one place, as a magnetometer and its gradiometers are.
+DataSet sharedPlaces()
+{
+    DataSet d;
+    const wchar_t* names[] = {L"MLF11", L"MLF12", L"MRO11", L"MRO12"};
+    for (int k = 0; k < 4; ++k) d.megAt2d(names[k], k < 2 ? 10.0 : 90.0, k < 2 ? 10.0 : 70.0);
+    return d.samples(4).series([](int a, int b, long long) { return 0.1 * (a + b); });
+}
+
 DataSet noGoodMeg()
 {
     DataSet d = field();
@@ -189,6 +198,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "in row 0 (MLF11) over samples 0 to 11 the EEG channels' values do not vary or are not numbers"},
         Refusal{"ChannelsOnOnePoint", allOnOnePoint(), {},
                 "the MEG channels' positions on the 2-D plane span less than one unit"},
+        Refusal{"ChannelsSharingPlaces", sharedPlaces(), {},
+                "the MEG channels share their positions on the 2-D plane (MLF11 and MLF12, for one), which leaves"
+                " no spacing to interpolate with: keep one channel of each place"},
         Refusal{"NoGoodChannel", noGoodMeg(), {}, "the data set has no good MEG channel to lay the grid over"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.what); });
 
