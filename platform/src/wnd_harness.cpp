@@ -14,10 +14,6 @@ namespace cxc::harness {
 
 // ---- pictures ------------------------------------------------------------------------------------
 
-struct Image::Data {
-    QImage image;
-};
-
 Image::Image() = default;
 Image::~Image() = default;
 Image::Image(const Image&) = default;

@@ -32,6 +32,11 @@ struct HICON__ {
     QImage image;
 };
 
+// The pixels behind a harness picture.
+struct cxc::harness::Image::Data {
+    QImage image;
+};
+
 namespace cxc::wnd {
 
 enum class Kind {
@@ -86,6 +91,7 @@ struct Window {
     CRect update;                       // bounding box of the invalid region, client coordinates
     CRect painting;                     // what the current BeginPaint validated (erase target)
     std::shared_ptr<gdi::Surface> surface;
+    bool figureHole = false;            // a figure of the dialog draws the view's recording here instead
     // controls
     int check = BST_UNCHECKED;
     std::vector<std::wstring> items;

@@ -77,11 +77,11 @@ protected:
         const QRect client(w->clientOffset.x, w->clientOffset.y, w->clientSize.cx, w->clientSize.cy);
         const bool drawn = w->surface && !w->surface->image.isNull();
         if (w->kind != Kind::Static) p.fillRect(rect(), qcolor(kFaceColour));
-        if (drawn) {
+        if (drawn && !w->figureHole) {
             p.setClipRect(client);
             p.drawImage(client.topLeft(), w->surface->image);
             p.setClipping(false);
-        } else if (w->kind == Kind::Static && !w->text.empty()) {
+        } else if (!drawn && w->kind == Kind::Static && !w->text.empty()) {
             int flags = Qt::AlignTop | Qt::TextWordWrap;
             const DWORD align = w->style & SS_TYPEMASK;
             if (align == SS_CENTER) flags |= Qt::AlignHCenter;
