@@ -49,8 +49,10 @@ bool formatOfName(const std::string& path, Format& format);
 
 // Writes the picture alone or, given the window it belongs to and that window's dialog, the dialog as
 // a user sees it (menu bar and controls drawn by Qt onto the same device) with the picture in the
-// view's place. Returns an empty string, or why nothing was written.
-std::string write(const Picture& view, const Options& options, const char* path);
-std::string writeDialog(CWnd* dialog, CWnd* viewWindow, const Picture& view, const Options& options, const char* path);
+// view's place. Returns an empty string, or why nothing was written; `size` gets the written picture's
+// size in pixels (scaled for PNG).
+std::string write(const Picture& view, const Options& options, const char* path, CSize* size = nullptr);
+std::string writeDialog(CWnd* dialog, CWnd* viewWindow, const Picture& view, const Options& options, const char* path,
+                        CSize* size = nullptr);
 
 }  // namespace cxc::figure

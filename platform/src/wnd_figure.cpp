@@ -184,8 +184,10 @@ std::string writePdf(const Stage& s, const Options& o, const char* path)
     return p.end() ? std::string() : "cannot be written";
 }
 
-std::string writeStage(const Stage& s, const Options& o, const char* path)
+std::string writeStage(const Stage& s, const Options& o, const char* path, CSize* size)
 {
+    const int scale = o.format == Format::Png ? o.scale : 1;
+    if (size) *size = CSize(s.size.width() * scale, s.size.height() * scale);
     if (!path || !*path) return "no file name";
     if (o.scale < 1 || o.scale > 8) return "the scale must be 1 to 8";
     if (o.dpi < 0 || o.dpi > 100000) return "the resolution must be 1 to 100000 dpi";
@@ -199,19 +201,20 @@ std::string writeStage(const Stage& s, const Options& o, const char* path)
 
 }  // namespace
 
-std::string write(const Picture& view, const Options& options, const char* path)
+std::string write(const Picture& view, const Options& options, const char* path, CSize* size)
 {
     Stage s;
     if (std::string error = stageOf(nullptr, nullptr, view, s); !error.empty()) return error;
-    return writeStage(s, options, path);
+    return writeStage(s, options, path, size);
 }
 
-std::string writeDialog(CWnd* dialog, CWnd* viewWindow, const Picture& view, const Options& options, const char* path)
+std::string writeDialog(CWnd* dialog, CWnd* viewWindow, const Picture& view, const Options& options, const char* path,
+                        CSize* size)
 {
     if (!dialog) return "no dialog";
     Stage s;
     if (std::string error = stageOf(dialog, viewWindow, view, s); !error.empty()) return error;
-    return writeStage(s, options, path);
+    return writeStage(s, options, path, size);
 }
 
 }  // namespace cxc::figure
