@@ -181,6 +181,9 @@ TEST_F(Figures, SvgAndPdfKeepTextAsTextAndLinesAsLines)
     const std::string svg = cxctest::readFile(scratch.path("lines.svg"));
     EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);
     EXPECT_EQ(svg.find("<image"), std::string::npos);  // no raster stands in for the lines
+    // An inversion has no difference blend in SVG: the inverted pixels of its rectangle stand in.
+    ASSERT_EQ(figure::write(paint(cases()[1].draw), {figure::Format::Svg, 1, 0}, scratch.str("inv.svg").c_str()), "");
+    EXPECT_NE(cxctest::readFile(scratch.path("inv.svg")).find("<image x=\"20\" y=\"20\" width=\"70\" height=\"30\""), std::string::npos);
     ASSERT_EQ(figure::writeDialog(&form, &form.view, text, {figure::Format::Svg, 1, 0}, scratch.str("text.svg").c_str()), "");
     EXPECT_NE(cxctest::readFile(scratch.path("text.svg")).find("MLF11 Cz</text>"), std::string::npos);
     ASSERT_EQ(figure::writeDialog(&form, &form.view, text, {figure::Format::Pdf, 1, 300}, scratch.str("text.pdf").c_str()), "");

@@ -363,7 +363,9 @@ QImage replayRaster(const List& list, int scale)
 void replayVector(const List& list, QPainter& painter)
 {
     const QRectF box(-64.0, -64.0, list.width + 128.0, list.height + 128.0);
-    const VectorStep step{painter, box, painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::BlendModes)};
+    // Qt's SVG and PDF writers claim blend modes but write no difference blend: only a raster painter
+    // inverts; the others get the inverted pixels.
+    const VectorStep step{painter, box, painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster};
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const Command& c : list.commands) std::visit(step, c);
 }
