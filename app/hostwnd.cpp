@@ -197,16 +197,18 @@ void CHostWnd::OnWriteDemoData()
 CDialog* CHostWnd::frontWindow(const ShowEntry** chosen) const
 {
     if (!facade_) return nullptr;
-    const HWND front = cxc::harness::foreground();
-    const ShowEntry* pick = nullptr;
-    for (const ShowEntry& e : cxc::showTable()) {
+    auto shown = [&](const ShowEntry& e) {
         CDialog* d = dialogOf(*facade_, e);
-        if (d && d->GetSafeHwnd() && d->IsWindowVisible() && d->GetSafeHwnd() == front) pick = &e;
+        return d && d->GetSafeHwnd() && d->IsWindowVisible() ? d : nullptr;
+    };
+    // The coupling window that came to the foreground last; else the one opened last.
+    const ShowEntry* pick = nullptr;
+    for (HWND h : cxc::harness::foregroundOrder()) {
+        for (const ShowEntry& e : cxc::showTable())
+            if (CDialog* d = shown(e); d && d->GetSafeHwnd() == h) pick = &e;
+        if (pick) break;
     }
-    if (!pick && lastOpened_) {
-        CDialog* d = dialogOf(*facade_, *lastOpened_);
-        if (d && d->GetSafeHwnd() && d->IsWindowVisible()) pick = lastOpened_;
-    }
+    if (!pick && lastOpened_ && shown(*lastOpened_)) pick = lastOpened_;
     if (chosen) *chosen = pick;
     return pick ? dialogOf(*facade_, *pick) : nullptr;
 }

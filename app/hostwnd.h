@@ -36,9 +36,9 @@ public:
     // Writes the built-in demo data set into a folder; false, with a message box, when it cannot.
     bool writeDemoData(const std::string& folder);
 
-    // Writes the frontmost coupling window (the foreground one, else the last opened) as a figure of
-    // the format its name ends in: .png, .svg or .pdf. False, with a message box, when no window is
-    // open, the name has another ending or the file cannot be written.
+    // Writes the frontmost coupling window (the last one in the foreground, else the last opened) as
+    // a figure of the format its name ends in: .png, .svg or .pdf. False, with a message box, when no
+    // window is open, the name has another ending or the file cannot be written.
     bool savePicture(const std::string& file);
     // The coupling window a picture is saved of, with its entry; null when none is open.
     CDialog* frontWindow(const cxc::ShowEntry** entry = nullptr) const;

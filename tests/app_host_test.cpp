@@ -148,6 +148,8 @@ TEST_F(CxcmapHost, SavePictureWritesTheFrontmostWindowInTheFormatOfItsName)
     EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.back())) << "the last opened";
     cxc::dialogOf(*host.facade(), *windows.front())->SetForegroundWindow();
     EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.front())) << "the foreground one";
+    host.SetForegroundWindow();  // as choosing the host's menu does
+    EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.front())) << "still the foreground one";
     const struct {
         const char* name;  // chosen in the file dialog
         const char* file;  // written, starting with `start`; null: refused

@@ -127,6 +127,12 @@ public:
     FrameWidget(HWND h, QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, flags), h_(h) {}
 
 protected:
+    void changeEvent(QEvent* e) override
+    {
+        // The window the user activates is the foreground window, as on Windows.
+        if (e->type() == QEvent::ActivationChange && isActiveWindow() && !headless()) bringToForeground(h_);
+        QWidget::changeEvent(e);
+    }
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
