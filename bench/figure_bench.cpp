@@ -24,6 +24,8 @@ CDialog* linkMap275()
     (h.face.get()->*&F::showDlgCxcMegActLink2DMap)(h.data.get(), nullptr);
     CDialog* dlg = h.face.get()->megLinkAct;
     cxc::bench::fitControl(dlg, IDC_MAP_VIEW, cxc::bench::kViewWidth, cxc::bench::kViewHeight);
+    // A few recordings first, so that whichever case runs first pays no first-use costs of the heap.
+    for (int i = 0; i < 3; ++i) benchmark::DoNotOptimize(figure::recordPaint(dlg->GetDlgItem(IDC_MAP_VIEW)));
     return dlg;
 }
 

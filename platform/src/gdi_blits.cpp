@@ -153,20 +153,23 @@ public:
              const std::uint32_t* transparent)
         : to_(to)
     {
-        list_ = rec::listOf(to);
-        if (!list_) return;
+        if (!rec::active() || !to) return;
         if (from && from != to && rop == Rop::Copy && !transparent && d.w == s.w && d.h == s.h && d.w > 0 && d.h > 0) {
             if (auto sub = rec::snapshot(from)) {
                 const rec::Copy c{sub, d.x, d.y, d.w, d.h, s.x, s.y, sub->width, sub->height};
                 // A copy that fills the whole destination with source pixels hides all before it.
-                if (d.x <= 0 && d.y <= 0 && d.x + d.w >= list_->width && d.y + d.h >= list_->height && s.x - d.x >= 0 &&
-                    s.y - d.y >= 0 && s.x - d.x + list_->width <= sub->width && s.y - d.y + list_->height <= sub->height)
-                    list_->commands.clear();
-                list_->commands.push_back(c);
-                list_ = nullptr;
+                const int w = to->image.width(), h = to->image.height();
+                const bool all = d.x <= 0 && d.y <= 0 && d.x + d.w >= w && d.y + d.h >= h && s.x - d.x >= 0 &&
+                                 s.y - d.y >= 0 && s.x - d.x + w <= sub->width && s.y - d.y + h <= sub->height;
+                if (rec::List* list = rec::listOf(to, all)) {
+                    if (all) list->commands.clear();
+                    list->commands.push_back(c);
+                }
                 return;
             }
         }
+        list_ = rec::listOf(to);
+        if (!list_) return;
         blit_.rop = static_cast<int>(rop);
         blit_.pattern = pattern;
         blit_.transparent = transparent != nullptr;

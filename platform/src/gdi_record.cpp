@@ -307,7 +307,7 @@ bool active() { return registry().on; }
 
 void forget(const Surface* surface) { registry().lists.erase(surface); }
 
-List* listOf(Surface* surface)
+List* listOf(Surface* surface, bool hidesAll)
 {
     Registry& r = registry();
     if (!r.on || !surface || surface->image.isNull()) return nullptr;
@@ -315,7 +315,7 @@ List* listOf(Surface* surface)
     if (made) {
         it->second.width = surface->image.width();
         it->second.height = surface->image.height();
-        it->second.commands.emplace_back(Base{surface->image.copy()});
+        if (!hidesAll) it->second.commands.emplace_back(Base{surface->image.copy()});
     }
     return &it->second;
 }
@@ -343,9 +343,11 @@ void coverAll(Surface* surface)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void fill(Surface* surface, i64 left, i64 top, i64 right, i64 bottom, std::uint32_t colour)
 {
-    List* l = listOf(surface);
-    if (!l || left >= right || top >= bottom) return;
-    if (left <= 0 && top <= 0 && right >= l->width && bottom >= l->height) l->commands.clear();
+    if (!active() || !surface || left >= right || top >= bottom) return;
+    const bool all = left <= 0 && top <= 0 && right >= surface->image.width() && bottom >= surface->image.height();
+    List* l = listOf(surface, all);
+    if (!l) return;
+    if (all) l->commands.clear();
     l->commands.push_back(Fill{left, top, right, bottom, colour});
 }
 #pragma GCC diagnostic pop

@@ -99,9 +99,10 @@ void end();
 bool active();
 // A surface that goes while recording leaves no list behind for one made at its address.
 void forget(const Surface* surface);
-// The list of a surface while recording (made with a Base of its pixels on first use); null when no
-// recording runs. Call it before drawing, so the Base holds the pixels from before.
-List* listOf(Surface* surface);
+// The list of a surface while recording (made with a Base of its pixels on first use, unless what
+// comes first hides them all); null when no recording runs. Call it before drawing, so the Base
+// holds the pixels from before.
+List* listOf(Surface* surface, bool hidesAll = false);
 // A copy of the surface's list as it stands; null when it has none.
 std::shared_ptr<const List> snapshot(Surface* surface);
 void add(Surface* surface, Command command);
