@@ -61,7 +61,7 @@ void MegLinkPngScale2_275(benchmark::State& s) { write(s, figure::Format::Png, 2
 }  // namespace
 
 // Argument: 0 the view alone, 1 the whole dialog.
-BENCHMARK(MegLinkRecord275)->Unit(benchmark::kMillisecond);
 BENCHMARK(MegLinkSvg275)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(MegLinkPdf275)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(MegLinkPngScale2_275)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(MegLinkRecord275)->Unit(benchmark::kMillisecond);
