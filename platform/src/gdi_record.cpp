@@ -2,15 +2,15 @@
 // any scale, and onto a QPainter (SVG, PDF) as lines, arcs, fills, text and images.
 #include "gdi_record.h"
 
-#include "cxcsat.h"
-
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <unordered_map>
+
+#include "cxcsat.h"
 
 namespace cxc::gdi {
 
