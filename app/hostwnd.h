@@ -1,7 +1,8 @@
 // The interactive host: a main window whose MEG, EEG and Viewers menus open each of the module's 24
 // windows through the facade's show functions, with the loaded data set and this window as parent,
 // as a host of the module does; File opens a data folder, writes the demo data set, saves a picture of
-// the frontmost coupling window (PNG, SVG or PDF) or quits. A status line tells the session, channel, sample and class counts of what is loaded.
+// the frontmost coupling window (PNG, SVG or PDF) or quits. A status line tells the session, channel,
+// sample and class counts of what is loaded.
 #pragma once
 
 #include <memory>
