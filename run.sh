@@ -16,11 +16,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
+PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
           googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev libgif-dev)
 # The manual page is written with help2man; the package's Depends with dpkg-shlibdeps; the package is
 # tried in a clean Debian root made by mmdebstrap.
 PACKAGE_PACKAGES=(help2man dpkg-dev mmdebstrap)
+# The figure tests read the text of a written PDF with pdftotext.
+TEST_PACKAGES=(poppler-utils)
 # The fuzz targets need clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZ_TARGETS=(datafolder views dialogs)
@@ -139,7 +141,7 @@ main)
     done
     ;;
 test)
-    install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    install_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DCXC_BUILD_TESTS=ON -DCXC_BUILD_BENCH=OFF
     bash tools/testshare.sh
     (cd build/release && ctest -j "$JOBS" --no-tests=error --output-on-failure)

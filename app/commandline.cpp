@@ -9,6 +9,7 @@
 #include <clocale>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <cstdlib>
 #include <ostream>
 
@@ -130,6 +131,14 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         ->check(CLI::Range(0, 1000000))
         ->capture_default_str();
     renderCmd->add_flag("--view-only", render.viewOnly, "write the view's picture alone, at the view's size");
+    renderCmd->add_option("--format", render.format, "png, or svg and pdf with lines and text kept as such")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, figure::Format>{
+            {"png", figure::Format::Png}, {"svg", figure::Format::Svg}, {"pdf", figure::Format::Pdf}}))
+        ->default_str("png");
+    renderCmd->add_option("--scale", render.scale, "PNG only: the picture S times as large, lines as thin (1 to 8)")
+        ->capture_default_str();
+    renderCmd->add_option("--dpi", render.dpi, "physical resolution recorded in PNG and PDF (default 96 per scale step)")
+        ->check(CLI::Range(1, 100000));
     renderCmd->footer("Windows:" + windowNames());
 
     ReportOptions report;

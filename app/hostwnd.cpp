@@ -4,6 +4,7 @@
 #include "cxcplatform.h"
 #include "cxcharness.h"
 #include "democommand.h"
+#include "figurefile.h"
 #include "medataset.h"
 
 using namespace cxc::app;
@@ -25,6 +26,7 @@ constexpr int kCascadeStep = 48;  // px between windows opened one after the oth
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
     ON_COMMAND(kOpenDataFolder, &CHostWnd::OnOpenDataFolder)
     ON_COMMAND(kWriteDemoData, &CHostWnd::OnWriteDemoData)
+    ON_COMMAND(kSavePicture, &CHostWnd::OnSavePicture)
     ON_COMMAND(kQuit, &CHostWnd::OnQuit)
     ON_COMMAND(kRecordMovie, &CHostWnd::OnRecordMovie)
     ON_COMMAND_RANGE(kFirstShowCommand, kLastShowCommand, &CHostWnd::OnShowWindowCommand)
@@ -69,6 +71,7 @@ void CHostWnd::buildMenu()
     file.CreatePopupMenu();
     file.AppendMenu(MF_STRING, kOpenDataFolder, L"&Open Data Folder...");
     file.AppendMenu(MF_STRING, kWriteDemoData, L"&Write Demo Data...");
+    file.AppendMenu(MF_STRING, kSavePicture, L"&Save Picture...");
     file.AppendMenu(MF_STRING, kRecordMovie, L"&Record Movie...");
     file.AppendMenu(MF_SEPARATOR);
     file.AppendMenu(MF_STRING, kQuit, L"&Quit");
@@ -135,6 +138,7 @@ int CHostWnd::openWindow(const ShowEntry& entry)
     }
     if (isNew) placeNewWindow(dialog);
     if (entry.playId) lastPlaying_ = &entry;
+    lastOpened_ = &entry;
     tell(L"Opened " + name + L".");
     return 1;
 }
@@ -163,6 +167,7 @@ bool CHostWnd::openDataFolder(const std::string& folder)
     facade_ = std::make_unique<CMEGShowCCData2DFaceqz>();
     source_ = std::move(loaded);
     placed_ = 0;
+    lastOpened_ = nullptr;
     showData();
     tell(L"Loaded " + cxc::fromUtf8(folder) + L".");
     return true;
@@ -194,6 +199,56 @@ void CHostWnd::OnWriteDemoData()
     CFolderPickerDialog picker(nullptr, 0, this);
     picker.m_ofn.lpstrTitle = L"Write Demo Data Into Folder";
     if (picker.DoModal() == IDOK) writeDemoData(cxc::toUtf8(picker.GetPathName()));
+}
+
+CDialog* CHostWnd::frontWindow(const ShowEntry** chosen) const
+{
+    if (!facade_) return nullptr;
+    auto shown = [&](const ShowEntry& e) {
+        CDialog* d = dialogOf(*facade_, e);
+        return d && d->GetSafeHwnd() && d->IsWindowVisible() ? d : nullptr;
+    };
+    // The coupling window that came to the foreground last; else the one opened last.
+    const ShowEntry* pick = nullptr;
+    for (HWND h : cxc::harness::foregroundOrder()) {
+        for (const ShowEntry& e : cxc::showTable())
+            if (CDialog* d = shown(e); d && d->GetSafeHwnd() == h) pick = &e;
+        if (pick) break;
+    }
+    if (!pick && lastOpened_ && shown(*lastOpened_)) pick = lastOpened_;
+    if (chosen) *chosen = pick;
+    return pick ? dialogOf(*facade_, *pick) : nullptr;
+}
+
+bool CHostWnd::savePicture(const std::string& file)
+{
+    const ShowEntry* entry = nullptr;
+    CDialog* dialog = frontWindow(&entry);
+    cxc::app::FigureOptions options;
+    std::string error;
+    if (!dialog) error = "Open a window first: Save Picture saves the frontmost coupling window.";
+    else if (!cxc::figure::formatOfName(file, options.format)) error = file + ": the name must end in .png, .svg or .pdf";
+    else error = cxc::app::saveFigure(dialog, dialog->GetDlgItem(entry->viewId), options, file);
+    if (!error.empty()) {
+        AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
+        tell(L"The picture was not saved.");
+        return false;
+    }
+    tell(L"Saved " + cxc::fromUtf8(entry->name) + L" to " + cxc::fromUtf8(file) + L".");
+    return true;
+}
+
+void CHostWnd::OnSavePicture()
+{
+    const ShowEntry* entry = nullptr;
+    if (!frontWindow(&entry)) {
+        savePicture({});  // says what to do first
+        return;
+    }
+    CFileDialog dialog(FALSE, L"png", (cxc::fromUtf8(entry->name) + L".png").GetString(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       L"PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf||", this);
+    dialog.m_ofn.lpstrTitle = L"Save Picture";
+    if (dialog.DoModal() == IDOK) savePicture(cxc::toUtf8(dialog.GetPathName()));
 }
 
 void CHostWnd::OnQuit() { DestroyWindow(); }

@@ -1,8 +1,8 @@
 // The interactive host: a main window whose MEG, EEG and Viewers menus open each of the module's 24
 // windows through the facade's show functions, with the loaded data set and this window as parent,
-// as a host of the module does; File opens a data folder, writes the demo data set, records a movie
-// of the window that plays in front, or quits. A
-// status line tells the session, channel, sample and class counts of what is loaded.
+// as a host of the module does; File opens a data folder, writes the demo data set, saves a picture of
+// the frontmost coupling window (PNG, SVG or PDF), records a movie of the window that plays in front, or
+// quits. A status line tells the session, channel, sample and class counts of what is loaded.
 #pragma once
 
 #include <memory>
@@ -18,7 +18,8 @@ public:
     static constexpr UINT kOpenDataFolder = 40001;
     static constexpr UINT kWriteDemoData = 40002;
     static constexpr UINT kQuit = 40003;
-    static constexpr UINT kRecordMovie = 40004;
+    static constexpr UINT kSavePicture = 40004;
+    static constexpr UINT kRecordMovie = 40005;
     static constexpr int kStatusId = 101;
     static constexpr int kMessageId = 102;
 
@@ -38,6 +39,13 @@ public:
     // Writes the built-in demo data set into a folder; false, with a message box, when it cannot.
     bool writeDemoData(const std::string& folder);
 
+    // Writes the frontmost coupling window (the last one in the foreground, else the last opened) as
+    // a figure of the format its name ends in: .png, .svg or .pdf. False, with a message box, when no
+    // window is open, the name has another ending or the file cannot be written.
+    bool savePicture(const std::string& file);
+    // The coupling window a picture is saved of, with its entry; null when none is open.
+    CDialog* frontWindow(const cxc::ShowEntry** entry = nullptr) const;
+
     // The loaded data set and the facade that opens windows on it.
     CArrayMEDataSetqz* dataSet() const { return source_.dataSet.get(); }
     CMEGShowCCData2DFaceqz* facade() const { return facade_.get(); }
@@ -51,6 +59,7 @@ public:
 protected:
     afx_msg void OnOpenDataFolder();
     afx_msg void OnWriteDemoData();
+    afx_msg void OnSavePicture();
     afx_msg void OnQuit();
     afx_msg void OnRecordMovie();
     afx_msg void OnShowWindowCommand(UINT id);
@@ -71,5 +80,6 @@ private:
     CStatic status_;
     int placed_ = 0;  // windows placed so far, for the cascade
     const cxc::ShowEntry* lastPlaying_ = nullptr;  // the window that plays opened last
+    const cxc::ShowEntry* lastOpened_ = nullptr;
     std::unique_ptr<CRecordMovieDlg> record_;
 };

@@ -103,6 +103,11 @@ std::string formatMs(double ms)
 
 int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
 {
+    const FigureOptions figureOptions{o.format, o.scale, o.dpi, o.viewOnly};
+    if (std::string refusal = refusalOf(figureOptions); !refusal.empty()) {
+        err << "cxcmap render: " << refusal << "\n";
+        return 1;
+    }
     DataSource source;
     if (std::string error = loadData(o.data, source); !error.empty()) {
         err << "cxcmap render: " << error << "\n";
@@ -149,25 +154,22 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
             lastPaintMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         }
         harness::pumpPaints();
-        const harness::Image picture = o.viewOnly ? (view ? harness::clientSurface(view) : harness::Image())
-                                                  : harness::render(dialog);
         for (const auto& box : harness::messageBoxes())
             err << "cxcmap render: " << entry->name << ": message box \"" << toUtf8(box.text) << "\"\n";
-        if (picture.isNull() || picture.width() < 1 || picture.height() < 1) {
+        if (!view) {
             err << "cxcmap render: " << entry->name << ": the window could not be drawn\n";
             failed = true;
             continue;
         }
-        const std::filesystem::path file = std::filesystem::path(o.out) / (std::string(entry->name) + ".png");
-        const std::string error = replaceFile(file, [&](const std::filesystem::path& temp) {
-            return picture.writePng(temp.c_str()) ? std::string() : file.string() + ": cannot be written";
-        });
-        if (!error.empty()) {
+        const std::filesystem::path file =
+            std::filesystem::path(o.out) / (std::string(entry->name) + "." + extensionOf(o.format));
+        CSize size;
+        if (const std::string error = saveFigure(dialog, view, figureOptions, file, &size); !error.empty()) {
             err << "cxcmap render: " << error << "\n";
             failed = true;
             continue;
         }
-        out << file.string() << "  " << picture.width() << "x" << picture.height() << "  last paint "
+        out << file.string() << "  " << size.cx << "x" << size.cy << "  last paint "
             << formatMs(lastPaintMs) << " ms\n";
     }
     marks.restore();

@@ -1,6 +1,7 @@
 // The interactive host window, driven headless: its menus name every show function, its status
 // line counts what is loaded, the File menu opens data folders (closing the windows of the old data
-// first), writes the demo data set and quits, and each window entry opens its window through the
+// first), writes the demo data set, saves a picture of the frontmost window by the chosen name, and
+// quits, and each window entry opens its window through the
 // facade with the host as parent.
 #include "host.h"
 #include "afxdlgs.h"
@@ -53,7 +54,8 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->GetMenuItemCount(), 4);
     EXPECT_EQ(items(bar->GetSubMenu(0)),
-              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"&Record Movie...", L"-", L"&Quit"}));
+              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"&Save Picture...",
+                                         L"&Record Movie...", L"-", L"&Quit"}));
     const std::vector<std::wstring> maps{L"Link Map (Active)",    L"Link Map (Control)",    L"Link Map (Act-Ctl)", L"-",
                                          L"Patch Map (Active)",   L"Patch Map (Control)",   L"Patch Map (Act-Ctl)", L"-",
                                          L"Contour Map (Active)", L"Contour Map (Control)", L"Contour Map (Act-Ctl)"};
@@ -125,6 +127,53 @@ TEST_F(CxcmapHost, WriteDemoDataIntoAChosenFolder)
     ASSERT_TRUE(loaded.dataSet) << loaded.error;
     EXPECT_EQ(host.messageText(), L"Wrote the demo data set to " + cxc::fromUtf8(scratch.str("demo")) + L".");
     EXPECT_EQ(host.statusText().Left(13), L"Session pilot") << "writing does not load";
+}
+
+TEST_F(CxcmapHost, SavePictureWritesTheFrontmostWindowInTheFormatOfItsName)
+{
+    const auto windows = offered();
+    if (windows.size() < 2) GTEST_SKIP() << "needs two windows";
+    const auto lastMessage = [] {
+        const std::vector<std::wstring> m = messages();
+        return m.empty() ? std::wstring() : m.back();
+    };
+    Scratch scratch;
+    // Without a window: a message box says what to do, and no file dialog opens.
+    cxc::harness::answerNextFileDialog(cxc::fromUtf8(scratch.str("never.png")));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kSavePicture));
+    EXPECT_EQ(lastMessage(), L"Open a window first: Save Picture saves the frontmost coupling window.");
+    cxc::harness::answerNextFileDialog(nullptr);
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, windows.front()->commandId));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, windows.back()->commandId));
+    const ShowEntry* front = nullptr;
+    EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.back())) << "the last opened";
+    cxc::dialogOf(*host.facade(), *windows.front())->SetForegroundWindow();
+    EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.front())) << "the foreground one";
+    host.SetForegroundWindow();  // as choosing the host's menu does
+    EXPECT_EQ(host.frontWindow(&front), cxc::dialogOf(*host.facade(), *windows.front())) << "still the foreground one";
+    const struct {
+        const char* name;  // chosen in the file dialog
+        const char* file;  // written, starting with `start`; null: refused
+        const char* start;
+    } cases[] = {
+        {"a.png", "a.png", "\x89PNG"}, {"b.SVG", "b.SVG", "<?xml"}, {"c.pdf", "c.pdf", "%PDF"},
+        {"d", "d.png", "\x89PNG"},  // the dialog's default extension
+        {"e.gif", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cxc::harness::clearMessageBoxes();
+        cxc::harness::answerNextFileDialog(cxc::fromUtf8(scratch.str(c.name)));
+        ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kSavePicture));
+        if (!c.file) {
+            EXPECT_EQ(lastMessage(), cxc::fromUtf8(scratch.str(c.name) + ": the name must end in .png, .svg or .pdf").str());
+            continue;
+        }
+        EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+        EXPECT_EQ(readFile(scratch.path(c.file)).rfind(c.start, 0), 0u);
+        EXPECT_EQ(host.messageText(), L"Saved " + cxc::fromUtf8(front->name) + L" to " + cxc::fromUtf8(scratch.str(c.file)) + L".");
+    }
+    EXPECT_EQ(scratch.list(), (std::vector<std::string>{"a.png", "b.SVG", "c.pdf", "d.png"}));
 }
 
 TEST_F(CxcmapHost, QuitEndsTheHost)

@@ -1,6 +1,7 @@
 // `cxcmap render`: one picture per window the module offers, of the size a user sees, holding what
 // the window shows; the view alone at the view's size; timer ticks that play; a window that cannot
-// be opened; and the demo data written as a folder drawing the same pictures as the built-in set.
+// be opened; the demo data written as a folder drawing the same pictures as the built-in set; and the
+// figure options: SVG, PDF, PNG at a scale and resolution, and their refusals.
 #include <set>
 
 #include "host.h"
@@ -191,6 +192,68 @@ TEST_F(CxcmapRender, DemoDataFolderDrawsTheSamePicturesAsTheBuiltInSet)
         const std::string a = readFile(scratch.path("builtin") / png), b = readFile(scratch.path("folder") / png);
         EXPECT_FALSE(a.empty()) << e->name;
         EXPECT_TRUE(a == b) << e->name << " differs";
+    }
+}
+
+// The PNG's recorded resolution (pHYs, dots per metre); 0 without one.
+long pngDotsPerMetre(const std::string& bytes)
+{
+    const std::size_t at = bytes.find("pHYs");
+    if (at == std::string::npos || at + 8 > bytes.size()) return 0;
+    long v = 0;
+    for (std::size_t i = at + 4; i < at + 8; ++i) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
+    return v;
+}
+
+TEST_F(CxcmapRender, FigureOptionsWriteTheirFormatOrAreRefused)
+{
+    const ShowEntry& e = *windows.front();
+    Scratch scratch;
+    const std::string folder = dataFolder(scratch, small());
+    Opened w(e, cxc::data::loadDataFolder(folder).dataSet.get());
+    ASSERT_NE(w.dialog, nullptr);
+    const CRect view = cxc::harness::clientRect(w.dialog->GetDlgItem(e.viewId));
+    const cxc::harness::Image dialog = cxc::harness::render(w.dialog);
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string file;   // written, with this start
+        std::string start;  // or the message
+        CSize png;          // the PNG's size
+        long dotsPerMetre;
+    };
+    const Case cases[] = {
+        {{}, 0, "png", "\x89PNG", CSize(dialog.width(), dialog.height()), 3780},
+        {{"--scale", "2", "--view-only"}, 0, "png", "\x89PNG", CSize(2 * view.Width(), 2 * view.Height()), 7559},
+        {{"--scale", "3", "--dpi", "300"}, 0, "png", "\x89PNG", CSize(3 * dialog.width(), 3 * dialog.height()), 11811},
+        {{"--format", "svg"}, 0, "svg", "<?xml", {}, 0},
+        {{"--format", "pdf", "--view-only", "--dpi", "600"}, 0, "pdf", "%PDF", {}, 0},
+        {{"--scale", "9"}, 1, "", "cxcmap render: --scale must be 1 to 8\n", {}, 0},
+        {{"--scale", "0"}, 1, "", "cxcmap render: --scale must be 1 to 8\n", {}, 0},
+        {{"--scale", "2", "--format", "svg"}, 1, "", "cxcmap render: --scale is for PNG only", {}, 0},
+        {{"--format", "gif"}, 2, "", "--format: Check gif value in {", {}, 0},
+        {{"--dpi", "0"}, 2, "", "--dpi: Value 0 not in range", {}, 0},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "out" + std::to_string(n++), out = scratch.str(name);
+        std::vector<std::string> args = {"render", "--data", folder, "--out", out, "--only", e.name};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome r = cxcmap(args);
+        SCOPED_TRACE(r.err);
+        EXPECT_EQ(r.status, c.status);
+        if (c.file.empty()) {
+            EXPECT_NE(r.err.find(c.start), std::string::npos);
+            EXPECT_TRUE(scratch.list(name).empty());
+            continue;
+        }
+        const std::string bytes = readFile(out + "/" + e.name + "." + c.file);
+        EXPECT_EQ(bytes.compare(0, c.start.size(), c.start), 0) << c.file;
+        EXPECT_EQ(scratch.list(name).size(), 1u) << "no temporary file is left";
+        if (c.file == "png") {
+            EXPECT_EQ(pngSize(bytes), c.png);
+            EXPECT_EQ(pngDotsPerMetre(bytes), c.dotsPerMetre);
+        }
     }
 }
 

@@ -3,7 +3,8 @@
 // channel, zero samples, all-NaN series, all sensors at one point, channels of the other modality
 // only, and a data set freed and replaced between two show calls. Each window opens, paints its
 // fixed text or its picture, raises only the messages its data call for, survives its play timer,
-// and the facade leaves no window or GDI object behind.
+// and the facade leaves no window or GDI object behind. A recording of its paint replays onto the
+// same pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +16,7 @@
 
 #include "afxwin.h"
 #include "cxccompanions.h"
+#include "cxcfigure.h"
 #include "cxcharness.h"
 #include "moduleresources.h"
 #include "show_table.h"
@@ -112,6 +114,10 @@ protected:
                 harness::pumpPaints();
                 const harness::Image img = harness::clientSurface(view);
                 ASSERT_FALSE(img.isNull());
+                // Recorded, a paint replays onto its own pixels.
+                const cxc::figure::Picture recorded = cxc::figure::recordPaint(view);
+                cxctest::expectSameImage(cxctest::picture(cxc::figure::replay(recorded, 1)),
+                                         cxctest::picture(harness::clientSurface(view)), std::string(w.name) + "-replay");
                 switch (expect) {
                 case Expect::ComputeFirst:
                 case Expect::NoPairArray: cxctest::expectShowsText(img, textFor(expect, w.kind), w.name); break;

@@ -1,6 +1,7 @@
-// The folder picker of MFC's common dialogs: the user chooses one folder in a modal dialog.
-// Desktop: Qt's folder dialog. Headless there is no dialog: DoModal takes the answer scripted with
-// cxc::harness::answerNextFolderPicker (once), or IDCANCEL when none was scripted.
+// The folder picker and the save-as file dialog of MFC's common dialogs: the user chooses one folder,
+// or one file name, in a modal dialog. Desktop: Qt's dialogs. Headless there is no dialog: DoModal
+// takes the answer scripted with cxc::harness::answerNextFolderPicker or answerNextFileDialog (once),
+// or IDCANCEL when none was scripted.
 #pragma once
 
 #include "afxwin.h"
@@ -29,7 +30,39 @@ private:
     CString path_;
 };
 
+#ifndef OFN_OVERWRITEPROMPT
+#define OFN_OVERWRITEPROMPT 0x00000002
+#define OFN_HIDEREADONLY 0x00000004
+#endif
+
+// Save-as only (bOpenFileDialog FALSE). The filter is MFC's "Name (*.ext)|*.ext|...||"; a chosen name
+// without an extension gets lpszDefExt.
+class CFileDialog {
+public:
+    struct OpenFileName {
+        LPCTSTR lpstrTitle = nullptr;
+    };
+    OpenFileName m_ofn;
+
+    explicit CFileDialog(BOOL openFileDialog, LPCTSTR defExt = nullptr, LPCTSTR fileName = nullptr,
+                         DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR filter = nullptr,
+                         CWnd* parent = nullptr);
+    virtual ~CFileDialog() = default;
+
+    virtual INT_PTR DoModal();
+    CString GetPathName() const { return path_; }
+
+private:
+    CWnd* parent_;
+    CString defExt_;
+    CString fileName_;
+    CString filter_;
+    CString path_;
+};
+
 namespace cxc::harness {
+// The next headless save-as dialog answers IDOK with this name; null clears a scripted answer.
+void answerNextFileDialog(const wchar_t* path);
 // The next headless folder picker answers IDOK with this folder; null clears a scripted answer.
 void answerNextFolderPicker(const wchar_t* folder);
 // How many folder pickers were opened (shown or answered) since the start.

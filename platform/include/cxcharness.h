@@ -117,6 +117,8 @@ UINT bigIcon(CWnd* window);   // resource id of the big icon, 0 without one
 UINT smallIcon(CWnd* window);
 int menuChecked(CWnd* dialog, UINT id);  // 1 checked, 0 not, -1 no such item
 HWND foreground();
+// Top-level windows in the order they last came to the foreground, the latest first.
+std::vector<HWND> foregroundOrder();
 CWnd* capture();
 CRect windowRect(CWnd* window);  // screen (top-level) or parent-client (child) coordinates
 CRect clientRect(CWnd* window);

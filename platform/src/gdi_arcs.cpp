@@ -1,9 +1,11 @@
 // Arcs and ellipses with the DC's pen and brush: AngleArc, Arc and Ellipse over the conic rasterisers.
 // One-pixel pens draw arcs solid whatever their style.
+#include <algorithm>
 #include <cmath>
 
 #include "cxcsat.h"
 #include "gdi_internal.h"
+#include "gdi_record.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ void penConic(const DcState& s, const Raster& r, const raster::Conic& c, const r
 {
     if (s.penAttr.style == PS_NULL) return;
     const std::uint32_t colour = toPixel(s.penAttr.color);
+    if (rec::active()) rec::add(s.target(), rec::Conic{c, sweep, std::max(s.penAttr.width, 1), colour});
     if (s.penAttr.width > 1) raster::thickConic(r, c, sweep, s.penAttr.width, colour);
     else raster::thinConic(r, c, sweep, colour);
 }
@@ -88,7 +91,10 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom)
     const Raster r = rasterOf(*state_);
     if (!r) return FALSE;
     const raster::Conic c = raster::conicOfBox(left, top, right, bottom);
-    if (!state_->hollowBrush) raster::fillConic(r, c, toPixel(state_->brushColor));
+    if (!state_->hollowBrush) {
+        if (rec::active()) rec::add(state_->target(), rec::Conic{c, raster::Sweep{}, 0, toPixel(state_->brushColor)});
+        raster::fillConic(r, c, toPixel(state_->brushColor));
+    }
     penConic(*state_, r, c, raster::Sweep{});
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gdi_internal.h"
+#include "gdi_record.h"
 
 namespace {
 
@@ -143,23 +144,103 @@ void transfer(const Raster& dst, Blit d, const Source* src, Blit s, Rop rop, std
     }
 }
 
+// A blit as the recording keeps it: a 1:1 copy of a recorded surface as that surface's commands,
+// anything else as its source pixels, with the pixels it left for operations a painter cannot match.
+// Call before the transfer; finish() after it.
+class Recorded {
+public:
+    Recorded(Surface* to, Blit d, Surface* from, const Source* src, Blit s, Rop rop, std::uint32_t pattern,
+             const std::uint32_t* transparent)
+        : to_(to)
+    {
+        if (!rec::active() || !to) return;
+        if (from && from != to && rop == Rop::Copy && !transparent && d.w == s.w && d.h == s.h && d.w > 0 && d.h > 0) {
+            if (auto sub = rec::snapshot(from)) {
+                const rec::Copy c{sub, d.x, d.y, d.w, d.h, s.x, s.y, sub->width, sub->height};
+                // A copy that fills the whole destination with source pixels hides all before it.
+                const int w = to->image.width(), h = to->image.height();
+                const bool all = d.x <= 0 && d.y <= 0 && d.x + d.w >= w && d.y + d.h >= h && s.x - d.x >= 0 &&
+                                 s.y - d.y >= 0 && s.x - d.x + w <= sub->width && s.y - d.y + h <= sub->height;
+                if (rec::List* list = rec::listOf(to, all)) {
+                    if (all) list->commands.clear();
+                    list->commands.push_back(c);
+                }
+                return;
+            }
+        }
+        list_ = rec::listOf(to);
+        if (!list_) return;
+        blit_.rop = static_cast<int>(rop);
+        blit_.pattern = pattern;
+        blit_.transparent = transparent != nullptr;
+        blit_.key = transparent ? *transparent : 0;
+        blit_.dx = d.x, blit_.dy = d.y, blit_.dw = d.w, blit_.dh = d.h;
+        blit_.sx = s.x, blit_.sy = s.y, blit_.sw = s.w, blit_.sh = s.h;
+        blit_.plainCopy = rop == Rop::Copy && !transparent && d.w > 0 && d.h > 0 && s.w > 0 && s.h > 0;
+        if (src && usesSource(rop)) {
+            // The rows that exist, copied: the caller's pixels may change or go after the call.
+            QImage image(static_cast<int>(src->width), static_cast<int>(src->rowHi), QImage::Format_RGB32);
+            image.fill(Qt::black);
+            for (i64 y = src->rowLo; y < src->rowHi; ++y)
+                std::memcpy(image.scanLine(static_cast<int>(y)), src->row(y), static_cast<std::size_t>(src->width) * 4);
+            blit_.source = image;
+            blit_.rowLo = src->rowLo;
+            blit_.rowHi = src->rowHi;
+        }
+    }
+    void finish()
+    {
+        if (!list_) return;
+        if (!blit_.plainCopy) {
+            // The destination block, as the transfer left it.
+            const QImage& image = to_->image;
+            const i64 x0 = std::max<i64>(std::min(blit_.dx, blit_.dx + blit_.dw), 0);
+            const i64 y0 = std::max<i64>(std::min(blit_.dy, blit_.dy + blit_.dh), 0);
+            const i64 x1 = std::min<i64>(std::max(blit_.dx, blit_.dx + blit_.dw), image.width());
+            const i64 y1 = std::min<i64>(std::max(blit_.dy, blit_.dy + blit_.dh), image.height());
+            if (x0 < x1 && y0 < y1) {
+                blit_.after = image.copy(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0), static_cast<int>(y1 - y0));
+                blit_.afterX = x0;
+                blit_.afterY = y0;
+            }
+        }
+        list_->commands.push_back(std::move(blit_));
+    }
+
+private:
+    Surface* to_;
+    rec::List* list_ = nullptr;
+    rec::Blit blit_{};
+};
+
+void recordedTransfer(Surface* to, Blit d, Surface* from, const Source* src, Blit s, Rop rop, std::uint32_t pattern,
+                      const std::uint32_t* transparent)
+{
+    if (!rec::active()) {
+        transfer(rasterOf(to), d, src, s, rop, pattern, transparent);
+        return;
+    }
+    Recorded r(to, d, from, src, s, rop, pattern, transparent);
+    transfer(rasterOf(to), d, src, s, rop, pattern, transparent);
+    r.finish();
+}
+
 // A blit whose source is the destination surface reads from a copy, so overlapping areas move whole.
 void transferBetween(Surface* to, Blit d, Surface* from, Blit s, Rop rop, std::uint32_t pattern,
                      const std::uint32_t* transparent)
 {
-    const Raster dst = rasterOf(to);
     if (!usesSource(rop)) {
-        transfer(dst, d, nullptr, s, rop, pattern, transparent);
+        recordedTransfer(to, d, nullptr, nullptr, s, rop, pattern, transparent);
         return;
     }
     if (from == to) {
         Surface copy{to->image.copy()};
         const Source src = sourceOf(rasterOf(&copy));
-        transfer(dst, d, &src, s, rop, pattern, transparent);
+        recordedTransfer(to, d, from, &src, s, rop, pattern, transparent);
         return;
     }
     const Source src = sourceOf(rasterOf(from));
-    transfer(dst, d, &src, s, rop, pattern, transparent);
+    recordedTransfer(to, d, from, &src, s, rop, pattern, transparent);
 }
 
 // The pixel block of a 32-bit BI_RGB DIB, row 0 at the top; null when the header is not one we draw.
@@ -238,8 +319,8 @@ int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, i
     if (sh < 0) { sy += sh; sh = -sh; flip = true; }
     if (view.bottomUp) sy = view.height - sy - sh;
     const Blit source = flip ? Blit{xSrc, sy + sh, srcWidth, -sh} : Blit{xSrc, sy, srcWidth, sh};
-    transfer(rasterOf(s->target()), Blit{xDest, yDest, destWidth, destHeight}, usesSource(op) ? &view.source : nullptr,
-             source, op, toPixel(s->brushColor), nullptr);
+    recordedTransfer(s->target(), Blit{xDest, yDest, destWidth, destHeight}, nullptr, usesSource(op) ? &view.source : nullptr,
+                     source, op, toPixel(s->brushColor), nullptr);
     return static_cast<int>(sh);
 }
 
@@ -268,6 +349,25 @@ int SetDIBitsToDevice(HDC dc, int xDest, int yDest, DWORD width, DWORD height, i
     }
     if (band.rowLo >= band.rowHi) return static_cast<int>(scanLines);
     const i64 sy = view.bottomUp ? view.height - ySrc - h : ySrc;
-    transfer(rasterOf(s->target()), Blit{xDest, yDest, w, h}, &band, Blit{xSrc, sy, w, h}, Rop::Copy, 0, nullptr);
+    recordedTransfer(s->target(), Blit{xDest, yDest, w, h}, nullptr, &band, Blit{xSrc, sy, w, h}, Rop::Copy, 0, nullptr);
     return static_cast<int>(scanLines);
 }
+
+namespace cxc::gdi::rec {
+
+void replayBlit(const Raster& r, const Blit& b, std::int64_t ox, std::int64_t oy, int scale)
+{
+    Source src;
+    if (!b.source.isNull()) {
+        src.bits = reinterpret_cast<const std::uint32_t*>(b.source.constBits());
+        src.stride = b.source.bytesPerLine() / 4;
+        src.width = b.source.width();
+        src.rowLo = b.rowLo;
+        src.rowHi = b.rowHi;
+    }
+    const std::uint32_t key = b.key;
+    transfer(r, ::Blit{b.dx * scale + ox, b.dy * scale + oy, b.dw * scale, b.dh * scale}, b.source.isNull() ? nullptr : &src,
+             ::Blit{b.sx, b.sy, b.sw, b.sh}, static_cast<Rop>(b.rop), b.pattern, b.transparent ? &key : nullptr);
+}
+
+}  // namespace cxc::gdi::rec

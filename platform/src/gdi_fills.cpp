@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gdi_internal.h"
+#include "gdi_record.h"
 
 namespace {
 
@@ -19,6 +20,13 @@ Box ordered(i64 left, i64 top, i64 right, i64 bottom)
     return Box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
 }
 
+// Every fill of this file goes through here, so a recorded paint sees it.
+void fillBox(DcState& s, const Raster& r, i64 left, i64 top, i64 right, i64 bottom, std::uint32_t colour)
+{
+    if (rec::active()) rec::fill(s.target(), left, top, right, bottom, colour);
+    raster::fillRect(r, left, top, right, bottom, colour);
+}
+
 }  // namespace
 
 // As MFC's: the fill goes through the background colour, which it leaves set to the fill colour.
@@ -27,7 +35,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
     if (!state_) return;
     SetBkColor(color);
     const Box b = ordered(x, y, static_cast<i64>(x) + cx, static_cast<i64>(y) + cy);
-    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
+    fillBox(*state_, rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
@@ -35,7 +43,7 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
     if (!rect || !state_) return;
     SetBkColor(color);
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
+    fillBox(*state_, rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(color));
 }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
@@ -44,14 +52,23 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush)
     const ObjectData* d = findObject(brush->m_hObject);
     if (!d || d->kind != Kind::Brush || d->hollowBrush) return;
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::fillRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(d->brushColor));
+    fillBox(*state_, rasterOf(*state_), b.left, b.top, b.right, b.bottom, toPixel(d->brushColor));
 }
 
 void CDC::InvertRect(LPCRECT rect)
 {
     if (!rect || !state_) return;
     const Box b = ordered(rect->left, rect->top, rect->right, rect->bottom);
-    raster::xorRect(rasterOf(*state_), b.left, b.top, b.right, b.bottom, 0x00FFFFFFu);
+    const Raster r = rasterOf(*state_);
+    rec::List* list = rec::listOf(state_->target());  // before the pixels change
+    raster::xorRect(r, b.left, b.top, b.right, b.bottom, 0x00FFFFFFu);
+    if (!list || !r) return;
+    // Kept with the pixels it left, for painters that cannot blend a difference.
+    const i64 l = std::max<i64>(b.left, 0), t = std::max<i64>(b.top, 0);
+    const i64 rr = std::min<i64>(b.right, r.width), bb = std::min<i64>(b.bottom, r.height);
+    if (l >= rr || t >= bb) return;
+    list->commands.push_back(rec::Invert{l, t, rr, bb,
+        state_->target()->image.copy(static_cast<int>(l), static_cast<int>(t), static_cast<int>(rr - l), static_cast<int>(bb - t))});
 }
 
 // The pen outlines the pixels from (left, top) to (right - 1, bottom - 1); the brush fills inside.
@@ -65,8 +82,8 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     if (b.right == b.left || b.bottom == b.top) return TRUE;
     const bool pen = state_->penAttr.style != PS_NULL;
     if (!state_->hollowBrush) {
-        raster::fillRect(r, b.left, b.top, pen ? b.right : b.right - 1, pen ? b.bottom : b.bottom - 1,
-                         toPixel(state_->brushColor));
+        fillBox(*state_, r, b.left, b.top, pen ? b.right : b.right - 1, pen ? b.bottom : b.bottom - 1,
+                toPixel(state_->brushColor));
     }
     if (!pen) return TRUE;
     // Corners in int range: the box came from ints, so right - 1 and bottom - 1 fit.
@@ -80,8 +97,12 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     penSegment(*state_, r, l, bb, l, t);
     if (l == rr && t == bb) {  // a one-pixel box: every edge has zero length
         const std::uint32_t colour = toPixel(state_->penAttr.color);
-        if (state_->penAttr.width > 1) raster::thickLine(r, l, t, l, t, state_->penAttr.width, colour);
-        else raster::fillRect(r, l, t, l + 1, t + 1, colour);
+        if (state_->penAttr.width > 1) {
+            if (rec::active()) rec::add(state_->target(), rec::ThickLine{double(l), double(t), double(l), double(t), state_->penAttr.width, colour});
+            raster::thickLine(r, l, t, l, t, state_->penAttr.width, colour);
+        } else {
+            fillBox(*state_, r, l, t, l + 1, t + 1, colour);
+        }
     }
     state_->stylePos = keep;
     return TRUE;
@@ -92,6 +113,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     if (!state_) return CLR_INVALID;
     const Raster r = rasterOf(*state_);
     if (!r || x < 0 || y < 0 || x >= r.width || y >= r.height) return CLR_INVALID;
+    if (rec::active()) rec::fill(state_->target(), x, y, x + 1, y + 1, toPixel(color));
     r.bits[y * r.stride + x] = toPixel(color);
     return color & 0x00FFFFFFu;
 }

@@ -17,6 +17,7 @@ namespace cxc::gdi {
 // The pixels of a window's client area or of a bitmap: QImage::Format_RGB32 (0xFFRRGGBB).
 struct Surface {
     QImage image;
+    ~Surface();  // leaves the recording of a paint (gdi_record.cpp)
 };
 
 // COLORREF is 0x00BBGGRR; QImage's RGB32 pixel is 0xFFRRGGBB.

@@ -1,6 +1,7 @@
 // Lines with the DC's pen: LineTo and Polyline over the one-pixel walker and the round-capped wide
 // stroke of the raster layer.
 #include "gdi_internal.h"
+#include "gdi_record.h"
 
 namespace cxc::gdi {
 
@@ -12,11 +13,19 @@ void penSegment(DcState& s, const Raster& r, int x0, int y0, int x1, int y1)
     const PenAttr& pen = s.penAttr;
     if (pen.style == PS_NULL) return;
     const std::uint32_t colour = toPixel(pen.color);
+    const raster::Pattern& pattern = pen.pattern;
+    if (rec::active()) {
+        if (pen.width > 1) {
+            if (x0 != x1 || y0 != y1) rec::add(s.target(), rec::ThickLine{double(x0), double(y0), double(x1), double(y1), pen.width, colour});
+        } else {
+            rec::add(s.target(), rec::ThinLine{x0, y0, x1, y1, colour, pattern.period ? pen.style : PS_SOLID, s.stylePos,
+                                               s.bkMode == OPAQUE, toPixel(s.bkColor)});
+        }
+    }
     if (pen.width > 1) {
         if (x0 != x1 || y0 != y1) raster::thickLine(r, x0, y0, x1, y1, pen.width, colour);
         return;
     }
-    const raster::Pattern& pattern = pen.pattern;
     if (pattern.period == 0) {
         raster::thinLine(r, x0, y0, x1, y1, colour);
         return;

@@ -18,6 +18,7 @@
 
 #include "cxcsat.h"
 #include "gdi_internal.h"
+#include "gdi_record.h"
 
 namespace cxc::gdi {
 
@@ -294,33 +295,72 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     if (degrees == 0.0) {
         if (opaque) {
             const std::int64_t left = static_cast<std::int64_t>(refX) + ox, top = static_cast<std::int64_t>(refY) + oy;
+            if (rec::active()) rec::fill(surface, left, top, left + cx, top + face->cellHeight, toPixel(state_->bkColor));
             raster::fillRect(rasterOf(*state_), left, top, left + cx, top + face->cellHeight, toPixel(state_->bkColor));
         }
     }
     const std::int64_t base = offsets[static_cast<std::size_t>(first)];
-    QList<quint32> runGlyphs;
-    QList<QPointF> positions;
+    rec::Text run;
+    run.face = face;
     for (int i = first; i <= last; ++i) {
-        runGlyphs.append(glyphs[static_cast<std::size_t>(i)]);
-        positions.append(QPointF(static_cast<double>(offsets[static_cast<std::size_t>(i)] - base), face->ascent));
+        run.string.append(QString::fromUcs4(std::array<char32_t, 1>{codePoint(text[i])}.data(), 1));
+        run.glyphs.push_back(glyphs[static_cast<std::size_t>(i)]);
+        run.offsets.push_back(static_cast<double>(offsets[static_cast<std::size_t>(i)] - base));
     }
-    QGlyphRun run;
-    run.setRawFont(face->raw);
-    run.setGlyphIndexes(runGlyphs);
-    run.setPositions(positions);
-    run.setUnderline(face->font.underline());
-    run.setStrikeOut(face->font.strikeOut());
-
+    const QPointF origin = device(static_cast<double>(ox + base), oy);
+    run.originX = origin.x();
+    run.originY = origin.y();
+    run.degrees = degrees;
+    run.opaqueBox = degrees != 0.0 && opaque;
+    run.boxWidth = static_cast<double>(offsets[static_cast<std::size_t>(last) + 1] - base);
+    run.textColour = toPixel(state_->textColor);
+    run.bkColour = toPixel(state_->bkColor);
+    if (rec::active()) rec::add(surface, run);
     QPainter painter(&surface->image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.translate(device(static_cast<double>(ox + base), oy));
-    painter.rotate(-degrees);
-    if (degrees != 0.0 && opaque) {
-        const double w = static_cast<double>(offsets[static_cast<std::size_t>(last) + 1] - base);
-        painter.fillRect(QRectF(0.0, 0.0, w, face->cellHeight), QColor::fromRgb(toPixel(state_->bkColor)));
-    }
-    painter.setPen(QColor::fromRgb(toPixel(state_->textColor)));
-    painter.drawGlyphRun(QPointF(0.0, 0.0), run);
+    rec::replayText(painter, run);
     return TRUE;
 }
+
+namespace cxc::gdi::rec {
+
+// The painter steps of TextOut: no antialiasing, the cell turned about its top-left, glyphs at whole
+// advances on the baseline.
+void replayText(QPainter& painter, const Text& t)
+{
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    for (std::size_t i = 0; i < t.glyphs.size(); ++i) {
+        glyphs.append(t.glyphs[i]);
+        positions.append(QPointF(t.offsets[i], t.face->ascent));
+    }
+    QGlyphRun run;
+    run.setRawFont(t.face->raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(t.face->font.underline());
+    run.setStrikeOut(t.face->font.strikeOut());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.translate(t.originX, t.originY);
+    painter.rotate(-t.degrees);
+    if (t.opaqueBox) painter.fillRect(QRectF(0.0, 0.0, t.boxWidth, t.face->cellHeight), QColor::fromRgb(t.bkColour));
+    painter.setPen(QColor::fromRgb(t.textColour));
+    painter.drawGlyphRun(QPointF(0.0, 0.0), run);
+}
+
+// As text: a reader can select and search it. The run keeps its start and its font; the advances
+// are the font's own.
+void vectorText(QPainter& painter, const Text& t)
+{
+    if (t.originX < -1e7 || t.originX > 1e7 || t.originY < -1e7 || t.originY > 1e7) return;
+    painter.save();
+    painter.translate(t.originX, t.originY);
+    painter.rotate(-t.degrees);
+    if (t.opaqueBox) painter.fillRect(QRectF(0.0, 0.0, t.boxWidth, t.face->cellHeight), QColor::fromRgb(t.bkColour));
+    painter.setFont(t.face->font);
+    painter.setPen(QColor::fromRgb(t.textColour));
+    painter.drawText(QPointF(0.0, t.face->ascent), t.string);
+    painter.restore();
+}
+
+}  // namespace cxc::gdi::rec

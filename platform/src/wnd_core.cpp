@@ -235,6 +235,14 @@ namespace {
 void eraseHandle(std::vector<HWND>& v, HWND h) { v.erase(std::remove(v.begin(), v.end(), h), v.end()); }
 }  // namespace
 
+void bringToForeground(HWND hwnd)
+{
+    Core& c = core();
+    c.foreground = hwnd;
+    eraseHandle(c.foregroundOrder, hwnd);
+    c.foregroundOrder.insert(c.foregroundOrder.begin(), hwnd);
+}
+
 void disposeWidget(QWidget* widget)
 {
     if (!widget) return;
@@ -266,6 +274,7 @@ void destroyWindow(HWND hwnd)
     killAllTimers(*w);
     if (c.capture == hwnd) c.capture = nullptr;
     if (c.foreground == hwnd) c.foreground = nullptr;
+    eraseHandle(c.foregroundOrder, hwnd);
     if (c.lockout == hwnd) c.lockout = nullptr;
     if (Window* p = find(w->parent)) {
         eraseHandle(p->children, hwnd);

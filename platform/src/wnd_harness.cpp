@@ -14,10 +14,6 @@ namespace cxc::harness {
 
 // ---- pictures ------------------------------------------------------------------------------------
 
-struct Image::Data {
-    QImage image;
-};
-
 Image::Image() = default;
 Image::~Image() = default;
 Image::Image(const Image&) = default;
@@ -392,6 +388,14 @@ int menuChecked(CWnd* dialog, UINT id)
 
 HWND foreground() { return find(core().foreground) ? core().foreground : nullptr; }
 
+std::vector<HWND> foregroundOrder()
+{
+    std::vector<HWND> order;
+    for (HWND h : core().foregroundOrder)
+        if (find(h)) order.push_back(h);
+    return order;
+}
+
 CWnd* capture() { return CWnd::GetCapture(); }
 
 CRect windowRect(CWnd* window)
@@ -442,6 +446,7 @@ void resetPlatform()
     c.failNextCreate.clear();
     c.capture = nullptr;
     c.foreground = nullptr;
+    c.foregroundOrder.clear();
     c.lockout = nullptr;
     c.now = 0;
     c.mouseDown = false;

@@ -32,6 +32,11 @@ struct HICON__ {
     QImage image;
 };
 
+// The pixels behind a harness picture.
+struct cxc::harness::Image::Data {
+    QImage image;
+};
+
 namespace cxc::wnd {
 
 enum class Kind {
@@ -86,6 +91,7 @@ struct Window {
     CRect update;                       // bounding box of the invalid region, client coordinates
     CRect painting;                     // what the current BeginPaint validated (erase target)
     std::shared_ptr<gdi::Surface> surface;
+    bool figureHole = false;            // a figure of the dialog draws the view's recording here instead
     // controls
     int check = BST_UNCHECKED;
     std::vector<std::wstring> items;
@@ -141,6 +147,7 @@ struct Core {
     HWND lockout = nullptr;             // UpdateData in progress: its child notifications are dropped
     HWND capture = nullptr;
     HWND foreground = nullptr;
+    std::vector<HWND> foregroundOrder;  // top-level windows, the latest foreground first
     std::vector<MessageFrame> messages; // the messages being dispatched, innermost last
     // harness
     std::vector<harness::MessageBoxRecord> messageLog;
@@ -236,6 +243,8 @@ int pumpPaints();
 // WM_PAINT to one window, unless its own WM_PAINT is still running (a nested message loop or a
 // handler that pumps): it is then left invalid for a later pump. False when nothing was sent.
 bool deliverPaint(HWND hwnd);
+// A top-level window comes to the foreground (SetForegroundWindow, or the desktop activates it).
+void bringToForeground(HWND hwnd);
 void fillFace(Window& w, const CRect& rect);
 
 // ---- timers -----------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "gdi_record.h"
 #include "wnd_internal.h"
 
 namespace cxc::wnd {
@@ -80,6 +81,7 @@ void fillFace(Window& w, const CRect& rect)
     const CRect bounds(0, 0, img.width(), img.height());
     if (!r.IntersectRect(&r, &bounds)) return;
     const QRgb face = gdi::toPixel(kFaceColour);
+    gdi::rec::fill(w.surface.get(), r.left, r.top, r.right, r.bottom, face);
     for (int y = r.top; y < r.bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         std::fill(line + r.left, line + r.right, face);

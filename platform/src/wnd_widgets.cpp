@@ -77,11 +77,11 @@ protected:
         const QRect client(w->clientOffset.x, w->clientOffset.y, w->clientSize.cx, w->clientSize.cy);
         const bool drawn = w->surface && !w->surface->image.isNull();
         if (w->kind != Kind::Static) p.fillRect(rect(), qcolor(kFaceColour));
-        if (drawn) {
+        if (drawn && !w->figureHole) {
             p.setClipRect(client);
             p.drawImage(client.topLeft(), w->surface->image);
             p.setClipping(false);
-        } else if (w->kind == Kind::Static && !w->text.empty()) {
+        } else if (!drawn && w->kind == Kind::Static && !w->text.empty()) {
             int flags = Qt::AlignTop | Qt::TextWordWrap;
             const DWORD align = w->style & SS_TYPEMASK;
             if (align == SS_CENTER) flags |= Qt::AlignHCenter;
@@ -127,6 +127,12 @@ public:
     FrameWidget(HWND h, QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, flags), h_(h) {}
 
 protected:
+    void changeEvent(QEvent* e) override
+    {
+        // The window the user activates is the foreground window, as on Windows.
+        if (e->type() == QEvent::ActivationChange && isActiveWindow() && !headless()) bringToForeground(h_);
+        QWidget::changeEvent(e);
+    }
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();

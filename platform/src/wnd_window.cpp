@@ -208,7 +208,7 @@ BOOL CWnd::SetForegroundWindow()
     if (!w) return FALSE;
     Window* top = topLevelOf(*w);
     if (!top) return FALSE;
-    core().foreground = top->handle;
+    bringToForeground(top->handle);
     if (!headless() && top->frame && top->visible) {
         top->frame->raise();
         top->frame->activateWindow();
