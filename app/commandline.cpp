@@ -104,6 +104,10 @@ void provideRuntimeDir()
 
 }  // namespace
 
+constexpr const char* kRawScalesHelp =
+    "keep the module's own Amp Scale and Time Scale of the row/column viewers and patch maps "
+    "(by default they are set to fit the data)";
+
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     CLI::App app("cxcmap: coupling maps of MEG and EEG recordings.\n"
@@ -116,6 +120,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     app.add_option("--open", viewer.open, "windows to open at the start (show function names)")
         ->delimiter(',')
         ->check(kWindowName);
+    app.add_flag("--raw-scales", viewer.rawScales, kRawScalesHelp);
 
     RenderOptions render;
     CLI::App* renderCmd = app.add_subcommand("render", "draw the module's windows into PNG files, without a display");
@@ -128,6 +133,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         ->check(CLI::Range(0, 1000000))
         ->capture_default_str();
     renderCmd->add_flag("--view-only", render.viewOnly, "write the view's picture alone, at the view's size");
+    renderCmd->add_flag("--raw-scales", render.rawScales, kRawScalesHelp);
     renderCmd->footer("Windows:" + windowNames());
 
     ReportOptions report;

@@ -3,6 +3,7 @@
 #include "afxdlgs.h"
 #include "cxcplatform.h"
 #include "democommand.h"
+#include "firstlook.h"
 #include "medataset.h"
 
 using namespace cxc::app;
@@ -129,7 +130,10 @@ int CHostWnd::openWindow(const ShowEntry& entry)
         tell(name + L" could not open its window.");
         return 0;
     }
-    if (isNew) placeNewWindow(dialog);
+    if (isNew) {
+        placeNewWindow(dialog);
+        if (fitScales) cxc::app::fitFirstLookScales(*facade_, entry, *dataSet());
+    }
     tell(L"Opened " + name + L".");
     return 1;
 }

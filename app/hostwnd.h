@@ -42,6 +42,7 @@ public:
     CString messageText() const;
 
     bool quitOnDestroy = false;  // the desktop program ends with its main window
+    bool fitScales = true;       // a new viewer or patch map gets scales that fit the data
 
 protected:
     afx_msg void OnOpenDataFolder();

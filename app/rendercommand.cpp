@@ -10,6 +10,7 @@
 #include "cxcharness.h"
 #include "datasource.h"
 #include "filewrite.h"
+#include "firstlook.h"
 #include "showtable.h"
 
 namespace cxc::app {
@@ -136,6 +137,7 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
             continue;
         }
         harness::pumpPaints();
+        if (!o.rawScales) fitFirstLookScales(*facade, *entry, *dataSet);
         if (o.ticks > 0 && entry->playId && harness::clickButton(dialog, entry->playId)) {
             for (int t = 0; t < o.ticks && harness::fireTimer(dialog, entry->timerId); ++t) harness::pumpPaints();
         }

@@ -16,6 +16,7 @@ struct RenderOptions {
     std::vector<std::string> only;  // show functions to render; empty: every window the module offers
     int ticks = 0;                  // play timer ticks on the windows that play
     bool viewOnly = false;          // the view's picture at the view's size instead of the dialog
+    bool rawScales = false;         // keep the module's default scales of viewers and patch maps
 };
 
 // Status 0, or 1 when the data or the folder were refused or a window could not be opened, drawn

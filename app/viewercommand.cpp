@@ -37,6 +37,7 @@ int runViewer(const ViewerOptions& o, int& qtArgc, char** qtArgv, std::ostream&,
         return 1;
     }
     host.quitOnDestroy = true;
+    host.fitScales = !o.rawScales;
     host.ShowWindow(SW_SHOW);
     for (const std::string& name : o.open)
         if (const ShowEntry* entry = findShow(name)) host.openWindow(*entry);

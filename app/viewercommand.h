@@ -10,6 +10,7 @@ namespace cxc::app {
 struct ViewerOptions {
     std::string data;               // data folder; empty: the built-in demo data
     std::vector<std::string> open;  // windows to open at the start, by show function name
+    bool rawScales = false;         // keep the module's default scales of viewers and patch maps
 };
 
 // Needs a display (DISPLAY or WAYLAND_DISPLAY, unless QT_QPA_PLATFORM names a platform).

@@ -5,6 +5,7 @@
 #include "host.h"
 #include "afxdlgs.h"
 #include "hostwnd.h"
+#include "resource.h"
 
 namespace {
 
@@ -165,3 +166,42 @@ TEST_F(CxcmapHost, NewDataClosesTheWindowsOfTheOld)
 }
 
 }  // namespace
+
+// A new row/column viewer or patch map gets scales that fit its data, typed into its edits and in
+// force; without that, the module's own defaults stay.
+TEST(CxcmapHostScales, ViewerAndPatchMapOpenWithScalesThatFitTheData)
+{
+    struct Case {
+        const char* window;
+        bool fit;
+    };
+    for (const Case c : {Case{"showDlgCxcRowColumnAct", true}, {"showDlgCxcMegActWave2DMap", true},
+                         {"showDlgCxcRowColumnAct", false}, {"showDlgCxcMegActWave2DMap", false}}) {
+        SCOPED_TRACE(std::string(c.window) + (c.fit ? " fitted" : " raw"));
+        CHostWnd host;
+        ASSERT_TRUE(host.CreateHost(testData(small().pair(0, 1, 0.5).pair(0, 2, -0.25).pair(1, 2, 4.0))));
+        host.fitScales = c.fit;
+        const ShowEntry* entry = cxc::findShow(c.window);
+        ASSERT_TRUE(host.openWindow(*entry));
+        CDialog* dialog = cxc::dialogOf(*host.facade(), *entry);
+        const double amp = std::stod(cxc::toUtf8(cxc::harness::text(dialog, IDC_AMP_SCALE)));
+        const double time = std::stod(cxc::toUtf8(cxc::harness::text(dialog, IDC_TIME_SCALE)));
+        const bool viewer = entry->kind == cxc::ShowKind::RowColumn;
+        if (!c.fit) {
+            EXPECT_EQ(amp, viewer ? 0.005 : 0.001);
+            EXPECT_EQ(time, 1.0);
+        } else if (viewer) {
+            // Row 0's largest |value| (0.5, not the 4.0 of another row) takes 80 % of the room above
+            // the base line, and the 50 samples most of the width right of the names.
+            EXPECT_EQ(host.facade()->ampScale, amp);
+            EXPECT_NEAR(amp * 0.5, 0.8 * static_cast<double>(host.facade()->baseLineY), 0.5);
+            CRect r;
+            dialog->GetDlgItem(entry->viewId)->GetClientRect(&r);
+            EXPECT_NEAR(time * 50, 0.8 * static_cast<double>(r.Width() - host.facade()->nameWidth), 0.5);
+        } else {
+            EXPECT_GT(amp, 10.0);  // a 0.5 peak is several pixels high
+            EXPECT_GT(time, 1.0);
+        }
+        host.DestroyWindow();
+    }
+}
