@@ -8,7 +8,7 @@
 #   bash run.sh bench   build and run the benchmarks (release)
 #   bash run.sh package build the Debian package build/release/cxcmap_<version>_amd64.deb
 #   bash run.sh fuzz [SECONDS [TARGET...]]
-#                       long local fuzzing: each target (datafolder, views, dialogs) in turn for
+#                       long local fuzzing: each target (datafolder, fieldtrip, views, dialogs) in turn for
 #                       SECONDS (default 3600), keeping what it finds in build/fuzz/corpus-TARGET
 #   bash run.sh soak [TICKS]
 #                       the soak tests with TICKS timer ticks per playing window (default 10000)
@@ -16,13 +16,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
-          googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
+          googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev libmatio-dev)
 # The manual page is written with help2man; the package's Depends with dpkg-shlibdeps; the package is
 # tried in a clean Debian root made by mmdebstrap.
 PACKAGE_PACKAGES=(help2man dpkg-dev mmdebstrap)
 # The fuzz targets need clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-FUZZ_TARGETS=(datafolder views dialogs)
+FUZZ_TARGETS=(datafolder fieldtrip views dialogs)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {

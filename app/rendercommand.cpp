@@ -105,10 +105,11 @@ std::string formatMs(double ms)
 int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
 {
     DataSource source;
-    if (std::string error = loadData(o.data, source); !error.empty()) {
+    if (std::string error = loadData(o.data, source, o.fieldTrip); !error.empty()) {
         err << "cxcmap render: " << error << "\n";
         return 1;
     }
+    if (!source.warning.empty()) err << "cxcmap render: " << source.warning << "\n";
     bool failed = false;
     const std::vector<const ShowEntry*> chosen = chosenWindows(o, err, failed);
     if (chosen.empty()) {

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "fieldtrip.h"
+
 namespace cxc::app {
 
 struct RenderOptions {
-    std::string data;               // data folder; empty: the built-in demo data
+    std::string data;               // data folder or FieldTrip .mat file; empty: the built-in demo data
+    data::FieldTripChoice fieldTrip;  // how a .mat file is read
     std::string out;                // folder of the pictures
     std::vector<std::string> only;  // show functions to render; empty: every window the module offers
     int ticks = 0;                  // play timer ticks on the windows that play
