@@ -24,6 +24,7 @@ constexpr int kCascadeStep = 48;  // px between windows opened one after the oth
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
     ON_COMMAND(kOpenDataFolder, &CHostWnd::OnOpenDataFolder)
+    ON_COMMAND(kOpenFieldTrip, &CHostWnd::OnOpenFieldTrip)
     ON_COMMAND(kWriteDemoData, &CHostWnd::OnWriteDemoData)
     ON_COMMAND(kQuit, &CHostWnd::OnQuit)
     ON_COMMAND_RANGE(kFirstShowCommand, kLastShowCommand, &CHostWnd::OnShowWindowCommand)
@@ -66,6 +67,7 @@ void CHostWnd::buildMenu()
     CMenu file;
     file.CreatePopupMenu();
     file.AppendMenu(MF_STRING, kOpenDataFolder, L"&Open Data Folder...");
+    file.AppendMenu(MF_STRING, kOpenFieldTrip, L"Open &FieldTrip File...");
     file.AppendMenu(MF_STRING, kWriteDemoData, L"&Write Demo Data...");
     file.AppendMenu(MF_SEPARATOR);
     file.AppendMenu(MF_STRING, kQuit, L"&Quit");
@@ -151,9 +153,9 @@ void CHostWnd::placeNewWindow(CDialog* dialog)
 bool CHostWnd::openDataFolder(const std::string& folder)
 {
     DataSource loaded;
-    if (const std::string error = loadData(folder, loaded); !error.empty()) {
+    if (const std::string error = loadData(folder, loaded, fieldTrip); !error.empty()) {
         AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
-        tell(L"The data folder was refused; the data loaded before stay.");
+        tell(L"The data were refused; the data loaded before stay.");
         return false;
     }
     // Every window holds the data set it was opened on: close them all before it goes.
@@ -161,7 +163,8 @@ bool CHostWnd::openDataFolder(const std::string& folder)
     source_ = std::move(loaded);
     placed_ = 0;
     showData();
-    tell(L"Loaded " + cxc::fromUtf8(folder) + L".");
+    const std::string warning = source_.warning;
+    tell(L"Loaded " + cxc::fromUtf8(folder) + L"." + (warning.empty() ? CString() : L" " + cxc::fromUtf8(warning)));
     return true;
 }
 
@@ -183,6 +186,13 @@ void CHostWnd::OnOpenDataFolder()
 {
     CFolderPickerDialog picker(nullptr, 0, this);
     picker.m_ofn.lpstrTitle = L"Open Data Folder";
+    if (picker.DoModal() == IDOK) openDataFolder(cxc::toUtf8(picker.GetPathName()));
+}
+
+void CHostWnd::OnOpenFieldTrip()
+{
+    CFileDialog picker(TRUE, L"mat", nullptr, 0, L"FieldTrip files (*.mat)|*.mat||", this);
+    picker.m_ofn.lpstrTitle = L"Open FieldTrip File";
     if (picker.DoModal() == IDOK) openDataFolder(cxc::toUtf8(picker.GetPathName()));
 }
 

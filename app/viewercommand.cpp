@@ -39,6 +39,7 @@ int runViewer(const ViewerOptions& o, int& qtArgc, char** qtArgv, std::ostream&,
     }
     host.quitOnDestroy = true;
     host.fitScales = !o.rawScales;
+    host.fieldTrip = o.fieldTrip;
     host.ShowWindow(SW_SHOW);
     for (const std::string& name : o.open)
         if (const ShowEntry* entry = findShow(name)) host.openWindow(*entry);

@@ -1,6 +1,10 @@
 #include "fieldtrip.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -9,6 +13,7 @@
 #include <vector>
 
 #include "classnames.h"
+#include "matcheck.h"
 #include "medataset.h"
 #include "snscohface.h"
 
@@ -95,6 +100,7 @@ public:
     {
         if (!v || v->class_type != MAT_C_CELL) refuse(name, "must be a cell array of names");
         const size_t n = count(v, name);
+        if (n && !v->data) refuse(name, "holds no names");
         std::vector<std::string> out;
         for (size_t k = 0; k < n; ++k) {
             const std::string f = name + "{" + std::to_string(k + 1) + "}";
@@ -144,7 +150,7 @@ void readPositions(const Reader& r, matvar_t* top, const char* name, bool meg, s
     matvar_t* s = r.field(top, name, false);
     if (!s) return;
     const std::string f = name;
-    if (s->class_type != MAT_C_STRUCT) r.refuse(f, "must be a struct");
+    if (s->class_type != MAT_C_STRUCT || r.count(s, f) != 1) r.refuse(f, "must be one struct");
     const std::vector<std::string> labels = r.texts(r.field(s, "label"), f + ".label");
     matvar_t* posVar = r.field(s, "chanpos");
     const std::vector<double> pos = r.numbers(posVar, f + ".chanpos");
@@ -352,15 +358,11 @@ bool isMatFile(const std::string& path)
     return ext == ".mat";
 }
 
-LoadResult loadFieldTrip(const std::string& path, const FieldTripChoice& choice, std::string& warning)
+namespace {
+
+LoadResult readFile(const std::string& path, const FieldTripChoice& choice, std::string& warning)
 {
     LoadResult result;
-    warning.clear();
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        result.error = path + ": file: no such file";
-        return result;
-    }
     mat_t* mat = Mat_Open(path.c_str(), MAT_ACC_RDONLY);
     if (!mat) {
         result.error = path + ": file: not a MATLAB file this program reads (v5, v7 or v7.3)";
@@ -383,6 +385,83 @@ LoadResult loadFieldTrip(const std::string& path, const FieldTripChoice& choice,
     if (top) Mat_VarFree(top);
     Mat_Close(mat);
     return result;
+}
+
+// HDF5, which reads v7.3 files, trusts what a damaged file says and can run past its buffers on
+// one. Such a file is read in a child process, which writes what it read as a float64 data folder
+// (mapped when loaded here, so the data are not copied twice); a child that dies leaves a message.
+LoadResult readInChild(const std::string& path, const FieldTripChoice& choice, std::string& warning)
+{
+    LoadResult result;
+    std::string dirTemplate = (fs::temp_directory_path() / "cxcmap-mat-XXXXXX").string();
+    int fds[2];
+    if (!::mkdtemp(dirTemplate.data()) || ::pipe(fds) != 0) {
+        result.error = path + ": file: no temporary folder to read it through";
+        return result;
+    }
+    const fs::path dir = dirTemplate;
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::string w;
+        LoadResult r = readFile(path, choice, w);
+        std::string reply = r.dataSet ? writeDataFolder(*r.dataSet, (dir / "set").string(), ValueType::Float64) : r.error;
+        reply = (r.dataSet && reply.empty() ? "1" : "0") + reply + '\n' + w;
+        for (size_t done = 0; done < reply.size();) {
+            const ssize_t k = ::write(fds[1], reply.data() + done, reply.size() - done);
+            if (k <= 0) break;
+            done += static_cast<size_t>(k);
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string reply;
+    char buffer[4096];
+    for (ssize_t k; pid > 0 && (k = ::read(fds[0], buffer, sizeof buffer)) != 0;) {
+        if (k < 0 && errno == EINTR) continue;
+        if (k < 0) break;
+        reply.append(buffer, static_cast<size_t>(k));
+    }
+    ::close(fds[0]);
+    int status = 0;
+    while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    const size_t line = reply.find('\n');
+    std::error_code ec;
+    if (pid <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || line == std::string::npos) {
+        result.error = path + ": file: damaged (its HDF5 structure cannot be read)";
+    } else if (reply[0] != '1') {
+        result.error = reply.substr(1, line - 1);
+    } else {
+        result = loadDataFolder((dir / "set").string());
+        if (result.dataSet) warning = reply.substr(line + 1);
+        else result.error = path + ": file: what was read could not be handed over (" + result.error + ")";
+    }
+    fs::remove_all(dir, ec);  // a mapping keeps its file
+    return result;
+}
+
+}  // namespace
+
+LoadResult loadFieldTrip(const std::string& path, const FieldTripChoice& choice, std::string& warning)
+{
+    warning.clear();
+    LoadResult result;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        result.error = path + ": file: no such file";
+        return result;
+    }
+    // The library's own complaints about a damaged file would only repeat, less clearly, the one
+    // message this reader gives.
+    Mat_LogInitFunc("cxcmap", [](int, char*) {});
+    bool hdf5 = false;
+    if (const std::string damaged = checkMatFile(path, hdf5); !damaged.empty()) {
+        result.error = path + ": file: " + damaged;
+        return result;
+    }
+    return hdf5 ? readInChild(path, choice, warning) : readFile(path, choice, warning);
 }
 
 }  // namespace cxc::data

@@ -9,10 +9,9 @@
 #include <fstream>
 #include <string>
 
-#include "cxccompanions.h"
+#include "medataset.h"
 #include "datafolder.h"
 #include "fieldtrip.h"
-#include "fuzzsupport.h"
 
 namespace {
 
@@ -22,9 +21,8 @@ fs::path g_root;
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    cxcfuzz::startHeadless(argc, argv);
     char tmpl[] = "/tmp/cxcfuzz-fieldtrip-XXXXXX";
     const char* dir = mkdtemp(tmpl);
     if (!dir) std::abort();

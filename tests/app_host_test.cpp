@@ -4,6 +4,7 @@
 // facade with the host as parent.
 #include "host.h"
 #include "afxdlgs.h"
+#include "fieldtrip_fixture.h"
 #include "hostwnd.h"
 #include "resource.h"
 
@@ -14,7 +15,7 @@ using cxc::ShowEntry;
 
 cxc::app::DataSource testData(const DataSet& d, const char* origin = "test data")
 {
-    return cxc::app::DataSource{d.build(), origin};
+    return cxc::app::DataSource{d.build(), origin, {}};
 }
 
 DataSet small() { return DataSet().session(L"pilot").meg(4).eeg(3).samples(50).classes(true, false, true); }
@@ -54,7 +55,7 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->GetMenuItemCount(), 4);
     EXPECT_EQ(items(bar->GetSubMenu(0)),
-              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"-", L"&Quit"}));
+              (std::vector<std::wstring>{L"&Open Data Folder...", L"Open &FieldTrip File...", L"&Write Demo Data...", L"-", L"&Quit"}));
     const std::vector<std::wstring> maps{L"Link Map (Active)",    L"Link Map (Control)",    L"Link Map (Act-Ctl)", L"-",
                                          L"Patch Map (Active)",   L"Patch Map (Control)",   L"Patch Map (Act-Ctl)", L"-",
                                          L"Contour Map (Active)", L"Contour Map (Control)", L"Contour Map (Act-Ctl)"};
@@ -91,6 +92,21 @@ TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
     EXPECT_EQ(host.statusText(),
               L"Session second  |  2 trials  |  6 channels (6 MEG, 0 EEG)  |  20 samples  |  3 classes (Active, Control, Act-Ctl)");
     EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - " + cxc::fromUtf8(folder));
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(CxcmapHost, OpenFieldTripFileReplacesTheDataAndTellsWhatWasLeftOut)
+{
+    Scratch scratch;
+    const std::string file = scratch.str("conn.mat");
+    fieldtriptest::writeMat(file, {{"stat", fieldtriptest::connectivity()}});
+    host.fieldTrip.freq = std::pair{8.0, 12.0};
+    cxc::harness::answerNextFilePicker(cxc::fromUtf8(file));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenFieldTrip));
+    EXPECT_EQ(host.statusText(),
+              L"Session conn  |  1 trial  |  3 channels (2 MEG, 1 EEG)  |  5 samples  |  1 class (Active)");
+    EXPECT_EQ(host.messageText(), L"Loaded " + cxc::fromUtf8(file) + L". " + cxc::fromUtf8(file) +
+                                      L": 1 channel without a position in grad or elec left out: X1");
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
 }
 

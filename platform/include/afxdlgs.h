@@ -29,7 +29,32 @@ private:
     CString path_;
 };
 
+// The file picker for opening one file: Qt's file dialog on a desktop, a scripted answer headless.
+class CFileDialog {
+public:
+    struct OpenFileName {
+        LPCTSTR lpstrTitle = nullptr;  // caption; null: "Open"
+    };
+    OpenFileName m_ofn;
+
+    // Only opening is offered. `filter` in MFC's form: "FieldTrip files (*.mat)|*.mat||".
+    CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt = nullptr, LPCTSTR fileName = nullptr, DWORD flags = 0,
+                LPCTSTR filter = nullptr, CWnd* parent = nullptr);
+    virtual ~CFileDialog() = default;
+
+    // IDOK with a file chosen, IDCANCEL otherwise.
+    virtual INT_PTR DoModal();
+    CString GetPathName() const { return path_; }
+
+private:
+    CWnd* parent_;
+    CString filter_;
+    CString path_;
+};
+
 namespace cxc::harness {
+// The next headless file picker answers IDOK with this file; null clears a scripted answer.
+void answerNextFilePicker(const wchar_t* file);
 // The next headless folder picker answers IDOK with this folder; null clears a scripted answer.
 void answerNextFolderPicker(const wchar_t* folder);
 // How many folder pickers were opened (shown or answered) since the start.
