@@ -110,6 +110,24 @@ TEST_F(CxcmapHost, OpenFieldTripFileReplacesTheDataAndTellsWhatWasLeftOut)
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
 }
 
+// Every command reads a FieldTrip file with the band, parameter and variable asked for.
+TEST(CxcmapFieldTrip, CommandsReadAMatFileWithItsOptions)
+{
+    Scratch scratch;
+    const std::string file = scratch.str("conn.mat");
+    fieldtriptest::writeMat(file, {{"stat", fieldtriptest::connectivity()}});
+    const std::string left = ": 1 channel without a position in grad or elec left out: X1\n";
+    const Outcome report = cxcmap({"report", "--data", file, "--freq", "8", "12", "--variable", "stat", "--threshold", "0.3"});
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("Threshold:0.300000 Connection:"), std::string::npos) << report.out;
+    EXPECT_EQ(report.err, "cxcmap report: " + file + left);
+    const Outcome grid = cxcmap({"grid", "--data", file, "--freq", "8", "12", "--parameter", "cohspctrm", "--out", scratch.str("g.csv")});
+    EXPECT_EQ(grid.status, 0) << grid.err;
+    const Outcome noBand = cxcmap({"render", "--data", file, "--out", scratch.str("pictures")});
+    EXPECT_EQ(noBand.status, 1);
+    EXPECT_EQ(noBand.err, "cxcmap render: " + file + ": stat.freq: 4 frequencies (8 .. 30 Hz): name the band to average\n");
+}
+
 TEST_F(CxcmapHost, RefusedFolderKeepsTheDataAndSaysWhy)
 {
     Scratch scratch;

@@ -119,6 +119,16 @@ TEST(FieldTrip, MalformedStructsAreRefusedNamingTheFileAndTheField)
     writeMat(path, {{"a", grad}, {"b", grad}});
     std::string warning;
     EXPECT_EQ(cxc::data::loadFieldTrip(path, {}, warning).error, path + ": variable: the file holds 2 (a, b); name one");
+    // An array whose size claims far more than the file holds (cohspctrm's 4 x 4 x 4 x 5 made
+    // 2^31 x 4 x 4 x 5): the library would try to allocate it.
+    writeMat(path, {{"stat", grad}});
+    std::string bytes = cxctest::readFile(path);
+    const std::string dims("\x04\0\0\0\x04\0\0\0\x04\0\0\0\x05\0\0\0", 16);
+    ASSERT_NE(bytes.find(dims), std::string::npos);
+    bytes.replace(bytes.find(dims), 4, std::string("\0\0\0\x80", 4));
+    cxctest::writeFile(path, bytes);
+    EXPECT_EQ(cxc::data::loadFieldTrip(path, pick(alpha), warning).error,
+              path + ": file: damaged: an array claims more than the file holds");
     cxctest::writeFile(d.path / "text.mat", "not a MATLAB file");
     EXPECT_EQ(cxc::data::loadFieldTrip(d.file("text.mat"), {}, warning).error,
               d.file("text.mat") + ": file: not a MATLAB file this program reads (v5, v7 or v7.3)");
