@@ -107,6 +107,24 @@ void provideRuntimeDir()
 
 }  // namespace
 
+// --data and the options of a FieldTrip file, the same for every command.
+void addDataOptions(CLI::App* cmd, std::string& data, data::FieldTripChoice& fieldTrip)
+{
+    cmd->add_option("--data", data, "data folder or FieldTrip .mat file (default: the built-in demo data set)");
+    cmd->add_option("--variable", fieldTrip.variable, "the struct of a .mat file to read (default: its only variable)");
+    cmd->add_option("--parameter", fieldTrip.parameter,
+                    "the connectivity field of a .mat file (default: the first of cohspctrm, plvspctrm, wplispctrm, ...)");
+    cmd->add_option_function<std::vector<double>>(
+           "--freq", [&fieldTrip](const std::vector<double>& v) { fieldTrip.freq = std::make_pair(v[0], v[1]); },
+           "FMIN FMAX: the band of a .mat file's frequencies to average (Hz)")
+        ->expected(2)
+        ->type_name("FMIN FMAX");
+}
+
+constexpr const char* kRawScalesHelp =
+    "keep the module's own Amp Scale and Time Scale of the row/column viewers and patch maps "
+    "(by default they are set to fit the data)";
+
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     CLI::App app("cxcmap: coupling maps of MEG and EEG recordings.\n"
@@ -115,14 +133,15 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     app.require_subcommand(0, 1);
     app.set_version_flag("--version", "cxcmap " CXC_VERSION);
     ViewerOptions viewer;
-    app.add_option("--data", viewer.data, "data folder (default: the built-in demo data set)");
+    addDataOptions(&app, viewer.data, viewer.fieldTrip);
     app.add_option("--open", viewer.open, "windows to open at the start (show function names)")
         ->delimiter(',')
         ->check(kWindowName);
+    app.add_flag("--raw-scales", viewer.rawScales, kRawScalesHelp);
 
     RenderOptions render;
     CLI::App* renderCmd = app.add_subcommand("render", "draw the module's windows into PNG files, without a display");
-    renderCmd->add_option("--data", render.data, "data folder (default: the built-in demo data set)");
+    addDataOptions(renderCmd, render.data, render.fieldTrip);
     renderCmd->add_option("--out", render.out, "folder of the pictures")->required();
     renderCmd->add_option("--only", render.only, "windows to draw, by show function name (default: all)")
         ->delimiter(',')
@@ -139,13 +158,14 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         ->capture_default_str();
     renderCmd->add_option("--dpi", render.dpi, "physical resolution recorded in PNG and PDF (default 96 per scale step)")
         ->check(CLI::Range(1, 100000));
+    renderCmd->add_flag("--raw-scales", render.rawScales, kRawScalesHelp);
     renderCmd->footer("Windows:" + windowNames());
 
     ReportOptions report;
     ChoiceOptions reportChoice;
     std::string threshold;
     CLI::App* reportCmd = app.add_subcommand("report", "print the small-world graph report of the link dialog's \"GT SW\"");
-    reportCmd->add_option("--data", report.data, "data folder (default: the built-in demo data set)");
+    addDataOptions(reportCmd, report.data, report.fieldTrip);
     reportChoice.add(*reportCmd, true);
     CLI::Option* thresholdOption =
         reportCmd->add_option("--threshold", threshold, "link threshold (default: half the largest |value|)")->check(kFinite);
@@ -160,13 +180,14 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     GridOptions grid;
     ChoiceOptions gridChoice;
     CLI::App* gridCmd = app.add_subcommand("grid", "write the contour map's interpolated grid as CSV (i,j,x,y,value)");
-    gridCmd->add_option("--data", grid.data, "data folder (default: the built-in demo data set)");
+    addDataOptions(gridCmd, grid.data, grid.fieldTrip);
     gridChoice.add(*gridCmd, true);
     gridCmd->add_option("--out", grid.out, "CSV file")->required();
 
     MovieOptions movie;
     CLI::App* movieCmd = app.add_subcommand("movie", "record a window that plays as a GIF, MP4 or WebM, or PNG frames");
-    movieCmd->add_option("--data", movie.data, "data folder (default: the built-in demo data set)");
+    addDataOptions(movieCmd, movie.data, movie.fieldTrip);
+    movieCmd->add_flag("--raw-scales", movie.rawScales, kRawScalesHelp);
     movieCmd->add_option("--only", movie.only, "the window, by show function name (one that plays)")
         ->required()
         ->check(kWindowName);

@@ -21,14 +21,16 @@ std::string str(const CString& s) { return toUtf8(s); }
 
 }  // namespace
 
-std::string loadData(const std::string& folder, DataSource& out)
+std::string loadData(const std::string& folder, DataSource& out, const data::FieldTripChoice& fieldTrip)
 {
+    out.warning.clear();
     if (folder.empty()) {
         out.dataSet = demo::build();
         out.origin = "built-in demo data";
         return out.dataSet ? std::string() : "the built-in demo data set could not be built";
     }
-    data::LoadResult loaded = data::loadDataFolder(folder);
+    data::LoadResult loaded =
+        data::isMatFile(folder) ? data::loadFieldTrip(folder, fieldTrip, out.warning) : data::loadDataFolder(folder);
     if (!loaded.dataSet) return loaded.error.empty() ? folder + ": the data folder could not be read" : loaded.error;
     out.dataSet = std::move(loaded.dataSet);
     out.origin = folder;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "afxstr.h"
+#include "fieldtrip.h"
 #include "medataset.h"
 
 class CSnsCohDataqz;
@@ -17,12 +18,14 @@ namespace cxc::app {
 
 struct DataSource {
     std::unique_ptr<CArrayMEDataSetqz> dataSet;
-    std::string origin;  // the folder, or "built-in demo data"
+    std::string origin;   // the folder or file, or "built-in demo data"
+    std::string warning;  // one line about what a file's reader left out; empty when nothing
 };
 
-// An empty folder name stands for the built-in demo data set. Returns an empty string, or the
-// reason the folder was refused ("<file>: <field>: <what is wrong>").
-std::string loadData(const std::string& folder, DataSource& out);
+// An empty name stands for the built-in demo data set, a name ending in .mat for a FieldTrip file
+// (read as `fieldTrip` chooses), any other for a data folder. Returns an empty string, or the
+// reason the data were refused ("<file>: <field>: <what is wrong>").
+std::string loadData(const std::string& name, DataSource& out, const data::FieldTripChoice& fieldTrip = {});
 
 struct DataCounts {
     CString session;

@@ -73,7 +73,8 @@ std::string gridCsv(const std::vector<GridPointValue>& grid)
 int runGrid(const GridOptions& o, std::ostream& out, std::ostream& err)
 {
     DataSource source;
-    std::string error = loadData(o.data, source);
+    std::string error = loadData(o.data, source, o.fieldTrip);
+    if (!source.warning.empty()) err << "cxcmap grid: " << source.warning << "\n";
     std::vector<GridPointValue> grid;
     if (error.empty()) fieldGrid(*source.dataSet, o.choice, grid, error);
     if (error.empty()) {

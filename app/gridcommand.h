@@ -11,7 +11,8 @@
 namespace cxc::app {
 
 struct GridOptions {
-    std::string data;    // data folder; empty: the built-in demo data
+    std::string data;    // data folder or FieldTrip .mat file; empty: the built-in demo data
+    data::FieldTripChoice fieldTrip;  // how a .mat file is read
     ClassChoice choice;  // modality, class, row (the grid's reference row), selection
     std::string out;     // CSV file
 };

@@ -5,6 +5,7 @@
 #include "cxcharness.h"
 #include "democommand.h"
 #include "figurefile.h"
+#include "firstlook.h"
 #include "medataset.h"
 
 using namespace cxc::app;
@@ -25,6 +26,7 @@ constexpr int kCascadeStep = 48;  // px between windows opened one after the oth
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
     ON_COMMAND(kOpenDataFolder, &CHostWnd::OnOpenDataFolder)
+    ON_COMMAND(kOpenFieldTrip, &CHostWnd::OnOpenFieldTrip)
     ON_COMMAND(kWriteDemoData, &CHostWnd::OnWriteDemoData)
     ON_COMMAND(kSavePicture, &CHostWnd::OnSavePicture)
     ON_COMMAND(kQuit, &CHostWnd::OnQuit)
@@ -70,6 +72,7 @@ void CHostWnd::buildMenu()
     CMenu file;
     file.CreatePopupMenu();
     file.AppendMenu(MF_STRING, kOpenDataFolder, L"&Open Data Folder...");
+    file.AppendMenu(MF_STRING, kOpenFieldTrip, L"Open &FieldTrip File...");
     file.AppendMenu(MF_STRING, kWriteDemoData, L"&Write Demo Data...");
     file.AppendMenu(MF_STRING, kSavePicture, L"&Save Picture...");
     file.AppendMenu(MF_STRING, kRecordMovie, L"&Record Movie...");
@@ -136,7 +139,10 @@ int CHostWnd::openWindow(const ShowEntry& entry)
         tell(name + L" could not open its window.");
         return 0;
     }
-    if (isNew) placeNewWindow(dialog);
+    if (isNew) {
+        placeNewWindow(dialog);
+        if (fitScales) cxc::app::fitFirstLookScales(*facade_, entry, *dataSet());
+    }
     if (entry.playId) lastPlaying_ = &entry;
     lastOpened_ = &entry;
     tell(L"Opened " + name + L".");
@@ -156,9 +162,9 @@ void CHostWnd::placeNewWindow(CDialog* dialog)
 bool CHostWnd::openDataFolder(const std::string& folder)
 {
     DataSource loaded;
-    if (const std::string error = loadData(folder, loaded); !error.empty()) {
+    if (const std::string error = loadData(folder, loaded, fieldTrip); !error.empty()) {
         AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
-        tell(L"The data folder was refused; the data loaded before stay.");
+        tell(L"The data were refused; the data loaded before stay.");
         return false;
     }
     // Every window holds the data set it was opened on: close them all before it goes.
@@ -169,7 +175,8 @@ bool CHostWnd::openDataFolder(const std::string& folder)
     placed_ = 0;
     lastOpened_ = nullptr;
     showData();
-    tell(L"Loaded " + cxc::fromUtf8(folder) + L".");
+    const std::string warning = source_.warning;
+    tell(L"Loaded " + cxc::fromUtf8(folder) + L"." + (warning.empty() ? CString() : L" " + cxc::fromUtf8(warning)));
     return true;
 }
 
@@ -191,6 +198,13 @@ void CHostWnd::OnOpenDataFolder()
 {
     CFolderPickerDialog picker(nullptr, 0, this);
     picker.m_ofn.lpstrTitle = L"Open Data Folder";
+    if (picker.DoModal() == IDOK) openDataFolder(cxc::toUtf8(picker.GetPathName()));
+}
+
+void CHostWnd::OnOpenFieldTrip()
+{
+    CFileDialog picker(TRUE, L"mat", nullptr, 0, L"FieldTrip files (*.mat)|*.mat||", this);
+    picker.m_ofn.lpstrTitle = L"Open FieldTrip File";
     if (picker.DoModal() == IDOK) openDataFolder(cxc::toUtf8(picker.GetPathName()));
 }
 

@@ -20,6 +20,7 @@ public:
     static constexpr UINT kQuit = 40003;
     static constexpr UINT kSavePicture = 40004;
     static constexpr UINT kRecordMovie = 40005;
+    static constexpr UINT kOpenFieldTrip = 40006;
     static constexpr int kStatusId = 101;
     static constexpr int kMessageId = 102;
 
@@ -32,9 +33,9 @@ public:
 
     // Opens the entry's window through its show function; 1 when it is shown.
     int openWindow(const cxc::ShowEntry& entry);
-    // Replaces the data with a data folder: every open window closes first, since each holds the
-    // data set it was given. False, with a message box naming what is wrong, when the folder is
-    // refused (the loaded data stay).
+    // Replaces the data with a data folder or FieldTrip .mat file: every open window closes first,
+    // since each holds the data set it was given. False, with a message box naming what is wrong,
+    // when the data are refused (the loaded data stay).
     bool openDataFolder(const std::string& folder);
     // Writes the built-in demo data set into a folder; false, with a message box, when it cannot.
     bool writeDemoData(const std::string& folder);
@@ -55,9 +56,12 @@ public:
     CString messageText() const;
 
     bool quitOnDestroy = false;  // the desktop program ends with its main window
+    bool fitScales = true;       // a new viewer or patch map gets scales that fit the data
+    cxc::data::FieldTripChoice fieldTrip;  // how File > Open reads a FieldTrip file
 
 protected:
     afx_msg void OnOpenDataFolder();
+    afx_msg void OnOpenFieldTrip();
     afx_msg void OnWriteDemoData();
     afx_msg void OnSavePicture();
     afx_msg void OnQuit();

@@ -11,6 +11,7 @@
 #include "cxcharness.h"
 #include "datasource.h"
 #include "filewrite.h"
+#include "firstlook.h"
 #include "moviewriter.h"
 
 namespace cxc::app {
@@ -219,6 +220,7 @@ int runMovie(const MovieOptions& o, std::ostream& out, std::ostream& err)
         err << "cxcmap movie: " << error << "\n";
         return 1;
     }
+    if (!source.warning.empty()) err << "cxcmap movie: " << source.warning << "\n";
     CArrayMEDataSetqz* dataSet = source.dataSet.get();
     if (o.from >= 0) {
         CSnsCohDataqz* data = classDataOf(currentTrial(dataSet), entry->cxcClass);
@@ -243,6 +245,7 @@ int runMovie(const MovieOptions& o, std::ostream& out, std::ostream& err)
     if (!shown || !dialog || !dialog->GetSafeHwnd()) {
         error = o.only + ": the window could not be opened";
     } else {
+        if (!o.rawScales) fitFirstLookScales(*facade, *entry, *dataSet);
         harness::pumpPaints();
         MovieRequest request{o.out, o.ticks, o.fps, o.viewOnly};
         error = recordMovie(*dialog, *entry, dataSet, request, [&](int k, int n) {

@@ -12,6 +12,7 @@
 
 #include "cxcmap2d.h"
 #include "moviewriter.h"
+#include "fieldtrip.h"
 #include "showtable.h"
 
 namespace cxc::app {
@@ -25,6 +26,8 @@ struct MovieOptions {
     long long from = -1;     // first sample of the selection when Play is pressed; -1: the data's own
     bool viewOnly = false;
     bool quiet = false;      // no progress line
+    bool rawScales = false;  // keep the module's default scales of patch maps
+    data::FieldTripChoice fieldTrip;
 };
 
 struct MovieRequest {

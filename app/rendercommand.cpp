@@ -10,6 +10,7 @@
 #include "cxcharness.h"
 #include "datasource.h"
 #include "filewrite.h"
+#include "firstlook.h"
 #include "showtable.h"
 
 namespace cxc::app {
@@ -109,10 +110,11 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
         return 1;
     }
     DataSource source;
-    if (std::string error = loadData(o.data, source); !error.empty()) {
+    if (std::string error = loadData(o.data, source, o.fieldTrip); !error.empty()) {
         err << "cxcmap render: " << error << "\n";
         return 1;
     }
+    if (!source.warning.empty()) err << "cxcmap render: " << source.warning << "\n";
     bool failed = false;
     const std::vector<const ShowEntry*> chosen = chosenWindows(o, err, failed);
     if (chosen.empty()) {
@@ -141,6 +143,7 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err)
             continue;
         }
         harness::pumpPaints();
+        if (!o.rawScales) fitFirstLookScales(*facade, *entry, *dataSet);
         if (o.ticks > 0 && entry->playId && harness::clickButton(dialog, entry->playId)) {
             for (int t = 0; t < o.ticks && harness::fireTimer(dialog, entry->timerId); ++t) harness::pumpPaints();
         }

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "figurefile.h"
+#include "fieldtrip.h"
 
 namespace cxc::app {
 
 struct RenderOptions {
-    std::string data;               // data folder; empty: the built-in demo data
+    std::string data;               // data folder or FieldTrip .mat file; empty: the built-in demo data
+    data::FieldTripChoice fieldTrip;  // how a .mat file is read
     std::string out;                // folder of the pictures
     std::vector<std::string> only;  // show functions to render; empty: every window the module offers
     int ticks = 0;                  // play timer ticks on the windows that play
@@ -21,6 +23,7 @@ struct RenderOptions {
     figure::Format format = figure::Format::Png;
     int scale = 1;                  // PNG only, 1 to 8
     int dpi = 0;                    // recorded resolution; 0: 96 per scale step
+    bool rawScales = false;         // keep the module's default scales of viewers and patch maps
 };
 
 // Status 0, or 1 when the options, the data or the folder were refused or a window could not be opened, drawn

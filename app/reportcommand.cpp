@@ -52,7 +52,8 @@ bool graphReport(CArrayMEDataSetqz& dataSet, const ReportOptions& o, CString& te
 int runReport(const ReportOptions& o, std::ostream& out, std::ostream& err)
 {
     DataSource source;
-    std::string error = loadData(o.data, source);
+    std::string error = loadData(o.data, source, o.fieldTrip);
+    if (!source.warning.empty()) err << "cxcmap report: " << source.warning << "\n";
     CString text;
     if (error.empty()) graphReport(*source.dataSet, o, text, error);
     if (!error.empty()) {

@@ -12,7 +12,8 @@
 namespace cxc::app {
 
 struct ReportOptions {
-    std::string data;                  // data folder; empty: the built-in demo data
+    std::string data;                  // data folder or FieldTrip .mat file; empty: the built-in demo data
+    data::FieldTripChoice fieldTrip;  // how a .mat file is read
     ClassChoice choice;                // modality, class, row, selection
     std::optional<double> threshold;   // none: half the largest |value|, as the dialog's first refresh
     int useThreshold = 1;              // the dialog's menu defaults

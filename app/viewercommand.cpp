@@ -26,10 +26,11 @@ int runViewer(const ViewerOptions& o, int& qtArgc, char** qtArgv, std::ostream&,
         return 1;
     }
     DataSource source;
-    if (const std::string error = loadData(o.data, source); !error.empty()) {
+    if (const std::string error = loadData(o.data, source, o.fieldTrip); !error.empty()) {
         err << "cxcmap: " << error << "\n";
         return 1;
     }
+    if (!source.warning.empty()) err << "cxcmap: " << source.warning << "\n";
     platform::initApplication(qtArgc, qtArgv, /*headless*/ false);
     CHostWnd host;
     if (!host.CreateHost(std::move(source))) {
@@ -37,6 +38,8 @@ int runViewer(const ViewerOptions& o, int& qtArgc, char** qtArgv, std::ostream&,
         return 1;
     }
     host.quitOnDestroy = true;
+    host.fitScales = !o.rawScales;
+    host.fieldTrip = o.fieldTrip;
     host.ShowWindow(SW_SHOW);
     for (const std::string& name : o.open)
         if (const ShowEntry* entry = findShow(name)) host.openWindow(*entry);

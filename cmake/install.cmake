@@ -16,7 +16,7 @@ file(GLOB CXC_PUBLIC_HEADERS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/include/*.h ${CMAKE_SOURCE_DIR}/companions/*.h)
 list(APPEND CXC_PUBLIC_HEADERS
   ${CMAKE_SOURCE_DIR}/base/cxcclass.h ${CMAKE_SOURCE_DIR}/resources/resource.h
-  ${CMAKE_SOURCE_DIR}/data/datafolder.h ${CMAKE_SOURCE_DIR}/data/demodata.h
+  ${CMAKE_SOURCE_DIR}/data/datafolder.h ${CMAKE_SOURCE_DIR}/data/demodata.h ${CMAKE_SOURCE_DIR}/data/fieldtrip.h
   ${CMAKE_SOURCE_DIR}/base/modulebase.h ${CMAKE_SOURCE_DIR}/dialogs/linkreport.h
   ${CMAKE_SOURCE_DIR}/facade/cxcmap2d.h ${CMAKE_SOURCE_DIR}/facade/cxcmodule.h
   ${CMAKE_SOURCE_DIR}/facade/contourview.h ${CMAKE_SOURCE_DIR}/facade/showtable.h)

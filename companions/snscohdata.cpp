@@ -138,6 +138,7 @@ int CSnsCohData::allocatePairs(__int64 rows, __int64 cols, __int64 samples)
     pairStore_ = std::move(store);
     rowTable_ = std::move(table);
     seriesStore_.clear();
+    keptStorage_.clear();
     rowsAllocated_ = rows;
     colsAllocated_ = cols;
     rowCount = rows;
@@ -150,6 +151,11 @@ int CSnsCohData::allocatePairs(__int64 rows, __int64 cols, __int64 samples)
     curCol = 0;
     invalidateCache();
     return 1;
+}
+
+void CSnsCohData::keepStorage(std::shared_ptr<void> owner)
+{
+    if (owner) keptStorage_.push_back(std::move(owner));
 }
 
 double* CSnsCohData::newSeries()
@@ -298,6 +304,7 @@ int CSnsCohData02Prcs::normRMS()
 
 int CSnsCohData02Prcs::checkDataRange()
 {
+    dataRangePending_ = false;
     StatsWalk walk(0, sampleCount - 1);
     forEachPair([&](__int64, __int64, const CWavChnlChnlDataqz& el) {
         if (el.rowChnl != el.colChnl) walk.add(el);

@@ -60,6 +60,9 @@ public:
     int allocatePairs(__int64 rows, __int64 cols, __int64 samples);
     // A zero-filled series of sampleCount samples owned by this class data.
     double* newSeries();
+    // Series may also point into storage that someone else made (a memory-mapped file): the class
+    // data keeps `owner` alive as long as it lives, so the storage outlives every pair using it.
+    void keepStorage(std::shared_ptr<void> owner);
     // Sets element (row, col); 0 when out of range.
     int setPair(__int64 row, __int64 col, int rowChnl, int colChnl, double* series);
     // Element (row, col) or null, without fault hooks.
@@ -107,6 +110,7 @@ private:
     std::vector<CWavChnlChnlDataqz> pairStore_;
     std::vector<CWavChnlChnlDataqz*> rowTable_;
     std::vector<std::unique_ptr<double[]>> seriesStore_;
+    std::vector<std::shared_ptr<void>> keptStorage_;
     __int64 rowsAllocated_ = 0;
     __int64 colsAllocated_ = 0;
     RangeCache allSamplesRange_;
@@ -143,6 +147,16 @@ public:
     // valueMin, valueMax, valueMean over all finite samples of the non-self pairs (0 when none).
     // Returns 1.
     int checkDataRange();
+    // The summary needs every sample: a reader of a large recording leaves it to the first reader
+    // of the summary, who calls ensureDataRange (the check runs then, once).
+    void deferDataRange() { dataRangePending_ = true; }
+    void ensureDataRange()
+    {
+        if (dataRangePending_) checkDataRange();
+    }
+
+private:
+    bool dataRangePending_ = false;
 };
 
 class CSnsCohData08Show : public CSnsCohData02Prcs {

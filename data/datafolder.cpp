@@ -14,6 +14,7 @@
 
 #include "classnames.h"
 #include "medataset.h"
+#include "mappedfile.h"
 #include "npy.h"
 #include "snscohface.h"
 
@@ -146,9 +147,33 @@ void checkFileName(const std::string& name, const std::string& file, const std::
         refuse(file, field, "must name a file in the data folder (\"" + name + "\" does not)");
 }
 
+// A float64 array in the machine's own byte order, its data aligned for doubles: its pair series
+// can point straight into a mapping of the file, so opening reads the header and no data.
+std::unique_ptr<CSnsCohDataqz> mapClass(const std::string& npyPath, const npy::Reader& reader, const std::vector<int>& pairs)
+{
+    if constexpr (std::endian::native != std::endian::little) return nullptr;
+    if (reader.dtype() != npy::DType::Float64 || reader.dataOffset() % alignof(double) != 0) return nullptr;
+    std::string why;
+    std::shared_ptr<MappedFile> file = MappedFile::open(npyPath, why);
+    if (!file) refuse(npyPath, "file", why);
+    const long long n = static_cast<long long>(pairs.size()), t = reader.shape()[2];
+    if (static_cast<std::int64_t>(file->size()) != reader.dataOffset() + n * n * t * 8)
+        refuse(npyPath, "data", "changed while it was opened");
+    auto data = std::make_unique<CSnsCohDataqz>();
+    if (!data->allocatePairs(n, n, t)) refuse(npyPath, "shape", "is too large to hold");
+    double* values = reinterpret_cast<double*>(file->bytes() + reader.dataOffset());
+    for (long long i = 0; i < n; ++i)
+        for (long long j = 0; j < n; ++j)
+            data->setPair(i, j, pairs[static_cast<size_t>(i)], pairs[static_cast<size_t>(j)], values + (i * n + j) * t);
+    data->keepStorage(std::move(file));
+    data->deferDataRange();  // it would read every page of the file
+    return data;
+}
+
 // Reads class data from an .npy array of shape (n, n, T) whose rows and columns are the channels
-// `pairs`. A series equal (bit for bit) to its mirror pair is shared with it, and all-zero series
-// share one series.
+// `pairs`. A float64 array is mapped (mapClass); otherwise the values are read into memory, where
+// a series equal (bit for bit) to its mirror pair is shared with it, and all-zero series share one
+// series.
 std::unique_ptr<CSnsCohDataqz> readClass(const std::string& npyPath, const std::vector<int>& pairs,
                                         const std::string& pairsField)
 {
@@ -166,6 +191,7 @@ std::unique_ptr<CSnsCohDataqz> readClass(const std::string& npyPath, const std::
                    std::to_string(n) + ", " + std::to_string(n) + ", T) with T >= 1)");
     }
     const long long t = shape[2];
+    if (auto mapped = mapClass(npyPath, reader, pairs)) return mapped;
     auto data = std::make_unique<CSnsCohDataqz>();
     if (!data->allocatePairs(n, n, t)) refuse(npyPath, "shape", "is too large to hold");
 
@@ -195,6 +221,7 @@ std::unique_ptr<CSnsCohDataqz> readClass(const std::string& npyPath, const std::
             data->setPair(i, j, pairs[static_cast<size_t>(i)], pairs[static_cast<size_t>(j)], series);
         }
     }
+    data->checkDataRange();
     return data;
 }
 
@@ -328,7 +355,6 @@ LoadResult loadDataFolder(const std::string& folder)
                 }
                 data->text = classCaption(session->getSessionName(), trial->trialName, cls);
                 data->deriveChnlTypeName(trial->getAllChannelPt(), trial->getTotalChannel());
-                data->checkDataRange();
                 if (!face) face = std::make_unique<CSnsCohFaceqz>();
                 face->setClassData(cls, std::move(data));
             }

@@ -124,47 +124,68 @@ std::vector<double> networkWeight(bool network, double peak)
     return w2;
 }
 
-// Writes the correlation series of every pair of one modality's block of channels [first,
-// first + n) into the class data; both orders of a pair share one series. The sensor covariance is
-// that of the background (constant) plus the network's, whose sources correlate by w2(t); each
-// series then carries the smooth estimation noise of a window of kWindow samples.
-void correlate(CSnsCohDataqz& data, const std::vector<double>& a, size_t n, int first, const std::vector<double>& w2,
-               double noise, std::uint64_t seed)
+// One block of channels: its gains (n x sources), its first channel index and its noise variance.
+struct Block {
+    const std::vector<double>& gain;
+    size_t n;
+    int first;
+    double noise;
+};
+
+// Writes the correlation series of every pair of channels of blocks a and b into the class data
+// (within one block when both are the same: only i < j); both orders of a pair share one series.
+// The sensor covariance is that of the background (constant) plus the network's, whose sources
+// correlate by w2(t); each series then carries the smooth estimation noise of a window of kWindow
+// samples. Across modalities the gains differ in units, which the correlation divides out.
+void correlate(CSnsCohDataqz& data, const Block& a, const Block& b, const std::vector<double>& w2, std::uint64_t seed)
 {
     const size_t K = kNetwork + kBackground, T = static_cast<size_t>(kSamples);
-    std::vector<double> sumNet(n, 0.0), varBase(n, 0.0), varDelta(n, 0.0);
-    auto covParts = [&](size_t i, size_t j, double& base, double& delta) {
-        double bg = 0.0, net = 0.0;
-        for (size_t k = kNetwork; k < K; ++k) bg += a[i * K + k] * a[j * K + k];
-        for (size_t k = 0; k < kNetwork; ++k) net += a[i * K + k] * a[j * K + k];
-        base = bg + net;
-        delta = sumNet[i] * sumNet[j] - net;  // sum over k != l of a_ik a_jl
+    const bool same = &a == &b;
+    struct Parts {
+        std::vector<double> sumNet, inv;
     };
-    for (size_t i = 0; i < n; ++i)
-        for (size_t k = 0; k < kNetwork; ++k) sumNet[i] += a[i * K + k];
-    for (size_t i = 0; i < n; ++i) {
-        covParts(i, i, varBase[i], varDelta[i]);
-        varBase[i] += noise;
+    auto partsOf = [&](const Block& blk) {
+        Parts p{std::vector<double>(blk.n, 0.0), std::vector<double>(blk.n * T)};
+        for (size_t i = 0; i < blk.n; ++i)
+            for (size_t k = 0; k < kNetwork; ++k) p.sumNet[i] += blk.gain[i * K + k];
+        return p;
+    };
+    Parts pa = partsOf(a), pb = same ? Parts{} : partsOf(b);
+    const Parts& qb = same ? pa : pb;
+    auto covParts = [&](size_t i, size_t j, const std::vector<double>& gi, const std::vector<double>& gj,
+                        const Parts& p, const Parts& q, double& base, double& delta) {
+        double bg = 0.0, net = 0.0;
+        for (size_t k = kNetwork; k < K; ++k) bg += gi[i * K + k] * gj[j * K + k];
+        for (size_t k = 0; k < kNetwork; ++k) net += gi[i * K + k] * gj[j * K + k];
+        base = bg + net;
+        delta = p.sumNet[i] * q.sumNet[j] - net;  // sum over k != l of a_ik a_jl
+    };
+    for (int side = 0; side < (same ? 1 : 2); ++side) {
+        const Block* blk = side == 0 ? &a : &b;
+        Parts& p = side == 0 ? pa : pb;
+        for (size_t i = 0; i < blk->n; ++i) {
+            double varBase, varDelta;
+            covParts(i, i, blk->gain, blk->gain, p, p, varBase, varDelta);
+            varBase += blk->noise;
+            for (size_t t = 0; t < T; ++t) p.inv[i * T + t] = 1.0 / std::sqrt(varBase + w2[t] * varDelta);
+        }
     }
     Rng rng{seed};
     const double keep = 0.9, fresh = std::sqrt(1.0 - keep * keep);  // noise correlated over ~10 samples
-    std::vector<double> inv(n * T);
-    for (size_t i = 0; i < n; ++i)
-        for (size_t t = 0; t < T; ++t) inv[i * T + t] = 1.0 / std::sqrt(varBase[i] + w2[t] * varDelta[i]);
-    for (size_t i = 0; i < n; ++i)
-        for (size_t j = i + 1; j < n; ++j) {
+    for (size_t i = 0; i < a.n; ++i)
+        for (size_t j = same ? i + 1 : 0; j < b.n; ++j) {
             double base, delta;
-            covParts(i, j, base, delta);
+            covParts(i, j, a.gain, b.gain, pa, qb, base, delta);
             double* s = data.newSeries();
             double e = rng.normal();
             for (size_t t = 0; t < T; ++t) {
                 e = keep * e + fresh * rng.normal();
-                const double r = (base + w2[t] * delta) * inv[i * T + t] * inv[j * T + t];
+                const double r = (base + w2[t] * delta) * pa.inv[i * T + t] * qb.inv[j * T + t];
                 const double v = std::clamp(r + (1.0 - r * r) * kEstimateSd * e, -0.999, 0.999);
                 // Kept in single precision, as written to a data folder.
                 s[t] = static_cast<float>(v);
             }
-            const int ci = first + static_cast<int>(i), cj = first + static_cast<int>(j);
+            const int ci = a.first + static_cast<int>(i), cj = b.first + static_cast<int>(j);
             data.setPair(ci, cj, ci, cj, s);
             data.setPair(cj, ci, cj, ci, s);
         }
@@ -184,21 +205,13 @@ std::unique_ptr<CSnsCohDataqz> newClass(const CString& session, const CString& t
     return data;
 }
 
-// Self pairs share one series of ones (zeros in the result class); pairs across modalities share
-// one series of zeros.
-void fillFixedPairs(CSnsCohDataqz& data, int megCount, int channels, bool diagonalOne)
+// Self pairs share one series of ones (zeros in the result class).
+void fillSelfPairs(CSnsCohDataqz& data, int channels, bool diagonalOne)
 {
-    double* zero = data.newSeries();
-    double* one = zero;
-    if (diagonalOne) {
-        one = data.newSeries();
+    double* one = data.newSeries();
+    if (diagonalOne)
         for (long long t = 0; t < kSamples; ++t) one[t] = 1.0;
-    }
-    for (int i = 0; i < channels; ++i)
-        for (int j = 0; j < channels; ++j) {
-            if (i == j) data.setPair(i, j, i, j, one);
-            else if ((i < megCount) != (j < megCount)) data.setPair(i, j, i, j, zero);
-        }
+    for (int i = 0; i < channels; ++i) data.setPair(i, i, i, i, one);
 }
 
 }  // namespace
@@ -223,11 +236,14 @@ std::unique_ptr<CArrayMEDataSetqz> build()
         const double peak = 0.12 + 0.01 * trialIndex;
         for (int cls = 0; cls < 2; ++cls) {
             auto data = newClass(session->getSessionName(), trial->trialName, cls, channels);
-            fillFixedPairs(*data, megCount, channels, true);
+            fillSelfPairs(*data, channels, true);
             const std::uint64_t seed = 0xC0FFEE00ull + 16u * static_cast<unsigned>(trialIndex) + 4u * static_cast<unsigned>(cls);
             const std::vector<double> w2 = networkWeight(cls == 0, peak);
-            correlate(*data, megGain, meg.size(), 0, w2, kMegNoise, seed);
-            correlate(*data, eegGain, eeg.size(), megCount, w2, kEegNoise, seed + 1);
+            const Block megBlock{megGain, meg.size(), 0, kMegNoise}, eegBlock{eegGain, eeg.size(), megCount, kEegNoise};
+            correlate(*data, megBlock, megBlock, w2, seed);
+            correlate(*data, eegBlock, eegBlock, w2, seed + 1);
+            // Simultaneous recordings couple across modalities too: the same sources reach both.
+            correlate(*data, megBlock, eegBlock, w2, seed + 2);
             data->deriveChnlTypeName(trial->getAllChannelPt(), trial->getTotalChannel());
             data->checkDataRange();
             face->setClassData(cls, std::move(data));
@@ -236,10 +252,9 @@ std::unique_ptr<CArrayMEDataSetqz> build()
         CSnsCohDataqz* act = face->getCoherenceData(0);
         CSnsCohDataqz* ctl = face->getCoherenceData(1);
         auto diff = newClass(session->getSessionName(), trial->trialName, 2, channels);
-        fillFixedPairs(*diff, megCount, channels, false);
+        fillSelfPairs(*diff, channels, false);
         for (int i = 0; i < channels; ++i)
             for (int j = i + 1; j < channels; ++j) {
-                if ((i < megCount) != (j < megCount)) continue;
                 const double* a = act->pairAt(i, j)->series;
                 const double* c = ctl->pairAt(i, j)->series;
                 double* s = diff->newSeries();

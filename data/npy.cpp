@@ -241,6 +241,7 @@ bool Reader::open(const std::string& path, Error& error)
         count *= d;
     }
     count_ = count;
+    dataOffset_ = static_cast<std::int64_t>(prefix + headerLen);
     const std::int64_t dataBytes = fileSize - static_cast<std::int64_t>(prefix + headerLen);
     const std::int64_t need = count * itemSize(dtype_);
     if (dataBytes != need) {

@@ -28,6 +28,8 @@ public:
     DType dtype() const { return dtype_; }
     const std::vector<std::int64_t>& shape() const { return shape_; }
     std::int64_t elementCount() const { return count_; }
+    // Where the array's data begin in the file (after magic, version and header).
+    std::int64_t dataOffset() const { return dataOffset_; }
     // Reads the next `count` values as doubles; false (error "data") when the file ends early.
     bool read(double* out, std::size_t count, Error& error);
 
@@ -36,6 +38,7 @@ private:
     DType dtype_ = DType::Float64;
     std::vector<std::int64_t> shape_;
     std::int64_t count_ = 0;
+    std::int64_t dataOffset_ = 0;
     std::vector<char> buffer_;
 };
 

@@ -23,6 +23,7 @@ int drawInfoLine(SensorMapFields& v, CDC* dc, const CRect& rect)
     if (!checkInitTrial(v) || !v.trial) return 0;
     CSnsCohDataqz* data = classDataOf(v.trial, v.cxcClass);
     if (!data) return 0;
+    data->ensureDataRange();
     CString text;
     text.Format(L"Sns:%I64dx%I64d Tim%I64d Min:%0.3f Mea:%0.3f Max:%0.3f)", data->rowCount, data->colCount,
                 data->sampleCount, data->valueMin, data->valueMean, data->valueMax);

@@ -5,7 +5,9 @@
 // facade with the host as parent.
 #include "host.h"
 #include "afxdlgs.h"
+#include "fieldtrip_fixture.h"
 #include "hostwnd.h"
+#include "resource.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ using cxc::ShowEntry;
 
 cxc::app::DataSource testData(const DataSet& d, const char* origin = "test data")
 {
-    return cxc::app::DataSource{d.build(), origin};
+    return cxc::app::DataSource{d.build(), origin, {}};
 }
 
 DataSet small() { return DataSet().session(L"pilot").meg(4).eeg(3).samples(50).classes(true, false, true); }
@@ -54,8 +56,8 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->GetMenuItemCount(), 4);
     EXPECT_EQ(items(bar->GetSubMenu(0)),
-              (std::vector<std::wstring>{L"&Open Data Folder...", L"&Write Demo Data...", L"&Save Picture...",
-                                         L"&Record Movie...", L"-", L"&Quit"}));
+              (std::vector<std::wstring>{L"&Open Data Folder...", L"Open &FieldTrip File...", L"&Write Demo Data...",
+                                         L"&Save Picture...", L"&Record Movie...", L"-", L"&Quit"}));
     const std::vector<std::wstring> maps{L"Link Map (Active)",    L"Link Map (Control)",    L"Link Map (Act-Ctl)", L"-",
                                          L"Patch Map (Active)",   L"Patch Map (Control)",   L"Patch Map (Act-Ctl)", L"-",
                                          L"Contour Map (Active)", L"Contour Map (Control)", L"Contour Map (Act-Ctl)"};
@@ -93,6 +95,39 @@ TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
               L"Session second  |  2 trials  |  6 channels (6 MEG, 0 EEG)  |  20 samples  |  3 classes (Active, Control, Act-Ctl)");
     EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - " + cxc::fromUtf8(folder));
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+TEST_F(CxcmapHost, OpenFieldTripFileReplacesTheDataAndTellsWhatWasLeftOut)
+{
+    Scratch scratch;
+    const std::string file = scratch.str("conn.mat");
+    fieldtriptest::writeMat(file, {{"stat", fieldtriptest::connectivity()}});
+    host.fieldTrip.freq = std::pair{8.0, 12.0};
+    cxc::harness::answerNextFileDialog(cxc::fromUtf8(file));
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenFieldTrip));
+    EXPECT_EQ(host.statusText(),
+              L"Session conn  |  1 trial  |  3 channels (2 MEG, 1 EEG)  |  5 samples  |  1 class (Active)");
+    EXPECT_EQ(host.messageText(), L"Loaded " + cxc::fromUtf8(file) + L". " + cxc::fromUtf8(file) +
+                                      L": 1 channel without a position in grad or elec left out: X1");
+    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+}
+
+// Every command reads a FieldTrip file with the band, parameter and variable asked for.
+TEST(CxcmapFieldTrip, CommandsReadAMatFileWithItsOptions)
+{
+    Scratch scratch;
+    const std::string file = scratch.str("conn.mat");
+    fieldtriptest::writeMat(file, {{"stat", fieldtriptest::connectivity()}});
+    const std::string left = ": 1 channel without a position in grad or elec left out: X1\n";
+    const Outcome report = cxcmap({"report", "--data", file, "--freq", "8", "12", "--variable", "stat", "--threshold", "0.3"});
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("Threshold:0.300000 Connection:"), std::string::npos) << report.out;
+    EXPECT_EQ(report.err, "cxcmap report: " + file + left);
+    const Outcome grid = cxcmap({"grid", "--data", file, "--freq", "8", "12", "--parameter", "cohspctrm", "--out", scratch.str("g.csv")});
+    EXPECT_EQ(grid.status, 0) << grid.err;
+    const Outcome noBand = cxcmap({"render", "--data", file, "--out", scratch.str("pictures")});
+    EXPECT_EQ(noBand.status, 1);
+    EXPECT_EQ(noBand.err, "cxcmap render: " + file + ": stat.freq: 4 frequencies (8 .. 30 Hz): name the band to average\n");
 }
 
 TEST_F(CxcmapHost, RefusedFolderKeepsTheDataAndSaysWhy)
@@ -242,4 +277,43 @@ TEST_F(CxcmapHost, RecordMovieWritesTheFrontWindowAndACancelLeavesNothing)
         EXPECT_EQ(fs::exists(file), !cancel);
     }
     EXPECT_EQ(scratch.list().size(), 1u);  // movie.gif alone, no temporary file
+}
+
+// A new row/column viewer or patch map gets scales that fit its data, typed into its edits and in
+// force; without that, the module's own defaults stay.
+TEST(CxcmapHostScales, ViewerAndPatchMapOpenWithScalesThatFitTheData)
+{
+    struct Case {
+        const char* window;
+        bool fit;
+    };
+    for (const Case c : {Case{"showDlgCxcRowColumnAct", true}, {"showDlgCxcMegActWave2DMap", true},
+                         {"showDlgCxcRowColumnAct", false}, {"showDlgCxcMegActWave2DMap", false}}) {
+        SCOPED_TRACE(std::string(c.window) + (c.fit ? " fitted" : " raw"));
+        CHostWnd host;
+        ASSERT_TRUE(host.CreateHost(testData(small().pair(0, 1, 0.5).pair(0, 2, -0.25).pair(1, 2, 4.0))));
+        host.fitScales = c.fit;
+        const ShowEntry* entry = cxc::findShow(c.window);
+        ASSERT_TRUE(host.openWindow(*entry));
+        CDialog* dialog = cxc::dialogOf(*host.facade(), *entry);
+        const double amp = std::stod(cxc::toUtf8(cxc::harness::text(dialog, IDC_AMP_SCALE)));
+        const double time = std::stod(cxc::toUtf8(cxc::harness::text(dialog, IDC_TIME_SCALE)));
+        const bool viewer = entry->kind == cxc::ShowKind::RowColumn;
+        if (!c.fit) {
+            EXPECT_EQ(amp, viewer ? 0.005 : 0.001);
+            EXPECT_EQ(time, 1.0);
+        } else if (viewer) {
+            // Row 0's largest |value| (0.5, not the 4.0 of another row) takes 80 % of the room above
+            // the base line, and the 50 samples most of the width right of the names.
+            EXPECT_EQ(host.facade()->ampScale, amp);
+            EXPECT_NEAR(amp * 0.5, 0.8 * static_cast<double>(host.facade()->baseLineY), 0.5);
+            CRect r;
+            dialog->GetDlgItem(entry->viewId)->GetClientRect(&r);
+            EXPECT_NEAR(time * 50, 0.8 * static_cast<double>(r.Width() - host.facade()->nameWidth), 0.5);
+        } else {
+            EXPECT_GT(amp, 10.0);  // a 0.5 peak is several pixels high
+            EXPECT_GT(time, 1.0);
+        }
+        host.DestroyWindow();
+    }
 }

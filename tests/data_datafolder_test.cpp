@@ -9,6 +9,9 @@
 #include "datafolder.h"
 #include "npy.h"
 #include "testkit.h"
+#include "cxcsurface.h"
+#include "linkreport.h"
+#include "statmegcclcntmapqz.h"
 
 using cxc::testkit::DataSet;
 using datatest::ScratchDir;
@@ -107,6 +110,7 @@ TEST(DataFolder, AValidFolderGivesItsData)
     EXPECT_DOUBLE_EQ(t->channelAt(0)->megY2d, 30.0);
 }
 
+// A float32 array is widened into memory, where equal series are kept once.
 TEST(DataFolder, MirrorPairsAndZeroSeriesAreKeptOnce)
 {
     auto ds = DataSet().meg(4).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).pairOneWay(2, 3, {9, 9, 9, 9, 9}).build();
@@ -260,4 +264,46 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
     const cxc::data::LoadResult r = cxc::data::loadDataFolder(nowhere);
     EXPECT_EQ(r.dataSet, nullptr);
     EXPECT_EQ(r.error, nowhere + ": folder: no such folder");
+}
+
+// A float64 array is mapped, not read: every pair points into the file (so mirror pairs are not
+// merged); a link map paints and reports exactly as on the data in memory; the module's in-place
+// normalisation works on private pages and leaves the file as it was.
+TEST(DataFolder, Float64ArraysAreMappedAndShowWhatTheDataInMemoryShow)
+{
+    auto ds = DataSet().meg(6).samples(40).select(10, 20)
+                  .series([](int a, int b, long long t) { return 0.9 * std::sin(0.1 * (a + 1) * (b + 1) + 0.3 * t) + 1e-9; })
+                  .build();
+    ScratchDir f;
+    ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Float64), "");
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    CSnsCohDataqz* d = cxc::testkit::classOf(*r.dataSet, 0);
+    EXPECT_NE(d->pairAt(0, 1)->series, d->pairAt(1, 0)->series);
+    EXPECT_EQ(d->pairAt(1, 0)->series, d->pairAt(0, 0)->series + 6 * 40);  // the file's C order
+
+    std::vector<COLORREF> pixels[2];
+    CString reports[2];
+    CArrayMEDataSetqz* sets[2] = {ds.get(), r.dataSet.get()};
+    for (int k = 0; k < 2; ++k) {
+        CStatMEGCClCntMapqz view;
+        view.dataSet = sets[k];
+        view.linkThreshold = 0.3;
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        ASSERT_TRUE(view.paintMap(&dc, CRect(0, 0, 320, 320)));
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 320; ++x) pixels[k].push_back(cxc::gdi::pixel(*view.memDC, x, y));
+        reports[k] = cxc::linkGraphReport(view, 1, 1, 0);
+    }
+    EXPECT_TRUE(pixels[0] == pixels[1]);
+    EXPECT_EQ(reports[0], reports[1]);
+    EXPECT_GT(reports[1].GetLength(), 20);
+
+    const double before = d->pairAt(2, 3)->series[7];
+    d->normRMS();
+    EXPECT_NE(d->pairAt(2, 3)->series[7], before);
+    cxc::data::LoadResult again = cxc::data::loadDataFolder(f.dir());
+    ASSERT_NE(again.dataSet, nullptr) << again.error;
+    EXPECT_EQ(cxc::testkit::classOf(*again.dataSet, 0)->pairAt(2, 3)->series[7], before);
 }

@@ -45,15 +45,18 @@ TEST(DemoData, OneSessionOfTwoTrialsWithAllThreeClassesAndSharedSeries)
         }
         EXPECT_EQ(classData(demo(), t, -1), classData(demo(), t, 0));
     }
-    // Symmetric pairs share a series; every MEG-EEG pair holds the one series of zeros.
+    // Symmetric pairs share a series, MEG-EEG pairs too, and those couple as well (no zeros).
     CSnsCohDataqz* d = classData(demo(), 0, 0);
     EXPECT_EQ(d->pairAt(3, 70)->series, d->pairAt(70, 3)->series);
     EXPECT_EQ(d->pairAt(160, 200)->series, d->pairAt(200, 160)->series);
+    EXPECT_EQ(d->pairAt(0, 150)->series, d->pairAt(150, 0)->series);
     EXPECT_NE(d->pairAt(3, 70)->series, d->pairAt(3, 71)->series);
-    const double* zero = d->pairAt(0, 150)->series;
-    EXPECT_EQ(d->pairAt(149, 213)->series, zero);
-    EXPECT_EQ(d->pairAt(213, 0)->series, zero);
-    for (long long t = 0; t < cxc::demo::kSamples; ++t) EXPECT_EQ(zero[t], 0.0);
+    for (const auto& [i, j] : {std::pair{0, 150}, {149, 213}, {213, 0}}) {
+        double largest = 0.0;
+        for (long long t = 0; t < cxc::demo::kSamples; ++t) largest = std::max(largest, std::fabs(d->pairAt(i, j)->series[t]));
+        EXPECT_GT(largest, 0.05) << i << ", " << j;
+        EXPECT_LT(largest, 1.0);
+    }
     EXPECT_EQ(d->pairAt(5, 5)->series[17], 1.0);
     EXPECT_EQ(d->pairAt(5, 5)->rowChnl, 5);
     EXPECT_EQ(d->pairAt(5, 9)->colChnl, 9);
@@ -145,8 +148,8 @@ TEST(DemoData, ResultIsActiveMinusControlTheSameOnEveryBuild)
 TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
 {
     const std::size_t bytes = cxc::demo::couplingBytes(demo());
-    EXPECT_LT(bytes, 150u * 1000u * 1000u);
-    EXPECT_GT(bytes, 100u * 1000u * 1000u);
+    EXPECT_LT(bytes, 240u * 1000u * 1000u);
+    EXPECT_GT(bytes, 180u * 1000u * 1000u);
     datatest::ScratchDir dir;
     ASSERT_EQ(cxc::data::writeDataFolder(demo(), dir.dir()), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());

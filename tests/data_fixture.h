@@ -75,6 +75,8 @@ inline void expectSameData(CArrayMEDataSetqz& a, CArrayMEDataSetqz& b)
                         da->meanMode == db->meanMode);
             EXPECT_EQ(da->getSamplingRate(), db->getSamplingRate());
             EXPECT_EQ(da->getFirstLatency(), db->getFirstLatency());
+            da->ensureDataRange();  // a mapped class works its summary out when first asked
+            db->ensureDataRange();
             EXPECT_TRUE(sameBits(da->valueMin, db->valueMin) && sameBits(da->valueMax, db->valueMax) &&
                         sameBits(da->valueMean, db->valueMean));
             ASSERT_EQ(da->rowCount, db->rowCount);

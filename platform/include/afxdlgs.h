@@ -1,5 +1,5 @@
-// The folder picker and the save-as file dialog of MFC's common dialogs: the user chooses one folder,
-// or one file name, in a modal dialog. Desktop: Qt's dialogs. Headless there is no dialog: DoModal
+// The folder picker and the file dialog (open or save-as) of MFC's common dialogs: the user chooses one
+// folder, or one file name, in a modal dialog. Desktop: Qt's dialogs. Headless there is no dialog: DoModal
 // takes the answer scripted with cxc::harness::answerNextFolderPicker or answerNextFileDialog (once),
 // or IDCANCEL when none was scripted.
 #pragma once
@@ -35,12 +35,12 @@ private:
 #define OFN_HIDEREADONLY 0x00000004
 #endif
 
-// Save-as only (bOpenFileDialog FALSE). The filter is MFC's "Name (*.ext)|*.ext|...||"; a chosen name
-// without an extension gets lpszDefExt.
+// Open (bOpenFileDialog TRUE) or save-as. The filter is MFC's "Name (*.ext)|*.ext|...||"; a name
+// chosen for saving without an extension gets lpszDefExt.
 class CFileDialog {
 public:
     struct OpenFileName {
-        LPCTSTR lpstrTitle = nullptr;
+        LPCTSTR lpstrTitle = nullptr;  // caption; null: "Open" or "Save As"
     };
     OpenFileName m_ofn;
 
@@ -49,11 +49,13 @@ public:
                          CWnd* parent = nullptr);
     virtual ~CFileDialog() = default;
 
+    // IDOK with a file chosen, IDCANCEL otherwise.
     virtual INT_PTR DoModal();
     CString GetPathName() const { return path_; }
 
 private:
     CWnd* parent_;
+    bool open_;
     CString defExt_;
     CString fileName_;
     CString filter_;
@@ -61,7 +63,8 @@ private:
 };
 
 namespace cxc::harness {
-// The next headless save-as dialog answers IDOK with this name; null clears a scripted answer.
+// The next headless file dialog (open or save-as) answers IDOK with this name; null clears a scripted
+// answer.
 void answerNextFileDialog(const wchar_t* path);
 // The next headless folder picker answers IDOK with this folder; null clears a scripted answer.
 void answerNextFolderPicker(const wchar_t* folder);

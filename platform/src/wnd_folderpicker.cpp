@@ -1,4 +1,4 @@
-// The folder picker and the save-as dialog: Qt's dialogs on a desktop, a scripted answer headless.
+// The folder picker and the file dialog: Qt's dialogs on a desktop, a scripted answer headless.
 #include <QFileDialog>
 
 #include <optional>
@@ -43,8 +43,8 @@ INT_PTR CFolderPickerDialog::DoModal()
     return IDOK;
 }
 
-CFileDialog::CFileDialog(BOOL, LPCTSTR defExt, LPCTSTR fileName, DWORD, LPCTSTR filter, CWnd* parent)
-    : parent_(parent), defExt_(defExt), fileName_(fileName), filter_(filter)
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defExt, LPCTSTR fileName, DWORD, LPCTSTR filter, CWnd* parent)
+    : parent_(parent), open_(openFileDialog != FALSE), defExt_(defExt), fileName_(fileName), filter_(filter)
 {
 }
 
@@ -62,15 +62,17 @@ INT_PTR CFileDialog::DoModal()
         const QStringList parts = QString::fromWCharArray(filter_.GetString()).split(QLatin1Char('|'));
         for (int i = 0; i + 1 < parts.size(); i += 2)
             if (!parts[i].isEmpty()) names << parts[i];
-        const QString title = QString::fromWCharArray(m_ofn.lpstrTitle ? m_ofn.lpstrTitle : L"Save As");
-        const QString name = QFileDialog::getSaveFileName(ownerOf(parent_), title, QString::fromWCharArray(fileName_.GetString()),
-                                                          names.join(QStringLiteral(";;")));
+        const QString title = QString::fromWCharArray(m_ofn.lpstrTitle ? m_ofn.lpstrTitle : open_ ? L"Open" : L"Save As");
+        const QString start = QString::fromWCharArray(fileName_.GetString());
+        const QString filters = names.join(QStringLiteral(";;"));
+        const QString name = open_ ? QFileDialog::getOpenFileName(ownerOf(parent_), title, start, filters)
+                                   : QFileDialog::getSaveFileName(ownerOf(parent_), title, start, filters);
         if (name.isEmpty()) return IDCANCEL;
         chosen = name.toStdWString();
     }
     const std::size_t slash = chosen.find_last_of(L'/');
     const std::wstring leaf = slash == std::wstring::npos ? chosen : chosen.substr(slash + 1);
-    if (!defExt_.IsEmpty() && leaf.find(L'.') == std::wstring::npos) chosen += L"." + defExt_.str();
+    if (!open_ && !defExt_.IsEmpty() && leaf.find(L'.') == std::wstring::npos) chosen += L"." + defExt_.str();
     path_ = CString(chosen);
     return IDOK;
 }
