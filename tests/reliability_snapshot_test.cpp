@@ -1,11 +1,13 @@
-// Every window of the show table on the demo data and on a small data set of NaN and huge values:
-// the view's picture, and the texts a user reads (the dialog's captions and control values, the
-// message boxes, the graph report of a link window, the grid of a contour window), against the
-// files under tests/snapshots/. CXC_UPDATE_SNAPSHOTS=1 writes the files instead.
+// Every window of the show table on the demo data, on a small data set of NaN and huge values, and
+// on the demo data in its second look (maps mirrored, the row/column viewer in columns): the view's
+// picture, and the texts a user reads (captions, control values and lists, message boxes, the graph
+// reports of a link window, the grid of a contour window), against the files under tests/snapshots/.
+// CXC_UPDATE_SNAPSHOTS=1 writes the files instead.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "cxcharness.h"
 #include "demodata.h"
@@ -79,14 +81,22 @@ std::string textsOf(CDialog* dlg, const Show& w)
         out += std::to_string(id) + " [" + utf8(text) + "]";
         if (const int check = harness::check(dlg, id); check > 0) out += " checked";
         if (!harness::enabled(dlg, id)) out += " disabled";
+        const std::vector<CString> items = harness::comboItems(dlg, id);
+        for (const CString& item : items) out += " |" + utf8(item);
+        if (!items.empty()) out += " sel " + std::to_string(harness::comboSel(dlg, id));
         out += "\n";
     }
     for (const auto& m : harness::messageBoxes()) out += "message: " + utf8(m.text) + "\n";
     if (w.kind == Kind::Link) {
-        CString report;
-        if (auto* meg = as<CDlgMegCxcTopLink2DMap>(dlg)) report = cxc::linkGraphReport(meg->mapView, 1, 0, 0);
-        if (auto* eeg = as<CDlgEegCxcTopLink2DMap>(dlg)) report = cxc::linkGraphReport(eeg->mapView, 1, 0, 0);
-        out += "report:\n" + utf8(report) + "\n";
+        // Six decimals, sixteen, and the current row alone.
+        for (const auto& [precise, activeOnly] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}}) {
+            CString report;
+            if (auto* meg = as<CDlgMegCxcTopLink2DMap>(dlg))
+                report = cxc::linkGraphReport(meg->mapView, 1, precise, activeOnly);
+            if (auto* eeg = as<CDlgEegCxcTopLink2DMap>(dlg))
+                report = cxc::linkGraphReport(eeg->mapView, 1, precise, activeOnly);
+            out += "report:\n" + utf8(report) + "\n";
+        }
     }
     if (w.kind == Kind::Contour) {
         const CDataGridRect* g = nullptr;
@@ -103,8 +113,18 @@ std::string textsOf(CDialog* dlg, const Show& w)
 
 struct Case {
     const Show* window;
-    const char* data;  // "demo" or "edge"
+    const char* data;  // "demo", "edge", or "other": the demo data in the window's second look
 };
+
+// The second look: a map mirrored (a contour map with field and lines), the row/column viewer in
+// columns; false for a window without one.
+bool secondLook(CDialog* dlg, Kind kind)
+{
+    if (kind == Kind::Matrix) return false;
+    if (kind == Kind::RowColumn) return harness::selectCombo(dlg, IDC_RC_LAYOUT, 1);
+    if (kind == Kind::Contour && !harness::clickRadio(dlg, IDC_TYPE_BOTH)) return false;
+    return harness::clickCheck(dlg, IDC_RADIOLOGY);
+}
 
 class Snapshot : public ::testing::TestWithParam<Case> {};
 
@@ -114,12 +134,15 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
 {
     const Show& w = *GetParam().window;
     const std::string data = GetParam().data;
-    std::unique_ptr<CArrayMEDataSetqz> dataSet = data == "demo" ? cxc::demo::build() : edgeData();
+    std::unique_ptr<CArrayMEDataSetqz> dataSet = data == "edge" ? edgeData() : cxc::demo::build();
     showtable::Face face;
     ASSERT_EQ((face.*w.show)(dataSet.get(), nullptr), 1);
     CDialog* dlg = face.*w.slot;
     ASSERT_NE(dlg, nullptr);
     harness::resize(dlg, 480, 400);  // a modest picture
+    if (data == "other") {
+        ASSERT_TRUE(secondLook(dlg, w.kind));
+    }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
     ASSERT_NE(view, nullptr);
@@ -145,8 +168,9 @@ namespace {
 std::vector<Case> allCases()
 {
     std::vector<Case> cases;
-    for (const char* data : {"demo", "edge"})
-        for (const Show& w : showtable::kShows) cases.push_back({&w, data});
+    for (const char* data : {"demo", "edge", "other"})
+        for (const Show& w : showtable::kShows)
+            if (std::string(data) != "other" || w.kind != Kind::Matrix) cases.push_back({&w, data});
     return cases;
 }
 
