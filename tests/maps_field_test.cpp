@@ -19,7 +19,6 @@ using MegRig = Rig<CStatMEGCClCntMapqz>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-COLORREF ref(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
 bool same(const RGBQUAD& a, const RGBQUAD& b)
 {
     return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
@@ -98,34 +97,6 @@ TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
     testgdi::Canvas canvas(320, 320);
     ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
-}
-
-TEST_F(FieldLayer, MirroredImageIsFlippedLeftToRight)
-{
-    // The right half holds the stronger values: sensors 1 and 3 hold 0.8, 0 and 2 hold -0.5.
-    auto data = [] { return square().diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).currentColumn(-1); };
-    MegRig plain(data().build()), mirrored(data().build());
-    fieldOnly(plain.view);
-    fieldOnly(mirrored.view);
-    mirrored.view.radiology = 1;
-    plain.paint();
-    mirrored.paint();
-    ASSERT_EQ(plain.paint(), 1);
-    ASSERT_EQ(mirrored.paint(), 1);
-    // The image's pixels, read as a picture (mirrored: columns from the right).
-    auto image = [](const CStatMEGCClCntMapqz& v, bool flip) {
-        const int nx = v.grid.nx;
-        return cxctest::Picture{nx, v.grid.ny, [&v, nx, flip](int x, int y) {
-                                    return ref(v.fieldPixels[y * nx + (flip ? nx - 1 - x : x)]);
-                                }};
-    };
-    cxctest::expectSameImage(image(mirrored.view, true), image(plain.view, false), "image");
-    // On the map: the image keeps its place [58, 266) and its columns are flipped within it.
-    EXPECT_EQ(mirrored.at(57, 160), kBlack);
-    EXPECT_EQ(mirrored.at(266, 160), kBlack);
-    for (int x : {70, 100, 150, 200, 250})
-        for (int y : {80, 160, 240}) EXPECT_EQ(mirrored.at(58 + 265 - x, y), plain.at(x, y)) << x << "," << y;
-    EXPECT_NE(plain.at(250, 160), plain.at(70, 160));  // the two halves differ at all
 }
 
 // ---- the frame --------------------------------------------------------------------------------

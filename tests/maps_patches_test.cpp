@@ -25,27 +25,7 @@ void patchesOnly(View& v, double timeScale, double ampScale)
     v.ampScale = ampScale;
 }
 
-std::vector<double> rampSeries(int n)
-{
-    std::vector<double> s(static_cast<size_t>(n));
-    for (int t = 0; t < n; ++t) s[static_cast<size_t>(t)] = t;
-    return s;
-}
-
 class Patches : public MapTest {};
-
-TEST_F(Patches, MirroredCurveIsCentredOnTheMirroredSensorAndNotReversed)
-{
-    MegRig r(square().pair(0, 1, rampSeries(100)).select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 2.0, 1.0);
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    // Sensor 1 mirrored sits at x = 60: origin 320 - 2 * 10 - 250 = 50, still rising to the right.
-    EXPECT_EQ(r.at(50, 260), kBlack);
-    EXPECT_EQ(r.at(68, 251), kBlack);
-    EXPECT_EQ(r.at(50, 250), kWhite);
-    EXPECT_EQ(r.at(250, 260), kWhite);
-}
 
 TEST_F(Patches, OnlyTheCurrentColumnIsInTheSelectionColour)
 {

@@ -102,18 +102,6 @@ TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
 
 // ---- sensors --------------------------------------------------------------------------------
 
-// Circles, labels and the red current column unmirrored are pinned by the snapshots.
-TEST_F(Sensors, MirroredSensorsSwapSides)
-{
-    MegRig r(square().currentColumn(3).build());
-    bare(r.view);
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    // Sensor 3 (right, x = 100) now sits where sensor 2 was: 320 - 260 = 60.
-    EXPECT_EQ(r.at(60 + 6, 60), kRed);
-    EXPECT_EQ(r.at(260 + 6, 60), kBlack);
-}
-
 TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
 {
     // The plane now runs from x = -300 (dx 400, scaleX 0.5); the mapping does not subtract the
