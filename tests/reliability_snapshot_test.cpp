@@ -32,7 +32,7 @@ bool updating()
     return env && *env && *env != '0';
 }
 
-// Two MEG sensors and six EEG electrodes whose series hold NaN, infinities and values near the
+// Six MEG sensors and six EEG electrodes whose series hold NaN, infinities and values near the
 // largest double.
 std::unique_ptr<CArrayMEDataSetqz> edgeData()
 {
