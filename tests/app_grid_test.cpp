@@ -89,19 +89,10 @@ void expectSameGrid(const Csv& csv, CArrayMEDataSetqz& ds, const GridCase& c)
     }
 }
 
-// Whether the module's grid layer interpolates at all (its pipeline may not be built yet).
-bool gridLayerBuilt()
-{
-    auto ds = field().build();
-    CStatMEGCClCntMapqz view;
-    return viewGrid(*ds, GridCase{"", 0, 0, 0, 11}, view);
-}
-
 class GridCommand : public ::testing::TestWithParam<GridCase> {};
 
 TEST_P(GridCommand, WritesTheContourViewsGridValueForValue)
 {
-    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     const GridCase c = GetParam();
     Scratch scratch;
     const std::string folder = dataFolder(scratch, field());
@@ -153,7 +144,6 @@ class GridRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(GridRefusal, SaysWhyTheGridCannotBeBuilt)
 {
-    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     const Refusal& c = GetParam();
     Scratch scratch;
     const std::string folder = dataFolder(scratch, c.data);
@@ -206,7 +196,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CxcmapGrid, UnwritableOutputIsNamed)
 {
-    if (!gridLayerBuilt()) GTEST_SKIP() << "the module's grid layer does not interpolate yet";
     Scratch scratch;
     const std::string folder = dataFolder(scratch, field());
     const std::string intoMissing = scratch.str("missing/grid.csv");

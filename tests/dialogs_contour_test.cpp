@@ -1,8 +1,5 @@
-// The contour map dialogs of both modalities and their six show functions: the grid built before
-// the first refresh, captions, the colour scale box, the display type, threshold and levels (the
-// magnitude limit, unchanged values that draw nothing new), the latency labels, Animate and its
-// timer, the selection a tick leaves in data and edits, Refresh, Reset, and hostile input: no usable
-// sensors, selections at the limits of 64 bits, class data that shrank under a running animation.
+// The contour map dialogs of both modalities, driven through their controls, Animate's timer and
+// hostile input (no usable sensors, 64-bit selections, class data shrunk under an animation).
 #include <climits>
 
 #include "dialogs_fixture.h"
@@ -25,20 +22,11 @@ DataSet field(long long b = 20, long long e = 60, Modality m = Modality::Meg)
 
 CDlgMegCxcContourFieldLine2DMap* megContour(Host& h, int cls = 0)
 {
-    const int ok = cls == 1   ? h.face.showDlgCxcMegCtlCntFieldLine2DMap(h.data.get(), nullptr)
-                   : cls == 2 ? h.face.showDlgCxcMegRstCntFieldLine2DMap(h.data.get(), nullptr)
-                              : h.face.showDlgCxcMegActCntFieldLine2DMap(h.data.get(), nullptr);
-    CDialog* slot = cls == 1 ? h.face.megCntCtl : cls == 2 ? h.face.megCntRst : h.face.megCntAct;
-    return ok ? dynamic_cast<CDlgMegCxcContourFieldLine2DMap*>(slot) : nullptr;
+    return h.open<CDlgMegCxcContourFieldLine2DMap>(0, cxc::ShowKind::Contour, cls);
 }
-
 CDlgEegCxcContourFieldLine2DMap* eegContour(Host& h, int cls = 0)
 {
-    const int ok = cls == 1   ? h.face.showDlgCxcEegCtlCntFieldLine2DMap(h.data.get(), nullptr)
-                   : cls == 2 ? h.face.showDlgCxcEegRstCntFieldLine2DMap(h.data.get(), nullptr)
-                              : h.face.showDlgCxcEegActCntFieldLine2DMap(h.data.get(), nullptr);
-    CDialog* slot = cls == 1 ? h.face.eegCntCtl : cls == 2 ? h.face.eegCntRst : h.face.eegCntAct;
-    return ok ? dynamic_cast<CDlgEegCxcContourFieldLine2DMap*>(slot) : nullptr;
+    return h.open<CDlgEegCxcContourFieldLine2DMap>(1, cxc::ShowKind::Contour, cls);
 }
 
 std::wstring textOf(CWnd* dlg, int id) { return str(harness::text(dlg, id)); }
@@ -46,28 +34,6 @@ std::wstring textOf(CWnd* dlg, int id) { return str(harness::text(dlg, id)); }
 }  // namespace
 
 // ---- show functions --------------------------------------------------------------------------------
-
-TEST_F(ContourDialog, ShowBuildsTheGridBeforeTheFirstRefresh)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    const auto& v = dlg->mapView;
-    EXPECT_EQ(v.mapMode, MapModeContour);
-    ASSERT_NE(v.grid.values, nullptr);
-    EXPECT_EQ(v.grid.nx, 104);
-    EXPECT_GT(v.grid.fieldMaximum, 0.0);
-    // The refresh shows what the rebuild found: the maximum and the autofit threshold.
-    EXPECT_DOUBLE_EQ(dlg->fieldMaximum, v.grid.fieldMaximum);
-    EXPECT_DOUBLE_EQ(dlg->threshold, v.grid.fieldMaximum / 16);
-    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_LEVELS), L"16");
-    EXPECT_EQ(harness::check(dlg, IDC_TYPE_FIELD), BST_CHECKED);
-    EXPECT_EQ(harness::check(dlg, IDC_AUTOFIT), BST_CHECKED);
-    EXPECT_EQ(textOf(dlg, IDC_SENSOR_SIZE), L"6");
-    EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Contour Map 2D");
-    EXPECT_EQ(harness::bigIcon(dlg), static_cast<UINT>(IDI_ICON_CXCMAP));
-    EXPECT_EQ(harness::foreground(), dlg->GetSafeHwnd());
-}
 
 TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
 {

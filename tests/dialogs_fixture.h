@@ -1,7 +1,5 @@
-// Shared by the map dialog tests: a host with a facade and a data set that opens the dialogs through
-// the facade's show functions (as the host program does), and readers of the map as the user sees
-// it. The square layout of maps_fixture.h puts four sensors on the corners of a 100 x 100 plane;
-// where they land depends on the view's size, so pixels are computed from the view's own scales.
+// Shared by the map dialog tests: a host that opens the dialogs through the facade's show functions,
+// and readers of the map; pixels come from the view's own scales, which follow the view's size.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +19,7 @@
 #include "megshowccdata2dfaceqz.h"
 #include "moduleresources.h"
 #include "resource.h"
+#include "show_table.h"
 #include "support.h"
 #include "testkit.h"
 
@@ -49,38 +48,19 @@ struct Host {
     std::unique_ptr<CArrayMEDataSetqz> data;
     CMEGShowCCData2DFaceqz face;
 
-    CDlgMegCxcTopLink2DMap* megLink(int cls = 0)
+    // The dialog of that modality (0 MEG, 1 EEG), kind and class, opened through its show function.
+    template <class Dialog>
+    Dialog* open(int modality, cxc::ShowKind kind, int cls)
     {
-        const int ok = cls == 1   ? face.showDlgCxcMegCtlLink2DMap(data.get(), nullptr)
-                       : cls == 2 ? face.showDlgCxcMegRstLink2DMap(data.get(), nullptr)
-                                  : face.showDlgCxcMegActLink2DMap(data.get(), nullptr);
-        CDialog* slot = cls == 1 ? face.megLinkCtl : cls == 2 ? face.megLinkRst : face.megLinkAct;
-        return ok ? dynamic_cast<CDlgMegCxcTopLink2DMap*>(slot) : nullptr;
+        for (const cxc::ShowEntry& e : cxc::showTable())
+            if (showtable::modalityOf(e) == modality && e.kind == kind && e.cxcClass == cls)
+                return (face.*e.show)(data.get(), nullptr) ? dynamic_cast<Dialog*>(face.*e.slot) : nullptr;
+        return nullptr;
     }
-    CDlgEegCxcTopLink2DMap* eegLink(int cls = 0)
-    {
-        const int ok = cls == 1   ? face.showDlgCxcEegCtlLink2DMap(data.get(), nullptr)
-                       : cls == 2 ? face.showDlgCxcEegRstLink2DMap(data.get(), nullptr)
-                                  : face.showDlgCxcEegActLink2DMap(data.get(), nullptr);
-        CDialog* slot = cls == 1 ? face.eegLinkCtl : cls == 2 ? face.eegLinkRst : face.eegLinkAct;
-        return ok ? dynamic_cast<CDlgEegCxcTopLink2DMap*>(slot) : nullptr;
-    }
-    CDlgMegCxcTopWave2DMap* megWave(int cls = 0)
-    {
-        const int ok = cls == 1   ? face.showDlgCxcMegCtlWave2DMap(data.get(), nullptr)
-                       : cls == 2 ? face.showDlgCxcMegRstWave2DMap(data.get(), nullptr)
-                                  : face.showDlgCxcMegActWave2DMap(data.get(), nullptr);
-        CDialog* slot = cls == 1 ? face.megWaveCtl : cls == 2 ? face.megWaveRst : face.megWaveAct;
-        return ok ? dynamic_cast<CDlgMegCxcTopWave2DMap*>(slot) : nullptr;
-    }
-    CDlgEegCxcTopWave2DMap* eegWave(int cls = 0)
-    {
-        const int ok = cls == 1   ? face.showDlgCxcEegCtlWave2DMap(data.get(), nullptr)
-                       : cls == 2 ? face.showDlgCxcEegRstWave2DMap(data.get(), nullptr)
-                                  : face.showDlgCxcEegActWave2DMap(data.get(), nullptr);
-        CDialog* slot = cls == 1 ? face.eegWaveCtl : cls == 2 ? face.eegWaveRst : face.eegWaveAct;
-        return ok ? dynamic_cast<CDlgEegCxcTopWave2DMap*>(slot) : nullptr;
-    }
+    CDlgMegCxcTopLink2DMap* megLink(int cls = 0) { return open<CDlgMegCxcTopLink2DMap>(0, cxc::ShowKind::Link, cls); }
+    CDlgEegCxcTopLink2DMap* eegLink(int cls = 0) { return open<CDlgEegCxcTopLink2DMap>(1, cxc::ShowKind::Link, cls); }
+    CDlgMegCxcTopWave2DMap* megWave(int cls = 0) { return open<CDlgMegCxcTopWave2DMap>(0, cxc::ShowKind::Patch, cls); }
+    CDlgEegCxcTopWave2DMap* eegWave(int cls = 0) { return open<CDlgEegCxcTopWave2DMap>(1, cxc::ShowKind::Patch, cls); }
 
     CSnsCohDataqz& cls(int c = 0) { return *cxc::testkit::classOf(*data, c); }
 };

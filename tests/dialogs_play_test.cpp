@@ -1,7 +1,5 @@
-// Stepping and playing the time selection in the link and patch dialogs: one sample per step, the
-// ends of the series, timer 100 started and killed, the button's captions, ticks without data, the
-// selection a tick leaves in the class data and in the edits, and selections typed at the limits of
-// 64-bit integers.
+// Stepping and playing the time selection in the link and patch dialogs, timer 100, and selections
+// at the limits of 64-bit integers.
 #include <climits>
 
 #include "dialogs_fixture.h"

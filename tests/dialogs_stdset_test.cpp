@@ -1,7 +1,5 @@
-// The standard display parameters dialog, opened from the MEG link dialog's "Setting": its first
-// refresh from the data's range, later refreshes from the view, the scroll bars' units, positions and
-// steps, the colour scale, polarity and class written into the view, Exit, and what the link dialog
-// does when the dialog cannot be made.
+// The standard display parameters dialog opened from the MEG link dialog's "Setting", driven through
+// its scroll bars, boxes and buttons.
 #include <cmath>
 #include <limits>
 

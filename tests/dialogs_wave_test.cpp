@@ -15,23 +15,6 @@ DataSet patches(long long b, long long e) { return square().pair(0, 1, 0.8).pair
 
 }  // namespace
 
-TEST_F(WaveDialog, FirstRefreshTakesTheViewsScalesAndCaption)
-{
-    Host h(patches(20, 60));
-    CDlgMegCxcTopWave2DMap* dlg = h.megWave();
-    ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(dlg->mapView.mapMode, MapModeTopWave);
-    EXPECT_DOUBLE_EQ(dlg->timeScale, 1.0);
-    EXPECT_DOUBLE_EQ(dlg->ampScale, 0.001);  // the view's, not the dialog's own 0.005
-    EXPECT_EQ(str(harness::text(dlg, IDC_TIME_SCALE)), L"1");
-    EXPECT_EQ(str(harness::text(dlg, IDC_AMP_SCALE)), L"0.001");
-    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"20");
-    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"60");
-    EXPECT_EQ(harness::check(dlg, IDC_AUTOFIT), BST_CHECKED);
-    EXPECT_EQ(harness::comboItems(dlg, IDC_COLUMN_COMBO).size(), 4u);
-    EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
-}
-
 TEST_F(WaveDialog, ASelectionShorterThanTenSamplesOpensAtTheFirstTenOnce)
 {
     Host h(patches(3, 12));  // 9 samples apart

@@ -32,22 +32,10 @@ TEST(DrawerMarker, SinglePointDrawsALineAndItsLatency)
     EXPECT_FALSE(showsText(c, d, 25 - cx / 2, 0, L"12.6ms(25)"));
 }
 
-TEST(DrawerMarker, RangeIsWrittenInMillisecondsUnderASecondAndInSecondsFromOne)
+// Under a second the range is pinned by the row/column snapshots; from one second it reads in seconds.
+TEST(DrawerMarker, RangeFromOneSecondIsWrittenInSeconds)
 {
-    TestDrawer d(selection(400, 1200));
-    d.pxPerSample = 0.25;
-    Canvas c(400, 100);
-    ASSERT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 30, 400, 100)), 1);
-    EXPECT_EQ(d.selStartX, 100);
-    EXPECT_EQ(d.selEndX, 300);
-    const wchar_t* text = L"400.0->1200.0=800.0ms (400->1200=800)";
-    EXPECT_TRUE(showsText(c, d, static_cast<int>(100 + (200 - extent(d, text).cx) * 0.5), 0, text));
-    EXPECT_EQ(c.at(100, 30), testgdi::kBlack);  // the band is inverted, right edge excluded
-    EXPECT_EQ(c.at(299, 99), testgdi::kBlack);
-    EXPECT_EQ(c.at(300, 60), testgdi::kWhite);
-    EXPECT_EQ(c.at(99, 60), testgdi::kWhite);
-
-    TestDrawer s(selection(200, 1500));  // a second or more: written in seconds
+    TestDrawer s(selection(200, 1500));
     s.pxPerSample = 0.25;
     Canvas cs(400, 100);
     ASSERT_EQ(s.drawSelectLineTime4CCData(&cs.dc, CRect(0, 30, 400, 100)), 1);

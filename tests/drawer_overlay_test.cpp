@@ -132,7 +132,8 @@ TEST(DrawerOverlay, DecimatedTraceIsOneStrokePerStepOfSamples)
     EXPECT_EQ(o.c.at(60 + 48, 145), testgdi::kBlack);
 }
 
-TEST(DrawerOverlay, AllWritesTheSessionNameAndFourValues)
+// The four values are pinned by the row/column snapshots; a long session name is cut.
+TEST(DrawerOverlay, AllWritesTheEndOfALongSessionName)
 {
     Overlay o(row().session(L"a long session name of forty characters"), 0);
     o.draw();
@@ -141,13 +142,6 @@ TEST(DrawerOverlay, AllWritesTheSessionNameAndFourValues)
     const CString shown = name.Right(2 * (size.cx / name.GetLength()));
     EXPECT_LT(shown.GetLength(), name.GetLength());
     EXPECT_TRUE(showsText(o.c, o.d, 0, 150 - size.cy / 2, shown.GetString()));
-    // Partner means 10..50: minimum, mean, maximum, RMS; right-aligned at the area's right edge.
-    const wchar_t* texts[4] = {L"10.0 fT", L"30.0 fT", L"50.0 fT", L"33.2 fT"};
-    int widest = 0;
-    for (const wchar_t* t : texts) widest = std::max(widest, static_cast<int>(extent(o.d, t).cx));
-    const int cy = extent(o.d, texts[0]).cy;
-    const int ys[4] = {150 + cy + 1, 150, 150 - cy - 1, 150 - 2 * cy - 1};
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, ys[i], texts[i])) << i;
 }
 
 TEST(DrawerOverlay, RegionValuesCombineTheirTwoPrefixes)

@@ -1,7 +1,5 @@
-// The facade's six viewer show functions: each makes its dialog once, in its own slot and class,
-// hands it the data set, the drawer and the parent, shows and refreshes it and brings it to the
-// front; a dialog whose window cannot be made leaves the slot empty without a word; a show with no
-// data set after the last one was freed keeps nothing of it.
+// The facade's six viewer show functions: one dialog per slot, what each hands it, creation failures,
+// and a show after the data set was freed.
 #include "show_table.h"
 #include "viewers_fixture.h"
 

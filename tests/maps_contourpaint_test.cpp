@@ -109,23 +109,6 @@ TEST_F(ContourPainting, BlackAndWhiteScaleOnWhiteWithBlackSensorsAndTexts)
     EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0);
 }
 
-TEST_F(ContourPainting, BothTwinsPaintTheSameContourMapWithEverythingOn)
-{
-    for (int type : {0, 1, 2}) {
-        MegRig meg(signs().build());
-        EegRig eeg(signs(Modality::Eeg).build());
-        contourView(meg, type);
-        contourView(eeg, type);
-        meg.view.radiology = eeg.view.radiology = type == 2;
-        meg.paint();
-        eeg.paint();
-        ASSERT_EQ(meg.paint(), 1);
-        ASSERT_EQ(eeg.paint(), 1);
-        cxctest::expectSameImage(cxctest::picture(*meg.view.memDC, 320, 320),
-                                 cxctest::picture(*eeg.view.memDC, 320, 320), "type" + std::to_string(type));
-    }
-}
-
 TEST_F(ContourPainting, FirstPaintOfANewViewBuildsTheGridItself)
 {
     MegRig r(signs().build());

@@ -1,6 +1,4 @@
-// The field layer, on the MEG view (the contour painting tests hold both twins to one picture):
-// colour indices (table-driven, bit-exact), the image's pixels from the grid values, the picture
-// stretched over the map, the mirrored image and frame, the frame's rectangle, buffers kept across
+// The field layer on the MEG view: colour indices, the mirrored image and frame, buffers kept across
 // paints, the StretchDIBits fallback, hostile scales, and no frame without a grid.
 #include <cmath>
 #include <limits>
@@ -21,7 +19,6 @@ using MegRig = Rig<CStatMEGCClCntMapqz>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-COLORREF ref(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
 bool same(const RGBQUAD& a, const RGBQUAD& b)
 {
     return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
@@ -88,48 +85,6 @@ TEST(FieldLayerScale, TablesTopAndStepByColourScale)
 
 class FieldLayer : public MapTest {};
 
-TEST_F(FieldLayer, EveryGridPointBecomesOnePixelOfItsTable)
-{
-    // Two sensors 200 apart, r = 30: A holds 1, B 3; after rescaling A's point is 2 / 3, B's 2 (the
-    // maximum), the points between stay 0.0.
-    DataSet d;
-    d.megAt2d(L"MLC11", 0, 0).megAt2d(L"MRC11", 200, 0).pair(0, 1, 3.0);
-    MegRig r(d.build());
-    r.view.radiusMeanMode = 0;
-    r.view.autofit = 0;
-    r.view.contourThreshold = 0.0;
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    testgdi::Canvas canvas(400, 100);
-    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0), 1);
-    const CDataGridRect& g = r.view.grid;
-    ASSERT_EQ(g.nx, 204);
-    ASSERT_NE(r.view.fieldPixels, nullptr);
-    const auto& c = r.view.megColors;
-    auto px = [&](int i, int row) { return r.view.fieldPixels[row * g.nx + i]; };
-    // Step 2 / 512: B's quotient 512 takes the top entry, A's 170.67 entry 170, 0.0 negative entry 0.
-    EXPECT_TRUE(same(px(202, 0), c.rgbqPos512[511]));
-    EXPECT_TRUE(same(px(2, 7), c.rgbqPos512[170]));
-    EXPECT_TRUE(same(px(102, 0), c.rgbqNeg512[0]));
-    const auto& info = r.view.fieldBmpInfo->bmiHeader;
-    EXPECT_EQ(info.biSize, 40u);
-    EXPECT_EQ(info.biWidth, 204);
-    EXPECT_EQ(info.biHeight, 204);
-    EXPECT_EQ(info.biBitCount, 32);
-    EXPECT_EQ(info.biCompression, static_cast<DWORD>(BI_RGB));
-    // "768": step 2 / 768, B's quotient 768 takes entry 767.
-    r.view.colorScale = 2;
-    r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0);
-    EXPECT_TRUE(same(px(202, 0), c.rgbqPos768[767]));
-    EXPECT_TRUE(same(px(102, 0), c.rgbqNeg768[0]));
-    // A threshold equal to the maximum gives a zero step: every point the weakest colour of its sign.
-    r.view.colorScale = 1;
-    r.view.contourThreshold = g.fieldMaximum;
-    r.view.drawFieldMap(&canvas.dc, 10, 10, 400, 100, 0);
-    EXPECT_TRUE(same(px(202, 0), c.rgbqPos512[0]));
-    EXPECT_TRUE(same(px(2, 0), c.rgbqPos512[0]));
-}
-
 TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
 {
     DataSet d;
@@ -142,66 +97,6 @@ TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
     testgdi::Canvas canvas(320, 320);
     ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
-}
-
-TEST_F(FieldLayer, SensorWithTheLargestValueLiesInTheStrongestColour)
-{
-    for (int scale : {1, 2}) {
-        MegRig r(peak().build());
-        fieldOnly(r.view, scale);
-        ASSERT_EQ(r.paint(), 1);
-        ASSERT_EQ(r.paint(), 1);
-        const auto& c = r.view.megColors;
-        const COLORREF strongest = ref(scale == 1 ? c.rgbqPos512[511] : c.rgbqPos768[767]);
-        EXPECT_EQ(r.at(160, 160), strongest) << scale;  // the middle sensor
-        EXPECT_NE(r.at(60, 260), strongest);            // a corner sensor holding 0
-        EXPECT_EQ(r.at(5, 5), kBlack);                  // outside the image: the background
-    }
-}
-
-TEST_F(FieldLayer, ImageIsStretchedOverTheGridFromOneCellBeforeTheOrigin)
-{
-    // 104 x 104 pixels become 208 x 208 at (60 - 2, 60 - 2).
-    MegRig r(peak().build());
-    fieldOnly(r.view);
-    r.paint();
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(57, 160), kBlack);
-    EXPECT_NE(r.at(58, 160), kBlack);
-    EXPECT_NE(r.at(265, 160), kBlack);
-    EXPECT_EQ(r.at(266, 160), kBlack);
-    EXPECT_EQ(r.at(160, 57), kBlack);
-    EXPECT_NE(r.at(160, 58), kBlack);
-    EXPECT_NE(r.at(160, 265), kBlack);
-    EXPECT_EQ(r.at(160, 266), kBlack);
-}
-
-TEST_F(FieldLayer, MirroredImageIsFlippedLeftToRight)
-{
-    // The right half holds the stronger values: sensors 1 and 3 hold 0.8, 0 and 2 hold -0.5.
-    auto data = [] { return square().diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).currentColumn(-1); };
-    MegRig plain(data().build()), mirrored(data().build());
-    fieldOnly(plain.view);
-    fieldOnly(mirrored.view);
-    mirrored.view.radiology = 1;
-    plain.paint();
-    mirrored.paint();
-    ASSERT_EQ(plain.paint(), 1);
-    ASSERT_EQ(mirrored.paint(), 1);
-    // The image's pixels, read as a picture (mirrored: columns from the right).
-    auto image = [](const CStatMEGCClCntMapqz& v, bool flip) {
-        const int nx = v.grid.nx;
-        return cxctest::Picture{nx, v.grid.ny, [&v, nx, flip](int x, int y) {
-                                    return ref(v.fieldPixels[y * nx + (flip ? nx - 1 - x : x)]);
-                                }};
-    };
-    cxctest::expectSameImage(image(mirrored.view, true), image(plain.view, false), "image");
-    // On the map: the image keeps its place [58, 266) and its columns are flipped within it.
-    EXPECT_EQ(mirrored.at(57, 160), kBlack);
-    EXPECT_EQ(mirrored.at(266, 160), kBlack);
-    for (int x : {70, 100, 150, 200, 250})
-        for (int y : {80, 160, 240}) EXPECT_EQ(mirrored.at(58 + 265 - x, y), plain.at(x, y)) << x << "," << y;
-    EXPECT_NE(plain.at(250, 160), plain.at(70, 160));  // the two halves differ at all
 }
 
 // ---- the frame --------------------------------------------------------------------------------

@@ -1,7 +1,5 @@
-// The grid layer of both views on hand-made layouts whose answers are computable by hand: grid size
-// and points, the influence radius, the weights (1.125 on a sensor, nothing at r), the values
-// rescaled to the sensors' span, the field maximum and the contour threshold, and every way the
-// pipeline refuses: no sensors, a span that gives no grid, a row outside the pair array, NaN values.
+// The grid layer of both views on hand-made layouts: the influence radius, weights at the radius,
+// the threshold, and every way the pipeline refuses.
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -50,44 +48,6 @@ class GridLayer : public MapTest {};
 
 // ---- size and points --------------------------------------------------------------------------
 
-TEST_F(GridLayer, SizeAndPointsFromTheSpan)
-{
-    // 100 x 50 units from (10, 20): the MEG grid is n = 100 + 2 * 2 = 104 both ways, dx = 100 / 100,
-    // dy = 50 / 100; the EEG grid takes each side from its own span.
-    MegGrid r(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}).build());
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_EQ(r.g().nx, 104);
-    EXPECT_EQ(r.g().ny, 104);
-    EXPECT_EQ(r.g().border, 2);
-    EXPECT_DOUBLE_EQ(r.g().dx, 1.0);
-    EXPECT_DOUBLE_EQ(r.g().dy, 0.5);
-    EXPECT_DOUBLE_EQ(r.g().points[0][0].x, 8.0);  // two cells beyond the sensors
-    EXPECT_DOUBLE_EQ(r.g().points[0][0].y, 19.0);
-    EXPECT_DOUBLE_EQ(r.g().points[103][103].x, 111.0);
-    EXPECT_DOUBLE_EQ(r.g().points[103][103].y, 70.5);
-    EXPECT_DOUBLE_EQ(r.g().points[2][2].x, 10.0);  // the first sensor's corner
-    EXPECT_DOUBLE_EQ(r.g().points[2][2].y, 20.0);
-    EXPECT_DOUBLE_EQ(r.g().xAxis[0], -2.0);  // offsets, without the minimum
-    EXPECT_DOUBLE_EQ(r.g().yAxis[0], -1.0);
-    EXPECT_DOUBLE_EQ(r.g().yAxis[103], 50.5);
-
-    EegGrid e(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}, Modality::Eeg).build());
-    ASSERT_EQ(e.rebuild(), 1);
-    EXPECT_EQ(e.g().nx, 104);
-    EXPECT_EQ(e.g().ny, 54);
-    EXPECT_DOUBLE_EQ(e.g().dy, 1.0);
-    EXPECT_DOUBLE_EQ(e.g().points[0][0].y, 18.0);
-    EXPECT_DOUBLE_EQ(e.g().points[103][53].x, 111.0);
-    EXPECT_DOUBLE_EQ(e.g().points[103][53].y, 71.0);
-
-    MegGrid t(layout({{0, 0}, {10.9, 0}, {0, 10.9}}).build());  // a truncated span, another border
-    t.view.gridBorder = 3;
-    ASSERT_EQ(t.rebuild(), 1);
-    EXPECT_EQ(t.g().nx, 16);  // trunc(10.9) + 2 * 3
-    EXPECT_DOUBLE_EQ(t.g().dx, 10.9 / 10.0);
-    EXPECT_DOUBLE_EQ(t.g().points[0][0].x, -3.0 * (10.9 / 10.0));
-}
-
 // ---- influence radius ----------------------------------------------------------------------------
 
 struct RadiusCase {
@@ -130,22 +90,6 @@ TEST_F(GridLayer, RadiusOfNoTableIsZero)
 
 // ---- weights -------------------------------------------------------------------------------------
 
-TEST_F(GridLayer, PointOnASensorWeighsOneAndAnEighthBeforeNormalising)
-{
-    // r = 1.6 x 10 = 16; at A: A weighs 1.125, B (10 away) 1 - 10 / 16 + 0.125 = 0.5.
-    MegGrid r(layout({{0, 0}, {10, 0}}).build());
-    ASSERT_EQ(r.rebuild(), 1);
-    const WeightCell& c = r.cell(2, 5);  // (0, 0): dy is 0, every row lies on y = 0
-    ASSERT_EQ(c.k, 2);
-    EXPECT_DOUBLE_EQ(c.w[0], 1.125 / 1.625);
-    EXPECT_DOUBLE_EQ(c.w[1], 0.5 / 1.625);
-    EXPECT_EQ(c.rows[0], 0);
-    EXPECT_EQ(c.cols[0], 0);  // sensor A is element 0 of row 0
-    EXPECT_EQ(c.cols[1], 1);
-    EXPECT_EQ(r.g().gridRow, 0);
-    EXPECT_EQ(r.g().snsrLoc[1].dataCol, 1);
-}
-
 TEST_F(GridLayer, PointExactlyAtTheRadiusGetsNothingAndKeepsZero)
 {
     // Minimum mode: r = 30 for sensors 200 apart. Grid x = i - 2.
@@ -184,29 +128,6 @@ TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
 }
 
 // ---- values, maximum, threshold ----------------------------------------------------------------
-
-TEST_F(GridLayer, ValuesAreRescaledToTheSensorsSpanWithoutOffset)
-{
-    // A = 1 (its own pair), B = 3, r = 30: raw grid 0 .. 3 (points between see no sensor), sensor
-    // span 2, so scale 1.5: A's point 1 / 1.5, B's 2, the middle stays 0.
-    MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
-    r.view.radiusMeanMode = 0;
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_DOUBLE_EQ(r.value(2, 0), 1.0 / 1.5);
-    EXPECT_DOUBLE_EQ(r.value(202, 0), 2.0);
-    EXPECT_EQ(r.value(102, 0), 0.0);
-    EXPECT_DOUBLE_EQ(r.g().snsrMin, 1.0);
-    EXPECT_DOUBLE_EQ(r.g().snsrMax, 3.0);
-    EXPECT_DOUBLE_EQ(r.g().gridMin, 0.0);
-    EXPECT_DOUBLE_EQ(r.g().gridMax, 2.0);
-    EXPECT_DOUBLE_EQ(r.g().fieldMaximum, 2.0);
-    // Raw -5 .. 1, span 6: scale 1, so the maximum is the larger magnitude |-5|.
-    MegGrid neg(layout({{0, 0}, {200, 0}}).diagonal(-5.0).pair(0, 1, 1.0).build());
-    neg.view.radiusMeanMode = 0;
-    ASSERT_EQ(neg.rebuild(), 1);
-    EXPECT_DOUBLE_EQ(neg.g().gridMin, -5.0);
-    EXPECT_DOUBLE_EQ(neg.g().fieldMaximum, 5.0);
-}
 
 TEST_F(GridLayer, AutofitThresholdIsTheMaximumOverTheLevels)
 {

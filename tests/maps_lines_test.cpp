@@ -42,22 +42,6 @@ void rebuilt(R& r)
 
 class LineLayer : public MapTest {};
 
-TEST_F(LineLayer, LinesAreTracedOnTheFirstDrawingInRedAndBlue)
-{
-    MegRig r(signs().build());
-    rebuilt(r);
-    linesOnly(r.view);
-    EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
-    r.paint();
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_TRUE(cxc::maps::holdsContourLines(r.view.contour));
-    EXPECT_EQ(r.view.contour.levelCount, 16);
-    EXPECT_DOUBLE_EQ(r.view.contour.threshold, r.view.contourThreshold);
-    EXPECT_DOUBLE_EQ(r.view.contour.fieldMax, r.view.grid.fieldMaximum);
-    EXPECT_GT(r.countAll(kRed), 50);   // positive levels
-    EXPECT_GT(r.countAll(kBlue), 50);  // negative levels
-}
-
 TEST_F(LineLayer, PensFollowTheColourScaleAndTheDcKeepsItsPen)
 {
     // Each scale's lines drawn by the view, and by the contour library with the pens it must get.
@@ -134,30 +118,6 @@ TEST_F(LineLayer, NoLevelsNoGridHugeCountsOrNonFiniteBoundsNoLines)
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
     EXPECT_EQ(r.view.calcContourLines(std::numeric_limits<double>::quiet_NaN(), 1.0, 16), 1);
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
-}
-
-TEST_F(LineLayer, MirroredLinesFollowTheMirroredSensors)
-{
-    MegRig plain(signs().build()), mirrored(signs().build());
-    rebuilt(plain);
-    rebuilt(mirrored);
-    linesOnly(plain.view);
-    linesOnly(mirrored.view);
-    mirrored.view.radiology = 1;
-    plain.paint();
-    mirrored.paint();
-    ASSERT_EQ(plain.paint(), 1);
-    ASSERT_EQ(mirrored.paint(), 1);
-    // px = 320 - px: a line pixel at x lies at 320 - x when mirrored.
-    int missing = 0, lit = 0;
-    for (int y = 40; y < 280; ++y)
-        for (int x = 41; x < 280; ++x)
-            if (plain.at(x, y) == kRed) {
-                ++lit;
-                missing += mirrored.at(320 - x, y) != kRed;
-            }
-    EXPECT_GT(lit, 50);
-    EXPECT_LT(missing, lit / 10);  // segment ends round differently when flipped
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The link layer of both views: threshold and limit, the plain, signed and magnitude styles probed
-// at link midpoints, the ramp index rule, the selection clamp, and the pairs that must be skipped
-// (NaN means, missing series, bad channel indices, a row channel of the other type). Magnitude
-// styles make a pen per link: painting leaves no GDI object behind.
+// The link layer of both views, probed at link midpoints: threshold and limit, the styles, the ramp
+// index, the selection clamp, the pairs that are skipped, and the pens magnitude styles make.
 #include <cmath>
 #include <functional>
 #include <limits>

@@ -1,12 +1,9 @@
-// Painting of both leaf views: the three texts for what is missing, the off-screen surface and its
-// lifetime (kept until released, none for an empty control), the information line, the connection
-// text and its red at the limit, the clicked-sensor text, the modes, hostile values in every mode,
-// exceptions, both twins on one fixture, and no GDI object left behind by a hundred paints.
+// Painting of both leaf views beyond what the snapshots show: the texts for what is missing, the
+// off-screen surface and its lifetime, the modes, hostile values, exceptions and GDI counts.
 #include <cmath>
 #include <limits>
 #include <memory>
 
-#include "gdi_canvas.h"
 #include "maps_fixture.h"
 #include "megdrawccdataqz.h"
 #include "resource.h"
@@ -48,26 +45,6 @@ public:
     CWnd host;
     View view;
 };
-
-// The view's text drawn the way the view draws it (its font, a colour, transparent) on white.
-std::unique_ptr<testgdi::Canvas> viewText(const cxc::maps::SensorMapFields& v, int w, int h, int x, int y,
-                                          const CString& text, COLORREF colour)
-{
-    auto ref = std::make_unique<testgdi::Canvas>(w, h, kWhite);
-    ref->dc.SelectObject(v.textFont);
-    ref->dc.SetBkMode(TRANSPARENT);
-    ref->dc.SetTextColor(colour);
-    ref->dc.TextOut(x, y, text);
-    ref->dc.SelectStockObject(SYSTEM_FONT);
-    return ref;
-}
-
-// The view's surface against a reference, in a box.
-template <class R>
-void expectSurface(const R& r, const testgdi::Canvas& ref, CRect box, const char* name)
-{
-    cxctest::expectSameImage(cxctest::picture(*r.view.memDC, 320, 320), cxctest::picture(ref.dc, 320, 320), name, box);
-}
 
 class MapPainting : public MapTest {};
 
@@ -148,64 +125,6 @@ TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
     s.view.drawer = &drawer;
     EXPECT_TRUE(s.paint().isNull() || s.paint().width() == 0);
     EXPECT_EQ(s.view.memDC, nullptr);
-}
-
-TEST_F(MapPainting, InformationLineSitsAtTheBottomLeft)
-{
-    // Summary of the non-self samples: 0.8 twice, -0.6 twice, zeros elsewhere (12 elements).
-    MegRig r(square().pair(0, 1, 0.8).pair(2, 3, -0.6).build());
-    bare(r.view);
-    r.view.showSensor = 0;
-    r.view.showInfo = 1;
-    r.view.mapMode = 9;  // no other drawing to confuse the probe ...
-    ASSERT_EQ(r.paint(), 1);
-    ASSERT_EQ(r.view.drawInfoLine(r.view.memDC, r.view.clientRect), 1);  // ... so draw it alone
-    const CString expected(L"Sns:4x4 Tim100 Min:-0.600 Mea:0.033 Max:0.800)");
-    CDC probe;
-    probe.CreateCompatibleDC(nullptr);
-    probe.SelectObject(r.view.textFont);
-    const CSize size = probe.GetTextExtent(expected);
-    probe.SelectStockObject(SYSTEM_FONT);
-    auto ref = viewText(r.view, 320, 320, 0, 320 - size.cy, expected, kYellow);
-    expectSurface(r, *ref, CRect(), "info");
-    EXPECT_GT(r.countAll(kYellow), 50);
-    r.view.showInfo = 0;
-    EXPECT_EQ(r.view.drawInfoLine(r.view.memDC, r.view.clientRect), 0);
-}
-
-TEST_F(MapPainting, ConnectionTextAtTheTopRightTurnsRedAtTheLimit)
-{
-    MegRig r(square().pair(0, 1, 0.8).pair(2, 3, -0.6).info(L"corr").build());
-    bare(r.view);
-    r.view.showSensor = 0;
-    r.view.showInfo = 1;
-    r.view.showLink = 1;
-    ASSERT_EQ(r.paint(), 1);
-    ASSERT_EQ(r.view.linkCount, 2);
-    const CString text(L"CxC Type:corr; Connect:2->200");
-    CDC probe;
-    probe.CreateCompatibleDC(nullptr);
-    probe.SelectObject(r.view.textFont);
-    const CSize size = probe.GetTextExtent(text);
-    probe.SelectStockObject(SYSTEM_FONT);
-    auto ref = viewText(r.view, 320, 320, 320 - size.cx, 0, text, kYellow);
-    expectSurface(r, *ref, CRect(160, 0, 320, size.cy), "connections");
-    r.view.maxLink = 2;  // exactly maxLink links drawn
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.count(kYellow, 160, 0, 320, size.cy), 0);
-    EXPECT_GT(r.count(kRed, 160, 0, 320, size.cy), 20);
-}
-
-TEST_F(MapPainting, ClickedTextAtTheTopLeftOnlyWithSensors)
-{
-    MegRig r(square().build());
-    bare(r.view);
-    r.view.clickedText = L"No sensor is clicked!";
-    r.view.mapMode = 9;
-    ASSERT_EQ(r.paint(), 1);
-    ASSERT_EQ(r.view.drawClickedText(r.view.memDC), 1);
-    auto ref = viewText(r.view, 320, 320, 0, 0, r.view.clickedText, kYellow);
-    expectSurface(r, *ref, CRect(), "clicked");
 }
 
 TEST_F(MapPainting, AnotherModeDrawsNothingButTheBackground)
@@ -314,20 +233,6 @@ TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
 }
 
 // ---- twins -------------------------------------------------------------------------------------
-
-TEST_F(MapPainting, BothTwinsPaintTheSameMapWithEverythingOn)
-{
-    CMEGDrawCCDataqz drawer;
-    for (int mode : {MapModeTopLink, MapModeTopWave}) {
-        Shown<CStatMEGCClCntMapqz> meg(square().pair(0, 1, 0.8).pair(2, 3, -0.6).select(0, 30).build());
-        Shown<CStatEEGCxcCntMapqz> eeg(square(Modality::Eeg).pair(0, 1, 0.8).pair(2, 3, -0.6).select(0, 30).build());
-        meg.view.drawer = eeg.view.drawer = &drawer;
-        meg.view.mapMode = eeg.view.mapMode = mode;
-        meg.view.ampScale = eeg.view.ampScale = 20.0;
-        cxctest::expectSameImage(cxctest::picture(meg.paint()), cxctest::picture(eeg.paint()),
-                                 "mode" + std::to_string(mode));
-    }
-}
 
 TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
 {

@@ -1,7 +1,5 @@
-// The waveform layer of both views: curves centred on their sensors and (e - b) * timeScale wide,
-// positive values up, mirrored with their sensor but not reversed, the current column in the
-// selection colour, and the selections, series and rows that must draw nothing rather than read
-// past the data.
+// The waveform layer of both views: mirrored curves, and the selections, series and rows that must
+// draw nothing rather than read past the data.
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -27,54 +25,7 @@ void patchesOnly(View& v, double timeScale, double ampScale)
     v.ampScale = ampScale;
 }
 
-std::vector<double> rampSeries(int n)
-{
-    std::vector<double> s(static_cast<size_t>(n));
-    for (int t = 0; t < n; ++t) s[static_cast<size_t>(t)] = t;
-    return s;
-}
-
 class Patches : public MapTest {};
-
-TEST_F(Patches, CurvesAreCentredOnTheirSensorsAndKTimesTimeScaleWide)
-{
-    // 11 samples at 1 px: 10 px wide, from sensor x - 5; LineTo leaves out the end pixel.
-    MegRig r(square().pair(0, 1, 2.0).select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 10.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.count(kBlack, 0, 240, 320, 241), 10);  // sensor 1's curve at 2.0 * 10 px up
-    EXPECT_EQ(r.at(255, 240), kBlack);
-    EXPECT_EQ(r.at(264, 240), kBlack);
-    EXPECT_EQ(r.at(254, 240), kWhite);
-    EXPECT_EQ(r.at(265, 240), kWhite);
-    EXPECT_EQ(r.at(55, 250), kBlack);  // sensor 0's own series (1.0) sits 10 px up
-    EXPECT_EQ(r.count(kBlack, 55, 60, 65, 61), 10);  // sensors 2 and 3 couple with 0 at zero: flat
-    EXPECT_EQ(r.countInner(kBlack), 40);
-}
-
-TEST_F(Patches, PositiveValuesGoUpAndTimeRunsRight)
-{
-    MegRig r(square().pair(0, 1, rampSeries(100)).select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 2.0, 1.0);
-    ASSERT_EQ(r.paint(), 1);
-    // Half width trunc(10 * 2 * 0.5) = 10: the curve runs from (250, 260) up to (270, 250).
-    EXPECT_EQ(r.at(250, 260), kBlack);
-    EXPECT_EQ(r.at(268, 251), kBlack);
-    EXPECT_EQ(r.at(250, 250), kWhite);
-}
-
-TEST_F(Patches, MirroredCurveIsCentredOnTheMirroredSensorAndNotReversed)
-{
-    MegRig r(square().pair(0, 1, rampSeries(100)).select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 2.0, 1.0);
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    // Sensor 1 mirrored sits at x = 60: origin 320 - 2 * 10 - 250 = 50, still rising to the right.
-    EXPECT_EQ(r.at(50, 260), kBlack);
-    EXPECT_EQ(r.at(68, 251), kBlack);
-    EXPECT_EQ(r.at(50, 250), kWhite);
-    EXPECT_EQ(r.at(250, 260), kWhite);
-}
 
 TEST_F(Patches, OnlyTheCurrentColumnIsInTheSelectionColour)
 {

@@ -102,36 +102,6 @@ TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
 
 // ---- sensors --------------------------------------------------------------------------------
 
-TEST_F(Sensors, CirclesOfSensorRadiusAroundEverySensorAndTheSelectedOneRed)
-{
-    MegRig r(square().currentColumn(3).build());
-    bare(r.view);
-    ASSERT_EQ(r.paint(), 1);
-    for (int s = 0; s < 3; ++s) {
-        const CPoint p = squarePixel(s);
-        for (CPoint edge : {CPoint(6, 0), CPoint(-6, 0), CPoint(0, -6), CPoint(0, 6)})  // radius 6
-            EXPECT_EQ(r.at(p.x + edge.x, p.y + edge.y), kBlack) << s;
-        EXPECT_EQ(r.at(p), kWhite) << s;
-        EXPECT_EQ(r.at(p.x + 8, p.y), kWhite) << s;
-    }
-    const CPoint sel = squarePixel(3);  // the current column
-    EXPECT_EQ(r.at(sel.x + 6, sel.y), kRed);
-    EXPECT_EQ(r.countAround(kBlack, sel, 8), 0);
-
-    // Mirrored, sensor 3 (right, x = 100) now sits where sensor 2 was: 320 - 260 = 60.
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(60 + 6, 60), kRed);
-    EXPECT_EQ(r.at(260 + 6, 60), kBlack);
-
-    EegRig eeg(square(Modality::Eeg).build());  // electrodes on their own plane, column 0 selected
-    bare(eeg.view);
-    EXPECT_EQ(eeg.view.chnlType, 1);
-    ASSERT_EQ(eeg.paint(), 1);
-    EXPECT_EQ(eeg.at(60 + 6, 260), kRed);
-    EXPECT_EQ(eeg.at(260 + 6, 60), kBlack);
-}
-
 TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
 {
     // The plane now runs from x = -300 (dx 400, scaleX 0.5); the mapping does not subtract the
@@ -192,26 +162,6 @@ TEST(SensorLabels, AreTheLastFourCharactersOrTheWholeShortName)
     EXPECT_EQ(cxc::maps::sensorLabel(L"Fp1"), L"Fp1");
     EXPECT_EQ(cxc::maps::sensorLabel(L"A"), L"A");
     EXPECT_EQ(cxc::maps::sensorLabel(L""), L"");
-}
-
-TEST_F(Sensors, LabelsAreDrawnCentredInTheirRegionColour)
-{
-    MegRig r(square().build());
-    bare(r.view);
-    r.view.showLabel = 1;
-    r.view.showSensor = 0;
-    ASSERT_EQ(r.paint(), 1);
-    // "LF11", "RC12", "LO13", "RP14": each label's pixels lie in a box centred on its sensor.
-    const COLORREF colours[] = {RGB(125, 0, 122), RGB(255, 153, 0), RGB(0, 200, 255), RGB(255, 102, 102)};
-    for (int s = 0; s < 4; ++s) {
-        const CPoint p = squarePixel(s);
-        const int inside = r.count(colours[s], p.x - 25, p.y - 10, p.x + 25, p.y + 10);
-        EXPECT_GT(inside, 20) << s;
-        EXPECT_EQ(r.countAll(colours[s]), inside) << s;
-        // Balanced about the centre: about as much ink left as right of the sensor.
-        const int left = r.count(colours[s], p.x - 25, p.y - 10, p.x, p.y + 10);
-        EXPECT_NEAR(left, inside - left, inside / 3) << s;
-    }
 }
 
 TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)

@@ -1,10 +1,6 @@
-// Every window of the facade against data sets that lack something or hold the worst of it: no
-// session, no trial, no coupling package, classes without pair array, more rows than columns, one
-// channel, zero samples, all-NaN series, all sensors at one point, channels of the other modality
-// only, and a data set freed and replaced between two show calls. Each window opens, paints its
-// fixed text or its picture, raises only the messages its data call for, survives its play timer,
-// and the facade leaves no window or GDI object behind. A recording of its paint replays onto the
-// same pixels.
+// Every window against data sets that lack something or hold the worst of it: each opens, paints
+// its fixed text or a picture, raises only the messages its data call for, leaves nothing behind,
+// and a recording of its paint replays onto the same pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>

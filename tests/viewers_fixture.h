@@ -19,6 +19,7 @@
 #include "megshowccdata2dfaceqz.h"
 #include "moduleresources.h"
 #include "resource.h"
+#include "showtable.h"
 #include "support.h"
 #include "testkit.h"
 
@@ -50,27 +51,18 @@ struct Host {
     CSnsCohDataqz& cls(int c = -1) { return *cxc::testkit::classOf(*data, c); }
     CMEGDataqz& session() { return *cxc::testkit::sessionOf(*data); }
 
-    // The row/column viewer and the matrix viewer of a class, opened (again) through the facade.
-    CDlgCxcRowColumn2DViewer& rowColumn(int c = 0)
+    // The row/column viewer and the matrix viewer of a class (0, 1, else 2), opened (again) through the facade.
+    template <class Dialog>
+    Dialog& open(cxc::ShowKind kind, int c)
     {
-        CDialog* dlg = nullptr;
-        switch (c) {
-        case 0: EXPECT_EQ(face.showDlgCxcRowColumnAct(data.get(), nullptr), 1); dlg = face.rowColAct; break;
-        case 1: EXPECT_EQ(face.showDlgCxcRowColumnCtl(data.get(), nullptr), 1); dlg = face.rowColCtl; break;
-        default: EXPECT_EQ(face.showDlgCxcRowColumnRst(data.get(), nullptr), 1); dlg = face.rowColRst; break;
-        }
-        return dynamic_cast<CDlgCxcRowColumn2DViewer&>(*dlg);
+        const cxc::ShowEntry* entry = nullptr;
+        for (const cxc::ShowEntry& e : cxc::showTable())
+            if (e.kind == kind && e.cxcClass == (c == 0 || c == 1 ? c : 2)) entry = &e;
+        EXPECT_EQ((face.*entry->show)(data.get(), nullptr), 1);
+        return dynamic_cast<Dialog&>(*(face.*entry->slot));
     }
-    CDlgCxcMatrix2DViewer& matrix(int c = 0)
-    {
-        CDialog* dlg = nullptr;
-        switch (c) {
-        case 0: EXPECT_EQ(face.showDlgCxcMatrixAct(data.get(), nullptr), 1); dlg = face.matrixAct; break;
-        case 1: EXPECT_EQ(face.showDlgCxcMatrixCtl(data.get(), nullptr), 1); dlg = face.matrixCtl; break;
-        default: EXPECT_EQ(face.showDlgCxcMatrixRst(data.get(), nullptr), 1); dlg = face.matrixRst; break;
-        }
-        return dynamic_cast<CDlgCxcMatrix2DViewer&>(*dlg);
-    }
+    CDlgCxcRowColumn2DViewer& rowColumn(int c = 0) { return open<CDlgCxcRowColumn2DViewer>(cxc::ShowKind::RowColumn, c); }
+    CDlgCxcMatrix2DViewer& matrix(int c = 0) { return open<CDlgCxcMatrix2DViewer>(cxc::ShowKind::Matrix, c); }
 
     std::unique_ptr<CArrayMEDataSetqz> data;
     CMEGShowCCData2DFaceqz face;

@@ -20,33 +20,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MatrixControls, ANewViewerShowsTwentyPixelCellsAtEightyWithLabels)
-{
-    Host host(sixChannels().select(10, 14).typeName(L"MEG"));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    EXPECT_EQ(str(caption(&dlg)), L"CxC Matrix 2D Viewer (MEG, EEG and Other data)");
-    EXPECT_EQ(str(text(&dlg, IDC_PIXEL_WIDTH)), L"20");
-    EXPECT_EQ(str(text(&dlg, IDC_PIXEL_HEIGHT)), L"20");
-    EXPECT_EQ(str(text(&dlg, IDC_ORIGIN_X)), L"80");
-    EXPECT_EQ(str(text(&dlg, IDC_ORIGIN_Y)), L"80");
-    EXPECT_EQ(check(&dlg, IDC_MATRIX_SHOW_LABEL), BST_CHECKED);
-    EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_BEGIN)), L"10");
-    EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_END)), L"14");
-    EXPECT_EQ(items(&dlg, IDC_MATRIX_CHANNEL_TYPE), (std::vector<std::wstring>{L"MEG"}));
-    EXPECT_EQ(comboSel(&dlg, IDC_MATRIX_CHANNEL_TYPE), 0);
-    EXPECT_EQ(str(text(&dlg, IDC_MATRIX_PLAY)), L"Start...");
-    EXPECT_EQ(dlg.view.playInterval, 100);
-    EXPECT_EQ(dlg.view.backColour, kWhite);
-    LOGFONTW lf{};
-    ASSERT_TRUE(dlg.view.labelFont->GetLogFont(&lf));
-    EXPECT_EQ(lf.lfHeight, 16);
-    EXPECT_EQ(std::wstring(lf.lfFaceName), L"Arial");
-    ASSERT_TRUE(dlg.view.verticalFont->GetLogFont(&lf));
-    EXPECT_EQ(lf.lfHeight, 18);
-    EXPECT_EQ(lf.lfEscapement, 900);
-    EXPECT_EQ(lf.lfOrientation, 900);
-}
-
 TEST_F(MatrixControls, WithoutDataOfItsClassTheChannelTypeBoxIsDisabled)
 {
     Host host(sixChannels().classes(true, false, false));

@@ -18,32 +18,6 @@ class RowColumnControls : public ViewerTest {};
 
 }  // namespace
 
-TEST_F(RowColumnControls, ARefreshFillsEveryListFromTheDataAndTheDrawer)
-{
-    Host host(sixChannels().trials(2).typeName(L"MEG"));
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    EXPECT_EQ(items(&dlg, IDC_RC_CLASS), (std::vector<std::wstring>{L"Active", L"Control", L"Act-Ctl"}));
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_CLASS), 0);
-    EXPECT_FALSE(enabled(&dlg, IDC_RC_CLASS));
-    EXPECT_EQ(items(&dlg, IDC_RC_TRIAL), (std::vector<std::wstring>{L"trial01", L"trial02"}));
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_TRIAL), 0);
-    EXPECT_EQ(items(&dlg, IDC_ROW_COMBO), kSix);
-    EXPECT_EQ(items(&dlg, IDC_RC_COLUMN), kSix);
-    EXPECT_EQ(comboSel(&dlg, IDC_ROW_COMBO), 0);
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_COLUMN), 0);
-    EXPECT_EQ(items(&dlg, IDC_RC_LAYOUT), (std::vector<std::wstring>{L"Overlay", L"Columns"}));
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_LAYOUT), 0);
-    EXPECT_EQ(items(&dlg, IDC_RC_TYPE), (std::vector<std::wstring>{L"All", L"Two Sides", L"Four Regions"}));
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_TYPE), 0);
-    EXPECT_EQ(items(&dlg, IDC_RC_CHANNEL_TYPE), (std::vector<std::wstring>{L"MEG"}));
-    EXPECT_TRUE(enabled(&dlg, IDC_RC_CHANNEL_TYPE));
-    EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_BEGIN)), L"0");
-    EXPECT_EQ(str(text(&dlg, IDC_TIME_SCALE)), L"1");
-    EXPECT_EQ(str(text(&dlg, IDC_AMP_SCALE)), L"0.005");
-    EXPECT_EQ(str(caption(&dlg)), L"CxC Row Column 2D Viewer");
-    EXPECT_TRUE(messageBoxes().empty());
-}
-
 TEST_F(RowColumnControls, ThreeColumnsInForceSelectTheEntryForThree)
 {
     Host host(sixChannels());
