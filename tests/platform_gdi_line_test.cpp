@@ -35,26 +35,6 @@ PixelSet referenceLine(long long x0, long long y0, long long x1, long long y1, i
     return set;
 }
 
-struct RowCase {
-    int x0, x1;
-    const char* row;
-};
-class LineToRow : public ::testing::TestWithParam<RowCase> {};
-
-TEST_P(LineToRow, LightsFromTheStartUpToNotIncludingTheEnd)
-{
-    const RowCase& c = GetParam();
-    Canvas canvas(8, 1);
-    canvas.line(c.x0, 0, c.x1, 0);
-    EXPECT_EQ(canvas.row(0, kBlack), c.row);
-}
-
-INSTANTIATE_TEST_SUITE_P(Gdi, LineToRow,
-                         ::testing::Values(RowCase{0, 1, "#......."}, RowCase{0, 3, "###....."}, RowCase{4, 8, "....####"},
-                                           RowCase{3, 0, ".###...."}, RowCase{2, 2, "........"},
-                                           RowCase{-5, 3, "###....."}, RowCase{5, 20, ".....###"},
-                                           RowCase{7, -3, "########"}, RowCase{9, 8, "........"}));
-
 TEST(LineTo, EveryDirectionAndEveryClippedLineMatchesTheReferenceRule)
 {
     Canvas canvas(41, 41);
@@ -180,20 +160,6 @@ TEST(PenWidth, WideLinesAreTheSameDrawnEitherWayAndHugeCoordinatesDrawTheVisible
     Selected keep(canvas.dc, &pen);
     for (int k = 0; k < 200; ++k) canvas.line(INT_MIN, 10, INT_MAX, 10);
     for (int y = 0; y < 20; ++y) EXPECT_EQ(canvas.row(y, kBlack), std::string(50, y >= 9 && y <= 11 ? '#' : '.')) << y;
-}
-
-TEST(Polyline, DrawsConnectedSegmentsWithoutTouchingTheCurrentPosition)
-{
-    Canvas poly(20, 20), lines(20, 20);
-    const POINT pts[] = {{2, 2}, {15, 2}, {15, 15}, {4, 9}};
-    poly.dc.MoveTo(7, 7);
-    EXPECT_TRUE(poly.dc.Polyline(pts, 4));
-    EXPECT_EQ(poly.dc.GetCurrentPosition(), CPoint(7, 7));
-    lines.dc.MoveTo(2, 2);
-    for (int i = 1; i < 4; ++i) lines.dc.LineTo(pts[i].x, pts[i].y);
-    EXPECT_EQ(poly.picture(kBlack), lines.picture(kBlack));
-    EXPECT_FALSE(poly.dc.Polyline(pts, 1));
-    EXPECT_FALSE(poly.dc.Polyline(nullptr, 4));
 }
 
 }  // namespace

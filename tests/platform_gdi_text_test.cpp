@@ -1,5 +1,5 @@
 // Text: extents of "Arial" 16, cell heights from lfHeight, opaque and transparent cells, glyph colours,
-// alignment, and the placement of text turned a quarter turn by escapement 900.
+// and the placement of text turned a quarter turn by escapement 900.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -110,32 +110,6 @@ TEST(TextOut, OpaqueFillsExactlyTheCellWithTheBackgroundColourFillSolidRectLeftB
     EXPECT_EQ(d.at(0, 2), RGB(0, 128, 0));
 }
 
-TEST(TextOut, AlignmentMovesTheCellAroundTheReferencePoint)
-{
-    TextCanvas left(120, 40), right(120, 40);
-    left.dc.SetBkColor(kRed);
-    right.dc.SetBkColor(kRed);
-    left.dc.TextOut(10, 5, CString(L"MLF11"));
-    right.dc.SetTextAlign(TA_RIGHT | TA_BASELINE);
-    right.dc.TextOut(10 + 44, 5 + 13, CString(L"MLF11"));
-    EXPECT_EQ(right.picture(kRed), left.picture(kRed));
-    EXPECT_EQ(right.picture(kBlack), left.picture(kBlack));
-
-    TextCanvas centred(120, 40);
-    centred.dc.SetBkColor(kRed);
-    centred.dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
-    centred.dc.TextOut(10 + 22, 5 + 16, CString(L"MLF11"));
-    EXPECT_EQ(centred.picture(kRed), left.picture(kRed));
-
-    TextCanvas moving(120, 40);
-    moving.dc.SetTextAlign(TA_UPDATECP);
-    moving.dc.MoveTo(10, 5);
-    moving.dc.TextOut(999, 999, CString(L"MLF"));
-    moving.dc.TextOut(999, 999, CString(L"11"));
-    EXPECT_EQ(moving.dc.GetCurrentPosition(), CPoint(10 + 44, 5));
-    EXPECT_EQ(moving.picture(kBlack), left.picture(kBlack));
-}
-
 TEST(TextOut, EscapementNineHundredIsTheHorizontalPictureTurnedAQuarterCounterClockwise)
 {
     Canvas flat(200, 200), turned(200, 200);
@@ -164,32 +138,6 @@ TEST(TextOut, EscapementNineHundredIsTheHorizontalPictureTurnedAQuarterCounterCl
     EXPECT_EQ(b.bottom, 99);
     flat.dc.SelectObject(o1);
     turned.dc.SelectObject(o2);
-}
-
-TEST(TextOut, FacesWeightsAndDecorationsChangeThePicture)
-{
-    TextCanvas plain(80, 20);
-    plain.dc.TextOut(0, 0, CString(L"MLF11"));
-    const int plainInk = plain.count(kBlack);
-
-    Canvas bold(80, 20), times(80, 20), underlined(80, 20);
-    CFont b, t, u;
-    b.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
-    t.CreateFont(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Times New Roman");
-    u.CreateFont(16, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, L"Arial");
-    CFont* ob = bold.dc.SelectObject(&b);
-    CFont* ot = times.dc.SelectObject(&t);
-    CFont* ou = underlined.dc.SelectObject(&u);
-    bold.dc.TextOut(0, 0, CString(L"MLF11"));
-    times.dc.TextOut(0, 0, CString(L"MLF11"));
-    underlined.dc.TextOut(0, 0, CString(L"MLF11"));
-    EXPECT_GT(bold.count(kBlack), plainInk);
-    EXPECT_NE(times.picture(kBlack), plain.picture(kBlack));
-    EXPECT_GT(underlined.count(kBlack), plainInk);
-    EXPECT_EQ(underlined.dc.GetTextExtent(CString(L"MLF11")), plain.dc.GetTextExtent(CString(L"MLF11")));
-    bold.dc.SelectObject(ob);
-    times.dc.SelectObject(ot);
-    underlined.dc.SelectObject(ou);
 }
 
 TEST(TextOut, FarAwayOrEmptyTextDrawsNothingAndBadArgumentsAreRefused)
