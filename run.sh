@@ -16,7 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
-          googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
+          googletest libgtest-dev libpng-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
 # The manual page is written with help2man; the package's Depends with dpkg-shlibdeps; the package is
 # tried in a clean Debian root made by mmdebstrap.
 PACKAGE_PACKAGES=(help2man dpkg-dev mmdebstrap)

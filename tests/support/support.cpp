@@ -1,10 +1,12 @@
 #include "support.h"
 
+#include <png.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 namespace cxctest {
@@ -17,6 +19,21 @@ Picture picture(const cxc::harness::Image& img)
 Picture picture(const CDC& dc, int width, int height)
 {
     return {width, height, [&dc](int x, int y) { return cxc::gdi::pixel(dc, x, y); }};
+}
+
+Picture readPicture(const fs::path& png)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, png.string().c_str())) return {};
+    image.format = PNG_FORMAT_RGB;
+    auto pixels = std::make_shared<std::vector<unsigned char>>(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels->data(), 0, nullptr)) return {};
+    const int w = static_cast<int>(image.width);
+    return {w, static_cast<int>(image.height), [pixels, w](int x, int y) {
+                const unsigned char* p = pixels->data() + 3 * (static_cast<size_t>(y) * w + x);
+                return RGB(p[0], p[1], p[2]);
+            }};
 }
 
 fs::path outputFolder()

@@ -29,6 +29,8 @@ struct Picture {
 };
 Picture picture(const cxc::harness::Image& img);
 Picture picture(const CDC& dc, int width, int height);
+// A PNG file's pixels; 0 x 0 when it cannot be read.
+Picture readPicture(const fs::path& png);
 
 // The two pictures agree pixel for pixel (in `box`, the whole picture when empty). Otherwise a
 // failure at the caller's line that names the differing count and the three PNGs written to the
