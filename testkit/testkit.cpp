@@ -178,6 +178,38 @@ DataSet& DataSet::flags(int channel, bool good, bool shown)
     return *this;
 }
 
+// Setters that only store their argument in the recipe.
+#define CXC_STORE(method, type, field)     \
+    DataSet& DataSet::method(type value)   \
+    {                                      \
+        recipe_->field = std::move(value); \
+        return *this;                      \
+    }
+#define CXC_STORE_TEXT(method, field)             \
+    DataSet& DataSet::method(const wchar_t* text) \
+    {                                             \
+        recipe_->field = text ? text : L"";       \
+        return *this;                             \
+    }
+CXC_STORE(diagonal, double, diagonal)
+CXC_STORE(rows, std::vector<int>, rows)
+CXC_STORE(cols, std::vector<int>, cols)
+CXC_STORE(currentRow, long long, curRow)
+CXC_STORE(currentColumn, long long, curCol)
+CXC_STORE(measureKind, int, measureKind)
+CXC_STORE(meanMode, int, meanMode)
+CXC_STORE(stepSize, long long, stepSize)
+CXC_STORE(sampleRate, double, sampleRate)
+CXC_STORE(zeroSample, long long, zeroSample)
+CXC_STORE(currentClass, int, current)
+CXC_STORE(projection, std::vector<int>, projection)
+CXC_STORE_TEXT(info, info)
+CXC_STORE_TEXT(caption, caption)
+CXC_STORE_TEXT(typeName, typeName)
+CXC_STORE_TEXT(session, session)
+#undef CXC_STORE
+#undef CXC_STORE_TEXT
+
 DataSet& DataSet::samples(long long t)
 {
     recipe_->samples = t < 0 ? 0 : t;
@@ -187,12 +219,6 @@ DataSet& DataSet::samples(long long t)
 DataSet& DataSet::series(std::function<double(int, int, long long)> f)
 {
     recipe_->generator = std::move(f);
-    return *this;
-}
-
-DataSet& DataSet::diagonal(double value)
-{
-    recipe_->diagonal = value;
     return *this;
 }
 
@@ -211,18 +237,6 @@ DataSet& DataSet::pair(int a, int b, std::vector<double> values)
 DataSet& DataSet::pairOneWay(int a, int b, std::vector<double> values)
 {
     recipe_->oneWay[{a, b}] = Recipe::Series{false, 0.0, std::move(values)};
-    return *this;
-}
-
-DataSet& DataSet::rows(std::vector<int> channels)
-{
-    recipe_->rows = std::move(channels);
-    return *this;
-}
-
-DataSet& DataSet::cols(std::vector<int> channels)
-{
-    recipe_->cols = std::move(channels);
     return *this;
 }
 
@@ -252,70 +266,10 @@ DataSet& DataSet::select(long long begin, long long end)
     return *this;
 }
 
-DataSet& DataSet::currentRow(long long row)
-{
-    recipe_->curRow = row;
-    return *this;
-}
-
-DataSet& DataSet::currentColumn(long long col)
-{
-    recipe_->curCol = col;
-    return *this;
-}
-
-DataSet& DataSet::measureKind(int kind)
-{
-    recipe_->measureKind = kind;
-    return *this;
-}
-
-DataSet& DataSet::meanMode(int mode)
-{
-    recipe_->meanMode = mode;
-    return *this;
-}
-
-DataSet& DataSet::stepSize(long long samples)
-{
-    recipe_->stepSize = samples;
-    return *this;
-}
-
-DataSet& DataSet::sampleRate(double hz)
-{
-    recipe_->sampleRate = hz;
-    return *this;
-}
-
-DataSet& DataSet::zeroSample(long long sample)
-{
-    recipe_->zeroSample = sample;
-    return *this;
-}
-
 DataSet& DataSet::firstLatency(double seconds)
 {
     recipe_->zeroSample.reset();
     recipe_->firstLatency = seconds;
-    return *this;
-}
-
-DataSet& DataSet::info(const wchar_t* text)
-{
-    recipe_->info = text ? text : L"";
-    return *this;
-}
-
-DataSet& DataSet::caption(const wchar_t* text)
-{
-    recipe_->caption = text ? text : L"";
-    return *this;
-}
-
-DataSet& DataSet::typeName(const wchar_t* text)
-{
-    recipe_->typeName = text ? text : L"";
     return *this;
 }
 
@@ -333,12 +287,6 @@ DataSet& DataSet::classScale(int cls, double factor)
     return *this;
 }
 
-DataSet& DataSet::currentClass(int cls)
-{
-    recipe_->current = cls;
-    return *this;
-}
-
 DataSet& DataSet::withoutPairArray(int cls)
 {
     if (cls >= 0 && cls < 3) recipe_->noPairArray[cls] = true;
@@ -351,21 +299,9 @@ DataSet& DataSet::noCoupling()
     return *this;
 }
 
-DataSet& DataSet::session(const wchar_t* name)
-{
-    recipe_->session = name ? name : L"";
-    return *this;
-}
-
 DataSet& DataSet::trials(int n)
 {
     recipe_->trials = n < 1 ? 1 : n;
-    return *this;
-}
-
-DataSet& DataSet::projection(std::vector<int> channels)
-{
-    recipe_->projection = std::move(channels);
     return *this;
 }
 

@@ -4,26 +4,12 @@
 #include <memory>
 
 #include "adrcolors.h"
-#include "colorramp.h"
 #include "megcolors.h"
 
 namespace {
 COLORREF quad(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 }  // namespace
-
-TEST(ColorRamp, EvenlySpacedAnchorsWithRoundedChannels)
-{
-    COLORREF r[5];
-    cxc::ramp::fill(r, 5, {{0, 0, 0}, {255, 100, 10}});
-    EXPECT_EQ(r[0], RGB(0, 0, 0));
-    EXPECT_EQ(r[1], RGB(64, 25, 3));  // 63.75, 25, 2.5 rounded half up
-    EXPECT_EQ(r[2], RGB(128, 50, 5));
-    EXPECT_EQ(r[4], RGB(255, 100, 10));
-    COLORREF three[3];
-    cxc::ramp::fill(three, 3, {{0, 0, 0}, {10, 0, 0}, {10, 200, 0}});
-    EXPECT_EQ(three[1], RGB(10, 0, 0));  // entry at an anchor is the anchor
-}
 
 TEST(MegColors, SignedTablesRunFromWhiteToRedAndBlue)
 {

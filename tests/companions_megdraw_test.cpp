@@ -18,14 +18,10 @@ constexpr COLORREF kGrid = RGB(220, 220, 220);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 }  // namespace
 
-// The defaults no drawing test observes: the highlight's width, the label font and the overlay grid.
-TEST(WaveDrawer, HighlightIsTwoPixelsRedLabelsAreArial14AndTheGridIsOffUntilAsked)
+// Defaults no drawing test observes (the highlight pen's are pinned by the drawer's overlay test).
+TEST(WaveDrawer, LabelsAreArial14AndTheGridIsOffUntilAsked)
 {
     CMEGDraw d;
-    LOGPEN lp{};
-    d.highlightPen.GetLogPen(&lp);
-    EXPECT_EQ(lp.lopnColor, RGB(255, 0, 0));
-    EXPECT_EQ(lp.lopnWidth.x, 2);
     LOGFONTW lf{};
     d.font.GetLogFont(&lf);
     EXPECT_EQ(lf.lfHeight, 14);

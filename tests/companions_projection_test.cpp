@@ -53,29 +53,6 @@ TEST(Projection, SphereFitFindsTheCentreAndFlatPointsAreViewedFromBelowInTheirOr
     EXPECT_NEAR(right.x, kPi / 4, 1e-12);
 }
 
-TEST(Projection, VertexMapsToTheCentreLeftSensorsLieLeftAndTheNoseUp)
-{
-    auto ds = ring().build();
-    CMDTrialqz* trial = cxc::testkit::trialOf(*ds);
-    EXPECT_FALSE(trial->isMegSnsr2dPlaneDone());
-    EXPECT_EQ(trial->projectMegMeasureSns3Dto2Dpro(0, nullptr), 9);
-    EXPECT_EQ(trial->scanMegMeasureSns2Dsz(100.0), 9);
-    EXPECT_TRUE(trial->isMegSnsr2dPlaneDone());
-    // Channels 8 (vertex), 2 (left), 0 (right), 1 (front) and 3 (back).
-    const struct {
-        int channel;
-        double x, y;
-    } expected[] = {{8, 50, 50}, {2, 0, 50}, {0, 100, NAN}, {1, NAN, 100}, {3, NAN, 0}};
-    for (const auto& e : expected) {
-        if (!std::isnan(e.x)) {
-            EXPECT_NEAR(trial->channelAt(e.channel)->megX2d, e.x, 1e-9) << e.channel;
-        }
-        if (!std::isnan(e.y)) {
-            EXPECT_NEAR(trial->channelAt(e.channel)->megY2d, e.y, 1e-9) << e.channel;
-        }
-    }
-}
-
 TEST(Projection, ScanMakesThePlaneRunFromZeroToTheSize)
 {
     // A wider than deep layout: the larger span becomes the size, the other keeps the aspect.

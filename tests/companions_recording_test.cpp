@@ -1,7 +1,6 @@
 // The recording data chain: data set, sessions, trials and channels, with every index checked.
 #include <gtest/gtest.h>
 
-#include "faults.h"
 #include "medataset.h"
 #include "snscohface.h"
 #include "testkit.h"
@@ -107,18 +106,4 @@ TEST(Recording, ProjectionParametersAreHandedThrough)
     auto plain = DataSet().meg(4).build();
     EXPECT_EQ(cxc::testkit::sessionOf(*plain)->projParamCount, 0);
     EXPECT_EQ(cxc::testkit::sessionOf(*plain)->projParamList, nullptr);
-}
-
-// The fault hooks the reliability tests arm: a named call throws once, and clearing disarms.
-TEST(FaultHooks, ANamedCallThrowsOnceUntilCleared)
-{
-    auto ds = DataSet().meg(2).build();
-    CMDChannelqz* ch = cxc::testkit::trialOf(*ds)->channelAt(0);
-    cxc::testkit::throwOnce("CMDChannel0SensorInfo::getMEGSensorqz");
-    EXPECT_NE(cxc::testkit::classOf(*ds)->getMCC4class(), nullptr);  // other calls are unaffected
-    EXPECT_THROW(ch->getMEGSensorqz(), cxc::faults::Injected);
-    EXPECT_NE(ch->getMEGSensorqz(), nullptr);
-    cxc::testkit::throwOnce("CSnsCohData::getValueSelect");
-    cxc::testkit::clearFaults();
-    EXPECT_NO_THROW(cxc::testkit::classOf(*ds)->getValueSelect(-1, -1, 0, 1));
 }

@@ -1,9 +1,8 @@
-// The pen set-up and the information window in headless use.
+// The pen set-up in headless use.
 #include <gtest/gtest.h>
 
 #include "gdi_canvas.h"
 #include "pensetup.h"
-#include "richinfo.h"
 
 namespace {
 COLORREF colourOf(const CPen& pen)
@@ -38,19 +37,4 @@ TEST(PenSetup, TheQueuedChoiceReplacesThePenUnlessCancelledOrInUse)
     EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(PS_DASH));
     EXPECT_EQ(lp.lopnColor, RGB(255, 0, 0));
     EXPECT_EQ(CPenSetupqz::pendingChoices(), 0);
-}
-
-TEST(RichInfo, KeepsWhatItShows)
-{
-    CRichInfoqz info;
-    EXPECT_FALSE(info.visible);
-    EXPECT_EQ(info.showRichInfo02(L"Total Connections: 3 \n", L"demo trial01: Active"), 1);
-    EXPECT_TRUE(info.visible);
-    EXPECT_EQ(info.lastText, L"Total Connections: 3 \n");
-    EXPECT_EQ(info.lastCaption, L"demo trial01: Active");
-    info.showRichInfo02(L"No Data", L"");
-    EXPECT_EQ(info.showCount, 2);
-    EXPECT_EQ(info.lastText, L"No Data");
-    info.close();
-    EXPECT_FALSE(info.visible);
 }

@@ -15,6 +15,7 @@
 
 using cxc::testkit::DataSet;
 using datatest::ScratchDir;
+using datatest::writeRawNpy;
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,18 +49,6 @@ void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
     ASSERT_TRUE(w.open(path, cxc::npy::DType::Float64, shape, err));
     ASSERT_TRUE(w.write(v.data(), v.size(), err));
     ASSERT_TRUE(w.close(err));
-}
-
-// An .npy file with this header dict and `bytes` bytes of data.
-void writeRawNpy(const std::string& path, std::string dict, size_t bytes)
-{
-    dict.append((64 - (10 + dict.size() + 1) % 64) % 64, ' ');
-    dict += '\n';
-    std::ofstream out(path, std::ios::binary);
-    out.write("\x93NUMPY\x01\x00", 8);
-    out.put(static_cast<char>(dict.size() & 0xFF));
-    out.put(static_cast<char>(dict.size() >> 8));
-    out << dict << std::string(bytes, '\0');
 }
 
 cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr, const char* to = kBase)
@@ -230,10 +219,7 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
          "active.npy: shape: (2, 2, 0) does not match the 2 channels of trials[0].classes.active.pairs (expected (2, 2, T) "
          "with T >= 1)",
          {2, 2, 0}},
-        {nullptr, kBase, "active.npy: descr: dtype '<i8' is not little-endian float64 ('<f8') or float32 ('<f4')", {},
-         "{'descr': '<i8', 'fortran_order': False, 'shape': (2, 2, 1), }"},
-        {nullptr, kBase, "active.npy: descr: byte order '>f8' is big-endian; only little-endian ('<f8', '<f4') is read", {},
-         "{'descr': '>f8', 'fortran_order': False, 'shape': (2, 2, 1), }"},
+        // The .npy refusals themselves are the reader's (data_npy_test); here they name the file.
         {nullptr, kBase, "active.npy: fortran_order: the array is in Fortran order; only C order is read", {},
          "{'descr': '<f8', 'fortran_order': True, 'shape': (2, 2, 1), }"},
         {nullptr, kBase, "active.npy: data: holds 91 bytes of data; shape (2, 2, 3) needs 96 (truncated)", {2, 2, 3},

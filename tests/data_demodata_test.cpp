@@ -1,9 +1,6 @@
-// The built-in demo data set: its channels, its coupling, its memory, and its round trip through a
-// data folder; and the sensor layouts it is made from.
+// The built-in demo data set: its shape, its classes, its memory, and its round trip through a data
+// folder; and the sensor layouts it is made from. Its sensors and network are pinned by the snapshots.
 #include <algorithm>
-#include <cmath>
-#include <cwctype>
-#include <set>
 
 #include "data_fixture.h"
 #include "datafolder.h"
@@ -60,67 +57,6 @@ TEST(DemoData, OneSessionOfTwoTrialsWithAllThreeClassesAndSharedSeries)
     EXPECT_EQ(d->pairAt(5, 5)->series[17], 1.0);
     EXPECT_EQ(d->pairAt(5, 5)->rowChnl, 5);
     EXPECT_EQ(d->pairAt(5, 9)->colChnl, 9);
-}
-
-TEST(DemoData, AHelmetOf150NamedSensorsAndThe64ElectrodesOfTheTenTenCap)
-{
-    CMDTrialqz* t = demo().getSessionData(-1)->getTrialqz(0);
-    std::set<std::wstring> meg, eeg;
-    for (int i = 0; i < t->getTotalChannel(); ++i) {
-        CMDChannelqz* ch = t->channelAt(i);
-        const std::wstring n = ch->name.GetString();
-        SCOPED_TRACE(cxc::toUtf8(ch->name));
-        double x, y, z;
-        ASSERT_TRUE(ch->position3D(x, y, z));
-        if (i < 150) {
-            ASSERT_EQ(ch->kind(), CMDChannelqz::Kind::Meg);
-            meg.insert(n);
-            // M, hemisphere L/R/Z, region F/C/T/P/O, two digits.
-            EXPECT_TRUE(n.size() == 5 && n[0] == L'M' && std::wstring(L"LRZ").find(n[1]) != std::wstring::npos &&
-                        std::wstring(L"FCTPO").find(n[2]) != std::wstring::npos && std::iswdigit(n[3]) && std::iswdigit(n[4]));
-            // Left sensors on the left, right ones on the right, midline ones in the middle; front and back.
-            EXPECT_TRUE(n[1] == L'L' ? x < -0.005 : n[1] == L'R' ? x > 0.005 : x == 0.0);
-            EXPECT_TRUE(n[2] == L'F' ? y > 0.0 : n[2] == L'O' ? y < 0.0 : true);
-            // On a helmet of 12 cm about the head's centre.
-            EXPECT_NEAR(std::sqrt(x * x + y * y + (z - 0.04) * (z - 0.04)), 0.12, 0.001);
-        } else {
-            ASSERT_EQ(ch->kind(), CMDChannelqz::Kind::Eeg);
-            eeg.insert(n);
-            const wchar_t last = n.back();  // odd numbers on the left, even ones on the right
-            EXPECT_TRUE(last == L'z' ? x == 0.0 : (last - L'0') % 2 == 1 ? x < 0.0 : x > 0.0);
-        }
-    }
-    EXPECT_EQ(meg.size(), 150u);
-    EXPECT_EQ(eeg.size(), 64u);
-    for (const wchar_t* n : {L"MLF11", L"MRF11"}) EXPECT_EQ(meg.count(n), 1u);
-    for (const wchar_t* n : {L"Fp1", L"Fpz", L"Fp2", L"AF7", L"AF3", L"AFz", L"F7", L"F1", L"Fz", L"FT7", L"FC1", L"FCz",
-                             L"T7", L"C3", L"Cz", L"C4", L"T8", L"TP7", L"CPz", L"P9", L"P7", L"Pz", L"P10", L"PO7",
-                             L"POz", L"O1", L"Oz", L"O2", L"Iz"})
-        EXPECT_EQ(eeg.count(n), 1u) << cxc::toUtf8(n);
-}
-
-TEST(DemoData, ANetworkAppearsAndFadesInTheActiveClassOnly)
-{
-    CSnsCohDataqz* act = classData(demo(), 0, 0);
-    CSnsCohDataqz* ctl = classData(demo(), 0, 1);
-    auto mean = [](CSnsCohDataqz* d, int i, int j, long long b, long long e) {
-        return d->pairAt(i, j)->getSelectDataMean(b, e, 0);
-    };
-    // The MEG pairs that change most between the start and the peak in the Active class...
-    int rising = 0, faded = 0;
-    double controlChange = 0.0;
-    for (int i = 0; i < 150; ++i)
-        for (int j = i + 1; j < 150; ++j) {
-            const double start = mean(act, i, j, 0, 30), peak = mean(act, i, j, 120, 150), end = mean(act, i, j, 169, 199);
-            if (peak - start > 0.4) {
-                ++rising;
-                faded += peak - end > 0.3;  // ...have faded again by the end of the trial
-                controlChange += mean(ctl, i, j, 120, 150) - mean(ctl, i, j, 0, 30);
-            }
-        }
-    EXPECT_GT(rising, 100);
-    EXPECT_GT(faded, rising / 2);
-    EXPECT_LT(std::fabs(controlChange / rising), 0.15);  // the Control class has no network
 }
 
 TEST(DemoData, ResultIsActiveMinusControlTheSameOnEveryBuild)

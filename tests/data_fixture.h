@@ -1,11 +1,12 @@
-// Shared by the data-tooling tests: a scratch folder per test and a field-by-field comparison of two
-// data sets (everything a data folder keeps).
+// Shared by the data-tooling tests: a scratch folder per test, a raw .npy writer and a field-by-field
+// comparison of two data sets (everything a data folder keeps).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "medataset.h"
@@ -32,6 +33,21 @@ struct ScratchDir {
     std::string dir() const { return path.string(); }
     std::string file(const std::string& name) const { return (path / name).string(); }
 };
+
+// An .npy file with the given header dict and `bytes` bytes of data.
+inline void writeRawNpy(const std::string& path, std::string dict, size_t bytes, int major = 1)
+{
+    dict.append((64 - ((major == 1 ? 10 : 12) + dict.size() + 1) % 64) % 64, ' ');
+    dict += '\n';
+    std::ofstream out(path, std::ios::binary);
+    out.write("\x93NUMPY", 6);
+    out.put(static_cast<char>(major));
+    out.put(0);
+    out.put(static_cast<char>(dict.size() & 0xFF));
+    out.put(static_cast<char>((dict.size() >> 8) & 0xFF));
+    if (major != 1) out.write("\0\0", 2);
+    out << dict << std::string(bytes, '\0');
+}
 
 inline bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 

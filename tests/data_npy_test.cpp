@@ -1,32 +1,12 @@
 // The .npy reader and writer: round trips and every header refusal.
 #include <cmath>
-#include <fstream>
 #include <limits>
 
 #include "data_fixture.h"
 #include "npy.h"
 
 using datatest::ScratchDir;
-
-namespace {
-
-// An .npy file with the given header dict and `bytes` bytes of data.
-void writeRaw(const std::string& path, std::string dict, size_t bytes, int major = 1)
-{
-    const size_t pre = major == 1 ? 10 : 12;
-    dict.append((64 - (pre + dict.size() + 1) % 64) % 64, ' ');
-    dict += '\n';
-    std::ofstream out(path, std::ios::binary);
-    out.write("\x93NUMPY", 6);
-    out.put(static_cast<char>(major));
-    out.put(0);
-    out.put(static_cast<char>(dict.size() & 0xFF));
-    out.put(static_cast<char>((dict.size() >> 8) & 0xFF));
-    if (major != 1) out.write("\0\0", 2);
-    out << dict << std::string(bytes, '\0');
-}
-
-}  // namespace
+using datatest::writeRawNpy;
 
 TEST(Npy, HeaderIsAlignedAndReadableByNumpy)
 {
@@ -103,7 +83,7 @@ TEST(Npy, EveryBadHeaderIsRefusedNamingItsField)
     ScratchDir dir;
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.dict);
-        writeRaw(dir.file("x.npy"), c.dict, c.bytes, c.major);
+        writeRawNpy(dir.file("x.npy"), c.dict, c.bytes, c.major);
         cxc::npy::Reader r;
         cxc::npy::Error e;
         EXPECT_EQ(r.open(dir.file("x.npy"), e), c.what == nullptr);

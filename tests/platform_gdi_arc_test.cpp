@@ -1,5 +1,4 @@
-// Arcs and ellipses: the full circle of AngleArc against the classic midpoint circle, the current
-// position, partial arcs, wide circles, Ellipse and Arc, and radii up to INT_MAX.
+// The full circle of AngleArc, as sensors are drawn, against the classic midpoint circle, up to INT_MAX.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -55,37 +54,6 @@ TEST(AngleArc, FullCircleIsTheMidpointCircleForEveryRadiusAlsoWhenClipped)
         }
 }
 
-TEST(AngleArc, LinesFromTheCurrentPositionEndsAtTheArcEndAndAPartialArcStaysInItsQuadrant)
-{
-    Canvas canvas(30, 30);
-    canvas.dc.MoveTo(0, 0);
-    canvas.dc.AngleArc(20, 20, 5, 0.0f, 360.0f);
-    EXPECT_EQ(canvas.at(0, 0), kBlack);  // the line toward (25, 20) starts here
-    EXPECT_EQ(canvas.dc.GetCurrentPosition(), CPoint(25, 20));
-    canvas.dc.MoveTo(25, 20);
-    canvas.dc.AngleArc(20, 20, 5, 0.0f, 90.0f);
-    EXPECT_EQ(canvas.dc.GetCurrentPosition(), CPoint(20, 15));
-
-    Canvas full(40, 40), quarter(40, 40), down(40, 40);
-    sensorCircle(full.dc, 20, 20, 12);
-    quarter.dc.MoveTo(32, 20);
-    quarter.dc.AngleArc(20, 20, 12, 0.0f, 90.0f);
-    const PixelSet drawn = quarter.pixelsOf(kBlack), circle = full.pixelsOf(kBlack);
-    ASSERT_FALSE(drawn.empty());
-    for (const auto& [x, y] : drawn) EXPECT_TRUE(x >= 20 && y <= 20 && circle.count({x, y})) << x << "," << y;
-    // Every pixel of the full circle's upper-right quadrant is there.
-    for (const auto& [x, y] : circle) {
-        if (x > 20 && y < 20) {
-            EXPECT_TRUE(drawn.count({x, y})) << x << "," << y;
-        }
-    }
-    // A negative sweep runs clockwise: 0 to -90 is the lower-right quadrant.
-    down.dc.MoveTo(32, 20);
-    down.dc.AngleArc(20, 20, 12, 0.0f, -90.0f);
-    for (const auto& p : down.pixelsOf(kBlack)) EXPECT_GE(p.second, 20);
-    EXPECT_EQ(down.dc.GetCurrentPosition(), CPoint(20, 32));
-}
-
 TEST(AngleArc, RadiusUpToIntMaxDrawsOnlyTheVisibleRim)
 {
     Canvas canvas(40, 32);
@@ -101,62 +69,6 @@ TEST(AngleArc, RadiusUpToIntMaxDrawsOnlyTheVisibleRim)
     canvas.dc.AngleArc(20, 16, INT_MAX, 0.0f, 360.0f);
     EXPECT_EQ(canvas.count(kBlack), 0);
     EXPECT_FALSE(canvas.dc.AngleArc(20, 16, -1, 0.0f, 360.0f));
-}
-
-TEST(AngleArc, WidePenDrawsAnAnnulusCentredOnTheCircle)
-{
-    Canvas thin(41, 41), wide(41, 41);
-    CPen pen(PS_SOLID, 3, kBlack);
-    Selected keep(wide.dc, &pen);
-    sensorCircle(thin.dc, 20, 20, 12);
-    sensorCircle(wide.dc, 20, 20, 12);
-    const PixelSet w = wide.pixelsOf(kBlack);
-    for (const auto& p : thin.pixelsOf(kBlack)) EXPECT_TRUE(w.count(p)) << p.first << "," << p.second;
-    // Three pixels thick on the axes, and the same under every symmetry of the square.
-    EXPECT_EQ(wide.row(20, kBlack), std::string(7, '.') + "###" + std::string(21, '.') + "###" + std::string(7, '.'));
-    for (const auto& p : w) {
-        const int x = p.first - 20, y = p.second - 20;
-        EXPECT_TRUE(w.count({20 - x, 20 + y}) && w.count({20 + y, 20 + x}) && w.count({20 - y, 20 - x}));
-    }
-}
-
-TEST(Ellipse, TheOutlineStaysInsideItsBoxAndASquareBoxGivesTheCircleFilledByTheBrush)
-{
-    Canvas circle(30, 30), ellipse(30, 30);
-    sensorCircle(circle.dc, 14, 14, 9);
-    CBrush brush(RGB(0, 0, 255));
-    {
-        Selected keep(ellipse.dc, &brush);
-        EXPECT_TRUE(ellipse.dc.Ellipse(5, 5, 24, 24));
-    }
-    EXPECT_EQ(ellipse.pixelsOf(kBlack), circle.pixelsOf(kBlack));
-    EXPECT_EQ(ellipse.at(14, 14), RGB(0, 0, 255));
-    EXPECT_EQ(ellipse.at(6, 6), kWhite);
-
-    Canvas canvas(20, 12);  // right and bottom excluded
-    canvas.dc.SelectStockObject(NULL_BRUSH);
-    canvas.dc.Ellipse(2, 2, 12, 8);
-    for (const auto& [x, y] : canvas.pixelsOf(kBlack)) EXPECT_TRUE(x >= 2 && x <= 11 && y >= 2 && y <= 7) << x << "," << y;
-    for (auto [x, y] : {std::pair{2, 4}, {11, 4}, {6, 2}, {6, 7}}) EXPECT_EQ(canvas.at(x, y), kBlack) << x << "," << y;
-    canvas.dc.SelectStockObject(WHITE_BRUSH);
-}
-
-TEST(Arc, EqualRadialsDrawTheWholeEllipseAndAQuarterStaysInItsQuadrant)
-{
-    Canvas arc(30, 30), ellipse(30, 30);
-    ellipse.dc.SelectStockObject(NULL_BRUSH);
-    ellipse.dc.Ellipse(3, 6, 27, 22);
-    arc.dc.MoveTo(1, 1);
-    EXPECT_TRUE(arc.dc.Arc(3, 6, 27, 22, 29, 14, 29, 14));
-    EXPECT_EQ(arc.pixelsOf(kBlack), ellipse.pixelsOf(kBlack));
-    EXPECT_EQ(arc.dc.GetCurrentPosition(), CPoint(1, 1));  // Arc neither uses nor moves it
-    // Counter-clockwise from the right (3 o'clock) radial to the top one.
-    arc.clear(kWhite);
-    const CRect box(3, 6, 27, 22);
-    arc.dc.Arc(&box, POINT{40, 14}, POINT{15, -10});
-    ASSERT_GT(arc.count(kBlack), 0);
-    for (const auto& [x, y] : arc.pixelsOf(kBlack)) EXPECT_TRUE(x >= 14 && y <= 14) << x << "," << y;
-    ellipse.dc.SelectStockObject(WHITE_BRUSH);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Block transfers: BitBlt clipping to source and destination, overlapping moves, raster operations,
-// StretchDIBits row order and scaling, SetDIBitsToDevice bands and TransparentBlt.
+// Block transfers: BitBlt clipping and overlapping moves, StretchDIBits row order and scaling, TransparentBlt.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -85,33 +84,6 @@ TEST(BitBlt, ClipsToTheDestinationAndNegativeSourceOriginsAndMovesOverlappingPic
     EXPECT_EQ(c.at(1, 1), RGB(1, 1, 99));
 }
 
-struct RopCase {
-    DWORD rop;
-    COLORREF expected;  // source RGB(0x0F, 0xF0, 0x33) onto destination RGB(0x55, 0x55, 0xAA)
-};
-TEST(BitBlt, RasterOperationsCombineSourceAndDestinationPerChannel)
-{
-    // Source RGB(0x0F, 0xF0, 0x33) onto destination RGB(0x55, 0x55, 0xAA) with brush RGB(9, 8, 7).
-    for (auto [rop, expected] : {std::pair<DWORD, COLORREF>{SRCCOPY, RGB(0x0F, 0xF0, 0x33)}, {SRCAND, RGB(0x05, 0x50, 0x22)},
-                                 {SRCPAINT, RGB(0x5F, 0xF5, 0xBB)}, {SRCINVERT, RGB(0x5A, 0xA5, 0x99)},
-                                 {NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)}, {DSTINVERT, RGB(0xAA, 0xAA, 0x55)},
-                                 {BLACKNESS, RGB(0, 0, 0)}, {WHITENESS, RGB(255, 255, 255)}, {PATCOPY, RGB(9, 8, 7)}}) {
-        Canvas src(2, 2, RGB(0x0F, 0xF0, 0x33)), dst(2, 2, RGB(0x55, 0x55, 0xAA));
-        CBrush brush(RGB(9, 8, 7));
-        Selected keep(dst.dc, &brush);
-        EXPECT_TRUE(dst.dc.BitBlt(0, 0, 2, 2, &src.dc, 0, 0, rop));
-        EXPECT_EQ(dst.at(1, 1), expected) << std::hex << rop;
-    }
-}
-
-TEST(StretchBlt, NegativeDestinationWidthMirrors)
-{
-    Canvas src(4, 1), dst(4, 1);
-    paintCoordinates(src);
-    EXPECT_TRUE(dst.dc.StretchBlt(4, 0, -4, 1, &src.dc, 0, 0, 4, 1, SRCCOPY));
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(dst.at(x, 0), RGB(3 - x, 0, 99));
-}
-
 TEST(StretchDIBits, BottomUpRowsArePaintedAndCountedFromTheBottom)
 {
     const Dib up(1, 4, rowShade);    // memory row 0 is the picture's bottom
@@ -172,23 +144,6 @@ TEST(StretchDIBits, RefusesWhatItCannotRead)
     dib.info.bmiHeader.biHeight = INT_MAX;  // would be 2^62 pixels
     EXPECT_EQ(StretchDIBits(canvas.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY), 0);
     EXPECT_EQ(canvas.count(kWhite), 4);
-}
-
-TEST(SetDIBitsToDevice, DrawsUprightAndOnlyTheRowsOfItsBand)
-{
-    const Dib dib(2, 4, cell);
-    Canvas canvas(2, 4, kBlack);
-    EXPECT_EQ(SetDIBitsToDevice(canvas.dc, 0, 0, 2, 4, 0, 0, 0, 4, dib.bits.data(), &dib.info, DIB_RGB_COLORS), 4);
-    for (int y = 0; y < 4; ++y) EXPECT_EQ(canvas.at(1, y), cell(1, 3 - y)) << y;
-
-    // A band of the DIB's rows 1 and 2 (counted from the bottom) holds just those two rows.
-    canvas.clear(kBlack);
-    const RGBQUAD* band = dib.bits.data() + 2;  // memory rows 1 and 2
-    EXPECT_EQ(SetDIBitsToDevice(canvas.dc, 0, 0, 2, 4, 0, 0, 1, 2, band, &dib.info, DIB_RGB_COLORS), 2);
-    EXPECT_EQ(canvas.at(0, 0), kBlack);
-    EXPECT_EQ(canvas.at(0, 1), cell(0, 2));
-    EXPECT_EQ(canvas.at(0, 2), cell(0, 1));
-    EXPECT_EQ(canvas.at(0, 3), kBlack);
 }
 
 TEST(TransparentBlt, LeavesTheKeyColourOut)
