@@ -1,6 +1,7 @@
 // The built-in demo data set: its shape, its classes, its memory, and its round trip through a data
 // folder; and the sensor layouts it is made from. Its sensors and network are pinned by the snapshots.
 #include <algorithm>
+#include <cmath>
 
 #include "data_fixture.h"
 #include "datafolder.h"
