@@ -5,6 +5,8 @@
 #include <cwctype>
 #include <map>
 
+#include "cxcsat.h"
+
 namespace cxc::layouts {
 namespace {
 
@@ -101,7 +103,7 @@ std::vector<Site> megHelmet()
     std::map<wchar_t, std::vector<Dir>> byRegion;
     for (const Dir& u : left) byRegion[regionOf(u, false)].push_back(u);
     for (auto& [region, dirs] : byRegion) {
-        auto ring = [](const Dir& u) { return static_cast<int>(std::acos(std::clamp(u.z, -1.0, 1.0)) / kDeg / 12.0); };
+        auto ring = [](const Dir& u) { return cxc::toInt(std::acos(std::clamp(u.z, -1.0, 1.0)) / kDeg / 12.0); };
         std::sort(dirs.begin(), dirs.end(), [&](const Dir& a, const Dir& b) {
             if (ring(a) != ring(b)) return ring(a) < ring(b);
             return std::fabs(a.x) < std::fabs(b.x);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "cxcsat.h"
 #include "gdi_internal.h"
 
 namespace cxc::gdi {
@@ -132,7 +133,7 @@ struct Disc {
             const double v = oy + s, rest = h * h - v * v;
             if (rest < 0.0) { spans.emplace_back(1, 0); continue; }
             const double w = std::sqrt(rest);
-            spans.emplace_back(static_cast<int>(std::ceil(-s - w)), static_cast<int>(std::floor(-s + w)));
+            spans.emplace_back(cxc::toInt(std::ceil(-s - w)), cxc::toInt(std::floor(-s + w)));
         }
     }
 };
