@@ -96,8 +96,9 @@ bool fitFirstLookScales(CMEGShowCCData2DFaceqz& facade, const ShowEntry& entry, 
         apply = IDC_REFRESH;
     } else {
         harness::pumpPaints();  // the plane is fitted to the view by its first paint
-        const maps::SensorMapFields& v = static_cast<CDlgCxcMapCore*>(dialog)->viewFields();
-        const double spacing = meanNearest(*trial, modality == CMDChannelqz::Kind::Meg) * std::min(v.scaleX, v.scaleY);
+        const maps::SensorMapFields* v = dialogs::mapViewFieldsOf(dialog);
+        if (!v) return false;
+        const double spacing = meanNearest(*trial, modality == CMDChannelqz::Kind::Meg) * std::min(v->scaleX, v->scaleY);
         if (!(spacing > 0.0) || !std::isfinite(spacing)) return false;
         amp = kFill * 0.5 * spacing / largest;
         const long long width = std::max<long long>(1, std::llabs(data->selectEnd - data->selectBegin));

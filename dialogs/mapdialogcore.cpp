@@ -19,6 +19,12 @@ CString classCaption(int cxcClass, const wchar_t* what)
     return CString(prefix) + what;
 }
 
+const cxc::maps::SensorMapFields* mapViewFieldsOf(CDialog* dialog)
+{
+    auto* map = dynamic_cast<CDlgCxcMapCore*>(dialog);
+    return map ? &map->viewFields() : nullptr;
+}
+
 }  // namespace cxc::dialogs
 
 namespace {

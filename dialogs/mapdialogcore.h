@@ -128,3 +128,9 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
+
+namespace cxc::dialogs {
+// The view fields of a link, patch or contour dialog; null for any other window. A host reaches them
+// through here: the dialog classes are not exported from the module.
+AFX_EXT_API const cxc::maps::SensorMapFields* mapViewFieldsOf(CDialog* dialog);
+}  // namespace cxc::dialogs
