@@ -339,8 +339,10 @@ void coverAll(Surface* surface)
 }
 
 // GCC 12 sees the vector's relocation of variants as reading uninitialised members; it does not.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 void fill(Surface* surface, i64 left, i64 top, i64 right, i64 bottom, std::uint32_t colour)
 {
     if (!active() || !surface || left >= right || top >= bottom) return;
@@ -350,7 +352,9 @@ void fill(Surface* surface, i64 left, i64 top, i64 right, i64 bottom, std::uint3
     if (all) l->commands.clear();
     l->commands.push_back(Fill{left, top, right, bottom, colour});
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 QImage replayRaster(const List& list, int scale)
 {
