@@ -13,6 +13,7 @@
 #include "cxccompanions.h"
 #include "datafolder.h"
 #include "fuzzsupport.h"
+#include "fuzzscratch.h"
 
 namespace {
 
@@ -31,11 +32,7 @@ void writeFile(const fs::path& path, std::string_view bytes)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     cxcfuzz::startHeadless(argc, argv);
-    char tmpl[] = "/tmp/cxcfuzz-datafolder-XXXXXX";
-    const char* dir = mkdtemp(tmpl);
-    if (!dir) std::abort();
-    g_root = dir;
-    std::atexit([] { std::error_code ec; fs::remove_all(g_root, ec); });
+    g_root = cxcfuzz::scratchFolder("datafolder");
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "medataset.h"
 #include "datafolder.h"
 #include "fieldtrip.h"
+#include "fuzzscratch.h"
 
 namespace {
 
@@ -23,11 +24,7 @@ fs::path g_root;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char tmpl[] = "/tmp/cxcfuzz-fieldtrip-XXXXXX";
-    const char* dir = mkdtemp(tmpl);
-    if (!dir) std::abort();
-    g_root = dir;
-    std::atexit([] { std::error_code ec; fs::remove_all(g_root, ec); });
+    g_root = cxcfuzz::scratchFolder("fieldtrip");
     return 0;
 }
 
