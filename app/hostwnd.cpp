@@ -215,21 +215,23 @@ void CHostWnd::OnWriteDemoData()
     if (picker.DoModal() == IDOK) writeDemoData(cxc::toUtf8(picker.GetPathName()));
 }
 
-CDialog* CHostWnd::frontWindow(const ShowEntry** chosen) const
+CDialog* CHostWnd::frontWindow(const ShowEntry** chosen, bool playing) const
 {
+    if (chosen) *chosen = nullptr;
     if (!facade_) return nullptr;
     auto shown = [&](const ShowEntry& e) {
-        CDialog* d = dialogOf(*facade_, e);
+        CDialog* d = (!playing || e.playId) ? dialogOf(*facade_, e) : nullptr;
         return d && d->GetSafeHwnd() && d->IsWindowVisible() ? d : nullptr;
     };
-    // The coupling window that came to the foreground last; else the one opened last.
+    // The coupling window (that plays) that came to the foreground last; else the one opened last.
     const ShowEntry* pick = nullptr;
     for (HWND h : cxc::harness::foregroundOrder()) {
         for (const ShowEntry& e : cxc::showTable())
             if (CDialog* d = shown(e); d && d->GetSafeHwnd() == h) pick = &e;
         if (pick) break;
     }
-    if (!pick && lastOpened_ && shown(*lastOpened_)) pick = lastOpened_;
+    const ShowEntry* last = playing ? lastPlaying_ : lastOpened_;
+    if (!pick && last && shown(*last)) pick = last;
     if (chosen) *chosen = pick;
     return pick ? dialogOf(*facade_, *pick) : nullptr;
 }
@@ -267,22 +269,10 @@ void CHostWnd::OnSavePicture()
 
 void CHostWnd::OnQuit() { DestroyWindow(); }
 
-// The window that plays in front, else the one of them opened last; null when none is open.
-const ShowEntry* CHostWnd::windowToRecord() const
-{
-    const HWND front = cxc::harness::foreground();
-    for (const ShowEntry& e : showTable()) {
-        CDialog* d = facade_ ? dialogOf(*facade_, e) : nullptr;
-        if (e.playId && d && front && d->GetSafeHwnd() == front) return &e;
-    }
-    CDialog* last = lastPlaying_ && facade_ ? dialogOf(*facade_, *lastPlaying_) : nullptr;
-    return last && last->IsWindowVisible() ? lastPlaying_ : nullptr;
-}
-
 void CHostWnd::OnRecordMovie()
 {
-    const ShowEntry* entry = windowToRecord();
-    if (!entry) {
+    const ShowEntry* entry = nullptr;
+    if (!frontWindow(&entry, /*playing*/ true)) {
         AfxMessageBox(L"Record Movie records a window that plays; open one first: " +
                           cxc::fromUtf8(playingWindowNames()),
                       MB_OK | MB_ICONINFORMATION);

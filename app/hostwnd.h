@@ -44,8 +44,9 @@ public:
     // a figure of the format its name ends in: .png, .svg or .pdf. False, with a message box, when no
     // window is open, the name has another ending or the file cannot be written.
     bool savePicture(const std::string& file);
-    // The coupling window a picture is saved of, with its entry; null when none is open.
-    CDialog* frontWindow(const cxc::ShowEntry** entry = nullptr) const;
+    // The coupling window a picture is saved of (with `playing`, the one a movie is recorded of), with
+    // its entry; null when none is open.
+    CDialog* frontWindow(const cxc::ShowEntry** entry = nullptr, bool playing = false) const;
 
     // The loaded data set and the facade that opens windows on it.
     CArrayMEDataSetqz* dataSet() const { return source_.dataSet.get(); }
@@ -76,7 +77,6 @@ private:
     void showData();
     void tell(const CString& text);
     void placeNewWindow(CDialog* dialog);
-    const cxc::ShowEntry* windowToRecord() const;
 
     cxc::app::DataSource source_;
     std::unique_ptr<CMEGShowCCData2DFaceqz> facade_;  // dies before the data set its windows hold
