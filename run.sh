@@ -7,6 +7,7 @@
 #                       Debian package in a clean root,
 #                       then a bounded run of each fuzz target (clang; CXC_FUZZ_SECONDS each, default 50)
 #   bash run.sh bench   build and run the benchmarks (release)
+#   bash run.sh compare the play paths beside a Python peer (matplotlib, MNE, NetworkX) in one run
 #   bash run.sh package build the Debian package build/release/cxcmap_<version>_amd64.deb
 #   bash run.sh fuzz [SECONDS [TARGET...]]
 #                       long local fuzzing: each target (datafolder, fieldtrip, views, dialogs) in turn for
@@ -28,6 +29,8 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZ_TARGETS=(datafolder fieldtrip views dialogs)
 # The Python package's tests run on Debian's interpreter and its MNE; pip installs the package once.
 PYTHON_PACKAGES=(python3 python3-numpy python3-mne python3-pytest python3-pip python3-venv)
+# The side-by-side figures draw the same work with the peer's libraries.
+PEER_PACKAGES=(python3 python3-numpy python3-matplotlib python3-mne python3-networkx)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {
@@ -184,8 +187,13 @@ bench)
     build build/release -DCMAKE_BUILD_TYPE=Release
     build/release/bench/cxcmap_bench "${@:2}"
     ;;
+compare)
+    install_packages "${PACKAGES[@]}" "${PEER_PACKAGES[@]}"
+    build build/release -DCMAKE_BUILD_TYPE=Release
+    /usr/bin/python3 bench/sidebyside.py --bench build/release/bench/cxcmap_bench "${@:2}"
+    ;;
 *)
-    echo "usage: bash run.sh main|test|package|bench|fuzz [SECONDS [TARGET...]]|soak [TICKS]" >&2
+    echo "usage: bash run.sh main|test|package|bench|compare|fuzz [SECONDS [TARGET...]]|soak [TICKS]" >&2
     exit 2
     ;;
 esac
