@@ -113,7 +113,8 @@ std::string textsOf(CDialog* dlg, const Show& w)
 
 struct Case {
     const Show* window;
-    const char* data;  // "demo", "edge", or "other": the demo data in the window's second look
+    const char* data;  // "demo", "edge", "other": the demo data in the window's second look,
+                       // "played" or "stopped" after three ticks
 };
 
 // The second look: a map mirrored (a contour map with field and lines), the row/column viewer in
@@ -124,6 +125,16 @@ bool secondLook(CDialog* dlg, Kind kind)
     if (kind == Kind::RowColumn) return harness::selectCombo(dlg, IDC_RC_LAYOUT, 1);
     if (kind == Kind::Contour && !harness::clickRadio(dlg, IDC_TYPE_BOTH)) return false;
     return harness::clickCheck(dlg, IDC_RADIOLOGY);
+}
+
+// Three ticks of the play timer (a contour map tracing lines), then stopped or not.
+bool played(CDialog* dlg, const Show& w, bool stop)
+{
+    if (w.kind == Kind::Contour && !harness::clickRadio(dlg, IDC_TYPE_LINE)) return false;
+    if (!harness::clickButton(dlg, w.playId)) return false;
+    harness::advanceTime(300);
+    if (stop && !harness::clickButton(dlg, w.playId)) return false;
+    return harness::timerRunning(dlg, w.timerId) != stop;
 }
 
 class Snapshot : public ::testing::TestWithParam<Case> {};
@@ -142,6 +153,9 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     harness::resize(dlg, 480, 400);  // a modest picture
     if (data == "other") {
         ASSERT_TRUE(secondLook(dlg, w.kind));
+    }
+    if (data == "played" || data == "stopped") {
+        ASSERT_TRUE(played(dlg, w, data == "stopped"));
     }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
@@ -171,6 +185,8 @@ std::vector<Case> allCases()
     for (const char* data : {"demo", "edge", "other"})
         for (const Show& w : showtable::kShows)
             if (std::string(data) != "other" || w.kind != Kind::Matrix) cases.push_back({&w, data});
+    for (const Show& w : showtable::kShows)
+        if (w.playId && w.cxcClass != 1) cases.push_back({&w, w.cxcClass ? "stopped" : "played"});
     return cases;
 }
 
