@@ -1,5 +1,4 @@
-// The link map dialogs driven as a user drives them: Update, Fit Top, the channel lists, Apply, the
-// display boxes, the graph report and the menu commands.
+// The link map dialogs driven as a user drives them: buttons, lists, boxes, report and menu.
 #include <cmath>
 #include <vector>
 
@@ -145,22 +144,6 @@ TEST_F(LinkDialog, TopPercentBeyondAnyIntegerIsRefusedAndFitTopClampsWhatItKept)
 
 // ---- channel lists ----------------------------------------------------------------------------
 
-TEST_F(LinkDialog, ChannelChoiceSetsTheCurrentRowAndColumnAndRedraws)
-{
-    Host h(twoLinks());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 2));
-    EXPECT_EQ(h.cls().curRow, 2);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 3));
-    EXPECT_EQ(h.cls().curCol, 3);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    EXPECT_EQ(h.cls(1).curRow, 0);  // the other classes keep theirs
-}
-
 TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
 {
     // Two rows of five columns: the lists show five entries, of which only two name rows.
@@ -174,8 +157,11 @@ TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
     EXPECT_EQ(h.cls().curRow, 0);
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
     EXPECT_EQ(h.cls().curRow, 1);
+    harness::pumpPaints();
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 4));
     EXPECT_EQ(h.cls().curCol, 4);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(h.cls(1).curCol, 0);  // the other classes keep theirs
     harness::pumpPaints();
     EXPECT_FALSE(harness::clientSurface(&dlg->mapView).isNull());
     EXPECT_TRUE(harness::messageBoxes().empty());

@@ -1,6 +1,4 @@
-// The map inside the dialogs as the user sees it: screenshots of each dialog probed where a link or
-// a patch must be, the resize rule (10-pixel margins, the surface rebuilt, never turned inside
-// out), a click on a sensor through the dialog, and a current row outside the pair array.
+// The map inside the dialogs: resize, a click on a sensor, and a current row outside the pair array.
 #include "dialogs_fixture.h"
 #include "mapdialogcore.h"
 #include "show_table.h"

@@ -1,5 +1,4 @@
-// The standard display parameters dialog opened from the MEG link dialog's "Setting", driven through
-// its scroll bars, boxes and buttons.
+// The Setting dialog of the MEG link map: its bars, boxes and buttons.
 #include <cmath>
 #include <limits>
 

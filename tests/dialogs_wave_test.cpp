@@ -1,6 +1,4 @@
-// The waveform patch map dialogs: the first refresh (the view's scales, a short selection widened
-// once), the up-down scale steps, Reset, the edits that store at once, Update, and a data set whose
-// trial appears after the dialog was opened without one.
+// The patch map dialogs: the first refresh, the scale steps, Reset, the edits, and a late trial.
 #include <cfloat>
 
 #include "dialogs_fixture.h"
