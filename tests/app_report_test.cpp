@@ -163,8 +163,6 @@ TEST_F(CxcmapReport, ThresholdIsTheNumberTheDialogsBoxHolds)
     }
 }
 
-// ---- errors a user can make: one line on standard error, status 1 ---------------------------------
-
 struct UserError {
     const char* what;
     std::vector<std::string> args;  // after "report --data FOLDER"
@@ -218,8 +216,6 @@ TEST_F(CxcmapReport, MalformedFolderNamesTheFileAndTheField)
     EXPECT_EQ(lineCount(r.err), 1);
     EXPECT_EQ(r.err.rfind("cxcmap report: " + scratch.str("data") + "/dataset.json: ", 0), 0u) << r.err;
 }
-
-// ---- command lines CLI11 rejects: status 2, and what the message names ---------------------------
 
 struct Rejected {
     std::vector<std::string> args;

@@ -32,8 +32,6 @@ std::wstring textOf(CWnd* dlg, int id) { return str(harness::text(dlg, id)); }
 
 }  // namespace
 
-// ---- show functions --------------------------------------------------------------------------------
-
 TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
 {
     // No good MEG channel: the sensor table stays empty, so no grid; one good sensor: no span.
@@ -61,32 +59,36 @@ TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
     }
 }
 
-// ---- controls ------------------------------------------------------------------------------------
-
+// The box's items and what each scale draws are pinned by the snapshots.
 TEST_F(ContourDialog, ColourScaleBoxRedrawsWithoutRecomputing)
 {
     Host h(field());
     CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
     ASSERT_NE(dlg, nullptr);
-    const auto items = harness::comboItems(dlg, IDC_COLOR_SCALE);
-    ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(str(items[0]), L"2");
-    EXPECT_EQ(str(items[1]), L"512");
-    EXPECT_EQ(str(items[2]), L"768");
-    EXPECT_EQ(harness::comboSel(dlg, IDC_COLOR_SCALE), 1);  // the view's default
     harness::pumpPaints();
     dlg->mapView.grid.values[0][0] = 12345.0;  // a recomputation would overwrite it
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 2));
     EXPECT_EQ(dlg->mapView.colorScale, 2);
     EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
     EXPECT_EQ(dlg->mapView.grid.values[0][0], 12345.0);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 0));
-    harness::pumpPaints();
-    harness::pumpPaints();
-    dlg->mapView.Invalidate(FALSE);
-    harness::pumpPaints();
-    EXPECT_EQ(mapPicture(&dlg->mapView).pixel(3, 200), kWhite);  // "2": black on white
+}
+
+TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
+{
+    Host h(field());
+    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
+    ASSERT_NE(dlg, nullptr);
+    const int expected[] = {1, 2, 0};
+    const int ids[] = {IDC_TYPE_LINE, IDC_TYPE_BOTH, IDC_TYPE_FIELD};
+    for (int k = 0; k < 3; ++k) {
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickRadio(dlg, ids[k]));
+        EXPECT_EQ(dlg->mapView.contourType, expected[k]);
+        EXPECT_EQ(harness::check(dlg, ids[k]), BST_CHECKED);
+        EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    }
+    EXPECT_EQ(harness::check(dlg, IDC_TYPE_LINE), BST_UNCHECKED);
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
 }
 
 TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximum)
@@ -139,14 +141,6 @@ TEST_F(ContourDialog, ChecksAndSensorSizeGoToTheViewAtOnce)
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
     EXPECT_EQ(dlg->mapView.autofit, 0);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
-    EXPECT_EQ(dlg->mapView.radiology, 1);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK));
-    EXPECT_EQ(dlg->mapView.showLabel, 0);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"9"));
-    EXPECT_EQ(dlg->mapView.sensorRadius, 9);
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
-    EXPECT_EQ(dlg->mapView.showInfo, 0);
     // The link and patch commands of the menu are not this dialog's.
     const double before = h.cls().valueMax;
     h.cls().valueMax = 77.0;
@@ -154,8 +148,6 @@ TEST_F(ContourDialog, ChecksAndSensorSizeGoToTheViewAtOnce)
     EXPECT_EQ(h.cls().valueMax, 77.0);
     h.cls().valueMax = before;
 }
-
-// ---- selection and latency labels -----------------------------------------------------------------
 
 TEST_F(ContourDialog, LatencyLabelsFollowTheSelection)
 {
@@ -209,9 +201,11 @@ TEST_F(ContourDialog, AShortSelectionOpensAtTheFirstTenSamplesOnce)
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
     EXPECT_EQ(textOf(dlg, IDC_SELECT_BEGIN), L"40");
     EXPECT_EQ(textOf(dlg, IDC_LATENCY_END), L"42.000ms");
+    Host ten(field(5, 15));  // 10 apart: kept
+    ASSERT_NE(megContour(ten), nullptr);
+    EXPECT_EQ(ten.cls().selectBegin, 5);
+    EXPECT_EQ(ten.cls().selectEnd, 15);
 }
-
-// ---- animation -----------------------------------------------------------------------------------
 
 // What a tick draws is pinned by the snapshots; a typed threshold reaches the lines only at the next.
 TEST_F(ContourDialog, LinesFollowANewThresholdOnlyAtTheNextTick)
@@ -301,34 +295,6 @@ TEST_F(ContourDialog, SelectionsAtTheLimitsOfSixtyFourBitsAndShrunkDataAreSafe)
     harness::pumpPaints();
     ASSERT_TRUE(harness::menuCommand(anim, ID_VIEW_REFRESH));
     harness::pumpPaints();
-}
-
-// ---- the map in the window -------------------------------------------------------------------------
-
-TEST_F(ContourDialog, TheWindowShowsFieldLinesOrBoth)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    harness::pumpPaints();
-    dlg->mapView.Invalidate(FALSE);  // the first paint still filled the old background
-    harness::pumpPaints();
-    const auto& v = dlg->mapView;
-    const auto& pos = v.megColors.rgbqPos512[511];
-    auto blueCount = [](const harness::Image& img) {
-        return cxctest::count(cxctest::picture(img), kBlue, 0, 0, img.width(), img.height());
-    };
-    harness::Image fieldOnly = mapPicture(&dlg->mapView);
-    // Sensor 3 holds the largest value: it lies in the strongest colour (just beside its circle).
-    const CPoint s3 = squareSensor(v, 3);
-    EXPECT_EQ(fieldOnly.pixel(s3.x, s3.y), RGB(pos.rgbRed, pos.rgbGreen, pos.rgbBlue));
-    EXPECT_EQ(blueCount(fieldOnly), 0);
-    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_LINE));
-    harness::pumpPaints();
-    const harness::Image lines = mapPicture(&dlg->mapView);
-    EXPECT_GT(blueCount(lines), 20);
-    const COLORREF under = lines.pixel(s3.x - 15, s3.y + 15);  // no field under the lines
-    EXPECT_TRUE(under == kBlack || under == kRed || under == kBlue) << under;
 }
 
 namespace {
