@@ -1,5 +1,4 @@
-// The interactive host window, driven headless: menus, status line, the File menu, and each window
-// entry opened through the facade with the host as parent.
+// The interactive host window, driven headless: menus, status line, File menu and window entries.
 #include "host.h"
 #include "afxdlgs.h"
 #include "fieldtrip_fixture.h"

@@ -1,5 +1,4 @@
-// `cxcmap movie`: frames that follow the play ticks and carry their time, a GIF palette that keeps
-// the view's colours exactly, refusals, and nothing left behind by a failure or a cancel.
+// `cxcmap movie`: frames per tick with their time, an exact palette, refusals, and cancels.
 #include <gif_lib.h>
 
 #include <cstring>

@@ -1,6 +1,4 @@
-// The built cxcmap program as a shell runs it: what it prints on each stream and its exit status
-// for a good command, a user error and a command line CLI11 rejects; headless commands work whatever
-// display the environment names, and the viewer without a display says so.
+// The built cxcmap program as a shell runs it: its streams and exit statuses.
 #include "host.h"
 
 namespace {

@@ -1,7 +1,4 @@
-// `cxcmap render`: one picture per window the module offers, of the size a user sees, holding what
-// the window shows; the view alone at the view's size; timer ticks that play; a window that cannot
-// be opened; the demo data written as a folder drawing the same pictures as the built-in set; and the
-// figure options: SVG, PDF, PNG at a scale and resolution, and their refusals.
+// `cxcmap render`: a picture per window as a user sees it, ticks, failures and the figure options.
 #include <set>
 
 #include "host.h"
@@ -70,12 +67,14 @@ protected:
     std::vector<const ShowEntry*> windows = offered();
 };
 
-TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesIt)
+TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesItAndOfItsViewAlone)
 {
     Scratch scratch;
     const std::string folder = dataFolder(scratch, small());
     const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("pictures")});
+    const Outcome views = cxcmap({"render", "--data", folder, "--out", scratch.str("views"), "--view-only"});
     ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(views.status, 0) << views.err;
     EXPECT_EQ(lineCount(r.out), static_cast<int>(windows.size()));
     EXPECT_EQ(scratch.list("pictures").size(), windows.size());
 
@@ -88,24 +87,11 @@ TEST_F(CxcmapRender, OneNonBlankPicturePerWindowAsAUserSeesIt)
         const cxc::harness::Image seen = cxc::harness::render(w.dialog);
         EXPECT_EQ(pngSize(readFile(file)), CSize(seen.width(), seen.height())) << e->name;
         EXPECT_GT(distinctColours(seen), 8) << e->name << " is not blank";
-    }
-}
-
-TEST_F(CxcmapRender, ViewOnlyIsTheViewsPictureAtItsSize)
-{
-    Scratch scratch;
-    const std::string folder = dataFolder(scratch, small());
-    const Outcome r = cxcmap({"render", "--data", folder, "--out", scratch.str("views"), "--view-only"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    auto ds = cxc::data::loadDataFolder(folder).dataSet;
-    for (const ShowEntry* e : windows) {
-        Opened w(*e, ds.get());
-        ASSERT_NE(w.dialog, nullptr) << e->name;
         const CRect view = cxc::harness::clientRect(w.dialog->GetDlgItem(e->viewId));
-        const std::string file = scratch.str("views/" + std::string(e->name) + ".png");
-        EXPECT_EQ(pngSize(readFile(file)), CSize(view.Width(), view.Height())) << e->name;
+        const std::string viewFile = scratch.str("views/" + std::string(e->name) + ".png");
+        EXPECT_EQ(pngSize(readFile(viewFile)), CSize(view.Width(), view.Height())) << e->name;
         const std::string size = std::to_string(view.Width()) + "x" + std::to_string(view.Height());
-        EXPECT_NE(r.out.find(file + "  " + size + "  last paint "), std::string::npos) << r.out;
+        EXPECT_NE(views.out.find(viewFile + "  " + size + "  last paint "), std::string::npos) << views.out;
     }
 }
 
@@ -249,15 +235,6 @@ TEST_F(CxcmapRender, FigureOptionsWriteTheirFormatOrAreRefused)
             EXPECT_EQ(pngDotsPerMetre(bytes), c.dotsPerMetre);
         }
     }
-}
-
-using CxcmapRenderNames = ::testing::Test;
-
-TEST_F(CxcmapRenderNames, UnknownWindowNameIsRejected)
-{
-    const Outcome r = cxcmap({"render", "--out", "/tmp/never", "--only", "showDlgCxcMegActLink2DMap,showNothing"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("no window is named showNothing"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// `cxcmap report`: the text of the link dialog's "GT SW" for the settings given, a network counted by
-// hand for the defaults, and every error a user can make with its message and status.
+// `cxcmap report`: the link dialog's "GT SW" text for the settings given, and every user error.
 #include <cmath>
 
 #include "host.h"
@@ -139,10 +138,12 @@ TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
     EXPECT_TRUE(r.out.ends_with("Threshold:0.450000 Connection:6 \n")) << r.out;
 }
 
-TEST_F(CxcmapReport, DefaultThresholdIsTheNumberTheDialogsBoxShows)
+TEST_F(CxcmapReport, ThresholdIsTheNumberTheDialogsBoxHolds)
 {
-    // Half of 1/3 has more digits than the threshold box shows: the dialog reports with
-    // 0.166666666666667, which the pair 1-3 at exactly 1/6 no longer reaches.
+    // The first threshold, half of 1/3, has more digits than the box shows: the dialog reports with
+    // 0.166666666666667, which the pair 1-3 at exactly 1/6 no longer reaches. The typed digits lie just
+    // above the midpoint between 1/6 and the next double: read straight to double, as the box reads
+    // them, they give 1/6 and the pair passes; through long double they would round twice.
     Scratch scratch;
     const std::string folder = dataFolder(scratch, DataSet()
                                                       .megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0)
@@ -151,28 +152,16 @@ TEST_F(CxcmapReport, DefaultThresholdIsTheNumberTheDialogsBoxShows)
                                                       .pair(0, 1, 1.0 / 3.0)
                                                       .pair(1, 3, 0.5 * (1.0 / 3.0))
                                                       .select(0, 0));
-    const Outcome r = cxcmap({"report", "--data", folder});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
-    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}));
+    for (const auto& [typed, connections] : {std::pair<std::string, std::string>{"", "2"},
+                                             {"0.1666666666666666712925959359381", "4"}}) {
+        std::vector<std::string> args{"report", "--data", folder};
+        if (!typed.empty()) args.insert(args.end(), {"--threshold", typed});
+        const Outcome r = cxcmap(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:" + connections + " \n")) << r.out;
+        EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}, typed));
+    }
 }
-
-TEST_F(CxcmapReport, ThresholdIsReadAsTheBoxReadsIt)
-{
-    // These digits lie just above the midpoint between 1/6 and the next double. Read straight to
-    // double, as the box reads them, they give 1/6 and the pair at 1/6 passes; read through long
-    // double first they would round twice, to the next double, and the pair would fail.
-    const std::string typed = "0.1666666666666666712925959359381";
-    Scratch scratch;
-    const std::string folder =
-        dataFolder(scratch, DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0).samples(1).pair(0, 1, 0.5 * (1.0 / 3.0)));
-    const Outcome r = cxcmap({"report", "--data", folder, "--threshold", typed});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(r.out.ends_with("Threshold:0.166667 Connection:2 \n")) << r.out;
-    EXPECT_EQ(r.out, dialogReport(folder, Settings{"", 0, 0, -1, -1, -1, NAN, 1, 1, 0}, typed));
-}
-
-// ---- errors a user can make: one line on standard error, status 1 ---------------------------------
 
 struct UserError {
     const char* what;
@@ -228,31 +217,31 @@ TEST_F(CxcmapReport, MalformedFolderNamesTheFileAndTheField)
     EXPECT_EQ(r.err.rfind("cxcmap report: " + scratch.str("data") + "/dataset.json: ", 0), 0u) << r.err;
 }
 
-// ---- command lines CLI11 rejects: status 2 --------------------------------------------------------
+struct Rejected {
+    std::vector<std::string> args;
+    const char* says = "";
+};
 
-class ReportRejected : public ::testing::TestWithParam<std::vector<std::string>> {};
+class CommandRejected : public ::testing::TestWithParam<Rejected> {};
 
-TEST_P(ReportRejected, StatusTwo)
+TEST_P(CommandRejected, StatusTwo)
 {
-    std::vector<std::string> args{"report"};
-    args.insert(args.end(), GetParam().begin(), GetParam().end());
-    const Outcome r = cxcmap(args);
+    const Outcome r = cxcmap(GetParam().args);
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err, "");
+    EXPECT_NE(r.err.find(GetParam().says), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rejected, ReportRejected,
-                         ::testing::Values(std::vector<std::string>{"--class", "3"},
-                                           std::vector<std::string>{"--modality", "fmri"},
-                                           std::vector<std::string>{"--use-threshold", "2"},
-                                           std::vector<std::string>{"--precise", "yes"},
-                                           std::vector<std::string>{"--active-only", "-1"},
-                                           std::vector<std::string>{"--threshold", "nan"},
-                                           std::vector<std::string>{"--threshold", "inf"},
-                                           std::vector<std::string>{"--threshold", "0.5x"},
-                                           std::vector<std::string>{"--select", "3"},
-                                           std::vector<std::string>{"--row", "two"},
-                                           std::vector<std::string>{"--bogus"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rejected, CommandRejected,
+    ::testing::Values(Rejected{{"report", "--class", "3"}}, Rejected{{"report", "--modality", "fmri"}},
+                      Rejected{{"report", "--use-threshold", "2"}}, Rejected{{"report", "--precise", "yes"}},
+                      Rejected{{"report", "--active-only", "-1"}}, Rejected{{"report", "--threshold", "nan"}},
+                      Rejected{{"report", "--threshold", "inf"}}, Rejected{{"report", "--threshold", "0.5x"}},
+                      Rejected{{"report", "--select", "3"}}, Rejected{{"report", "--row", "two"}},
+                      Rejected{{"report", "--bogus"}}, Rejected{{"grid"}, "--out"}, Rejected{{"demo-data"}, "--out"},
+                      Rejected{{"render", "--out", "/tmp/never", "--only", "showDlgCxcMegActLink2DMap,showNothing"},
+                               "no window is named showNothing"}));
 
 }  // namespace

@@ -27,7 +27,6 @@ namespace dlgtest {
 
 using cxc::testkit::DataSet;
 using maptest::kBlack;
-using maptest::kBlue;
 using maptest::kRed;
 using maptest::kWhite;
 using maptest::lastMessage;

@@ -1,5 +1,4 @@
-// The link map dialogs driven as a user drives them: Update, Fit Top, the channel lists, Apply, the
-// display boxes, the graph report and the menu commands.
+// The link map dialogs driven as a user drives them: buttons, lists, boxes, report and menu.
 #include <cmath>
 #include <vector>
 
@@ -15,8 +14,6 @@ DataSet twoLinks(Modality m = Modality::Meg) { return square(m).pair(0, 1, 0.8).
 class LinkDialog : public DialogTest {};
 
 }  // namespace
-
-// ---- first refresh ----------------------------------------------------------------------------
 
 // What the first refresh shows is pinned by the snapshots; later refreshes keep the user's threshold.
 TEST_F(LinkDialog, LaterRefreshesLeaveTheUsersThresholdAlone)
@@ -56,8 +53,6 @@ TEST_F(LinkDialog, AnUnknownClassIsCaptionedSo)
     EXPECT_EQ(str(harness::caption(dlg)), L"Unknown Waveform CxC Map 2D");
     EXPECT_EQ(str(dlg->titleText), L"Unknown Waveform CxC Map 2D");
 }
-
-// ---- Update and Fit Top -----------------------------------------------------------------------
 
 TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReach)
 {
@@ -143,24 +138,6 @@ TEST_F(LinkDialog, TopPercentBeyondAnyIntegerIsRefusedAndFitTopClampsWhatItKept)
     EXPECT_DOUBLE_EQ(dlg->topPercent, 100.9);
 }
 
-// ---- channel lists ----------------------------------------------------------------------------
-
-TEST_F(LinkDialog, ChannelChoiceSetsTheCurrentRowAndColumnAndRedraws)
-{
-    Host h(twoLinks());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 2));
-    EXPECT_EQ(h.cls().curRow, 2);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 3));
-    EXPECT_EQ(h.cls().curCol, 3);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    EXPECT_EQ(h.cls(1).curRow, 0);  // the other classes keep theirs
-}
-
 TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
 {
     // Two rows of five columns: the lists show five entries, of which only two name rows.
@@ -174,8 +151,11 @@ TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
     EXPECT_EQ(h.cls().curRow, 0);
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
     EXPECT_EQ(h.cls().curRow, 1);
+    harness::pumpPaints();
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLUMN_COMBO, 4));
     EXPECT_EQ(h.cls().curCol, 4);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(h.cls(1).curCol, 0);  // the other classes keep theirs
     harness::pumpPaints();
     EXPECT_FALSE(harness::clientSurface(&dlg->mapView).isNull());
     EXPECT_TRUE(harness::messageBoxes().empty());
@@ -199,8 +179,6 @@ TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
     EXPECT_TRUE(harness::comboItems(dlg, IDC_ROW_COMBO).empty());
     EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
 }
-
-// ---- storing ----------------------------------------------------------------------------------
 
 TEST_F(LinkDialog, ApplyStoresTheDisplayValuesAndTheSelection)
 {
@@ -230,12 +208,8 @@ TEST_F(LinkDialog, DisplayBoxesEditsAndLinkSettingsGoStraightIntoTheView)
     CDlgMegCxcTopLink2DMap* meg = h.megLink();
     CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
     ASSERT_TRUE(meg && eeg);
-    ASSERT_TRUE(harness::clickCheck(eeg, IDC_RADIOLOGY));
-    EXPECT_EQ(eeg->mapView.radiology, 1);
     ASSERT_TRUE(harness::clickCheck(eeg, IDC_SHOW_SENSOR_CHECK));
     EXPECT_EQ(eeg->mapView.showSensor, 0);
-    ASSERT_TRUE(harness::typeText(eeg, IDC_SENSOR_SIZE, L"3"));
-    EXPECT_EQ(eeg->mapView.sensorRadius, 3);
     ASSERT_TRUE(harness::typeText(eeg, IDC_SELECT_END, L"50"));
     EXPECT_EQ(h.cls().selectEnd, 50);
     ASSERT_TRUE(harness::clickCheck(meg, IDC_SHOW_LINK));
@@ -244,17 +218,7 @@ TEST_F(LinkDialog, DisplayBoxesEditsAndLinkSettingsGoStraightIntoTheView)
     EXPECT_EQ(meg->mapView.maxLink, 5);
     ASSERT_TRUE(harness::typeText(meg, IDC_LINK_THRESHOLD, L"0.25"));
     EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.25);
-    // MEG: the box is kept in colorLink and changes no style; EEG: it is the signed style itself.
-    ASSERT_TRUE(harness::clickCheck(meg, IDC_COLOR_LINK));
-    EXPECT_EQ(meg->mapView.colorLink, 0);
-    EXPECT_EQ(meg->mapView.linkStyle, 1);
-    ASSERT_TRUE(harness::clickCheck(eeg, IDC_COLOR_LINK));
-    EXPECT_EQ(eeg->mapView.linkStyle, 0);
-    ASSERT_TRUE(harness::clickCheck(eeg, IDC_COLOR_LINK));
-    EXPECT_EQ(eeg->mapView.linkStyle, 1);
 }
-
-// ---- graph report -----------------------------------------------------------------------------
 
 TEST_F(LinkDialog, GraphReportShowsTheViewsReportWithTheThresholdLine)
 {
@@ -279,22 +243,19 @@ TEST_F(LinkDialog, GraphReportShowsTheViewsReportWithTheThresholdLine)
     EXPECT_EQ(str(info.lastText), str(dlg->mapView.graphTheoryReport(0, 0, 0, connections)));
 }
 
-TEST_F(LinkDialog, EegGraphReportHasItsOwnWindowAndShorterLine)
+// Its shorter threshold line is pinned by the snapshots.
+TEST_F(LinkDialog, EegGraphReportHasItsOwnWindow)
 {
     Host h(square(Modality::Eeg).pair(0, 1, 0.75).pair(0, 2, 0.5).pair(1, 2, 0.625));
     CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.6"));
     const int megShown = CDlgMegCxcTopLink2DMap::graphInfo.showCount;
+    const int eegShown = CDlgEegCxcTopLink2DMap::graphInfo.showCount;
     ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
-    const std::wstring text = str(CDlgEegCxcTopLink2DMap::graphInfo.lastText);
-    const std::wstring line = L"Threshold:0.600000 Connect:4\n";  // 0-1 and 1-2, both ways
-    ASSERT_GE(text.size(), line.size());
-    EXPECT_EQ(text.substr(text.size() - line.size()), line);
+    EXPECT_EQ(CDlgEegCxcTopLink2DMap::graphInfo.showCount, eegShown + 1);
     EXPECT_EQ(CDlgMegCxcTopLink2DMap::graphInfo.showCount, megShown);
 }
-
-// ---- menu -------------------------------------------------------------------------------------
 
 TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
 {
@@ -313,11 +274,6 @@ TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
     ASSERT_TRUE(harness::menuCommand(meg, ID_EDIT_GT_THRESHOLD));
     EXPECT_EQ(harness::menuChecked(meg, ID_EDIT_GT_THRESHOLD), 0);
     EXPECT_FALSE(harness::needsPaint(&meg->mapView));
-    ASSERT_TRUE(harness::menuCommand(meg, ID_VIEW_SHOW_INFORMATION));  // toggles the texts and redraws
-    EXPECT_EQ(meg->mapView.showInfo, 0);
-    EXPECT_TRUE(harness::needsPaint(&meg->mapView));
-    ASSERT_TRUE(harness::menuCommand(meg, ID_VIEW_SHOW_INFORMATION));
-    EXPECT_EQ(meg->mapView.showInfo, 1);
 
     ASSERT_TRUE(harness::menuCommand(eeg, ID_EDIT_GT_ACTIVE_ONLY));
     EXPECT_EQ(eeg->gtActiveOnly, 1);

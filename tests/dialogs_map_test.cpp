@@ -1,6 +1,4 @@
-// The map inside the dialogs as the user sees it: screenshots of each dialog probed where a link or
-// a patch must be, the resize rule (10-pixel margins, the surface rebuilt, never turned inside
-// out), a click on a sensor through the dialog, and a current row outside the pair array.
+// The map inside the dialogs: resize, a click on a sensor, and a current row outside the pair array.
 #include "dialogs_fixture.h"
 #include "mapdialogcore.h"
 #include "show_table.h"
@@ -42,8 +40,6 @@ DataSet linked(Modality m) { return square(m).pair(0, 1, 0.8).pair(2, 3, -0.7).s
 
 }  // namespace
 
-// ---- resize ----------------------------------------------------------------------------------
-
 // The view's new size and place are pinned by the snapshots, each of which resizes its window.
 TEST_F(DialogMap, ResizingDropsTheSurfaceAndRepaints)
 {
@@ -77,8 +73,6 @@ TEST_F(DialogMap, ADialogTooSmallForItsMarginsLeavesTheMapEmpty)
     EXPECT_EQ(dlg->mapView.linkCount, 2);
 }
 
-// ---- sensor click -----------------------------------------------------------------------------
-
 TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
 {
     Host h(linked(Modality::Meg));
@@ -107,8 +101,6 @@ TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
     EXPECT_EQ(e.cls().curCol, 1);
     EXPECT_EQ(str(wave->mapView.clickedText), L"MRC12");
 }
-
-// ---- a current row outside the pair array ------------------------------------------------------
 
 TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
 {

@@ -1,5 +1,4 @@
-// The facade's map show functions: one dialog per slot, what each call hands it, creation failures
-// and a data set that the host freed.
+// The facade's map show functions: slots, what each call hands over, failures and a freed data set.
 #include <functional>
 
 #include "dialogs_fixture.h"

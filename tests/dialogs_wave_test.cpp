@@ -1,6 +1,4 @@
-// The waveform patch map dialogs: the first refresh (the view's scales, a short selection widened
-// once), the up-down scale steps, Reset, the edits that store at once, Update, and a data set whose
-// trial appears after the dialog was opened without one.
+// The patch map dialogs: the first refresh, the scale steps, Reset, the edits, and a late trial.
 #include <cfloat>
 
 #include "dialogs_fixture.h"
@@ -14,25 +12,6 @@ class WaveDialog : public DialogTest {};
 DataSet patches(long long b, long long e) { return square().pair(0, 1, 0.8).pair(0, 3, -0.5).select(b, e); }
 
 }  // namespace
-
-TEST_F(WaveDialog, ASelectionShorterThanTenSamplesOpensAtTheFirstTenOnce)
-{
-    Host h(patches(3, 12));  // 9 samples apart
-    CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
-    ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(h.cls().selectBegin, 0);
-    EXPECT_EQ(h.cls().selectEnd, 10);
-    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_END)), L"10");
-    h.cls().setSelect(40, 42);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));  // only once
-    EXPECT_EQ(h.cls().selectBegin, 40);
-    EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_BEGIN)), L"40");
-
-    Host ten(patches(5, 15));  // 10 apart: kept
-    ASSERT_NE(ten.megWave(), nullptr);
-    EXPECT_EQ(ten.cls().selectBegin, 5);
-    EXPECT_EQ(ten.cls().selectEnd, 15);
-}
 
 TEST_F(WaveDialog, UpDownArrowsDoubleAndHalveTheScales)
 {
@@ -96,16 +75,12 @@ TEST_F(WaveDialog, EditsAndBoxesStoreAtOnceAndUpdateDoesNotRedraw)
     Host h(patches(0, 50));
     CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
     ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_TIME_SCALE, L"3"));
-    EXPECT_DOUBLE_EQ(dlg->mapView.timeScale, 3.0);
     ASSERT_TRUE(harness::typeText(dlg, IDC_AMP_SCALE, L"40"));
     EXPECT_DOUBLE_EQ(dlg->mapView.ampScale, 40.0);
     ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"4"));
     EXPECT_EQ(h.cls().selectBegin, 4);
     ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
     EXPECT_EQ(dlg->mapView.autofit, 0);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_RADIOLOGY));
-    EXPECT_EQ(dlg->mapView.radiology, 1);
     EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
     harness::pumpPaints();
     dlg->mapView.sensorRadius = 11;
@@ -123,8 +98,6 @@ TEST_F(WaveDialog, MenuOfThePatchDialogHasNoGraphCommands)
     ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_GT_THRESHOLD));
     ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
     EXPECT_EQ(CDlgMegCxcTopLink2DMap::graphInfo.showCount, before);
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION));
-    EXPECT_EQ(dlg->mapView.showInfo, 0);
     LOGPEN choice{PS_SOLID, {1, 0}, RGB(1, 2, 3)};
     CPenSetupqz::queueChoice(choice);
     ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_SETUP_BLUE_PEN));

@@ -1,5 +1,4 @@
-// The module's start-up: once started, its dialog templates, menu and icons are found through the
-// resource chain; ended, they are not; starting again is harmless and brings them back.
+// The module's start-up and end: its resources are found through the chain only while started.
 #include <gtest/gtest.h>
 
 #include "afxwin.h"

@@ -1,5 +1,4 @@
-// The facade's dialog slots: a fresh facade holds none; destroying it deletes the dialogs it holds, windows and all, viewers first, then the
-// EEG and then the MEG map dialogs, each kind in the order Active, Control, Act-Ctl.
+// Destroying the facade deletes the dialogs it holds in a fixed order: viewers, EEG, then MEG maps.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,4 @@
-// The facade's six viewer show functions: one dialog per slot, what each hands it, creation failures,
-// and a show after the data set was freed.
+// The facade's viewer show functions: slots, what each hands over, failures and a freed data set.
 #include "show_table.h"
 #include "viewers_fixture.h"
 

@@ -12,6 +12,7 @@
 #include "cxcharness.h"
 #include "demodata.h"
 #include "dlgeegcxctoplink2dmap.h"
+#include "dlgmegcxcshowstdset.h"
 #include "dlgmegcxctoplink2dmap.h"
 #include "dlgeegcxccontourfieldline2dmap.h"
 #include "dlgmegcxccontourfieldline2dmap.h"
@@ -70,7 +71,7 @@ Dialog* as(CDialog* d)
 
 // What a user reads in the window: each control's id, text and check state, the message boxes,
 // and the link report or the contour grid.
-std::string textsOf(CDialog* dlg, const Show& w)
+std::string controlsOf(CDialog* dlg)
 {
     std::string out = "caption: " + utf8(harness::caption(dlg)) + "\n";
     for (HWND h : harness::children(dlg)) {
@@ -84,8 +85,19 @@ std::string textsOf(CDialog* dlg, const Show& w)
         const std::vector<CString> items = harness::comboItems(dlg, id);
         for (const CString& item : items) out += " |" + utf8(item);
         if (!items.empty()) out += " sel " + std::to_string(harness::comboSel(dlg, id));
+        if (const SCROLLINFO bar = harness::scrollInfo(dlg, id); bar.nMax > 0)
+            out += " bar " + std::to_string(bar.nPos) + " of " + std::to_string(bar.nMin) + ".." +
+                   std::to_string(bar.nMax) + " page " + std::to_string(bar.nPage);
         out += "\n";
     }
+    return out;
+}
+
+std::string textsOf(CDialog* dlg, const Show& w)
+{
+    std::string out = controlsOf(dlg);
+    if (auto* meg = as<CDlgMegCxcTopLink2DMap>(dlg); meg && meg->stdSetDlg)
+        out += "setting " + controlsOf(meg->stdSetDlg);
     for (const auto& m : harness::messageBoxes()) out += "message: " + utf8(m.text) + "\n";
     if (w.kind == Kind::Link) {
         // Six decimals, sixteen, and the current row alone.
@@ -113,7 +125,9 @@ std::string textsOf(CDialog* dlg, const Show& w)
 
 struct Case {
     const Show* window;
-    const char* data;  // "demo", "edge", or "other": the demo data in the window's second look
+    const char* data;  // "demo", "edge", "other": the demo data in the window's second look,
+                       // "played" or "stopped" after three ticks, "setting" with a Setting
+                       // dialog, "boxes" with a map's boxes changed
 };
 
 // The second look: a map mirrored (a contour map with field and lines), the row/column viewer in
@@ -124,6 +138,48 @@ bool secondLook(CDialog* dlg, Kind kind)
     if (kind == Kind::RowColumn) return harness::selectCombo(dlg, IDC_RC_LAYOUT, 1);
     if (kind == Kind::Contour && !harness::clickRadio(dlg, IDC_TYPE_BOTH)) return false;
     return harness::clickCheck(dlg, IDC_RADIOLOGY);
+}
+
+// Three ticks of the play timer (a contour map tracing lines), then stopped or not.
+bool played(CDialog* dlg, const Show& w, bool stop)
+{
+    if (w.kind == Kind::Contour && !harness::clickRadio(dlg, IDC_TYPE_LINE)) return false;
+    if (!harness::clickButton(dlg, w.playId)) return false;
+    harness::advanceTime(300);
+    if (stop && !harness::clickButton(dlg, w.playId)) return false;
+    return harness::timerRunning(dlg, w.timerId) != stop;
+}
+
+// A MEG link map's Setting dialog as it opens (Active), with its bars moved, a colour scale and the
+// polarity chosen (Control), or with a bar dragged and another class chosen (Act-Ctl).
+bool setting(CDialog* dlg, int cls)
+{
+    auto* link = as<CDlgMegCxcTopLink2DMap>(dlg);
+    if (!link || !harness::clickButton(link, IDC_SETTING) || !link->stdSetDlg) return false;
+    CDialog* set = link->stdSetDlg;
+    if (cls == 1)
+        return harness::hscroll(set, IDC_SELECT_MAX_BAR, SB_PAGEUP) &&
+               harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN) && harness::clickRadio(set, IDC_SCALE_512) &&
+               harness::clickCheck(set, IDC_POLARITY_VIEW);
+    if (cls == 2)
+        return harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_THUMBTRACK, 700) &&
+               harness::hscroll(set, IDC_SELECT_MAX_BAR, SB_PAGEDOWN) && harness::clickRadio(set, IDC_SCALE_1) &&
+               harness::selectCombo(set, IDC_CLASS_COMBO, 1);
+    return true;
+}
+
+// A map with its boxes changed: labels and the information line off, small sensors, and each kind's
+// own display values.
+bool boxes(CDialog* dlg, Kind kind)
+{
+    bool ok = harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK) && harness::typeText(dlg, IDC_SENSOR_SIZE, L"3") &&
+              harness::menuCommand(dlg, ID_VIEW_SHOW_INFORMATION);
+    if (kind == Kind::Link)
+        return ok && harness::clickCheck(dlg, IDC_COLOR_LINK) && harness::typeText(dlg, IDC_MAX_LINK, L"5");
+    if (kind == Kind::Patch)
+        return ok && harness::typeText(dlg, IDC_TIME_SCALE, L"3") &&
+               harness::clickUpDownArrow(dlg, IDC_AMP_SCALE_SPIN, true);
+    return ok && harness::selectCombo(dlg, IDC_COLOR_SCALE, 0) && harness::typeText(dlg, IDC_CONTOUR_LEVELS, L"8");
 }
 
 class Snapshot : public ::testing::TestWithParam<Case> {};
@@ -142,6 +198,15 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     harness::resize(dlg, 480, 400);  // a modest picture
     if (data == "other") {
         ASSERT_TRUE(secondLook(dlg, w.kind));
+    }
+    if (data == "boxes") {
+        ASSERT_TRUE(boxes(dlg, w.kind));
+    }
+    if (data == "setting") {
+        ASSERT_TRUE(setting(dlg, w.cxcClass));
+    }
+    if (data == "played" || data == "stopped") {
+        ASSERT_TRUE(played(dlg, w, data == "stopped"));
     }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
@@ -171,6 +236,12 @@ std::vector<Case> allCases()
     for (const char* data : {"demo", "edge", "other"})
         for (const Show& w : showtable::kShows)
             if (std::string(data) != "other" || w.kind != Kind::Matrix) cases.push_back({&w, data});
+    for (const Show& w : showtable::kShows)
+        if (w.playId && w.cxcClass != 1) cases.push_back({&w, w.cxcClass ? "stopped" : "played"});
+    for (const Show& w : showtable::kShows)
+        if (w.kind == Kind::Link && showtable::modalityOf(w) == 0) cases.push_back({&w, "setting"});
+    for (const Show& w : showtable::kShows)
+        if (showtable::modalityOf(w) >= 0) cases.push_back({&w, "boxes"});
     return cases;
 }
 

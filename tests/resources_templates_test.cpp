@@ -1,5 +1,4 @@
-// The module's resources: every template makes its dialog with every control at its rectangle,
-// in template order, with its text; the menu, the icons, the base units, and creation failures.
+// The module's resources: templates, menu, icons, base units, and creation failures.
 #include <string>
 #include <vector>
 
