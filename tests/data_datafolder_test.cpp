@@ -14,7 +14,7 @@
 #include "statmegcclcntmapqz.h"
 
 using cxc::testkit::DataSet;
-using datatest::ScratchDir;
+using cxctest::Scratch;
 using datatest::writeRawNpy;
 namespace fs = std::filesystem;
 
@@ -27,7 +27,7 @@ const char* const kBase = R"({"format": "cxc-dataset", "version": 1, "session": 
  "trials": [{"name": "run01", "classes": {"active": {"pairs": [0, 1], "values": "active.npy"}}}]})";
 
 // dataset.json: the base text with `from` replaced by `to`; without `from`, `to` is the whole text.
-void writeJson(const ScratchDir& d, const char* from, const char* to)
+void writeJson(const Scratch& d, const char* from, const char* to)
 {
     std::string text = from ? kBase : to;
     if (from) {
@@ -35,7 +35,7 @@ void writeJson(const ScratchDir& d, const char* from, const char* to)
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, std::strlen(from), to);
     }
-    std::ofstream(d.file("dataset.json")) << text;
+    std::ofstream(d.str("dataset.json")) << text;
 }
 
 void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
@@ -51,10 +51,10 @@ void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
     ASSERT_TRUE(w.close(err));
 }
 
-cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr, const char* to = kBase)
+cxc::data::LoadResult loadValid(const Scratch& d, const char* from = nullptr, const char* to = kBase)
 {
     writeJson(d, from, to);
-    writeNpy(d.file("active.npy"), {2, 2, 3});
+    writeNpy(d.str("active.npy"), {2, 2, 3});
     return cxc::data::loadDataFolder(d.dir());
 }
 
@@ -62,7 +62,7 @@ cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr,
 
 TEST(DataFolder, AValidFolderGivesItsData)
 {
-    ScratchDir f;
+    Scratch f;
     cxc::data::LoadResult r = loadValid(f);
     ASSERT_NE(r.dataSet, nullptr) << r.error;
     EXPECT_EQ(r.error, "");
@@ -89,7 +89,7 @@ TEST(DataFolder, AValidFolderGivesItsData)
     EXPECT_EQ(d->getChnlTypeIDname(), L"MEG+EEG");
     EXPECT_EQ(d->text, L"s run01: Active");
 
-    ScratchDir g;  // with a layout for every MEG channel, the MEG plane is made as given
+    Scratch g;  // with a layout for every MEG channel, the MEG plane is made as given
     r = loadValid(g, R"("position": [-0.03, 0.05, 0.1]})", R"("position": [-0.03, 0.05, 0.1], "layout": [12, 30]})");
     ASSERT_NE(r.dataSet, nullptr) << r.error;
     t = cxc::testkit::trialOf(*r.dataSet);
@@ -103,7 +103,7 @@ TEST(DataFolder, AValidFolderGivesItsData)
 TEST(DataFolder, MirrorPairsAndZeroSeriesAreKeptOnce)
 {
     auto ds = DataSet().meg(4).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).pairOneWay(2, 3, {9, 9, 9, 9, 9}).build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir()), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;
@@ -134,12 +134,12 @@ TEST(DataFolder, WriterAndLoaderRoundTrip)
                   .classScale(1, 0.5)
                   .trials(2)
                   .build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Auto), "");
     // Values that float32 would change are written in float64.
     cxc::npy::Reader reader;
     cxc::npy::Error e;
-    ASSERT_TRUE(reader.open(f.file("trial01-active.npy"), e));
+    ASSERT_TRUE(reader.open(f.str("trial01-active.npy"), e));
     EXPECT_EQ(reader.dtype(), cxc::npy::DType::Float64);
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;
@@ -149,7 +149,7 @@ TEST(DataFolder, WriterAndLoaderRoundTrip)
 
 TEST(DataFolder, WriterRefusesWhatTheFormatCannotHold)
 {
-    ScratchDir f;
+    Scratch f;
     CArrayMEDataSetqz empty;
     const struct {
         std::unique_ptr<CArrayMEDataSetqz> ds;
@@ -231,9 +231,9 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.message);
-        ScratchDir f;
+        Scratch f;
         if (c.from || c.to) writeJson(f, c.from, c.to);
-        const std::string npy = f.file("active.npy");
+        const std::string npy = f.str("active.npy");
         if (c.rawDict) writeRawNpy(npy, c.rawDict, 32);
         else writeNpy(npy, c.shape);
         if (c.cut) fs::resize_file(npy, fs::file_size(npy) - static_cast<unsigned>(c.cut));
@@ -260,7 +260,7 @@ TEST(DataFolder, Float64ArraysAreMappedAndShowWhatTheDataInMemoryShow)
     auto ds = DataSet().meg(6).samples(40).select(10, 20)
                   .series([](int a, int b, long long t) { return 0.9 * std::sin(0.1 * (a + 1) * (b + 1) + 0.3 * t) + 1e-9; })
                   .build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Float64), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;

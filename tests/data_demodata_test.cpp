@@ -87,7 +87,7 @@ TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
     const std::size_t bytes = cxc::demo::couplingBytes(demo());
     EXPECT_LT(bytes, 240u * 1000u * 1000u);
     EXPECT_GT(bytes, 180u * 1000u * 1000u);
-    datatest::ScratchDir dir;
+    cxctest::Scratch dir;
     ASSERT_EQ(cxc::data::writeDataFolder(demo(), dir.dir()), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;

@@ -1,38 +1,18 @@
-// Shared by the data-tooling tests: a scratch folder per test, a raw .npy writer and a field-by-field
-// comparison of two data sets (everything a data folder keeps).
+// Shared by the data-tooling tests: a raw .npy writer and a field-by-field comparison of two data
+// sets (everything a data folder keeps).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "medataset.h"
 #include "snscohface.h"
+#include "support.h"
 
 namespace datatest {
-
-namespace fs = std::filesystem;
-
-// A fresh folder named after the running test, removed with the object.
-struct ScratchDir {
-    fs::path path;
-    ScratchDir()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("cxc-") + info->test_suite_name() + "-" + info->name();
-        for (char& c : name)
-            if (c == '/') c = '_';
-        path = fs::temp_directory_path() / name;
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~ScratchDir() { fs::remove_all(path); }
-    std::string dir() const { return path.string(); }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
 
 // An .npy file with the given header dict and `bytes` bytes of data.
 inline void writeRawNpy(const std::string& path, std::string dict, size_t bytes, int major = 1)

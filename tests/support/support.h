@@ -77,6 +77,7 @@ public:
 
     fs::path path(const std::string& name) const { return root_ / name; }
     std::string str(const std::string& name) const { return path(name).string(); }
+    std::string dir() const { return root_.string(); }
     // The names in the folder (or in one of its folders), sorted.
     std::vector<std::string> list(const std::string& folder = {}) const;
 
