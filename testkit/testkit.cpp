@@ -50,7 +50,6 @@ struct DataSet::Recipe {
     int measureKind = 0, meanMode = 0;
     long long stepSize = 1;
     double sampleRate = 1000.0;
-    std::optional<long long> zeroSample;
     double firstLatency = 0.0;
     std::optional<std::wstring> info, caption;
     std::array<bool, 3> present = {true, true, true};
@@ -176,14 +175,7 @@ DataSet& DataSet::measureKind(int kind) { return with([=](Recipe& r) { r.measure
 DataSet& DataSet::meanMode(int mode) { return with([=](Recipe& r) { r.meanMode = mode; }); }
 DataSet& DataSet::stepSize(long long samples) { return with([=](Recipe& r) { r.stepSize = samples; }); }
 DataSet& DataSet::sampleRate(double hz) { return with([=](Recipe& r) { r.sampleRate = hz; }); }
-DataSet& DataSet::zeroSample(long long sample) { return with([=](Recipe& r) { r.zeroSample = sample; }); }
-DataSet& DataSet::firstLatency(double seconds)
-{
-    return with([=](Recipe& r) {
-        r.zeroSample.reset();
-        r.firstLatency = seconds;
-    });
-}
+DataSet& DataSet::firstLatency(double seconds) { return with([=](Recipe& r) { r.firstLatency = seconds; }); }
 DataSet& DataSet::info(const wchar_t* text) { return with([=](Recipe& r) { r.info = textOf(text); }); }
 DataSet& DataSet::caption(const wchar_t* text) { return with([=](Recipe& r) { r.caption = textOf(text); }); }
 DataSet& DataSet::classes(bool active, bool control, bool result)
@@ -273,7 +265,7 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
                 if (el) data->setPair(at.first, at.second, el->rowChnl, el->colChnl, nullptr);
             }
             data->setSamplingRate(s.sampleRate);
-            data->setFirstLatency(s.zeroSample ? -static_cast<double>(*s.zeroSample) / data->getSamplingRate() : s.firstLatency);
+            data->setFirstLatency(s.firstLatency);
             data->setStepSize(s.stepSize);
             if (s.select) data->setSelect(s.select->first, s.select->second);
             data->curRow = s.curRow;

@@ -70,7 +70,6 @@ public:
     DataSet& meanMode(int mode);
     DataSet& stepSize(long long samples);
     DataSet& sampleRate(double hz);
-    DataSet& zeroSample(long long sample);  // latency 0 at this sample
     DataSet& firstLatency(double seconds);
     DataSet& info(const wchar_t* text);      // the computation text (getCxcCmptInfo)
     DataSet& caption(const wchar_t* text);   // the class data's text

@@ -1,6 +1,7 @@
 // Data folders: what a valid folder gives, round trips through the writer, and one refusal per
 // kind of malformed input, each with its message naming the file and the field.
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <vector>
