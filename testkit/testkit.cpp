@@ -117,7 +117,10 @@ DataSet& DataSet::eegAt(const wchar_t* name, double x, double y, double z)
 {
     return with([=](Recipe& r) { r.add(name, Kind::Eeg, x, y, z); });
 }
-DataSet& DataSet::other(const wchar_t* name) { return with([=](Recipe& r) { r.add(name, Kind::Other, 0, 0, 0); }); }
+DataSet& DataSet::other(const wchar_t* name)
+{
+    return with([=](Recipe& r) { r.add(name, Kind::Other, 0, 0, 0); });
+}
 DataSet& DataSet::megAt2d(const wchar_t* name, double x, double y)
 {
     return megAt(name, x, y, 0.0).layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
@@ -130,9 +133,9 @@ DataSet& DataSet::layout(int channel, double x, double y)
 {
     return with([=](Recipe& r) { r.channel(channel).layout = std::pair{x, y}; });
 }
-DataSet& DataSet::noPosition(int channel) { return with([=](Recipe& r) { r.channel(channel).hasPosition = false; }); }
-DataSet& DataSet::noCoil(int channel) { return with([=](Recipe& r) { r.channel(channel).noCoil = true; }); }
-DataSet& DataSet::nullChannel(int channel) { return with([=](Recipe& r) { r.channel(channel).null = true; }); }
+DataSet& DataSet::noPosition(int c) { return with([=](Recipe& r) { r.channel(c).hasPosition = false; }); }
+DataSet& DataSet::noCoil(int c) { return with([=](Recipe& r) { r.channel(c).noCoil = true; }); }
+DataSet& DataSet::nullChannel(int c) { return with([=](Recipe& r) { r.channel(c).null = true; }); }
 DataSet& DataSet::flags(int channel, bool good, bool shown)
 {
     return with([=](Recipe& r) { r.channel(channel).flags = std::pair{good, shown}; });
@@ -146,11 +149,11 @@ DataSet& DataSet::series(std::function<double(int, int, long long)> f)
 DataSet& DataSet::diagonal(double value) { return with([=](Recipe& r) { r.diagonal = value; }); }
 DataSet& DataSet::pair(int a, int b, double value)
 {
-    return with([=](Recipe& r) { r.pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{true, value, {}}; });
+    return with([=](Recipe& r) { r.pairs[std::minmax(a, b)] = Recipe::Series{true, value, {}}; });
 }
 DataSet& DataSet::pair(int a, int b, std::vector<double> values)
 {
-    return with([&](Recipe& r) { r.pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{false, 0.0, values}; });
+    return with([&](Recipe& r) { r.pairs[std::minmax(a, b)] = Recipe::Series{false, 0.0, values}; });
 }
 DataSet& DataSet::pairOneWay(int a, int b, std::vector<double> values)
 {
@@ -162,7 +165,7 @@ DataSet& DataSet::pairChannels(int row, int col, int rowChnl, int colChnl)
 {
     return with([=](Recipe& r) { r.channelOverride[{row, col}] = {rowChnl, colChnl}; });
 }
-DataSet& DataSet::nullSeries(int row, int col) { return with([=](Recipe& r) { r.nullSeries.insert({row, col}); }); }
+DataSet& DataSet::nullSeries(int i, int j) { return with([=](Recipe& r) { r.nullSeries.insert({i, j}); }); }
 DataSet& DataSet::nullRow(int row) { return with([=](Recipe& r) { r.nullRows.insert(row); }); }
 
 DataSet& DataSet::select(long long begin, long long end)
@@ -199,7 +202,7 @@ DataSet& DataSet::noCoupling() { return with([](Recipe& r) { r.noCoupling = true
 
 DataSet& DataSet::session(const wchar_t* name) { return with([=](Recipe& r) { r.session = textOf(name); }); }
 DataSet& DataSet::trials(int n) { return with([=](Recipe& r) { r.trials = std::max(n, 1); }); }
-DataSet& DataSet::projection(std::vector<int> channels) { return with([&](Recipe& r) { r.projection = channels; }); }
+DataSet& DataSet::projection(std::vector<int> list) { return with([&](Recipe& r) { r.projection = list; }); }
 
 std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
 {
@@ -294,7 +297,8 @@ std::unique_ptr<CArrayMEDataSetqz> DataSet::build() const
     auto session = std::make_unique<CMEGDataqz>();
     session->setSessionName(CString(s.session));
     for (size_t i = 0; i < s.channels.size(); ++i)
-        if (const auto& f = s.channels[i].flags) session->setChannelFlags(static_cast<int>(i), f->first, f->second);
+        if (const auto& f = s.channels[i].flags)
+            session->setChannelFlags(static_cast<int>(i), f->first, f->second);
     if (!s.projection.empty()) session->setProjectionParams(s.projection);
     for (int k = 0; k < s.trials; ++k) session->addTrial(buildTrial(k));
     auto dataSet = std::make_unique<CArrayMEDataSetqz>();

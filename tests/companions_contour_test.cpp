@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "contourlines.h"
 #include "datagrid.h"
@@ -13,7 +14,7 @@ using testgdi::Canvas;
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = testgdi::kWhite;
 
 // A grid with points at (i, j) and the given values, row j = 0 first.
 void makeGrid(CDataGridRect& g, int nx, int ny, std::initializer_list<double> values)
@@ -96,15 +97,13 @@ TEST(ContourDraw, SegmentsMappedLikeTheSensorsWithOnePenPerSignMirroredAndLabell
     EXPECT_EQ(c.drawMap(&canvas.dc, 10, 10, 10.0, 10.0, 100, 100, false, false, &red, &blue), 1);
     EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), before->GetSafeHandle());
     // x = 0.5 -> 15; y from 0 -> 90 up to 1 -> 80 (the end pixel left out).
-    EXPECT_EQ(canvas.at(15, 90), kRed);
-    EXPECT_EQ(canvas.at(15, 81), kRed);
-    EXPECT_EQ(canvas.at(15, 80), testgdi::kWhite);
-    EXPECT_EQ(canvas.at(35, 85), kBlue);  // x = 2.5 at -1
-    // Mirrored about the width.
+    // x = 2.5 at -1 -> 35; mirrored about the width, 85 and 65.
     c.drawMap(&mirrored.dc, 10, 10, 10.0, 10.0, 100, 100, true, false, &red, &blue);
-    EXPECT_EQ(mirrored.at(85, 85), kRed);
-    EXPECT_EQ(mirrored.at(65, 85), kBlue);
-    EXPECT_EQ(mirrored.at(15, 85), testgdi::kWhite);
+    for (auto [p, x, y, colour] : {std::tuple{&canvas, 15, 90, kRed}, {&canvas, 15, 81, kRed},
+                                   {&canvas, 15, 80, kWhite}, {&canvas, 35, 85, kBlue},
+                                   {&mirrored, 85, 85, kRed}, {&mirrored, 65, 85, kBlue},
+                                   {&mirrored, 15, 85, kWhite}})
+        EXPECT_EQ(p->at(x, y), colour) << x << "," << y;
     // Level labels only when asked, with the background mode put back.
     c.drawMap(&labelled.dc, 10, 10, 10.0, 10.0, 100, 100, false, true, &red, &blue);
     EXPECT_GT(labelled.countNot(testgdi::kWhite), canvas.countNot(testgdi::kWhite));

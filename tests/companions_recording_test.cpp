@@ -43,14 +43,10 @@ TEST(Recording, ChannelTableWithNullEntries)
     ASSERT_NE(table, nullptr);
     EXPECT_NE(table[0], nullptr);
     EXPECT_EQ(table[1], nullptr);
-    EXPECT_EQ(trial->getChannelName(1), L"");
-    EXPECT_EQ(trial->getChannelName(3), L"STIM");
-    EXPECT_EQ(trial->getChannelName(4), L"");
-    EXPECT_EQ(trial->getChannelName(-1), L"");
-    EXPECT_EQ(table[2]->isEEGMeasureChannel(), 1);
-    EXPECT_EQ(table[2]->isMEGMeasureChannel(), 0);
-    EXPECT_EQ(table[3]->isEEGMeasureChannel(), 0);
-    EXPECT_EQ(table[3]->isMEGMeasureChannel(), 0);
+    for (auto [i, name] : {std::pair<int, const wchar_t*>{1, L""}, {3, L"STIM"}, {4, L""}, {-1, L""}})
+        EXPECT_EQ(trial->getChannelName(i), name) << i;
+    EXPECT_EQ(std::pair(table[2]->isEEGMeasureChannel(), table[2]->isMEGMeasureChannel()), std::pair(1, 0));
+    EXPECT_EQ(std::pair(table[3]->isEEGMeasureChannel(), table[3]->isMEGMeasureChannel()), std::pair(0, 0));
     // Flags and names of channels outside the table (inside it they show in the maps and viewers).
     CMEGDataqz* s = cxc::testkit::sessionOf(*ds);
     EXPECT_EQ(s->isGoodChnl4Alltrials(4), 0);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "data_fixture.h"
@@ -69,8 +70,7 @@ TEST(DataFolder, AValidFolderGivesItsData)
     EXPECT_EQ(r.error, "");
     CMEGDataqz* s = r.dataSet->getSessionData(-1);
     EXPECT_EQ(s->getSessionName(), L"s");
-    EXPECT_EQ(s->isGoodChnl4Alltrials(1), 0);
-    EXPECT_EQ(s->isShowChnl4Alltrials(1), 1);
+    EXPECT_EQ(std::pair(s->isGoodChnl4Alltrials(1), s->isShowChnl4Alltrials(1)), std::pair(0, 1));
     CMDTrialqz* t = s->getTrialqz(-1);
     EXPECT_EQ(t->trialName, L"run01");
     EXPECT_EQ(t->getChannelName(1), L"Fz");
@@ -79,11 +79,8 @@ TEST(DataFolder, AValidFolderGivesItsData)
     CSnsCohDataqz* d = t->getCoherenceFaceqzTime(false)->getCoherenceData(-1);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(t->getCoherenceFaceqzTime(false)->getCoherenceData(1), nullptr);
-    EXPECT_EQ(d->sampleCount, 3);
-    EXPECT_EQ(d->selectBegin, 0);
-    EXPECT_EQ(d->selectEnd, 2);
-    EXPECT_EQ(d->pairAt(1, 0)->rowChnl, 1);
-    EXPECT_EQ(d->pairAt(1, 0)->colChnl, 0);
+    EXPECT_EQ(std::tuple(d->sampleCount, d->selectBegin, d->selectEnd), std::tuple(3LL, 0LL, 2LL));
+    EXPECT_EQ(std::pair(d->pairAt(1, 0)->rowChnl, d->pairAt(1, 0)->colChnl), std::pair(1, 0));
     EXPECT_DOUBLE_EQ(d->pairAt(1, 0)->series[2], 0.25 * 8);  // element (1, 0) is values[6..8]
     EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), 0.0);
     EXPECT_EQ(d->getCxcCmptInfo(), L"Coherence");
@@ -96,8 +93,7 @@ TEST(DataFolder, AValidFolderGivesItsData)
     t = cxc::testkit::trialOf(*r.dataSet);
     EXPECT_TRUE(t->isMegSnsr2dPlaneDone());
     EXPECT_FALSE(t->isEegElectrod2dPlaneDone());
-    EXPECT_DOUBLE_EQ(t->channelAt(0)->megX2d, 12.0);
-    EXPECT_DOUBLE_EQ(t->channelAt(0)->megY2d, 30.0);
+    EXPECT_EQ(std::pair(t->channelAt(0)->megX2d, t->channelAt(0)->megY2d), std::pair(12.0, 30.0));
 }
 
 // A float32 array is widened into memory, where equal series are kept once.

@@ -38,7 +38,8 @@ TEST(FieldTrip, AFileGivesTheDataAndReportOfTheEquivalentFolder)
     Scratch d;
     // The folder: the three placed channels in metres, the band's average as float64.
     std::filesystem::create_directories(d.path("folder"));
-    cxctest::writeFile(d.path("folder") / "dataset.json", R"({"format": "cxc-dataset", "version": 1, "session": "conn",
+    cxctest::writeFile(d.path("folder") / "dataset.json",
+                       R"({"format": "cxc-dataset", "version": 1, "session": "conn",
         "sampleRate": 250.0, "firstLatency": -0.1, "channels": [
         {"name": "MLC11", "type": "MEG", "position": [-0.03, 0.0, 0.09]},
         {"name": "MRC11", "type": "MEG", "position": [0.03, 0.0, 0.09]},
