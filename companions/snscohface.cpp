@@ -35,14 +35,6 @@ int CSnsCohFace::setClassData(int cls, std::unique_ptr<CSnsCohDataqz> data)
     return 1;
 }
 
-std::unique_ptr<CSnsCohDataqz> CSnsCohFace::takeClassData(int cls)
-{
-    if (cls < 0 || cls > 2) return nullptr;
-    std::unique_ptr<CSnsCohDataqz> out = std::move(classes_[cls]);
-    setClassData(cls, nullptr);
-    return out;
-}
-
 int CSnsCohFace02Prcs::getSnsCohRange(int cls, double& lo, double& hi, bool selectionOnly, int skipSelf)
 {
     CSnsCohDataqz* data = getCoherenceData(cls);

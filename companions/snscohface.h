@@ -27,7 +27,6 @@ public:
 
     // Building: the first class set becomes the current one.
     int setClassData(int cls, std::unique_ptr<CSnsCohDataqz> data);
-    std::unique_ptr<CSnsCohDataqz> takeClassData(int cls);
 
 private:
     std::unique_ptr<CSnsCohDataqz> classes_[3];

@@ -1,5 +1,7 @@
 #include "testkit.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <set>
 
@@ -17,12 +19,10 @@ struct DataSet::Recipe {
         CMDChannelqz::Kind kind = CMDChannelqz::Kind::Meg;
         bool hasPosition = true;
         double x = 0, y = 0, z = 0;
-        bool hasLayout = false;
-        double lx = 0, ly = 0;
+        std::optional<std::pair<double, double>> layout;
         bool noCoil = false;
         bool null = false;
-        bool flagsSet = false;
-        bool good = true, shown = true;
+        std::optional<std::pair<bool, bool>> flags;  // good, shown
     };
     struct Series {
         bool constant = true;
@@ -45,16 +45,14 @@ struct DataSet::Recipe {
     std::map<std::pair<int, int>, std::pair<int, int>> channelOverride;
     std::set<std::pair<int, int>> nullSeries;
     std::set<int> nullRows;
-    bool selectSet = false;
-    long long selectBegin = 0, selectEnd = 0;
+    std::optional<std::pair<long long, long long>> select;
     long long curRow = 0, curCol = 0;
     int measureKind = 0, meanMode = 0;
     long long stepSize = 1;
     double sampleRate = 1000.0;
-    std::optional<long long> zeroSample;
     double firstLatency = 0.0;
-    std::optional<std::wstring> info, caption, typeName;
-    bool present[3] = {true, true, true};
+    std::optional<std::wstring> info, caption;
+    std::array<bool, 3> present = {true, true, true};
     double scale[3] = {1.0, 1.0, 1.0};
     int current = -1;
     bool noPairArray[3] = {false, false, false};
@@ -68,6 +66,11 @@ struct DataSet::Recipe {
         static Channel none;
         return i >= 0 && i < static_cast<int>(channels.size()) ? channels[static_cast<size_t>(i)] : none;
     }
+    void add(const wchar_t* name, CMDChannelqz::Kind kind, double x, double y, double z)
+    {
+        const bool placed = kind != CMDChannelqz::Kind::Other;
+        channels.push_back(Channel{name ? name : L"", kind, placed, x, y, z, {}, false, false, {}});
+    }
 };
 
 DataSet::DataSet() : recipe_(std::make_unique<Recipe>()) {}
@@ -79,231 +82,127 @@ DataSet& DataSet::operator=(const DataSet& o)
     return *this;
 }
 
-namespace {
-void addSites(std::vector<DataSet::Recipe::Channel>& out, const std::vector<layouts::Site>& sites, CMDChannelqz::Kind kind)
+template <class Edit>
+DataSet& DataSet::with(Edit edit)
 {
-    for (const auto& s : sites) {
-        DataSet::Recipe::Channel c;
-        c.name = s.name;
-        c.kind = kind;
-        c.x = s.x;
-        c.y = s.y;
-        c.z = s.z;
-        out.push_back(c);
-    }
+    edit(*recipe_);
+    return *this;
 }
+
+namespace {
+using Kind = CMDChannelqz::Kind;
+using Recipe = DataSet::Recipe;
+std::wstring textOf(const wchar_t* text) { return text ? text : L""; }
 }  // namespace
 
 DataSet& DataSet::meg(int n)
 {
-    addSites(recipe_->channels, layouts::spread(layouts::megHelmet(), n), CMDChannelqz::Kind::Meg);
+    for (const auto& s : layouts::spread(layouts::megHelmet(), n)) megAt(s.name.c_str(), s.x, s.y, s.z);
     return *this;
 }
 
 DataSet& DataSet::eeg(int n)
 {
     // Up to 21 electrodes come from the 10-20 sites, more from the whole 10-10 cap.
-    addSites(recipe_->channels, layouts::spread(n <= 21 ? layouts::eegCap1020() : layouts::eegCap64(), n),
-             CMDChannelqz::Kind::Eeg);
+    for (const auto& s : layouts::spread(n <= 21 ? layouts::eegCap1020() : layouts::eegCap64(), n))
+        eegAt(s.name.c_str(), s.x, s.y, s.z);
     return *this;
 }
 
 DataSet& DataSet::megAt(const wchar_t* name, double x, double y, double z)
 {
-    addSites(recipe_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Meg);
-    return *this;
+    return with([=](Recipe& r) { r.add(name, Kind::Meg, x, y, z); });
 }
-
 DataSet& DataSet::eegAt(const wchar_t* name, double x, double y, double z)
 {
-    addSites(recipe_->channels, {layouts::Site{name ? name : L"", x, y, z}}, CMDChannelqz::Kind::Eeg);
-    return *this;
+    return with([=](Recipe& r) { r.add(name, Kind::Eeg, x, y, z); });
 }
-
-DataSet& DataSet::megAt2d(const wchar_t* name, double x, double y)
-{
-    megAt(name, x, y, 0.0);
-    return layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
-}
-
-DataSet& DataSet::eegAt2d(const wchar_t* name, double x, double y)
-{
-    eegAt(name, x, y, 0.0);
-    return layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
-}
-
 DataSet& DataSet::other(const wchar_t* name)
 {
-    Recipe::Channel c;
-    c.name = name ? name : L"";
-    c.kind = CMDChannelqz::Kind::Other;
-    c.hasPosition = false;
-    recipe_->channels.push_back(c);
-    return *this;
+    return with([=](Recipe& r) { r.add(name, Kind::Other, 0, 0, 0); });
 }
-
+DataSet& DataSet::megAt2d(const wchar_t* name, double x, double y)
+{
+    return megAt(name, x, y, 0.0).layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
+}
+DataSet& DataSet::eegAt2d(const wchar_t* name, double x, double y)
+{
+    return eegAt(name, x, y, 0.0).layout(static_cast<int>(recipe_->channels.size()) - 1, x, y);
+}
 DataSet& DataSet::layout(int channel, double x, double y)
 {
-    Recipe::Channel& c = recipe_->channel(channel);
-    c.hasLayout = true;
-    c.lx = x;
-    c.ly = y;
-    return *this;
+    return with([=](Recipe& r) { r.channel(channel).layout = std::pair{x, y}; });
 }
-
-DataSet& DataSet::noPosition(int channel)
-{
-    recipe_->channel(channel).hasPosition = false;
-    return *this;
-}
-
-DataSet& DataSet::noCoil(int channel)
-{
-    recipe_->channel(channel).noCoil = true;
-    return *this;
-}
-
-DataSet& DataSet::nullChannel(int channel)
-{
-    recipe_->channel(channel).null = true;
-    return *this;
-}
-
+DataSet& DataSet::noPosition(int c) { return with([=](Recipe& r) { r.channel(c).hasPosition = false; }); }
+DataSet& DataSet::noCoil(int c) { return with([=](Recipe& r) { r.channel(c).noCoil = true; }); }
+DataSet& DataSet::nullChannel(int c) { return with([=](Recipe& r) { r.channel(c).null = true; }); }
 DataSet& DataSet::flags(int channel, bool good, bool shown)
 {
-    Recipe::Channel& c = recipe_->channel(channel);
-    c.flagsSet = true;
-    c.good = good;
-    c.shown = shown;
-    return *this;
+    return with([=](Recipe& r) { r.channel(channel).flags = std::pair{good, shown}; });
 }
 
-// Setters that only store their argument in the recipe.
-#define CXC_STORE(method, type, field)     \
-    DataSet& DataSet::method(type value)   \
-    {                                      \
-        recipe_->field = std::move(value); \
-        return *this;                      \
-    }
-#define CXC_STORE_TEXT(method, field)             \
-    DataSet& DataSet::method(const wchar_t* text) \
-    {                                             \
-        recipe_->field = text ? text : L"";       \
-        return *this;                             \
-    }
-CXC_STORE(diagonal, double, diagonal)
-CXC_STORE(rows, std::vector<int>, rows)
-CXC_STORE(cols, std::vector<int>, cols)
-CXC_STORE(currentRow, long long, curRow)
-CXC_STORE(currentColumn, long long, curCol)
-CXC_STORE(measureKind, int, measureKind)
-CXC_STORE(meanMode, int, meanMode)
-CXC_STORE(stepSize, long long, stepSize)
-CXC_STORE(sampleRate, double, sampleRate)
-CXC_STORE(zeroSample, long long, zeroSample)
-CXC_STORE(currentClass, int, current)
-CXC_STORE(projection, std::vector<int>, projection)
-CXC_STORE_TEXT(info, info)
-CXC_STORE_TEXT(caption, caption)
-CXC_STORE_TEXT(typeName, typeName)
-CXC_STORE_TEXT(session, session)
-#undef CXC_STORE
-#undef CXC_STORE_TEXT
-
-DataSet& DataSet::samples(long long t)
-{
-    recipe_->samples = t < 0 ? 0 : t;
-    return *this;
-}
-
+DataSet& DataSet::samples(long long t) { return with([=](Recipe& r) { r.samples = std::max(t, 0LL); }); }
 DataSet& DataSet::series(std::function<double(int, int, long long)> f)
 {
-    recipe_->generator = std::move(f);
-    return *this;
+    return with([&](Recipe& r) { r.generator = std::move(f); });
 }
-
+DataSet& DataSet::diagonal(double value) { return with([=](Recipe& r) { r.diagonal = value; }); }
 DataSet& DataSet::pair(int a, int b, double value)
 {
-    recipe_->pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{true, value, {}};
-    return *this;
+    return with([=](Recipe& r) { r.pairs[std::minmax(a, b)] = Recipe::Series{true, value, {}}; });
 }
-
 DataSet& DataSet::pair(int a, int b, std::vector<double> values)
 {
-    recipe_->pairs[{std::min(a, b), std::max(a, b)}] = Recipe::Series{false, 0.0, std::move(values)};
-    return *this;
+    return with([&](Recipe& r) { r.pairs[std::minmax(a, b)] = Recipe::Series{false, 0.0, values}; });
 }
-
 DataSet& DataSet::pairOneWay(int a, int b, std::vector<double> values)
 {
-    recipe_->oneWay[{a, b}] = Recipe::Series{false, 0.0, std::move(values)};
-    return *this;
+    return with([&](Recipe& r) { r.oneWay[{a, b}] = Recipe::Series{false, 0.0, values}; });
 }
-
+DataSet& DataSet::rows(std::vector<int> channels) { return with([&](Recipe& r) { r.rows = channels; }); }
+DataSet& DataSet::cols(std::vector<int> channels) { return with([&](Recipe& r) { r.cols = channels; }); }
 DataSet& DataSet::pairChannels(int row, int col, int rowChnl, int colChnl)
 {
-    recipe_->channelOverride[{row, col}] = {rowChnl, colChnl};
-    return *this;
+    return with([=](Recipe& r) { r.channelOverride[{row, col}] = {rowChnl, colChnl}; });
 }
-
-DataSet& DataSet::nullSeries(int row, int col)
-{
-    recipe_->nullSeries.insert({row, col});
-    return *this;
-}
-
-DataSet& DataSet::nullRow(int row)
-{
-    recipe_->nullRows.insert(row);
-    return *this;
-}
+DataSet& DataSet::nullSeries(int i, int j) { return with([=](Recipe& r) { r.nullSeries.insert({i, j}); }); }
+DataSet& DataSet::nullRow(int row) { return with([=](Recipe& r) { r.nullRows.insert(row); }); }
 
 DataSet& DataSet::select(long long begin, long long end)
 {
-    recipe_->selectSet = true;
-    recipe_->selectBegin = begin;
-    recipe_->selectEnd = end;
-    return *this;
+    return with([=](Recipe& r) { r.select = std::pair{begin, end}; });
 }
-
-DataSet& DataSet::firstLatency(double seconds)
-{
-    recipe_->zeroSample.reset();
-    recipe_->firstLatency = seconds;
-    return *this;
-}
-
+DataSet& DataSet::currentRow(long long row) { return with([=](Recipe& r) { r.curRow = row; }); }
+DataSet& DataSet::currentColumn(long long col) { return with([=](Recipe& r) { r.curCol = col; }); }
+DataSet& DataSet::measureKind(int kind) { return with([=](Recipe& r) { r.measureKind = kind; }); }
+DataSet& DataSet::meanMode(int mode) { return with([=](Recipe& r) { r.meanMode = mode; }); }
+DataSet& DataSet::stepSize(long long samples) { return with([=](Recipe& r) { r.stepSize = samples; }); }
+DataSet& DataSet::sampleRate(double hz) { return with([=](Recipe& r) { r.sampleRate = hz; }); }
+DataSet& DataSet::firstLatency(double seconds) { return with([=](Recipe& r) { r.firstLatency = seconds; }); }
+DataSet& DataSet::info(const wchar_t* text) { return with([=](Recipe& r) { r.info = textOf(text); }); }
+DataSet& DataSet::caption(const wchar_t* text) { return with([=](Recipe& r) { r.caption = textOf(text); }); }
 DataSet& DataSet::classes(bool active, bool control, bool result)
 {
-    recipe_->present[0] = active;
-    recipe_->present[1] = control;
-    recipe_->present[2] = result;
-    return *this;
+    return with([=](Recipe& r) { r.present = {active, control, result}; });
 }
-
 DataSet& DataSet::classScale(int cls, double factor)
 {
-    if (cls >= 0 && cls < 3) recipe_->scale[cls] = factor;
-    return *this;
+    return with([=](Recipe& r) {
+        if (cls >= 0 && cls < 3) r.scale[cls] = factor;
+    });
 }
-
 DataSet& DataSet::withoutPairArray(int cls)
 {
-    if (cls >= 0 && cls < 3) recipe_->noPairArray[cls] = true;
-    return *this;
+    return with([=](Recipe& r) {
+        if (cls >= 0 && cls < 3) r.noPairArray[cls] = true;
+    });
 }
+DataSet& DataSet::currentClass(int cls) { return with([=](Recipe& r) { r.current = cls; }); }
+DataSet& DataSet::noCoupling() { return with([](Recipe& r) { r.noCoupling = true; }); }
 
-DataSet& DataSet::noCoupling()
-{
-    recipe_->noCoupling = true;
-    return *this;
-}
-
-DataSet& DataSet::trials(int n)
-{
-    recipe_->trials = n < 1 ? 1 : n;
-    return *this;
-}
+DataSet& DataSet::session(const wchar_t* name) { return with([=](Recipe& r) { r.session = textOf(name); }); }
+DataSet& DataSet::trials(int n) { return with([=](Recipe& r) { r.trials = std::max(n, 1); }); }
+DataSet& DataSet::projection(std::vector<int> list) { return with([&](Recipe& r) { r.projection = list; }); }
 
 std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
 {
@@ -317,7 +216,7 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
                                                                                    : CMDChannelqz::makeEeg(CString(c.name), c.x, c.y, c.z);
         if (!c.hasPosition) ch->clearPosition3D();
         if (c.noCoil) ch->dropCoils();
-        if (c.hasLayout) ch->setLayout(c.lx, c.ly);
+        if (c.layout) ch->setLayout(c.layout->first, c.layout->second);
         trial->addChannel(std::move(ch));
     }
     trial->useLayoutPlanes();
@@ -369,17 +268,16 @@ std::unique_ptr<CMDTrialqz> DataSet::buildTrial(int index) const
                 if (el) data->setPair(at.first, at.second, el->rowChnl, el->colChnl, nullptr);
             }
             data->setSamplingRate(s.sampleRate);
-            data->setFirstLatency(s.zeroSample ? -static_cast<double>(*s.zeroSample) / data->getSamplingRate() : s.firstLatency);
+            data->setFirstLatency(s.firstLatency);
             data->setStepSize(s.stepSize);
-            if (s.selectSet) data->setSelect(s.selectBegin, s.selectEnd);
+            if (s.select) data->setSelect(s.select->first, s.select->second);
             data->curRow = s.curRow;
             data->curCol = s.curCol;
             data->measureKind = s.measureKind;
             data->meanMode = s.meanMode;
             if (s.info) data->cmptText = CString(*s.info);
             data->text = s.caption ? CString(*s.caption) : classCaption(CString(s.session), trial->trialName, cls);
-            if (s.typeName) data->setChnlTypeName(CString(*s.typeName));
-            else data->deriveChnlTypeName(trial->getAllChannelPt(), trial->getTotalChannel());
+            data->deriveChnlTypeName(trial->getAllChannelPt(), trial->getTotalChannel());
             data->checkDataRange();
             for (int r : s.nullRows) data->removeRow(r);
             if (s.noPairArray[cls]) data->removePairArray();
@@ -399,7 +297,8 @@ std::unique_ptr<CArrayMEDataSetqz> DataSet::build() const
     auto session = std::make_unique<CMEGDataqz>();
     session->setSessionName(CString(s.session));
     for (size_t i = 0; i < s.channels.size(); ++i)
-        if (s.channels[i].flagsSet) session->setChannelFlags(static_cast<int>(i), s.channels[i].good, s.channels[i].shown);
+        if (const auto& f = s.channels[i].flags)
+            session->setChannelFlags(static_cast<int>(i), f->first, f->second);
     if (!s.projection.empty()) session->setProjectionParams(s.projection);
     for (int k = 0; k < s.trials; ++k) session->addTrial(buildTrial(k));
     auto dataSet = std::make_unique<CArrayMEDataSetqz>();

@@ -70,11 +70,9 @@ public:
     DataSet& meanMode(int mode);
     DataSet& stepSize(long long samples);
     DataSet& sampleRate(double hz);
-    DataSet& zeroSample(long long sample);  // latency 0 at this sample
     DataSet& firstLatency(double seconds);
     DataSet& info(const wchar_t* text);      // the computation text (getCxcCmptInfo)
     DataSet& caption(const wchar_t* text);   // the class data's text
-    DataSet& typeName(const wchar_t* text);  // getChnlTypeIDname
     DataSet& classes(bool active, bool control, bool result);
     DataSet& classScale(int cls, double factor);  // that class's series are the others' times factor
     DataSet& currentClass(int cls);
@@ -92,6 +90,8 @@ public:
     struct Recipe;  // the description, opaque outside the kit
 
 private:
+    template <class Edit>
+    DataSet& with(Edit edit);  // applies the edit to the recipe
     std::unique_ptr<Recipe> recipe_;
 };
 

@@ -1,6 +1,8 @@
 // The clip overlay: corner marks copied with the background left out, corners in either order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "drawclips.h"
 #include "gdi_canvas.h"
 
@@ -26,13 +28,10 @@ TEST(ClipOverlay, FourCornerMarksOverWhatWasThereWithArmsOfAnEighthWithinFourAnd
     Clipped c(120, 80, 10, 60, 90, 10);  // y1 is the bottom here, as the map painting passes it
     // Arms of min(80, 50) / 8 = 6 px from each corner.
     EXPECT_EQ(c.row(10, kBlack).substr(8, 86), "..######" + std::string(69, '.') + "######...");
-    EXPECT_EQ(c.at(10, 15), kBlack);
-    EXPECT_EQ(c.at(10, 16), kGreen);
-    EXPECT_EQ(c.at(90, 60), kBlack);
-    EXPECT_EQ(c.at(85, 60), kBlack);
-    EXPECT_EQ(c.at(84, 60), kGreen);
-    EXPECT_EQ(c.at(90, 55), kBlack);
-    EXPECT_EQ(c.at(50, 35), kGreen);  // the background of the picture stayed out
+    // The picture's background (50, 35) stayed out.
+    for (auto [x, y, colour] : {std::tuple{10, 15, kBlack}, {10, 16, kGreen}, {90, 60, kBlack},
+                                {85, 60, kBlack}, {84, 60, kGreen}, {90, 55, kBlack}, {50, 35, kGreen}})
+        EXPECT_EQ(c.at(x, y), colour) << x << "," << y;
     EXPECT_EQ(c.count(kBlack), 8 * 6 - 4);
 
     EXPECT_EQ(Clipped(400, 400, 0, 0, 399, 399).row(0, kBlack).substr(0, 26), std::string(24, '#') + "..");
@@ -42,10 +41,8 @@ TEST(ClipOverlay, FourCornerMarksOverWhatWasThereWithArmsOfAnEighthWithinFourAnd
     Clipped narrow(40, 40, 5, 5, 7, 20);
     for (int y : {5, 20}) EXPECT_EQ(narrow.row(y, kBlack).substr(3, 7), "..###..") << y;
     EXPECT_EQ(narrow.row(12, kBlack).substr(3, 7), ".......");
-    EXPECT_EQ(narrow.at(5, 8), kBlack);
-    EXPECT_EQ(narrow.at(5, 9), kGreen);
-    EXPECT_EQ(narrow.at(7, 17), kBlack);
-    EXPECT_EQ(narrow.at(7, 16), kGreen);
+    for (auto [x, y, colour] : {std::tuple{5, 8, kBlack}, {5, 9, kGreen}, {7, 17, kBlack}, {7, 16, kGreen}})
+        EXPECT_EQ(narrow.at(x, y), colour) << x << "," << y;
 }
 
 TEST(ClipOverlay, RefusesWhatCannotBeDrawnAndLeavesNoGdiObjectBehind)

@@ -1,9 +1,10 @@
-// Contour tracing by marching squares (levels, crossings, saddles, non-finite cells, limits) and
-// drawing the traced lines with the map views' pixel mapping and pens.
+// Contour tracing by marching squares (its limits and non-finite cells; the crossings and saddles
+// show in the contour maps' snapshots) and drawing the traced lines with the map views' pens.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "contourlines.h"
 #include "datagrid.h"
@@ -13,7 +14,7 @@ using testgdi::Canvas;
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = testgdi::kWhite;
 
 // A grid with points at (i, j) and the given values, row j = 0 first.
 void makeGrid(CDataGridRect& g, int nx, int ny, std::initializer_list<double> values)
@@ -36,14 +37,9 @@ void trace(CContourLineMapqz& c, CDataGridRect& g, double threshold, double maxi
 
 }  // namespace
 
-TEST(ContourLevels, EvenlyFromThresholdToMaximumWithinLimits)
+TEST(ContourLevels, OneLevelLiesAtTheThresholdAndCountsOrBoundsOutsideTheLimitsAreRefused)
 {
     CContourLineMapqz c;
-    EXPECT_EQ(c.initLevelAbs(1.0, 5.0, 5), 1);
-    EXPECT_EQ(c.levelCount, 5);
-    EXPECT_DOUBLE_EQ(c.levelAt(0), 1.0);
-    EXPECT_DOUBLE_EQ(c.levelAt(1), 2.0);
-    EXPECT_DOUBLE_EQ(c.levelAt(4), 5.0);
     EXPECT_EQ(c.initLevelAbs(3.0, 9.0, 1), 1);
     EXPECT_DOUBLE_EQ(c.levelAt(0), 3.0);
     for (int n : {0, 1001, 2000000000}) EXPECT_EQ(c.initLevelAbs(0.0, 1.0, n), 0) << n;
@@ -52,68 +48,21 @@ TEST(ContourLevels, EvenlyFromThresholdToMaximumWithinLimits)
     EXPECT_EQ(c.levelCount, 0);
 }
 
-TEST(ContourTrace, CrossingsInterpolatedAlongEdgesForBothSigns)
+TEST(ContourTrace, EqualLevelsOnceAndNothingFromNonFiniteCellsOrWithoutLevelsGridOrValues)
 {
-    // Values 0 on the left column and 2 on the right: level 1 crosses at x = 0.5 from bottom to top.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     CDataGridRect g;
-    makeGrid(g, 2, 2, {0, 2, 0, 2});
+    makeGrid(g, 2, 2, {-1, 1, -1, 1});
     CContourLineMapqz c;
-    trace(c, g, 1.0, 1.0, 1);
-    ASSERT_EQ(c.segCount, 1);  // -1 is never reached
-    ASSERT_NE(c.segments, nullptr);
-    const Segment& s = c.segments[0];
-    EXPECT_DOUBLE_EQ(s.x1, 0.5);
-    EXPECT_DOUBLE_EQ(s.x2, 0.5);
-    EXPECT_DOUBLE_EQ(std::min(s.y1, s.y2), 0.0);
-    EXPECT_DOUBLE_EQ(std::max(s.y1, s.y2), 1.0);
-    EXPECT_EQ(s.sign, 1);
+    trace(c, g, 0.0, 0.0, 3);  // three equal levels of 0: traced once
+    ASSERT_EQ(c.segCount, 1);
+    EXPECT_EQ(c.segments[0].sign, 1);
     c._clean();  // drops the lines
     EXPECT_EQ(c.segCount, 0);
     EXPECT_EQ(c.segments, nullptr);
 
-    makeGrid(g, 3, 2, {-4, 0, 4, -4, 0, 4});
-    trace(c, g, 1.0, 3.0, 2);  // levels 1 and 3, each at + and -
-    ASSERT_EQ(c.segCount, 4);
-    const double x[] = {1.25, 0.75, 1.75, 0.25};  // +1 between 0 and 4, -1 between -4 and 0, then 3
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_DOUBLE_EQ(c.segments[k].x1, x[k]) << k;
-        EXPECT_DOUBLE_EQ(c.segments[k].x2, x[k]) << k;
-        EXPECT_EQ(c.segments[k].sign, k % 2 ? -1 : 1) << k;
-    }
-
-    makeGrid(g, 2, 2, {-1, 1, -1, 1});
-    trace(c, g, 0.0, 0.0, 3);  // three equal levels of 0: traced once
-    ASSERT_EQ(c.segCount, 1);
-    EXPECT_EQ(c.segments[0].sign, 1);
-    EXPECT_DOUBLE_EQ(c.segments[0].x1, 0.5);
-}
-
-TEST(ContourTrace, SaddleFollowsTheMeanOfItsCorners)
-{
-    // Corners (0,0) and (1,1) high, the other two low: two segments either way. With a mean of
-    // 1.25 >= 1 the high corners connect and the low ones are cut off; with 0.75 the reverse.
-    for (double high : {2.0, 1.5}) {
-        CDataGridRect g;
-        makeGrid(g, 2, 2, {high, 0, 0, high == 2.0 ? 3.0 : 1.5});
-        CContourLineMapqz c;
-        trace(c, g, 1.0, 1.0, 1);
-        ASSERT_EQ(c.segCount, 2);
-        for (int k = 0; k < 2; ++k) {
-            const Segment& s = c.segments[k];
-            const double mx = (s.x1 + s.x2) / 2, my = (s.y1 + s.y2) / 2;
-            const bool cutsLowCorners = (mx > 0.5) != (my > 0.5);
-            EXPECT_EQ(cutsLowCorners, high == 2.0) << mx << "," << my;
-        }
-    }
-}
-
-TEST(ContourTrace, NothingFromNonFiniteCellsOrWithoutLevelsGridOrValues)
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    CDataGridRect g;
     makeGrid(g, 3, 2, {0, 2, nan, 0, 2, 0});
-    CContourLineMapqz c;
-    EXPECT_EQ(c.dataGrid2ContourLinePro(&g), 0);  // no levels yet
+    EXPECT_EQ(CContourLineMapqz().dataGrid2ContourLinePro(&g), 0);  // no levels yet
     trace(c, g, 1.0, 1.0, 1);
     ASSERT_EQ(c.segCount, 1);  // the cell with the NaN corner is skipped
     EXPECT_DOUBLE_EQ(c.segments[0].x1, 0.5);
@@ -148,15 +97,13 @@ TEST(ContourDraw, SegmentsMappedLikeTheSensorsWithOnePenPerSignMirroredAndLabell
     EXPECT_EQ(c.drawMap(&canvas.dc, 10, 10, 10.0, 10.0, 100, 100, false, false, &red, &blue), 1);
     EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), before->GetSafeHandle());
     // x = 0.5 -> 15; y from 0 -> 90 up to 1 -> 80 (the end pixel left out).
-    EXPECT_EQ(canvas.at(15, 90), kRed);
-    EXPECT_EQ(canvas.at(15, 81), kRed);
-    EXPECT_EQ(canvas.at(15, 80), testgdi::kWhite);
-    EXPECT_EQ(canvas.at(35, 85), kBlue);  // x = 2.5 at -1
-    // Mirrored about the width.
+    // x = 2.5 at -1 -> 35; mirrored about the width, 85 and 65.
     c.drawMap(&mirrored.dc, 10, 10, 10.0, 10.0, 100, 100, true, false, &red, &blue);
-    EXPECT_EQ(mirrored.at(85, 85), kRed);
-    EXPECT_EQ(mirrored.at(65, 85), kBlue);
-    EXPECT_EQ(mirrored.at(15, 85), testgdi::kWhite);
+    for (auto [p, x, y, colour] : {std::tuple{&canvas, 15, 90, kRed}, {&canvas, 15, 81, kRed},
+                                   {&canvas, 15, 80, kWhite}, {&canvas, 35, 85, kBlue},
+                                   {&mirrored, 85, 85, kRed}, {&mirrored, 65, 85, kBlue},
+                                   {&mirrored, 15, 85, kWhite}})
+        EXPECT_EQ(p->at(x, y), colour) << x << "," << y;
     // Level labels only when asked, with the background mode put back.
     c.drawMap(&labelled.dc, 10, 10, 10.0, 10.0, 100, 100, false, true, &red, &blue);
     EXPECT_GT(labelled.countNot(testgdi::kWhite), canvas.countNot(testgdi::kWhite));

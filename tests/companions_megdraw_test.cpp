@@ -32,13 +32,9 @@ TEST(WaveDrawer, LabelsAreArial14AndTheGridIsOffUntilAsked)
 TEST(WaveDrawer, SettersReturnTheValueInForce)
 {
     CMEGDraw d;
-    EXPECT_EQ(d.setOverlayType(7), 2);
-    EXPECT_EQ(d.setOverlayType(-1), 0);
-    EXPECT_EQ(d.setOverlayType(1), 1);
+    for (auto [in, out] : {std::pair{7, 2}, {-1, 0}, {1, 1}}) EXPECT_EQ(d.setOverlayType(in), out) << in;
     EXPECT_EQ(d.getOverlayType(), 1);
-    EXPECT_EQ(d.setDisplayColumn(0), 1);
-    EXPECT_EQ(d.setDisplayColumn(-5), 1);
-    EXPECT_EQ(d.setDisplayColumn(4), 4);
+    for (auto [in, out] : {std::pair{0, 1}, {-5, 1}, {4, 4}}) EXPECT_EQ(d.setDisplayColumn(in), out) << in;
     EXPECT_EQ(d.getDisplayColumn(), 4);
     EXPECT_EQ(d.setDisplayMode(2), 1);
     EXPECT_EQ(d.displayMode, 2u);
@@ -47,9 +43,8 @@ TEST(WaveDrawer, SettersReturnTheValueInForce)
     EXPECT_EQ(d.setDrawBeginSampleIDX(500), 500);
     EXPECT_EQ(d.setDrawBeginSampleIDX(-3), 0);
     d.setDrawMEGData(ds.get());
-    EXPECT_EQ(d.setDrawBeginSampleIDX(500), 99);
-    EXPECT_EQ(d.setDrawBeginSampleIDX(42), 42);
-    EXPECT_EQ(d.setDrawBeginSampleIDX(LLONG_MIN), 0);
+    for (auto [in, out] : {std::pair{500LL, 99LL}, {42LL, 42LL}, {LLONG_MIN, 0LL}})
+        EXPECT_EQ(d.setDrawBeginSampleIDX(in), out) << in;
     EXPECT_EQ(d.beginSample, 0);
     auto empty = DataSet().meg(2).samples(0).build();
     d.setDrawMEGData(empty.get());

@@ -1,8 +1,10 @@
 // Data folders: what a valid folder gives, round trips through the writer, and one refusal per
 // kind of malformed input, each with its message naming the file and the field.
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "data_fixture.h"
@@ -14,7 +16,7 @@
 #include "statmegcclcntmapqz.h"
 
 using cxc::testkit::DataSet;
-using datatest::ScratchDir;
+using cxctest::Scratch;
 using datatest::writeRawNpy;
 namespace fs = std::filesystem;
 
@@ -27,7 +29,7 @@ const char* const kBase = R"({"format": "cxc-dataset", "version": 1, "session": 
  "trials": [{"name": "run01", "classes": {"active": {"pairs": [0, 1], "values": "active.npy"}}}]})";
 
 // dataset.json: the base text with `from` replaced by `to`; without `from`, `to` is the whole text.
-void writeJson(const ScratchDir& d, const char* from, const char* to)
+void writeJson(const Scratch& d, const char* from, const char* to)
 {
     std::string text = from ? kBase : to;
     if (from) {
@@ -35,7 +37,7 @@ void writeJson(const ScratchDir& d, const char* from, const char* to)
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, std::strlen(from), to);
     }
-    std::ofstream(d.file("dataset.json")) << text;
+    std::ofstream(d.str("dataset.json")) << text;
 }
 
 void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
@@ -51,10 +53,10 @@ void writeNpy(const std::string& path, std::vector<std::int64_t> shape)
     ASSERT_TRUE(w.close(err));
 }
 
-cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr, const char* to = kBase)
+cxc::data::LoadResult loadValid(const Scratch& d, const char* from = nullptr, const char* to = kBase)
 {
     writeJson(d, from, to);
-    writeNpy(d.file("active.npy"), {2, 2, 3});
+    writeNpy(d.str("active.npy"), {2, 2, 3});
     return cxc::data::loadDataFolder(d.dir());
 }
 
@@ -62,14 +64,13 @@ cxc::data::LoadResult loadValid(const ScratchDir& d, const char* from = nullptr,
 
 TEST(DataFolder, AValidFolderGivesItsData)
 {
-    ScratchDir f;
+    Scratch f;
     cxc::data::LoadResult r = loadValid(f);
     ASSERT_NE(r.dataSet, nullptr) << r.error;
     EXPECT_EQ(r.error, "");
     CMEGDataqz* s = r.dataSet->getSessionData(-1);
     EXPECT_EQ(s->getSessionName(), L"s");
-    EXPECT_EQ(s->isGoodChnl4Alltrials(1), 0);
-    EXPECT_EQ(s->isShowChnl4Alltrials(1), 1);
+    EXPECT_EQ(std::pair(s->isGoodChnl4Alltrials(1), s->isShowChnl4Alltrials(1)), std::pair(0, 1));
     CMDTrialqz* t = s->getTrialqz(-1);
     EXPECT_EQ(t->trialName, L"run01");
     EXPECT_EQ(t->getChannelName(1), L"Fz");
@@ -78,32 +79,28 @@ TEST(DataFolder, AValidFolderGivesItsData)
     CSnsCohDataqz* d = t->getCoherenceFaceqzTime(false)->getCoherenceData(-1);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(t->getCoherenceFaceqzTime(false)->getCoherenceData(1), nullptr);
-    EXPECT_EQ(d->sampleCount, 3);
-    EXPECT_EQ(d->selectBegin, 0);
-    EXPECT_EQ(d->selectEnd, 2);
-    EXPECT_EQ(d->pairAt(1, 0)->rowChnl, 1);
-    EXPECT_EQ(d->pairAt(1, 0)->colChnl, 0);
+    EXPECT_EQ(std::tuple(d->sampleCount, d->selectBegin, d->selectEnd), std::tuple(3LL, 0LL, 2LL));
+    EXPECT_EQ(std::pair(d->pairAt(1, 0)->rowChnl, d->pairAt(1, 0)->colChnl), std::pair(1, 0));
     EXPECT_DOUBLE_EQ(d->pairAt(1, 0)->series[2], 0.25 * 8);  // element (1, 0) is values[6..8]
     EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), 0.0);
     EXPECT_EQ(d->getCxcCmptInfo(), L"Coherence");
     EXPECT_EQ(d->getChnlTypeIDname(), L"MEG+EEG");
     EXPECT_EQ(d->text, L"s run01: Active");
 
-    ScratchDir g;  // with a layout for every MEG channel, the MEG plane is made as given
+    Scratch g;  // with a layout for every MEG channel, the MEG plane is made as given
     r = loadValid(g, R"("position": [-0.03, 0.05, 0.1]})", R"("position": [-0.03, 0.05, 0.1], "layout": [12, 30]})");
     ASSERT_NE(r.dataSet, nullptr) << r.error;
     t = cxc::testkit::trialOf(*r.dataSet);
     EXPECT_TRUE(t->isMegSnsr2dPlaneDone());
     EXPECT_FALSE(t->isEegElectrod2dPlaneDone());
-    EXPECT_DOUBLE_EQ(t->channelAt(0)->megX2d, 12.0);
-    EXPECT_DOUBLE_EQ(t->channelAt(0)->megY2d, 30.0);
+    EXPECT_EQ(std::pair(t->channelAt(0)->megX2d, t->channelAt(0)->megY2d), std::pair(12.0, 30.0));
 }
 
 // A float32 array is widened into memory, where equal series are kept once.
 TEST(DataFolder, MirrorPairsAndZeroSeriesAreKeptOnce)
 {
     auto ds = DataSet().meg(4).samples(5).pair(0, 1, {1, 2, 3, 4, 5}).pairOneWay(2, 3, {9, 9, 9, 9, 9}).build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir()), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;
@@ -134,12 +131,12 @@ TEST(DataFolder, WriterAndLoaderRoundTrip)
                   .classScale(1, 0.5)
                   .trials(2)
                   .build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Auto), "");
     // Values that float32 would change are written in float64.
     cxc::npy::Reader reader;
     cxc::npy::Error e;
-    ASSERT_TRUE(reader.open(f.file("trial01-active.npy"), e));
+    ASSERT_TRUE(reader.open(f.str("trial01-active.npy"), e));
     EXPECT_EQ(reader.dtype(), cxc::npy::DType::Float64);
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;
@@ -149,7 +146,7 @@ TEST(DataFolder, WriterAndLoaderRoundTrip)
 
 TEST(DataFolder, WriterRefusesWhatTheFormatCannotHold)
 {
-    ScratchDir f;
+    Scratch f;
     CArrayMEDataSetqz empty;
     const struct {
         std::unique_ptr<CArrayMEDataSetqz> ds;
@@ -231,9 +228,9 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.message);
-        ScratchDir f;
+        Scratch f;
         if (c.from || c.to) writeJson(f, c.from, c.to);
-        const std::string npy = f.file("active.npy");
+        const std::string npy = f.str("active.npy");
         if (c.rawDict) writeRawNpy(npy, c.rawDict, 32);
         else writeNpy(npy, c.shape);
         if (c.cut) fs::resize_file(npy, fs::file_size(npy) - static_cast<unsigned>(c.cut));
@@ -260,7 +257,7 @@ TEST(DataFolder, Float64ArraysAreMappedAndShowWhatTheDataInMemoryShow)
     auto ds = DataSet().meg(6).samples(40).select(10, 20)
                   .series([](int a, int b, long long t) { return 0.9 * std::sin(0.1 * (a + 1) * (b + 1) + 0.3 * t) + 1e-9; })
                   .build();
-    ScratchDir f;
+    Scratch f;
     ASSERT_EQ(cxc::data::writeDataFolder(*ds, f.dir(), cxc::data::ValueType::Float64), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;

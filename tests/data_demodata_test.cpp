@@ -1,99 +1,28 @@
-// The built-in demo data set: its shape, its classes, its memory, and its round trip through a data
-// folder; and the sensor layouts it is made from. Its sensors and network are pinned by the snapshots.
+// The built-in demo data set: its memory and its round trip through a data folder; and the sensor
+// layouts it is made from. Its sensors, classes, series and network are pinned by the snapshots.
 #include <algorithm>
-#include <cmath>
 
 #include "data_fixture.h"
 #include "datafolder.h"
 #include "demodata.h"
 #include "sensorlayouts.h"
-
-namespace {
-
-// One demo data set for the whole file: building it is the expensive part.
-CArrayMEDataSetqz& demo()
-{
-    static std::unique_ptr<CArrayMEDataSetqz> ds = cxc::demo::build();
-    return *ds;
-}
-
-CSnsCohDataqz* classData(CArrayMEDataSetqz& ds, int trial, int cls)
-{
-    return ds.getSessionData(-1)->getTrialqz(trial)->getCoherenceFaceqzTime(false)->getCoherenceData(cls);
-}
-
-}  // namespace
-
-TEST(DemoData, OneSessionOfTwoTrialsWithAllThreeClassesAndSharedSeries)
-{
-    CMEGDataqz* s = demo().getSessionData(-1);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->getSessionName(), L"demo");
-    ASSERT_EQ(s->getTotalTrial(), 2);
-    for (int t = 0; t < 2; ++t) {
-        for (int cls = 0; cls < 3; ++cls) {
-            CSnsCohDataqz* d = classData(demo(), t, cls);
-            ASSERT_NE(d, nullptr);
-            EXPECT_EQ(d->sampleCount, cxc::demo::kSamples);
-            EXPECT_EQ(d->rowCount, 214);
-            EXPECT_EQ(d->colCount, 214);
-            EXPECT_EQ(d->selectBegin, cxc::demo::kSelectBegin);
-            EXPECT_EQ(d->getChnlTypeIDname(), L"MEG+EEG");
-            EXPECT_DOUBLE_EQ(d->getLatency4PtSecond(60), 0.0);
-        }
-        EXPECT_EQ(classData(demo(), t, -1), classData(demo(), t, 0));
-    }
-    // Symmetric pairs share a series, MEG-EEG pairs too, and those couple as well (no zeros).
-    CSnsCohDataqz* d = classData(demo(), 0, 0);
-    EXPECT_EQ(d->pairAt(3, 70)->series, d->pairAt(70, 3)->series);
-    EXPECT_EQ(d->pairAt(160, 200)->series, d->pairAt(200, 160)->series);
-    EXPECT_EQ(d->pairAt(0, 150)->series, d->pairAt(150, 0)->series);
-    EXPECT_NE(d->pairAt(3, 70)->series, d->pairAt(3, 71)->series);
-    for (const auto& [i, j] : {std::pair{0, 150}, {149, 213}, {213, 0}}) {
-        double largest = 0.0;
-        for (long long t = 0; t < cxc::demo::kSamples; ++t) largest = std::max(largest, std::fabs(d->pairAt(i, j)->series[t]));
-        EXPECT_GT(largest, 0.05) << i << ", " << j;
-        EXPECT_LT(largest, 1.0);
-    }
-    EXPECT_EQ(d->pairAt(5, 5)->series[17], 1.0);
-    EXPECT_EQ(d->pairAt(5, 5)->rowChnl, 5);
-    EXPECT_EQ(d->pairAt(5, 9)->colChnl, 9);
-}
-
-TEST(DemoData, ResultIsActiveMinusControlTheSameOnEveryBuild)
-{
-    CSnsCohDataqz* a = classData(demo(), 1, 0);
-    CSnsCohDataqz* c = classData(demo(), 1, 1);
-    CSnsCohDataqz* r = classData(demo(), 1, 2);
-    for (int pair = 0; pair < 50; ++pair) {
-        const int i = (pair * 37) % 214, j = (pair * 91 + 5) % 214;
-        for (long long t = 0; t < cxc::demo::kSamples; t += 7)
-            EXPECT_EQ(r->pairAt(i, j)->series[t],
-                      static_cast<double>(static_cast<float>(a->pairAt(i, j)->series[t] - c->pairAt(i, j)->series[t])));
-    }
-    EXPECT_EQ(r->pairAt(7, 7)->series[0], 0.0);
-    EXPECT_GE(r->valueMin, -2.0);
-    EXPECT_LE(a->valueMax, 1.0);
-    EXPECT_GE(a->valueMin, -1.0);
-    auto again = cxc::demo::build();
-    CSnsCohDataqz* b = classData(*again, 1, 2);
-    for (int i = 0; i < 214; i += 13)
-        for (int j = 0; j < 214; j += 11)
-            EXPECT_EQ(std::memcmp(r->pairAt(i, j)->series, b->pairAt(i, j)->series, sizeof(double) * cxc::demo::kSamples), 0);
-}
+#include "testkit.h"
 
 TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
 {
-    const std::size_t bytes = cxc::demo::couplingBytes(demo());
+    const std::unique_ptr<CArrayMEDataSetqz> demo = cxc::demo::build();
+    const std::size_t bytes = cxc::demo::couplingBytes(*demo);
     EXPECT_LT(bytes, 240u * 1000u * 1000u);
     EXPECT_GT(bytes, 180u * 1000u * 1000u);
-    datatest::ScratchDir dir;
-    ASSERT_EQ(cxc::data::writeDataFolder(demo(), dir.dir()), "");
+    cxctest::Scratch dir;
+    ASSERT_EQ(cxc::data::writeDataFolder(*demo, dir.dir()), "");
     cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());
     ASSERT_NE(r.dataSet, nullptr) << r.error;
-    datatest::expectSameData(demo(), *r.dataSet);
+    datatest::expectSameData(*demo, *r.dataSet);
     // Kept as compactly as it was built.
     EXPECT_LT(cxc::demo::couplingBytes(*r.dataSet), bytes * 102 / 100);
+    EXPECT_LE(cxc::testkit::classOf(*r.dataSet, 0)->valueMax, 1.0);  // correlations
+    EXPECT_GE(cxc::testkit::classOf(*r.dataSet, 0)->valueMin, -1.0);
 }
 
 TEST(SensorLayouts, TheTenTwentySitesAndEvenlySpreadSites)

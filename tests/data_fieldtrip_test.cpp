@@ -11,7 +11,7 @@
 
 namespace {
 
-using datatest::ScratchDir;
+using cxctest::Scratch;
 using namespace fieldtriptest;
 cxc::data::FieldTripChoice pick(std::optional<std::pair<double, double>> freq, std::string parameter = {},
                                 std::string variable = {})
@@ -35,10 +35,11 @@ CString report(CArrayMEDataSetqz& ds)
 
 TEST(FieldTrip, AFileGivesTheDataAndReportOfTheEquivalentFolder)
 {
-    ScratchDir d;
+    Scratch d;
     // The folder: the three placed channels in metres, the band's average as float64.
-    std::filesystem::create_directories(d.path / "folder");
-    cxctest::writeFile(d.path / "folder" / "dataset.json", R"({"format": "cxc-dataset", "version": 1, "session": "conn",
+    std::filesystem::create_directories(d.path("folder"));
+    cxctest::writeFile(d.path("folder") / "dataset.json",
+                       R"({"format": "cxc-dataset", "version": 1, "session": "conn",
         "sampleRate": 250.0, "firstLatency": -0.1, "channels": [
         {"name": "MLC11", "type": "MEG", "position": [-0.03, 0.0, 0.09]},
         {"name": "MRC11", "type": "MEG", "position": [0.03, 0.0, 0.09]},
@@ -46,16 +47,16 @@ TEST(FieldTrip, AFileGivesTheDataAndReportOfTheEquivalentFolder)
         "trials": [{"name": "stat", "classes": {"active": {"pairs": [0, 1, 2], "values": "a.npy", "info": "cohspctrm, 8 - 12 Hz"}}}]})");
     cxc::npy::Writer w;
     std::string err;
-    ASSERT_TRUE(w.open((d.path / "folder" / "a.npy").string(), cxc::npy::DType::Float64, {3, 3, 5}, err));
+    ASSERT_TRUE(w.open((d.path("folder") / "a.npy").string(), cxc::npy::DType::Float64, {3, 3, 5}, err));
     for (size_t i = 0; i < 3; ++i)
         for (size_t j = 0; j < 3; ++j)
             for (size_t t = 0; t < 5; ++t) ASSERT_TRUE(w.write(std::vector<double>{base(i, j, t)}.data(), 1, err));
     ASSERT_TRUE(w.close(err));
-    cxc::data::LoadResult folder = cxc::data::loadDataFolder(d.file("folder"));
+    cxc::data::LoadResult folder = cxc::data::loadDataFolder(d.str("folder"));
     ASSERT_NE(folder.dataSet, nullptr) << folder.error;
 
     for (mat_ft version : {MAT_FT_MAT5, MAT_FT_MAT73}) {
-        const std::string path = d.file("conn.mat");
+        const std::string path = d.str("conn.mat");
         writeMat(path, {{"stat", connectivity()}}, version);
         std::string warning;
         cxc::data::LoadResult mat = cxc::data::loadFieldTrip(path, pick(std::pair{8.0, 12.0}), warning);
@@ -102,8 +103,8 @@ TEST(FieldTrip, MalformedStructsAreRefusedNamingTheFileAndTheField)
         {[](Fields& s) { s.erase("grad"); s.erase("elec"); }, pick(alpha), "stat.label: no channel has a position in grad or elec"},
         {[](Fields&) {}, pick(alpha, {}, "other"), "other: no such variable (the file holds stat)"},
     };
-    ScratchDir d;
-    const std::string path = d.file("bad.mat");
+    Scratch d;
+    const std::string path = d.str("bad.mat");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         Fields f = grad;
@@ -129,7 +130,7 @@ TEST(FieldTrip, MalformedStructsAreRefusedNamingTheFileAndTheField)
     cxctest::writeFile(path, bytes);
     EXPECT_EQ(cxc::data::loadFieldTrip(path, pick(alpha), warning).error,
               path + ": file: damaged: an array claims more than the file holds");
-    cxctest::writeFile(d.path / "text.mat", "not a MATLAB file");
-    EXPECT_EQ(cxc::data::loadFieldTrip(d.file("text.mat"), {}, warning).error,
-              d.file("text.mat") + ": file: not a MATLAB file this program reads (v5, v7 or v7.3)");
+    cxctest::writeFile(d.path("text.mat"), "not a MATLAB file");
+    EXPECT_EQ(cxc::data::loadFieldTrip(d.str("text.mat"), {}, warning).error,
+              d.str("text.mat") + ": file: not a MATLAB file this program reads (v5, v7 or v7.3)");
 }

@@ -5,7 +5,7 @@
 #include "data_fixture.h"
 #include "npy.h"
 
-using datatest::ScratchDir;
+using cxctest::Scratch;
 using datatest::writeRawNpy;
 
 TEST(Npy, HeaderIsAlignedAndReadableByNumpy)
@@ -19,10 +19,10 @@ TEST(Npy, HeaderIsAlignedAndReadableByNumpy)
 
 TEST(Npy, RoundTripInBothPrecisionsAndTheWriterChecksTheCount)
 {
-    ScratchDir dir;
+    Scratch dir;
     const double values[] = {1.5, -0.0, std::numeric_limits<double>::quiet_NaN(), INFINITY, 1e-310, 0.1};
     for (auto type : {cxc::npy::DType::Float64, cxc::npy::DType::Float32}) {
-        const std::string path = dir.file("a.npy");
+        const std::string path = dir.str("a.npy");
         cxc::npy::Writer w;
         std::string err;
         ASSERT_TRUE(w.open(path, type, {1, 2, 3}, err)) << err;
@@ -47,7 +47,7 @@ TEST(Npy, RoundTripInBothPrecisionsAndTheWriterChecksTheCount)
     }
     cxc::npy::Writer w;
     std::string err;
-    ASSERT_TRUE(w.open(dir.file("short.npy"), cxc::npy::DType::Float64, {2, 2}, err));
+    ASSERT_TRUE(w.open(dir.str("short.npy"), cxc::npy::DType::Float64, {2, 2}, err));
     w.write(values, 3, err);
     EXPECT_FALSE(w.close(err));
     EXPECT_NE(err.find("3 values written, the shape needs 4"), std::string::npos) << err;
@@ -80,22 +80,22 @@ TEST(Npy, EveryBadHeaderIsRefusedNamingItsField)
         {"{'descr': '<f8', 'fortran_order': False, 'shape': (1,), }", 8, 4, "version", "version 4.0 is not one of 1.0, 2.0, 3.0"},
         {"{'descr': '<f8', 'fortran_order': False, 'shape': (2,), }", 16, 2, "", nullptr},  // version 2 is read
     };
-    ScratchDir dir;
+    Scratch dir;
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.dict);
-        writeRawNpy(dir.file("x.npy"), c.dict, c.bytes, c.major);
+        writeRawNpy(dir.str("x.npy"), c.dict, c.bytes, c.major);
         cxc::npy::Reader r;
         cxc::npy::Error e;
-        EXPECT_EQ(r.open(dir.file("x.npy"), e), c.what == nullptr);
+        EXPECT_EQ(r.open(dir.str("x.npy"), e), c.what == nullptr);
         EXPECT_EQ(e.field, c.field);
         EXPECT_EQ(e.what, c.what ? c.what : "");
     }
-    std::ofstream(dir.file("text.npy")) << "hello, this is text";
-    std::ofstream(dir.file("cut.npy"), std::ios::binary).write("\x93NUMPY\x01\x00\xff\x00{'descr'", 17);
+    std::ofstream(dir.str("text.npy")) << "hello, this is text";
+    std::ofstream(dir.str("cut.npy"), std::ios::binary).write("\x93NUMPY\x01\x00\xff\x00{'descr'", 17);
     auto refusal = [&](const char* name) {
         cxc::npy::Reader r;
         cxc::npy::Error e;
-        EXPECT_FALSE(r.open(dir.file(name), e)) << name;
+        EXPECT_FALSE(r.open(dir.str(name), e)) << name;
         return e;
     };
     EXPECT_EQ(refusal("text.npy").field, "magic");

@@ -68,15 +68,12 @@ struct EnvVar {
 inline Outcome program(const std::vector<std::string>& args, std::initializer_list<EnvVar> vars = {})
 {
     std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string var(*e);
-        bool keep = true;
-        for (const EnvVar& v : vars)
-            if (var.rfind(std::string(v.name) + "=", 0) == 0) keep = false;
-        if (keep) env.push_back(var);
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    for (const EnvVar& v : vars) {
+        const std::string prefix = std::string(v.name) + "=";
+        std::erase_if(env, [&prefix](const std::string& var) { return var.starts_with(prefix); });
+        if (v.value) env.push_back(prefix + v.value);
     }
-    for (const EnvVar& v : vars)
-        if (v.value) env.push_back(std::string(v.name) + "=" + v.value);
     std::vector<char*> envp;
     for (std::string& v : env) envp.push_back(v.data());
     envp.push_back(nullptr);

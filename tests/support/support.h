@@ -33,31 +33,18 @@ Picture picture(const CDC& dc, int width, int height);
 Picture readPicture(const fs::path& png);
 
 // The two pictures agree pixel for pixel (in `box`, the whole picture when empty). Otherwise a
-// failure at the caller's line that names the differing count and the three PNGs written to the
-// output folder as <name>-actual.png, <name>-expected.png and <name>-diff.png.
+// failure at the caller's line that names the differing count and the two PNGs written to the
+// output folder as <name>-actual.png and <name>-expected.png.
 bool expectSameImage(const Picture& actual, const Picture& expected, const std::string& name, CRect box = CRect(),
                      std::source_location at = std::source_location::current());
 
-// A surface of that size filled with `background`, then `text` written by TextOut at (2, 2) with a
-// DC's default font and colours: what a view without data paints.
-class TextPicture {
-public:
-    TextPicture(int width, int height, COLORREF background, const wchar_t* text);
-    operator Picture() const { return picture(dc_, w_, h_); }
-
-private:
-    CDC dc_;
-    CBitmap bitmap_;
-    int w_, h_;
-};
-// Pixels of the picture that differ from that text alone on its own bottom-right pixel's colour.
+// Pixels of the picture that differ from `text` written by TextOut at (2, 2) with a DC's default
+// font and colours (what a view without data paints) on its own bottom-right pixel's colour.
 int differsFromText(const cxc::harness::Image& img, const wchar_t* text);
 // The picture shows that text alone, on its own bottom-right pixel's colour.
 bool expectShowsText(const cxc::harness::Image& img, const wchar_t* text, const std::string& name,
                      std::source_location at = std::source_location::current());
 
-// Pixels in which the two pictures (of one size) differ.
-int differingPixels(const Picture& a, const Picture& b);
 // Pixels of a colour in [x0, x1) x [y0, y1).
 int count(const Picture& p, COLORREF c, int x0, int y0, int x1, int y1);
 int count(const Picture& p, COLORREF c, CRect box);
@@ -77,6 +64,7 @@ public:
 
     fs::path path(const std::string& name) const { return root_ / name; }
     std::string str(const std::string& name) const { return path(name).string(); }
+    std::string dir() const { return root_.string(); }
     // The names in the folder (or in one of its folders), sorted.
     std::vector<std::string> list(const std::string& folder = {}) const;
 
