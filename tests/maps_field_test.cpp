@@ -38,8 +38,6 @@ void fieldOnly(View& v, int colorScale = 1)
     v.colorScale = colorScale;
 }
 
-// ---- colour indices ---------------------------------------------------------------------------
-
 struct IndexCase {
     double value, step;
     int top, expected;
@@ -81,8 +79,6 @@ TEST(FieldLayerScale, TablesTopAndStepByColourScale)
     }
 }
 
-// ---- the image --------------------------------------------------------------------------------
-
 class FieldLayer : public MapTest {};
 
 TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
@@ -98,8 +94,6 @@ TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
     ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
 }
-
-// ---- the frame --------------------------------------------------------------------------------
 
 // Grid corners (-2, -2) and (101, 101) at scale 2 and offset 60 on a 320 x 320 map: left 56, right
 // 262, bottom 320 - 56 = 264, top 320 - 262 = 58.
@@ -162,8 +156,6 @@ TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
     }
     EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
-
-// ---- buffers and the fallback -----------------------------------------------------------------
 
 TEST_F(FieldLayer, HeaderAndPixelsAreKeptWhileTheGridKeepsItsSize)
 {

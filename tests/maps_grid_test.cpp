@@ -46,10 +46,6 @@ using EegGrid = Grid<CStatEEGCxcCntMapqz>;
 
 class GridLayer : public MapTest {};
 
-// ---- size and points --------------------------------------------------------------------------
-
-// ---- influence radius ----------------------------------------------------------------------------
-
 struct RadiusCase {
     std::vector<SnsrLocIndx> table;
     int meanMode;
@@ -88,8 +84,6 @@ TEST_F(GridLayer, RadiusOfNoTableIsZero)
     EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(&one, 0, 1), 0.0);
 }
 
-// ---- weights -------------------------------------------------------------------------------------
-
 TEST_F(GridLayer, PointExactlyAtTheRadiusGetsNothingAndKeepsZero)
 {
     // Minimum mode: r = 30 for sensors 200 apart. Grid x = i - 2.
@@ -127,8 +121,6 @@ TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
     EXPECT_NE(r.value(52, 52), before);
 }
 
-// ---- values, maximum, threshold ----------------------------------------------------------------
-
 TEST_F(GridLayer, AutofitThresholdIsTheMaximumOverTheLevels)
 {
     MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
@@ -159,8 +151,6 @@ TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
         EXPECT_EQ(r.view.contourThreshold, c.second) << c.first;
     }
 }
-
-// ---- quiet and loud refusals --------------------------------------------------------------------
 
 TEST_F(GridLayer, FlatGridOfDifferingSensorsSaysSo)
 {

@@ -114,8 +114,6 @@ TEST_F(Links, MirroredLinksFollowTheirSensors)
     EXPECT_EQ(r.at(110, 210), kWhite);
 }
 
-// ---- magnitude styles -------------------------------------------------------------------------
-
 struct StyleCase {
     int style, polarity;
     double mean;
@@ -194,8 +192,6 @@ TEST_F(Links, BothTwinsDrawTheSameNetworkAndTheEegViewKnowsOnlyPlainAndSigned)
                                  "style" + std::to_string(style));
     }
 }
-
-// ---- pairs that are skipped -----------------------------------------------------------------------
 
 TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
 {

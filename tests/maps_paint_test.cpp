@@ -48,8 +48,6 @@ public:
 
 class MapPainting : public MapTest {};
 
-// ---- the three texts ------------------------------------------------------------------------------
-
 // Missing coupling data and missing pair arrays are pinned for every window by the hostile-data
 // tests; here the view's own cases: no drawer, and a data set that vanished under a painted view.
 TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
@@ -71,8 +69,6 @@ TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
     cxctest::expectShowsText(s.paint(TRUE), L"Please compute channel-channel data first!", "vanished");
     EXPECT_EQ(s.view.trial, nullptr);
 }
-
-// ---- a full paint ---------------------------------------------------------------------------------
 
 TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
 {
@@ -156,8 +152,6 @@ TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
     EXPECT_EQ(r.at(66, 260), kBlack);
 }
 
-// ---- hostile values, exceptions, leaks ----------------------------------------------------------
-
 TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
 {
     std::vector<double> wild(100, 0.5);
@@ -231,8 +225,6 @@ TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
     EXPECT_EQ(after.total(), before.total());
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
-
-// ---- twins -------------------------------------------------------------------------------------
 
 TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
 {

@@ -93,8 +93,6 @@ TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
     EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
 }
 
-// ---- odd shapes and bad entries -------------------------------------------------------------------
-
 TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
 {
     const struct {

@@ -18,8 +18,6 @@ using cxc::maps::PlaneToPixel;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// ---- pixel mapping ------------------------------------------------------------------------------
-
 struct MapCase {
     double x, y;
     bool mirror;
@@ -66,8 +64,6 @@ TEST(PixelMappingEdges, NaNGivesNoPixelAndAnEmptySurfaceClampsToZero)
     EXPECT_EQ(py, 0);
 }
 
-// ---- fitting --------------------------------------------------------------------------------
-
 using MegRig = Rig<CStatMEGCClCntMapqz>;
 using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
@@ -99,8 +95,6 @@ TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
     EXPECT_EQ(narrow.paint(), 0);
     EXPECT_EQ(messageCount(L"sensor location error!"), 2);
 }
-
-// ---- sensors --------------------------------------------------------------------------------
 
 TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
 {
@@ -134,8 +128,6 @@ TEST_F(Sensors, ChannelsOfTheOtherTypeAreNeverDrawn)
     EXPECT_EQ(r.countAround(kBlack, CPoint(160, 160), 10), 0);  // Cz would be at the centre
     EXPECT_EQ(r.countAround(kBlack, CPoint(60, 260), 7), r.countAround(kBlack, CPoint(260, 260), 7));
 }
-
-// ---- labels ---------------------------------------------------------------------------------
 
 struct LabelCase {
     const wchar_t* label;
@@ -174,8 +166,6 @@ TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)
     EXPECT_GT(r.countAround(kBlue, squarePixel(0), 10), 5);
     EXPECT_EQ(r.countAll(kWhite) + r.countAll(kBlue), 320 * 320);
 }
-
-// ---- hit test ---------------------------------------------------------------------------------
 
 TEST_F(Sensors, HitTestIsStrictAtSensorRadiusAndDropsTheSurface)
 {
@@ -227,8 +217,6 @@ TEST_F(Sensors, UnknownChannelTypeIsReported)
     EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 7), 0);
     EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
 }
-
-// ---- checks on the way ----------------------------------------------------------------------------
 
 TEST_F(Sensors, CurrentRowOutsideThePairArrayDrawsAndHitsNothing)
 {

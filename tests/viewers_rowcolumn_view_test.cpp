@@ -11,7 +11,6 @@ namespace {
 using namespace viewertest;
 using namespace cxc::harness;
 
-
 class RowColumnView : public ViewerTest {
 protected:
     // A point of the view in the dialog's client coordinates.
