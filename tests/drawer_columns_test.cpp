@@ -1,5 +1,5 @@
-// The drawer's column layout beyond the snapshots, on a picture of 600 x 400 where 10 partners in 3
-// columns give 4 rows of 72 pixels (column pitch 200: names 60, data 130 less values 40, gap 10).
+// The column layout on 600 x 400: 10 partners in 3 columns give 4 rows of 72 (pitch 200: names 60,
+// data 130 less values 40, gap 10).
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -58,8 +58,8 @@ TEST(DrawerColumns, ColumnCountBelowOneIsRaisedOnlyWithData)
     EXPECT_EQ(o.d.rowsPerColumn, 4);
 }
 
-// Where base lines end beside the values is pinned by the columns snapshots.
-TEST(DrawerColumns, WithoutValuesBaseLinesRunToTheEndAndCanBeSwitchedOff)
+// Where base lines end and names stand is pinned by the columns snapshots.
+TEST(DrawerColumns, WithoutValuesBaseLinesRunToTheEndAndBaseLinesAndNamesCanBeSwitchedOff)
 {
     Columns o(tenPartners());
     o.layout();
@@ -68,14 +68,8 @@ TEST(DrawerColumns, WithoutValuesBaseLinesRunToTheEndAndCanBeSwitchedOff)
     EXPECT_EQ(o.c.at(o.dataLeft(2) + 129, o.baseY(1)), kGrey);
     o.d.showBaseLine = 0;
     EXPECT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 0);
-}
-
-// Names at their base lines, the highlighted one red, are pinned by the columns snapshots.
-TEST(DrawerColumns, NamesSwitchedOffDrawNothing)
-{
-    Columns o(tenPartners());
-    o.layout();
-    o.d.showLabel = 0;
+    o.c.clear(testgdi::kWhite);
+    o.d.showLabel = 0;  // names switched off draw nothing
     EXPECT_EQ(o.d._drawColumnChannelName(&o.c.dc, o.rect), 0);
     EXPECT_EQ(o.c.count(testgdi::kBlack), 0);
 }

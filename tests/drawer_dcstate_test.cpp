@@ -1,6 +1,5 @@
-// Every drawing operation of the drawer gives the DC back as it found it (pen, font, text and
-// background colours, background mode) and frees what it made; the overlay leaves axisPen selected.
-// Also when a companion call throws halfway.
+// Every drawing operation gives the DC back as it found it and frees what it made, also when a
+// companion call throws halfway; the overlay leaves axisPen selected.
 #include <functional>
 #include <string>
 

@@ -1,8 +1,4 @@
-// The drawer's selection marker: its time texts, where band and line stand, and how the edges are
-// clamped into the data area, also for selections and scales that do not fit any integer.
-#include <climits>
-#include <cmath>
-
+// The selection marker: its time texts, and edges clamped into the data area.
 #include "drawer_fixture.h"
 
 using namespace drawertest;

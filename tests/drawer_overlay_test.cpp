@@ -1,8 +1,4 @@
-// The drawer's overlay layouts on a hand-made row: which partner's trace stands in which half or
-// region and in which pen, the switch between the decimated and the sample-by-sample trace, the
-// labels and the four measurement values.
-#include <cmath>
-
+// The overlay layouts on a hand-made row: traces, the decimated trace, labels and values.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -36,8 +32,6 @@ struct Overlay {
     CRect area{60, 0, 460, 300};
 };
 
-constexpr COLORREF kRegion[4] = {RGB(125, 255, 0), RGB(255, 255, 0), RGB(125, 0, 255), RGB(255, 0, 255)};
-
 }  // namespace
 
 TEST(DrawerOverlay, AllDrawsEveryPartnerOnOneBaseLine)
@@ -52,55 +46,15 @@ TEST(DrawerOverlay, AllDrawsEveryPartnerOnOneBaseLine)
     EXPECT_EQ(o.c.at(160, 140), testgdi::kWhite);  // 100 samples end at x = 159
 }
 
-TEST(DrawerOverlay, TwoSidesSplitsByLetterAndShownFlag)
+// A name with both letters stands in both halves; a partner not shown in all trials in neither.
+TEST(DrawerOverlay, TwoSidesByLetterAndShownFlag)
 {
-    Overlay o(row().flags(4, true, false), 1);
-    ASSERT_EQ(o.draw(), 1);
-    EXPECT_EQ(o.c.at(100, 75 - 10), kGreen);   // MLF11 on the upper base line (75)
-    EXPECT_EQ(o.c.at(100, 75 - 20), kGreen);   // MLP21
-    EXPECT_EQ(o.c.at(100, 225 - 30), kBlue);   // MRF31 on the lower one (225)
-    EXPECT_EQ(o.c.at(100, 225 - 40), testgdi::kWhite);  // MRO41 is not shown in all trials
-    EXPECT_EQ(o.c.at(100, 75 - 50), testgdi::kWhite);   // MZO01 has neither letter
-    EXPECT_EQ(o.c.at(100, 225 - 50), testgdi::kWhite);
-    EXPECT_EQ(o.c.at(300, 75), testgdi::kBlack);
-    EXPECT_EQ(o.c.at(300, 225), testgdi::kBlack);
-    EXPECT_TRUE(showsText(o.c, o.d, 0, 75 - 16, L"Left"));
-    EXPECT_TRUE(showsText(o.c, o.d, 0, 225 - 16, L"Right"));
-}
-
-TEST(DrawerOverlay, ANameWithBothLettersStandsInBothHalves)
-{
-    Overlay o(DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"XLRX", 1, 0).pair(0, 1, 10.0).currentColumn(-1), 1);
+    Overlay o(DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"XLRX", 1, 0).megAt2d(L"MRO41", 2, 0).pair(0, 1, 10.0)
+                  .pair(0, 2, 40.0).flags(2, true, false).currentColumn(-1), 1);
     o.draw();
     EXPECT_EQ(o.c.at(100, 65), kGreen);
     EXPECT_EQ(o.c.at(100, 215), kBlue);
-}
-
-TEST(DrawerOverlay, FourRegionsByPrefixWithTheirPensAndLabels)
-{
-    Overlay o(row(), 2);
-    ASSERT_EQ(o.draw(), 1);
-    const int y[4] = {37, 112, 187, 262};  // 1/8, 3/8, 5/8, 7/8 of 300, truncated
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(o.c.at(100, y[i] - 10 * (i + 1)), kRegion[i]) << i;
-        EXPECT_EQ(o.c.at(300, y[i]), testgdi::kBlack) << i;
-    }
-    EXPECT_EQ(o.c.at(100, 37 - 20), testgdi::kWhite);  // MLP21 is not a front channel
-    const wchar_t* labels[4] = {L"Left Front", L"Left Back", L"Right Front", L"Right Back"};
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(showsText(o.c, o.d, 0, y[i] - 16, labels[i])) << i;
-}
-
-TEST(DrawerOverlay, TheHighlightedPartnerTakesTheHighlightPen)
-{
-    for (int type : {0, 1, 2}) {
-        Overlay o(row().currentColumn(1), type);
-        o.draw();
-        const int y = type == 0 ? 140 : type == 1 ? 65 : 27;
-        EXPECT_EQ(o.c.at(100, y), testgdi::kRed) << type;
-        EXPECT_EQ(o.c.at(100, y - 1), testgdi::kRed) << type;  // 2 px wide
-        EXPECT_EQ(o.c.at(100, type == 0 ? 130 : type == 1 ? 55 : 92), type == 0 ? testgdi::kBlack
-                                                                    : type == 1 ? kGreen : kRegion[1]);
-    }
+    EXPECT_EQ(o.c.at(100, 225 - 40), testgdi::kWhite);
 }
 
 TEST(DrawerOverlay, DecimatedBelowHalfAPixelPerSampleAndUnclamped)
@@ -144,20 +98,6 @@ TEST(DrawerOverlay, AllWritesTheEndOfALongSessionName)
     EXPECT_TRUE(showsText(o.c, o.d, 0, 150 - size.cy / 2, shown.GetString()));
 }
 
-TEST(DrawerOverlay, RegionValuesCombineTheirTwoPrefixes)
-{
-    // Left Front: MLF11 = 10 and MLC21 = 30 give minimum 10, mean of means 20, maximum 30.
-    Overlay o(DataSet().megAt2d(L"MZO01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MLC21", 2, 0)
-                  .pair(0, 1, 10.0).pair(0, 2, 30.0), 2);
-    o.draw();
-    const int cy = extent(o.d, L"10.0 fT").cy;
-    const int widest = extent(o.d, L"30.0 fT").cx;
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 + cy + 1, L"10.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37, L"20.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 - cy - 1, L"30.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 - 2 * cy - 2, L"20.0 fT"));
-}
-
 TEST(DrawerOverlay, NoLabelsOrValuesWhenSwitchedOffOrEmpty)
 {
     for (int type : {0, 1, 2}) {
@@ -184,29 +124,6 @@ TEST(DrawerOverlay, UnknownTypeAndMissingDataDrawNothing)
         EXPECT_EQ(n.draw(), 0);
         EXPECT_EQ(n.c.countNot(testgdi::kWhite), 0);
     }
-}
-
-TEST(DrawerOverlay, EachRegionDrawsExactlyTheChannelsOfItsOwnPrefixes)
-{
-    // Partner k is a constant k, drawn k pixels above a base line: every partner has a row of its own
-    // in every band, lit in the band of its prefix and in no other.
-    const struct {
-        const wchar_t* name;
-        int band;  // -1: no band's prefix
-    } partners[] = {{L"MLF11", 0}, {L"MLF12", 0}, {L"MLC11", 0}, {L"MLC12", 0}, {L"MLP11", 1}, {L"MLP12", 1},
-                    {L"MLO11", 1}, {L"MLO12", 1}, {L"MRF11", 2}, {L"MRF12", 2}, {L"MRC11", 2}, {L"MRC12", 2},
-                    {L"MRP11", 3}, {L"MRP12", 3}, {L"MRO11", 3}, {L"MRO12", 3}, {L"MZC01", -1}, {L"MZO01", -1}};
-    DataSet data;
-    data.megAt2d(L"MZF01", 0, 0).diagonal(0.0).currentColumn(-1);
-    for (int k = 1; k <= 18; ++k) data.megAt2d(partners[k - 1].name, k, 0).pair(0, k, static_cast<double>(k));
-    Overlay o(data, 2);
-    o.d.showValue = 0;
-    ASSERT_EQ(o.draw(), 1);
-    const int y[4] = {37, 112, 187, 262};
-    for (int band = 0; band < 4; ++band)
-        for (int k = 1; k <= 18; ++k)
-            EXPECT_EQ(o.c.at(100, y[band] - k), partners[k - 1].band == band ? kRegion[band] : testgdi::kWhite)
-                << "band " << band << ", " << partners[k - 1].name;
 }
 
 TEST(DrawerOverlay, ASampleWhoseXTruncatesToTheRightEdgeIsStillDrawn)

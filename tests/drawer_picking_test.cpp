@@ -1,9 +1,4 @@
-// Mapping a mouse position back to a sample or a partner: the overlay's clamped pick, the columns'
-// strictly-inside time pick, the label pick that makes a partner the current column, and picks
-// under time scales that draw no trace.
-#include <climits>
-#include <cmath>
-
+// Mouse positions back to a sample or a partner, in every layout and under scales that draw nothing.
 #include "drawer_fixture.h"
 
 using namespace drawertest;

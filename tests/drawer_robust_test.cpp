@@ -1,17 +1,9 @@
-// Data and settings that no integer can hold, or that point outside the pair array and the channel
-// table, in every display mode and overlay type: the drawer draws what is sound, skips the rest and
-// never reads outside what it was given (the sanitizer build checks the last part).
-#include <climits>
-#include <cmath>
-#include <limits>
-
+// Values, settings and indices no integer or array holds, in every mode: draw what is sound, skip the rest.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
 
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Draws every mode and overlay type; true when each top-level call returned 1.
 bool drawEverything(TestDrawer& d, Canvas& c)
@@ -60,7 +52,7 @@ TEST(DrawerRobust, NaNSampleLeavesAGapInTheTrace)
     EXPECT_EQ(c.at(60 + 11, 145), testgdi::kBlack); // the trace goes on from sample 11
 }
 
-TEST(DrawerRobust, NonFiniteValuesAndScalesDrawWithoutFault)
+TEST(DrawerRobust, NonFiniteAndExtremeValuesScalesAndSettingsDrawWithoutFault)
 {
     TestDrawer d(wildRow());
     Canvas c(500, 300);
@@ -70,6 +62,20 @@ TEST(DrawerRobust, NonFiniteValuesAndScalesDrawWithoutFault)
             d.pxPerSample = scale;
             EXPECT_TRUE(drawEverything(d, c)) << amp << " " << scale;
         }
+    d.ampScale = 0.005;  // and selections, first samples and margins at the ends of 64 bits
+    d.pxPerSample = 1.0;
+    d.cls().setSelect(LLONG_MIN, LLONG_MAX);
+    for (__int64 begin : {LLONG_MIN, -1LL, LLONG_MAX}) {
+        d.beginSample = begin;
+        EXPECT_TRUE(drawEverything(d, c)) << begin;
+    }
+    d.beginSample = 0;
+    d.baseLineY = LLONG_MAX;
+    d.nameWidth = LLONG_MIN;
+    d.topMargin = LLONG_MAX;
+    d.colGap = LLONG_MAX;
+    d.displayColumn = INT_MAX;
+    EXPECT_TRUE(drawEverything(d, c));
 }
 
 TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
@@ -87,23 +93,6 @@ TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
             EXPECT_EQ(countIn(c, testgdi::kBlack, CRect(61, y, 300, y + 1)), 0) << scale << " mode " << mode;
         }
     }
-}
-
-TEST(DrawerRobust, ExtremeSelectionsBeginSamplesAndMargins)
-{
-    TestDrawer d(wildRow().select(LLONG_MIN, LLONG_MAX));
-    Canvas c(400, 300);
-    for (__int64 begin : {LLONG_MIN, -1LL, LLONG_MAX}) {
-        d.beginSample = begin;
-        EXPECT_TRUE(drawEverything(d, c)) << begin;
-    }
-    d.beginSample = 0;
-    d.baseLineY = LLONG_MAX;
-    d.nameWidth = LLONG_MIN;
-    d.topMargin = LLONG_MAX;
-    d.colGap = LLONG_MAX;
-    d.displayColumn = INT_MAX;
-    EXPECT_TRUE(drawEverything(d, c));
 }
 
 TEST(DrawerRobust, RowWalksStopAtTheColumnCount)

@@ -1,5 +1,4 @@
-// The drawer's top level: background fill, the three display modes and their data areas, grid lines,
-// time marks and the marker in every column, the class argument, and unknown modes.
+// The drawer's top level: background, the display modes and their data areas, grid, time marks, class.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -71,14 +70,4 @@ TEST(DrawerTopLevel, OverlayBesideColumnsSplitsTheWidth)
     EXPECT_EQ(c.at(150 + 60 + 20, 20 + 2 * d.rowHeight - 10), testgdi::kBlack);  // partner 1's column trace
     d.displayColumn = -1;  // the strip's width must not divide by zero
     EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 600, 400), 0), 1);
-}
-
-TEST(DrawerTopLevel, DrawsTheClassAsked)
-{
-    TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).classScale(1, 3.0).select(5, 5).currentColumn(-1));
-    d.ampScale = 1;
-    Canvas c(400, 300);
-    d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 1);
-    EXPECT_EQ(c.at(100, 120), testgdi::kBlack);
-    EXPECT_EQ(c.at(100, 140), testgdi::kWhite);
 }

@@ -1,7 +1,4 @@
-// The field layer on the MEG view: colour indices, the mirrored image and frame, buffers kept across
-// paints, the StretchDIBits fallback, hostile scales, and no frame without a grid.
-#include <cmath>
-#include <limits>
+// The field layer of the MEG view: colour indices, the frame, buffers, the fallback, hostile scales.
 #include <memory>
 #include <utility>
 
@@ -9,15 +6,10 @@
 #include "fieldcore.h"
 #include "maps_fixture.h"
 #include "support.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 bool same(const RGBQUAD& a, const RGBQUAD& b)
 {

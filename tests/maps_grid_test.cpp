@@ -1,8 +1,5 @@
-// The grid layer of both views on hand-made layouts: the influence radius, weights at the radius,
-// the threshold, and every way the pipeline refuses.
+// The grid layer of both views: the influence radius, weights, the threshold, and every refusal.
 #include <cfloat>
-#include <cmath>
-#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -10,15 +7,10 @@
 #include "contourview.h"
 #include "maps_fixture.h"
 #include "modulebase.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Sensors at plane positions, named so that their labels colour like any others.
 DataSet layout(std::initializer_list<std::pair<double, double>> xy, Modality m = Modality::Meg)
@@ -84,7 +76,7 @@ TEST_F(GridLayer, RadiusOfNoTableIsZero)
     EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(&one, 0, 1), 0.0);
 }
 
-TEST_F(GridLayer, PointExactlyAtTheRadiusGetsNothingAndKeepsZero)
+TEST_F(GridLayer, PointAtTheRadiusGetsNothingAndAutofitThresholdIsTheMaximumOverTheLevels)
 {
     // Minimum mode: r = 30 for sensors 200 apart. Grid x = i - 2.
     MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
@@ -95,6 +87,15 @@ TEST_F(GridLayer, PointExactlyAtTheRadiusGetsNothingAndKeepsZero)
     EXPECT_EQ(r.cell(32, 0).k, 0);  // x = 30
     EXPECT_EQ(r.value(32, 0), 0.0);
     EXPECT_EQ(r.value(102, 0), 0.0);  // halfway: no sensor within r
+    EXPECT_DOUBLE_EQ(r.view.contourThreshold, 2.0 / 16);  // autofit: the maximum over the levels
+    r.view.contourLevels = 0;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.view.contourThreshold, 0.0);  // computed before the levels are raised
+    EXPECT_EQ(r.view.contourLevels, 2);
+    r.view.autofit = 0;
+    r.view.contourLevels = 1;
+    ASSERT_EQ(r.rebuild(), 1);
+    EXPECT_EQ(r.view.contourLevels, 1);  // raised only with autofit
 }
 
 TEST_F(GridLayer, SensorOutsideTheRowContributesNothing)
@@ -119,22 +120,6 @@ TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
     ASSERT_EQ(r.rebuild(), 1);
     EXPECT_EQ(r.g().gridRow, 1);
     EXPECT_NE(r.value(52, 52), before);
-}
-
-TEST_F(GridLayer, AutofitThresholdIsTheMaximumOverTheLevels)
-{
-    MegGrid r(layout({{0, 0}, {200, 0}}).pair(0, 1, 3.0).build());
-    r.view.radiusMeanMode = 0;
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_DOUBLE_EQ(r.view.contourThreshold, 2.0 / 16);
-    r.view.contourLevels = 0;
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_EQ(r.view.contourThreshold, 0.0);  // computed before the levels are raised
-    EXPECT_EQ(r.view.contourLevels, 2);
-    r.view.autofit = 0;
-    r.view.contourLevels = 1;
-    ASSERT_EQ(r.rebuild(), 1);
-    EXPECT_EQ(r.view.contourLevels, 1);  // raised only with autofit
 }
 
 TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
@@ -226,6 +211,15 @@ TEST_F(GridLayer, LayoutsWithoutAGridAllocateNothing)
     EXPECT_EQ(row.g().points, nullptr);
     EXPECT_EQ(row.view.setupGridPoints(10, 5, 3), 0);  // no cell between the borders
     EXPECT_EQ(row.g().points, nullptr);
+    for (DataSet d : {layout({{0, 0}, {100, 0}, {0, 100}}).classes(false, true, true),
+                      layout({{0, 0}, {100, 0}, {0, 100}}).withoutPairArray(0)}) {
+        MegGrid g(d.build());
+        EXPECT_EQ(g.rebuild(), 0);  // nor without class data or a pair array
+    }
+    MegGrid none(nullptr);  // nor without a data set
+    EXPECT_EQ(none.rebuild(), 0);
+    EXPECT_EQ(none.view.calcGridData(), 0);
+    EXPECT_EQ(none.view.buildGridWeights(1), 0);
 }
 
 TEST_F(GridLayer, CurrentRowOutsideThePairArrayBuildsNoWeights)
@@ -277,18 +271,6 @@ TEST_F(GridLayer, NonFiniteRangesReturnZeroQuietly)
     EXPECT_EQ(allNaN.rebuild(), 0);
     EXPECT_EQ(allNaN.g().fieldMaximum, 0.0);
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
-}
-
-TEST_F(GridLayer, NothingWithoutTrialOrClassData)
-{
-    MegGrid none(nullptr);
-    EXPECT_EQ(none.rebuild(), 0);
-    EXPECT_EQ(none.view.calcGridData(), 0);
-    EXPECT_EQ(none.view.buildGridWeights(1), 0);
-    MegGrid noClass(layout({{0, 0}, {100, 0}, {0, 100}}).classes(false, true, true).build());
-    EXPECT_EQ(noClass.rebuild(), 0);
-    MegGrid noPairs(layout({{0, 0}, {100, 0}, {0, 100}}).withoutPairArray(0).build());
-    EXPECT_EQ(noPairs.rebuild(), 0);
 }
 
 }  // namespace

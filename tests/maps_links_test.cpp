@@ -1,21 +1,12 @@
-// The link layer of both views, probed at link midpoints: threshold and limit, the styles, the ramp
-// index, the selection clamp, the pairs that are skipped, and the pens magnitude styles make.
-#include <cmath>
+// The link layer of both views, probed at link midpoints on the square layout.
 #include <functional>
-#include <limits>
 
 #include "maps_fixture.h"
 #include "support.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Links only: no sensors, labels or texts over them.
 template <class View>
@@ -39,7 +30,7 @@ const CPoint kRight = mid(squarePixel(1), squarePixel(3));
 
 class Links : public MapTest {};
 
-TEST_F(Links, OnlyPairsAtOrAboveThresholdAreDrawnRedOrBlueBySign)
+TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
 {
     MegRig r(network().build());
     linksOnly(r.view, 0.5);
@@ -50,68 +41,31 @@ TEST_F(Links, OnlyPairsAtOrAboveThresholdAreDrawnRedOrBlueBySign)
     EXPECT_EQ(r.at(kRight), kRed);  // |mean| equal to the threshold is drawn
     EXPECT_EQ(r.at(kLeft), kWhite);
     EXPECT_EQ(r.at(160, 160), kWhite);  // the diagonal's mean is 0
-}
-
-TEST_F(Links, PlainStyleIsAllBlackWhateverTheSign)
-{
-    for (int style : {0, -1}) {  // below 0 acts as plain in the MEG view
-        MegRig r(network().build());
-        linksOnly(r.view, 0.5);
+    for (int style : {0, -1}) {  // plain, below 0 too: all black whatever the sign
         r.view.linkStyle = style;
         ASSERT_EQ(r.paint(), 1);
         EXPECT_EQ(r.at(kBottom), kBlack) << style;
         EXPECT_EQ(r.at(kTop), kBlack) << style;
-        EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0) << style;
     }
-}
-
-TEST_F(Links, ZeroNegativeOrNaNThresholdDrawsEveryPairAndIsStoredAsZero)
-{
-    for (double t : {0.0, -1.0, kNaN}) {
-        MegRig r(network().build());
-        linksOnly(r.view, t);
+    r.view.maxLink = 0;  // a limit below 1 acts as 1 and is stored so; (0, 1) comes first
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.maxLink, 1);
+    EXPECT_EQ(r.view.linkCount, 1);
+    EXPECT_EQ(r.at(kTop), kWhite);
+    r.view.showLink = 0;  // hidden links draw nothing, the corner overlay neither, and keep the count
+    r.view.linkCount = 42;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
+    EXPECT_EQ(r.view.linkCount, 42);
+    r.view.showLink = r.view.linkStyle = 1;
+    r.view.maxLink = 200;
+    for (double t : {0.0, -1.0, kNaN}) {  // every pair, and the threshold is stored as 0
+        r.view.linkThreshold = t;
         ASSERT_EQ(r.paint(), 1);
         EXPECT_EQ(r.view.linkThreshold, 0.0) << t;
         EXPECT_EQ(r.view.linkCount, 6) << t;
         EXPECT_EQ(r.at(160, 160), kRed) << t;  // a zero mean is red
     }
-}
-
-TEST_F(Links, LinkLimitKeepsTheFirstPairsInRowMajorOrder)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    r.view.maxLink = 1;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-    EXPECT_EQ(r.at(kBottom), kRed);  // (0, 1) comes before (1, 3) and (2, 3)
-    EXPECT_EQ(r.at(kTop), kWhite);
-    r.view.maxLink = 0;  // below 1 acts as 1 and is stored so
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.maxLink, 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-}
-
-TEST_F(Links, HiddenLinksDrawNothingAndKeepTheCount)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    r.view.showLink = 0;
-    r.view.linkCount = 42;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);  // neither links nor the corner overlay
-    EXPECT_EQ(r.view.linkCount, 42);
-}
-
-TEST_F(Links, MirroredLinksFollowTheirSensors)
-{
-    MegRig r(square().pair(0, 3, 0.9).build());
-    linksOnly(r.view, 0.5);
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    // 0 (60, 260) - 3 (260, 60) mirrored runs from (260, 260) to (60, 60).
-    EXPECT_EQ(r.at(110, 110), kRed);
-    EXPECT_EQ(r.at(110, 210), kWhite);
 }
 
 struct StyleCase {
@@ -171,26 +125,6 @@ TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
     r.view.linkStyle = 5;
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
-}
-
-TEST_F(Links, BothTwinsDrawTheSameNetworkAndTheEegViewKnowsOnlyPlainAndSigned)
-{
-    for (int style : {0, 1, 3}) {  // 3 is signed in the EEG view, a magnitude style in the MEG view
-        MegRig meg(network().build());
-        EegRig eeg(network(Modality::Eeg).build());
-        meg.view.linkStyle = eeg.view.linkStyle = style;
-        meg.view.linkThreshold = eeg.view.linkThreshold = 0.4;
-        ASSERT_EQ(meg.paint(), 1);
-        ASSERT_EQ(eeg.paint(), 1);
-        if (style == 3) {
-            EXPECT_EQ(eeg.at(kBottom), kRed);
-            EXPECT_EQ(eeg.at(kTop), kBlue);
-            continue;
-        }
-        EXPECT_EQ(meg.view.linkCount, eeg.view.linkCount);
-        cxctest::expectSameImage(cxctest::picture(*meg.view.memDC, 320, 320), cxctest::picture(*eeg.view.memDC, 320, 320),
-                                 "style" + std::to_string(style));
-    }
 }
 
 TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)

@@ -1,25 +1,16 @@
-// Painting of both leaf views beyond what the snapshots show: the texts for what is missing, the
-// off-screen surface and its lifetime, the modes, hostile values, exceptions and GDI counts.
-#include <cmath>
-#include <limits>
+// Painting of both views beyond the snapshots: missing parts, the surface, hostile values, GDI counts.
 #include <memory>
 
 #include "maps_fixture.h"
 #include "megdrawccdataqz.h"
 #include "resource.h"
 #include "support.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
 using cxc::harness::Image;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // A view as a child window of a plain host, painted through WM_PAINT.
@@ -70,7 +61,7 @@ TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
     EXPECT_EQ(s.view.trial, nullptr);
 }
 
-TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
+TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndAClickRepaintsItWithTheNewHighlight)
 {
     CMEGDrawCCDataqz drawer;
     Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
@@ -81,24 +72,18 @@ TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
     cxctest::expectSameImage(cxctest::picture(img), cxctest::picture(*s.view.memDC, 320, 320), "window");
     EXPECT_EQ(img.pixel(160, 260), kRed);
     EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
-}
-
-TEST_F(MapPainting, ClickOnASensorRepaintsTheWholeViewWithTheNewHighlight)
-{
-    CMEGDrawCCDataqz drawer;
-    Shown<CStatMEGCClCntMapqz> s(square().build());
-    s.view.drawer = &drawer;
+    // A click on a sensor repaints the whole view with the new highlight.
     s.view.showLabel = 0;
     EXPECT_EQ(s.paint().pixel(66, 260), kRed);
     EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
     ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
     EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
     cxc::harness::pumpPaints();
-    const Image img = cxc::harness::clientSurface(&s.view);
-    EXPECT_EQ(img.pixel(266, 60), kRed);
-    EXPECT_EQ(img.pixel(66, 260), kBlack);
+    const Image clicked = cxc::harness::clientSurface(&s.view);
+    EXPECT_EQ(clicked.pixel(266, 60), kRed);
+    EXPECT_EQ(clicked.pixel(66, 260), kBlack);
     EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
-    EXPECT_GT(cxctest::count(cxctest::picture(img), kYellow, 0, 0, 60, 16), 20);
+    EXPECT_GT(cxctest::count(cxctest::picture(clicked), kYellow, 0, 0, 60, 16), 20);
 }
 
 TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
@@ -123,14 +108,6 @@ TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
     EXPECT_EQ(s.view.memDC, nullptr);
 }
 
-TEST_F(MapPainting, AnotherModeDrawsNothingButTheBackground)
-{
-    MegRig r(square().pair(0, 1, 0.9).build());
-    r.view.mapMode = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
-}
-
 TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
 {
     MegRig r(square().currentColumn(-1).build());
@@ -150,17 +127,21 @@ TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(5, 5), kWhite);
     EXPECT_EQ(r.at(66, 260), kBlack);
+    r.view.mapMode = 3;  // another mode draws nothing but the background
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
 }
 
-TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
+TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryModeAndContourType)
 {
     std::vector<double> wild(100, 0.5);
     wild[1] = kNaN;
     wild[2] = kInf;
     wild[3] = 1e308;
-    auto ds = DataSet().meg(12).series([](int a, int b, long long t) { return (a + b + t) % 3 == 0 ? kNaN : 1e308; })
-                  .pair(0, 1, wild).pair(2, 3, kInf).pair(4, 5, -kInf).build();
-    MegRig r(std::move(ds));
+    MegRig r(DataSet().meg(12).series([](int a, int b, long long t) { return (a + b + t) % 3 ? 1e308 : kNaN; })
+                 .pair(0, 1, wild).pair(0, 3, kInf).pair(0, 5, -kInf).pair(0, 7, -1e308).pair(2, 3, kInf)
+                 .pair(4, 5, -kInf).select(0, 5).build());
+    EegRig e(DataSet().eeg(12).pair(0, 1, wild).pair(0, 3, kInf).pair(0, 5, kNaN).build());
     for (int mode : {MapModeTopLink, MapModeTopWave, MapModeContour})
         for (int style = 0; style <= 6; ++style)
             for (double scale : {1.0, kInf, 1e300}) {
@@ -174,6 +155,36 @@ TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
                 ASSERT_EQ(r.paint(), 1) << mode << " " << style << " " << scale;
             }
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+    // Every contour type, colour scale, threshold and level count.
+    const double thresholds[] = {0.0, kNaN, -1e308, 1e308};
+    const int levels[] = {16, 0, -3, 2000000000};
+    for (int type : {0, 1, 2})
+        for (int scale : {0, 1, 2, -7})
+            for (int k = 0; k < 4; ++k) {
+                r.view.checkInitTrial();
+                e.view.checkInitTrial();
+                r.view.rebuildFieldGrid();
+                e.view.rebuildFieldGrid();
+                r.view.mapMode = e.view.mapMode = MapModeContour;
+                r.view.contourType = e.view.contourType = type;
+                r.view.colorScale = e.view.colorScale = scale;
+                r.view.autofit = e.view.autofit = 0;
+                r.view.contourThreshold = e.view.contourThreshold = thresholds[k];
+                r.view.contourLevels = e.view.contourLevels = levels[k];
+                r.view.radiology = e.view.radiology = k % 2;
+                r.view.calcContourLines(thresholds[k], r.view.grid.fieldMaximum, levels[k]);
+                ASSERT_EQ(r.paint(), 1);
+                ASSERT_EQ(e.paint(), 1);
+            }
+    // A new view lays its grid at its first paint, also one with NaN and huge values, and traces it.
+    MegRig g(square().diagonal(-0.5).pair(0, 1, 1e300).pair(0, 2, kNaN).pair(0, 3, 0.8).currentColumn(-1)
+                 .build());
+    g.view.mapMode = MapModeContour;
+    g.view.contourType = 2;
+    g.view.radiusMeanMode = 0;
+    ASSERT_EQ(g.paint(), 1);
+    EXPECT_NE(g.view.grid.values, nullptr);
+    EXPECT_GT(g.view.grid.fieldMaximum, 0.0);
 }
 
 TEST_F(MapPainting, ExceptionInALayerIsReportedOnceAndPaintingGoesOn)
@@ -202,6 +213,10 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
     for (int k = 0; k < 100; ++k) {
         s.view.mapMode = k % 3;
         s.view.linkStyle = k % 6;
+        s.view.contourType = k % 3;
+        s.view.colorScale = k % 4;
+        s.view.radiology = k % 2;
+        if (k % 5 == 0) s.view.calcContourLines(s.view.contourThreshold, s.view.grid.fieldMaximum, 8);
         s.paint();
     }
     const auto after = cxc::gdi::liveCounts();

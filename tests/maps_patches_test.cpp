@@ -1,19 +1,11 @@
-// The waveform layer of both views: mirrored curves, and the selections, series and rows that must
-// draw nothing rather than read past the data.
-#include <cmath>
-#include <limits>
+// The waveform layer: what must draw nothing rather than read past the data.
 #include <vector>
 
 #include "maps_fixture.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 template <class View>
 void patchesOnly(View& v, double timeScale, double ampScale)
@@ -27,68 +19,34 @@ void patchesOnly(View& v, double timeScale, double ampScale)
 
 class Patches : public MapTest {};
 
-TEST_F(Patches, OnlyTheCurrentColumnIsInTheSelectionColour)
+// Selections, rows, series and channels that leave less or nothing to draw: the curves that stay.
+TEST_F(Patches, WhatCannotBeReadIsNotDrawn)
 {
-    MegRig r(square().select(0, 10).currentColumn(2).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    r.view.selectColor = RGB(0, 128, 0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.count(RGB(0, 128, 0), 0, 0, 320, 320), 10);
-    EXPECT_EQ(r.at(55, 60), RGB(0, 128, 0));
-    EXPECT_EQ(r.at(55, 260), kBlack);
-    r.view.showSensor = 1;  // a click on sensor 3 moves the highlight at the next paint
-    ASSERT_EQ(r.view.hitTestSensor(squarePixel(3), 0, 0), 1);
-    r.view.showSensor = 0;
-    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 320, 320)), 1);
-    EXPECT_EQ(r.at(255, 60), RGB(0, 128, 0));
-    EXPECT_EQ(r.at(55, 60), kBlack);
-}
-
-TEST_F(Patches, OneSampleSelectionDrawsOnlyAMove)
-{
-    MegRig r(square().select(40, 40).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countInner(kBlack) + r.countInner(kRed), 0);
-}
-
-TEST_F(Patches, SelectionEndBeyondTheSeriesIsTheLastSample)
-{
-    MegRig r(square().select(90, 500).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.count(kBlack, 200, 259, 320, 262), 9);  // samples 90..99: 9 px
-}
-
-TEST_F(Patches, EmptySelectionDrawsNoCurveAndReadsNothing)
-{
-    for (auto ds : {square().samples(0), square().select(500, 600), square().select(60, 50)}) {
-        MegRig r(ds.build());
-        patchesOnly(r.view, 1.0, 1.0);
-        ASSERT_EQ(r.paint(), 1);  // painting goes on
-        EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), 0);
-        EXPECT_EQ(r.countInner(kBlack) + r.countInner(kRed), 0);
+    auto s = [] { return square().currentColumn(-1); };
+    const struct {
+        const char* what;
+        DataSet data;
+        int drawn, inked;  // what drawPatches says, and the pixels of the curves
+    } cases[] = {
+        {"one sample: a move only", s().select(40, 40), 1, 0},
+        {"no samples", s().samples(0), 0, 0},
+        {"selection past the series", s().select(500, 600), 0, 0},
+        {"reversed selection", s().select(60, 50), 0, 0},
+        {"row -1", s().currentRow(-1).select(0, 10), 0, 0},
+        {"row past the array", s().currentRow(4).select(0, 10), 0, 0},
+        {"a missing series", s().select(0, 10).nullSeries(0, 1), 1, 30},
+        {"channel 9999, a null channel", s().select(0, 10).pairChannels(0, 1, 0, 9999).nullChannel(2), 1, 20},
+        {"5 rows of 3", s().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4)
+             .select(0, 10), 1, 30},
+        {"end past the series: up to the last sample", s().select(90, 500), 1, 4 * 9},
+    };
+    for (const auto& c : cases) {
+        MegRig r(c.data.build());
+        patchesOnly(r.view, 1.0, 0.0);
+        ASSERT_EQ(r.paint(), 1) << c.what;  // painting goes on
+        EXPECT_EQ(r.countInner(kBlack), c.inked) << c.what;
+        EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), c.drawn) << c.what;
     }
-}
-
-TEST_F(Patches, MissingSeriesDrawsNothingForItsSensorOnly)
-{
-    MegRig r(square().select(0, 10).nullSeries(0, 1).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.count(kBlack, 240, 255, 280, 265), 0);
-    EXPECT_EQ(r.count(kBlack, 40, 255, 80, 265), 10);
-}
-
-TEST_F(Patches, BadChannelIndexAndNullChannelDrawNoCurve)
-{
-    // Element (0, 1) names channel 9999 and channel 2's entry is null: curves at sensors 0 and 3 only.
-    MegRig r(square().select(0, 10).pairChannels(0, 1, 0, 9999).nullChannel(2).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countInner(kBlack), 20);
-    EXPECT_EQ(r.count(kBlack, 55, 260, 65, 261), 10);
-    EXPECT_EQ(r.count(kBlack, 255, 60, 265, 61), 10);
 }
 
 TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
@@ -112,25 +70,6 @@ TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
         r.view.timeScale = scale;
         r.view.ampScale = scale;
         ASSERT_EQ(r.paint(), 1);
-    }
-}
-
-TEST_F(Patches, MoreRowsThanColumnsDrawsOneCurvePerElement)
-{
-    MegRig r(square().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4)
-                 .select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 0.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countInner(kBlack), 30);  // three curves of 10 px
-}
-
-TEST_F(Patches, CurrentRowOutsideThePairArrayDrawsNothing)
-{
-    for (long long row : {-1LL, 4LL}) {
-        MegRig r(square().currentRow(row).select(0, 10).build());
-        patchesOnly(r.view, 1.0, 0.0);
-        ASSERT_EQ(r.paint(), 1);
-        EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), 0) << row;
     }
 }
 

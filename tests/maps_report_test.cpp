@@ -1,11 +1,7 @@
-// The graph report of both views on networks small enough to count by hand, its short answers, and
-// the checks that keep odd shapes from reading past the data.
-#include <cmath>
+// The graph report on networks small enough to count by hand, and odd shapes walked safely.
 #include <string>
 
 #include "maps_fixture.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
@@ -32,7 +28,7 @@ class Report : public MapTest {};
 
 TEST_F(Report, WithoutTheThresholdEveryOtherChannelIsAConnection)
 {
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
+    MegRig r(triangleOnSquare().build());
     r.view.linkThreshold = 0.5;
     int connections = 0;
     const CString s = report(r.view, 0, 0, 0, &connections);
@@ -46,7 +42,7 @@ TEST_F(Report, WithoutTheThresholdEveryOtherChannelIsAConnection)
 
 TEST_F(Report, NodeWithOneNeighbourIsASeedWithoutClustering)
 {
-    Rig<CStatMEGCClCntMapqz> r(square().pair(0, 1, 0.9).build());
+    MegRig r(square().pair(0, 1, 0.9).build());
     r.view.linkThreshold = 0.5;
     const std::wstring s = str(report(r.view, 1, 0, 0));
     EXPECT_EQ(s.substr(0, s.find(L"Hub min")),
@@ -56,13 +52,13 @@ TEST_F(Report, NodeWithOneNeighbourIsASeedWithoutClustering)
 
 TEST_F(Report, NoConnectionAndNoData)
 {
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
+    MegRig r(triangleOnSquare().build());
     r.view.linkThreshold = 0.9;
     int connections = -1;
     EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
     EXPECT_EQ(connections, 0);  // the count is written when every row was examined
 
-    Rig<CStatMEGCClCntMapqz> none(triangleOnSquare().noCoupling().build());
+    MegRig none(triangleOnSquare().noCoupling().build());
     connections = 5;
     EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
     EXPECT_EQ(connections, 5);  // untouched
@@ -73,7 +69,7 @@ TEST_F(Report, NoConnectionAndNoData)
 TEST_F(Report, NegativeOrNaNThresholdIsStoredAsZero)
 {
     for (double t : {-1.0, std::nan("")}) {
-        Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
+        MegRig r(triangleOnSquare().build());
         r.view.linkThreshold = t;
         int connections = 0;
         report(r.view, 1, 0, 0, &connections);
@@ -84,12 +80,12 @@ TEST_F(Report, NegativeOrNaNThresholdIsStoredAsZero)
 
 TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
 {
-    Rig<CStatMEGCClCntMapqz> meg(triangleOnSquare().noCoil(3).build());
+    MegRig meg(triangleOnSquare().noCoil(3).build());
     int connections = 77;
     EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
     EXPECT_EQ(connections, 77);
     // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
-    Rig<CStatEEGCxcCntMapqz> eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
+    EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
     EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
 }
 
@@ -109,7 +105,7 @@ TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
         {"bad channel entries", square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 0, 1 + 2 + 2},
     };
     for (const auto& c : cases) {
-        Rig<CStatMEGCClCntMapqz> r(c.data.build());
+        MegRig r(c.data.build());
         r.view.linkThreshold = 0.5;
         int connections = 0;
         const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
@@ -119,11 +115,11 @@ TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
         }
     }
     // An active row outside the nodes, and an exception on the way, give no data.
-    Rig<CStatMEGCClCntMapqz> outside(triangleOnSquare().currentRow(7).build());
+    MegRig outside(triangleOnSquare().currentRow(7).build());
     EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
-    Rig<CStatMEGCClCntMapqz> tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
+    MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
     EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
-    Rig<CStatMEGCClCntMapqz> r(triangleOnSquare().build());
+    MegRig r(triangleOnSquare().build());
     cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
     EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
 }

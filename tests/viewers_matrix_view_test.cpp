@@ -1,15 +1,10 @@
-// What the matrix view paints beyond the snapshots: cell colours at the ends of the range, cell
-// placement, extreme pixel widths, the class shown, and quiet failure.
-#include <limits>
-
+// What the matrix view paints beyond the snapshots: range ends, placement, extreme widths, failures.
 #include "viewers_fixture.h"
 
 namespace {
 
 using namespace viewertest;
 using namespace cxc::harness;
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Four channels: pair values 0.5, 2.0 (past a range of 1), -0.25, 0 and NaN, self pairs 1.
 DataSet fourPairs(int measureKind = 0)
@@ -45,8 +40,8 @@ protected:
 
 }  // namespace
 
-// Cell colours of the demo data are pinned by the snapshots; here the ends of the range.
-TEST_F(MatrixView, ZeroAndNaNTakeTheWeakestNegativeColourAndValuesPastTheRangeTheStrongest)
+// Zero and NaN take the weakest negative colour, values past the range the strongest.
+TEST_F(MatrixView, CellColoursAtTheEndsOfTheRangeAndForOtherMeasureKinds)
 {
     Host host(fourPairs());
     CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
@@ -55,29 +50,21 @@ TEST_F(MatrixView, ZeroAndNaNTakeTheWeakestNegativeColourAndValuesPastTheRangeTh
     EXPECT_EQ(cell(img, 0, 3), t.colNeg512[0]);  // 0
     EXPECT_EQ(cell(img, 1, 3), t.colNeg512[0]);  // not a number
     EXPECT_EQ(cell(img, 0, 2), t.colPos512[511]);
-}
-
-TEST_F(MatrixView, OtherMeasureKindsUseThe768LevelTables)
-{
-    Host host(fourPairs(2));
-    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
-    const Image img = shown(dlg.view);
-    EXPECT_EQ(cell(img, 0, 1), dlg.view.adrColors.ramp768Pos[384]);
-    EXPECT_EQ(cell(img, 0, 2), dlg.view.adrColors.ramp768Pos[767]);
-    EXPECT_EQ(cell(img, 1, 2), dlg.view.adrColors.ramp768Neg[192]);
-}
-
-TEST_F(MatrixView, AZeroStepGivesEveryCellTheWeakestColourOfItsSign)
-{
-    Host host(fourPairs());
-    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    // A zero step gives every cell the weakest colour of its sign.
     host.cls().rangeMin = host.cls().rangeMax = 0.7;
-    const Image img = shown(dlg.view);
-    const CMegIndex2Colorqz& t = dlg.view.megColors;
-    EXPECT_EQ(cell(img, 0, 1), t.colPos512[0]);
-    EXPECT_EQ(cell(img, 0, 0), t.colPos512[0]);
-    EXPECT_EQ(cell(img, 1, 2), t.colNeg512[0]);
-    EXPECT_EQ(cell(img, 0, 3), t.colNeg512[0]);
+    dlg.view.Invalidate(FALSE);
+    const Image flat = shown(dlg.view);
+    EXPECT_EQ(cell(flat, 0, 1), t.colPos512[0]);
+    EXPECT_EQ(cell(flat, 0, 0), t.colPos512[0]);
+    EXPECT_EQ(cell(flat, 1, 2), t.colNeg512[0]);
+    EXPECT_EQ(cell(flat, 0, 3), t.colNeg512[0]);
+    // Other measure kinds use the 768-level tables.
+    Host other(fourPairs(2));
+    CDlgCxcMatrix2DViewer& kind2 = cellsOnly(other);
+    const Image img2 = shown(kind2.view);
+    EXPECT_EQ(cell(img2, 0, 1), kind2.view.adrColors.ramp768Pos[384]);
+    EXPECT_EQ(cell(img2, 0, 2), kind2.view.adrColors.ramp768Pos[767]);
+    EXPECT_EQ(cell(img2, 1, 2), kind2.view.adrColors.ramp768Neg[192]);
 }
 
 TEST_F(MatrixView, OnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
@@ -121,20 +108,15 @@ TEST_F(MatrixView, AHugePixelWidthDrawsOnlyTheFirstPairRow)
     EXPECT_EQ(img.pixel(79, 110), kWhite);
 }
 
-TEST_F(MatrixView, ASelectionBeginOutsideTheSeriesShowsOnlyTheBackground)
+// A selection begin outside the series, and a class the package does not hold (the view checks the
+// held class but draws its own): only the background.
+TEST_F(MatrixView, WithoutDataToShowOnlyTheBackground)
 {
-    Host host(fourPairs().samples(10).select(10, 12));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    const Image img = shown(dlg.view);
-    EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height());
-}
-
-TEST_F(MatrixView, TheViewChecksTheHeldClassButDrawsItsOwn)
-{
-    Host host(fourPairs().classes(true, false, false));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix(1);
-    const Image img = shown(dlg.view);
-    EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height());
+    for (int c : {0, 1}) {
+        Host host(c == 0 ? fourPairs().samples(10).select(10, 12) : fourPairs().classes(true, false, false));
+        const Image img = shown(host.matrix(c).view);
+        EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height()) << c;
+    }
 }
 
 TEST_F(MatrixView, AFailingDataLibraryEndsThePaintQuietlyAndLeaksNothing)

@@ -1,6 +1,4 @@
-// The row/column viewer's controls: the lists a refresh fills (and what it clamps), the class, trial,
-// row, column, layout and type lists with their message boxes, the scale up-downs, the edits and
-// "Refresh", and the settings shared through the facade's drawer.
+// The row/column viewer's controls: its lists and their message boxes, the scale up-downs, the edits.
 #include <cfloat>
 
 #include "viewers_fixture.h"
@@ -160,7 +158,7 @@ TEST_F(RowColumnControls, UpDownsHalveAndDoubleTheScalesInTheDrawer)
     EXPECT_TRUE(messageBoxes().empty());
 }
 
-TEST_F(RowColumnControls, EditsApplyAtOnceWithoutRepaintingAndRefreshRepaints)
+TEST_F(RowColumnControls, EditsApplyAtOnceRefreshRepaintsAndShowsTheDrawersSettings)
 {
     Host host(sixChannels().samples(100));
     CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
@@ -178,12 +176,6 @@ TEST_F(RowColumnControls, EditsApplyAtOnceWithoutRepaintingAndRefreshRepaints)
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
     EXPECT_EQ(host.face.ampScale, 2.0);
     EXPECT_TRUE(needsPaint(&dlg.view));
-}
-
-TEST_F(RowColumnControls, ARefreshWritesTheDrawersSettingsWithoutWritingThemBack)
-{
-    Host host(sixChannels().samples(100));
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
     // Another viewer of the same facade changed the shared drawer.
     host.face.pxPerSample = 2.0;
     host.face.ampScale = 0.5;
