@@ -149,7 +149,7 @@ TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
     EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
 
-TEST_F(FieldLayer, HeaderAndPixelsAreKeptWhileTheGridKeepsItsSize)
+TEST_F(FieldLayer, BuffersKeptWhileTheGridKeepsItsSizeAndANarrowMapFallsBackToStretchDIBits)
 {
     MegRig r(peak().build());
     fieldOnly(r.view);
@@ -167,14 +167,8 @@ TEST_F(FieldLayer, HeaderAndPixelsAreKeptWhileTheGridKeepsItsSize)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.view.fieldBmpInfo->bmiHeader.biWidth, 108);
     EXPECT_EQ(r.view.fieldBmpInfo->bmiHeader.biHeight, 108);
-}
-
-TEST_F(FieldLayer, MapNarrowerThanItsMarginFallsBackToStretchDIBits)
-{
     // 100 x 100 with a margin of 120: the scale is -0.2, so the destination is -20 x -20 pixels,
     // which the resampler refuses; StretchDIBits draws it mirrored at (60, 60), that is over 40 .. 59.
-    MegRig r(peak().build());
-    fieldOnly(r.view);
     r.paint(100, 100);
     ASSERT_EQ(r.paint(100, 100), 1);
     EXPECT_DOUBLE_EQ(r.view.scaleX, -0.2);

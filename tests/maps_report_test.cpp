@@ -50,13 +50,19 @@ TEST_F(Report, NodeWithOneNeighbourIsASeedWithoutClustering)
     EXPECT_NE(s.find(L"Total ClCe: 0.000000 ClCe min: 0.000000  ClCe Mean: 0.000000"), std::wstring::npos);
 }
 
-TEST_F(Report, NoConnectionAndNoData)
+TEST_F(Report, NoConnectionNoDataAndNegativeOrNaNThresholds)
 {
     MegRig r(triangleOnSquare().build());
     r.view.linkThreshold = 0.9;
     int connections = -1;
     EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
     EXPECT_EQ(connections, 0);  // the count is written when every row was examined
+    for (double t : {-1.0, kNaN}) {  // stored as 0
+        r.view.linkThreshold = t;
+        report(r.view, 1, 0, 0, &connections);
+        EXPECT_EQ(r.view.linkThreshold, 0.0);
+        EXPECT_EQ(connections, 12);
+    }
 
     MegRig none(triangleOnSquare().noCoupling().build());
     connections = 5;
@@ -64,18 +70,6 @@ TEST_F(Report, NoConnectionAndNoData)
     EXPECT_EQ(connections, 5);  // untouched
     CStatMEGCClCntMapqz unbound;
     EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-}
-
-TEST_F(Report, NegativeOrNaNThresholdIsStoredAsZero)
-{
-    for (double t : {-1.0, std::nan("")}) {
-        MegRig r(triangleOnSquare().build());
-        r.view.linkThreshold = t;
-        int connections = 0;
-        report(r.view, 1, 0, 0, &connections);
-        EXPECT_EQ(r.view.linkThreshold, 0.0);
-        EXPECT_EQ(connections, 12);
-    }
 }
 
 TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
