@@ -16,14 +16,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MatrixControls, WithoutDataOfItsClassTheChannelTypeBoxIsDisabled)
-{
-    Host host(sixChannels().classes(true, false, false));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix(1);
-    EXPECT_FALSE(enabled(&dlg, IDC_MATRIX_CHANNEL_TYPE));
-    EXPECT_TRUE(items(&dlg, IDC_MATRIX_CHANNEL_TYPE).empty());
-}
-
 TEST_F(MatrixControls, TheFirstRefreshComputesTheColourRangeOnceAndTheButtonsAgain)
 {
     std::vector<double> spike(100, 0.5);

@@ -109,13 +109,16 @@ TEST_F(MatrixView, AHugePixelWidthDrawsOnlyTheFirstPairRow)
 }
 
 // A selection begin outside the series, and a class the package does not hold (the view checks the
-// held class but draws its own): only the background.
+// held class but draws its own): only the background, and in the second the channel type box is empty.
 TEST_F(MatrixView, WithoutDataToShowOnlyTheBackground)
 {
     for (int c : {0, 1}) {
         Host host(c == 0 ? fourPairs().samples(10).select(10, 12) : fourPairs().classes(true, false, false));
-        const Image img = shown(host.matrix(c).view);
+        CDlgCxcMatrix2DViewer& dlg = host.matrix(c);
+        const Image img = shown(dlg.view);
         EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height()) << c;
+        EXPECT_EQ(enabled(&dlg, IDC_MATRIX_CHANNEL_TYPE), c == 0);  // without data of its class: disabled
+        EXPECT_EQ(items(&dlg, IDC_MATRIX_CHANNEL_TYPE).empty(), c == 1);
     }
 }
 
