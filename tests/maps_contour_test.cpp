@@ -397,19 +397,13 @@ TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
     }
 }
 
-TEST_F(GridLayer, FlatGridOfDifferingSensorsSaysSo)
-{
-    // Two sensors on one spot with 1 and -1 cancel everywhere; the third holds 0.
-    MegGrid r(layout({{0, 0}, {0, 0}, {10, 0}}).pair(0, 1, -1.0).build());
-    EXPECT_EQ(r.rebuild(), 0);
-    EXPECT_EQ(messageCount(L"Grid data range is 0.0?"), 1);
-}
-
-// The contour view's preparation for hosts: what it told its user is its reason, and the reason stays
-// through a later success until the host clears it.
-TEST_F(GridLayer, APreparationThatFailsLeavesItsReasonUntilCleared)
+// Two sensors on one spot with 1 and -1 cancel everywhere, the third holds 0: the flat grid is said,
+// and the contour view's preparation for hosts keeps that reason through a later success until cleared.
+TEST_F(GridLayer, AFlatGridIsSaidAndAPreparationKeepsItsReasonUntilCleared)
 {
     MegGrid flat(layout({{0, 0}, {0, 0}, {10, 0}}).pair(0, 1, -1.0).build());
+    EXPECT_EQ(flat.rebuild(), 0);
+    EXPECT_EQ(messageCount(L"Grid data range is 0.0?"), 1);
     MegGrid good(layout({{10, 20}, {110, 20}, {10, 70}, {110, 70}}).build());
     cxc::clearLastError();
     EXPECT_EQ(cxc::prepareContourView(flat.view, flat.data.get(), 0), 0);

@@ -41,8 +41,7 @@ public:
 
 class MapPainting : public MapTest {};
 
-// Missing coupling data and missing pair arrays are pinned for every window by the hostile-data
-// tests; here the view's own cases: no drawer, and a data set that vanished under a painted view.
+// Missing coupling data is pinned by the hostile-data tests; here no drawer and a vanished data set.
 TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
 {
     Shown<CStatMEGCClCntMapqz> meg(square().build());

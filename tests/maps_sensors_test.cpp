@@ -78,19 +78,6 @@ TEST_F(Sensors, EachViewFitsItsOwnPlaneAndOneWithANaNOrNarrowExtentIsRefused)
     EXPECT_EQ(messageCount(L"sensor location error!"), 2);
 }
 
-TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
-{
-    // The plane now runs from x = -300 (dx 400, scaleX 0.5); the mapping does not subtract the
-    // minimum, so that sensor lands at 60 - 150 and is clamped onto the left border.
-    MegRig r(square().megAt2d(L"MZZ99", -300, 50).build());
-    bare(r.view);
-    r.view.sensorRadius = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 0.5);
-    EXPECT_EQ(r.at(3, 160), kBlack);
-    EXPECT_EQ(r.at(60 + 3, 160), kWhite);
-}
-
 struct LabelCase {
     const wchar_t* label;
     COLORREF colour;

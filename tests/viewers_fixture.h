@@ -1,8 +1,5 @@
-// Shared by the viewer tests: the row/column viewer and the matrix viewer opened through a facade on
-// a hand-made data set, as a host opens them, and small readers of what they show.
-//
-// The row/column template puts the view at (11, 44) of the dialog (dialog units 7, 27); the matrix
-// template puts its bordered view at (153, 10), its client area one pixel further in.
+// Shared by the viewer tests: both viewers opened through a facade on a hand-made data set, as a host
+// opens them, and small readers of what they show.
 #pragma once
 
 #include <gtest/gtest.h>
