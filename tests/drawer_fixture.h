@@ -1,10 +1,12 @@
-// Shared by the drawer tests: a drawer with its protected column operations in reach, bound to a
-// hand-made data set, and a probe that tells whether a text stands at a place of a picture (the text
-// is drawn a second time on a clean canvas with the same font and colours, and the cells compared).
+// Shared by the drawer tests: a drawer with its column operations in reach, and a probe that redraws a
+// text on a clean canvas to tell whether it stands at a place of a picture.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "afxwin.h"
@@ -21,6 +23,8 @@ using testgdi::Canvas;
 inline constexpr COLORREF kGreen = RGB(0, 255, 0);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);
 inline constexpr COLORREF kGrey = RGB(128, 128, 128);
+inline constexpr COLORREF kGridColour = RGB(220, 220, 220);
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class TestDrawer : public CMEGDrawCCDataqz {
 public:

@@ -1,8 +1,5 @@
-// The drawer's selection marker: its time texts, where band and line stand, and how the edges are
-// clamped into the data area, also for selections and scales that do not fit any integer.
-#include <climits>
-#include <cmath>
-
+// The selection marker (its time texts, edges clamped into the data area), and mouse positions back to
+// a sample or a partner in every layout and under scales that draw nothing.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -14,6 +11,24 @@ DataSet selection(long long b, long long e, long long samples = 1600)
 {
     return DataSet().meg(2).samples(samples).select(b, e);
 }
+
+// Ten partners in 3 columns on 600 x 400: 4 rows of 72 (base lines 92, 164, 236, 308), pitch 200,
+// data areas 60..190, 260..390, 460..590.
+struct Picker {
+    explicit Picker(unsigned mode, const DataSet& recipe = DataSet().meg(10)) : d(recipe)
+    {
+        d.displayMode = mode;
+        d._calculateColumnBlockH(rect);
+    }
+    __int64 pick(int x, int y)
+    {
+        kind = -7;
+        return d.getSampleID4Mouse(nullptr, CPoint(x, y), rect, kind);
+    }
+    TestDrawer d;
+    CRect rect{0, 0, 600, 400};
+    int kind = -7;
+};
 
 }  // namespace
 
@@ -43,7 +58,7 @@ TEST(DrawerMarker, RangeFromOneSecondIsWrittenInSeconds)
     EXPECT_TRUE(showsText(cs, s, static_cast<int>(50 + (325 - extent(s, seconds).cx) * 0.5), 0, seconds));
 }
 
-TEST(DrawerMarker, EdgesAreClampedIntoTheDataArea)
+TEST(DrawerMarker, EdgesAreClampedIntoTheDataAreaWhateverTheSelectionAndScale)
 {
     TestDrawer d(selection(100, 500));
     d.beginSample = 300;
@@ -57,21 +72,16 @@ TEST(DrawerMarker, EdgesAreClampedIntoTheDataArea)
     d.cls().setSelect(5, 5);      // before it: its left edge
     d.drawSelectLineTime4CCData(&c.dc, CRect(10, 30, 210, 100));
     EXPECT_EQ(d.selEndX, 10);
-}
-
-TEST(DrawerMarker, ExtremeSelectionsAndScalesStayInsideTheArea)
-{
-    TestDrawer d(selection(LLONG_MIN, LLONG_MAX));
-    Canvas c(300, 100);
-    const CRect area(10, 30, 210, 100);
-    ASSERT_EQ(d.drawSelectLineTime4CCData(&c.dc, area), 1);
+    d.beginSample = 0;  // and selections and scales no integer holds stay inside
+    d.cls().setSelect(LLONG_MIN, LLONG_MAX);
+    ASSERT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(10, 30, 210, 100)), 1);
     EXPECT_EQ(d.selStartX, 10);
     EXPECT_EQ(d.selEndX, 209);
     for (double scale : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, 0.0}) {
         d.pxPerSample = scale;
         for (auto [b, e] : {std::pair{LLONG_MIN, LLONG_MAX}, {LLONG_MAX, LLONG_MIN}, {0LL, 7LL}}) {
             d.cls().setSelect(b, e);
-            EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, area), 1);
+            EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(10, 30, 210, 100)), 1);
             EXPECT_GE(d.selStartX, 10) << scale;
             EXPECT_LE(d.selEndX, 210) << scale;
         }
@@ -98,4 +108,78 @@ TEST(DrawerMarker, ShowsTheClassThePackageHolds)
     Canvas c(100, 100);
     EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 30, 100, 100)), 1);
     EXPECT_EQ(c.at(10, 50), kGrey);
+}
+
+TEST(DrawerPicking, OverlayClampsIntoTheDataArea)
+{
+    Picker p(0);
+    p.d.pxPerSample = 2;
+    p.d.beginSample = 100;
+    EXPECT_EQ(p.pick(10, 50), 100);  // left of the data area: its first sample
+    EXPECT_EQ(p.kind, 1);
+    EXPECT_EQ(p.pick(60 + 41, 50), 120);
+    EXPECT_EQ(p.pick(5000, 50), 100 + 599 / 2);  // beyond the right edge: the last pixel
+}
+
+TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)
+{
+    Picker p(1);
+    EXPECT_EQ(p.pick(60, 100), 0);   // on column 0's left edge: the name pick of its first row
+    EXPECT_EQ(p.kind, 2);
+    EXPECT_EQ(p.pick(190, 100), 4);  // on its right edge: within a name width of column 1's origin
+    EXPECT_EQ(p.kind, 2);
+    EXPECT_EQ(p.d.cls().curCol, 4);
+    EXPECT_EQ(p.pick(225, 250), p.d.rowsPerColumn + 2);  // column 1, between its third and fourth base lines
+    EXPECT_EQ(p.kind, 2);
+    EXPECT_EQ(p.d.cls().curCol, 6);
+    EXPECT_EQ(p.pick(20, 5), 0);  // above column 0's first base line: its first row
+    EXPECT_EQ(p.kind, 2);
+    EXPECT_EQ(p.pick(599, 399), 0);  // nothing there
+    EXPECT_EQ(p.kind, -7);
+    p.d.pxPerSample = 2;
+    p.d.beginSample = 100;
+    EXPECT_EQ(p.pick(60 + 50, 300), 125);
+    EXPECT_EQ(p.kind, 1);
+    EXPECT_EQ(p.pick(260 + 50, 10), 125);  // column 1
+    EXPECT_EQ(p.kind, 1);
+}
+
+TEST(DrawerPicking, MissingDataOrUnknownModePicksNothing)
+{
+    Picker none(0, DataSet().meg(3).noCoupling());
+    EXPECT_EQ(none.pick(100, 100), 0);
+    EXPECT_EQ(none.kind, -7);
+    Picker odd(7);
+    EXPECT_EQ(odd.pick(100, 100), 0);
+    EXPECT_EQ(odd.kind, -7);
+    Picker faulty(0);
+    cxc::testkit::throwOnce("CSnsCohFace::getCoherenceData");
+    EXPECT_EQ(faulty.pick(100, 100), 0);
+    EXPECT_EQ(faulty.kind, -7);
+    cxc::testkit::clearFaults();
+}
+
+TEST(DrawerPicking, NoTimeScaleGivesTheFirstSampleDrawn)
+{
+    for (unsigned mode : {0u, 1u}) {
+        for (double scale : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
+            Picker p(mode);
+            p.d.beginSample = 40;
+            p.d.pxPerSample = scale;
+            EXPECT_EQ(p.pick(100, 300), 40) << mode << " " << scale;
+            EXPECT_EQ(p.kind, 1);
+        }
+    }
+    Picker tiny(0);
+    tiny.d.pxPerSample = 1e-300;
+    EXPECT_EQ(tiny.pick(100, 300), LLONG_MAX);
+}
+
+TEST(DrawerPicking, OverlayBesideColumnsMapsFromTheNameEnd)
+{
+    Picker p(2);
+    p.d.pxPerSample = 0.5;
+    EXPECT_EQ(p.pick(260 + 80, 10), 40);  // column 1: (x - 260 - 60) / 0.5
+    EXPECT_EQ(p.kind, -7);                // the kind is left alone
+    EXPECT_EQ(p.pick(260 + 20, 10), 0);   // inside the name's width: clamped to 0
 }

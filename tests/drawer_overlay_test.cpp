@@ -1,8 +1,6 @@
-// The drawer's overlay layouts on a hand-made row: which partner's trace stands in which half or
-// region and in which pen, the switch between the decimated and the sample-by-sample trace, the
-// labels and the four measurement values.
-#include <cmath>
-
+// The top level (background, display modes, grid, time marks), the overlay layouts on a hand-made row
+// (traces, the decimated trace, labels and values) and the column layout on 600 x 400, where 10 partners
+// in 3 columns give 4 rows of 72 (pitch 200: names 60, data 130 less values 40, gap 10).
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -13,15 +11,9 @@ namespace {
 // its base line (ampScale 1). Values are in the plane only to name the channels.
 DataSet row()
 {
-    return DataSet()
-        .megAt2d(L"MZC01", 0, 0)
-        .megAt2d(L"MLF11", 1, 0)
-        .megAt2d(L"MLP21", 2, 0)
-        .megAt2d(L"MRF31", 3, 0)
-        .megAt2d(L"MRO41", 4, 0)
-        .megAt2d(L"MZO01", 5, 0)
-        .pair(0, 1, 10.0).pair(0, 2, 20.0).pair(0, 3, 30.0).pair(0, 4, 40.0).pair(0, 5, 50.0)
-        .currentColumn(-1);
+    return DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MLP21", 2, 0)
+        .megAt2d(L"MRF31", 3, 0).megAt2d(L"MRO41", 4, 0).megAt2d(L"MZO01", 5, 0).pair(0, 1, 10.0)
+        .pair(0, 2, 20.0).pair(0, 3, 30.0).pair(0, 4, 40.0).pair(0, 5, 50.0).currentColumn(-1);
 }
 
 struct Overlay {
@@ -36,7 +28,28 @@ struct Overlay {
     CRect area{60, 0, 460, 300};
 };
 
-constexpr COLORREF kRegion[4] = {RGB(125, 255, 0), RGB(255, 255, 0), RGB(125, 0, 255), RGB(255, 0, 255)};
+// Row 0 of ten channels; partner k is a constant series of value(k) (default 5 k, ampScale 1).
+DataSet tenPartners()
+{
+    DataSet s = DataSet().meg(10).currentColumn(-1);
+    for (int k = 1; k < 10; ++k) s.pair(0, k, 5.0 * k);
+    return s;
+}
+
+struct Columns {
+    explicit Columns(const DataSet& recipe) : d(recipe)
+    {
+        d.displayMode = 1;
+        d.ampScale = 1.0;
+    }
+    int layout() { return d._calculateColumnBlockH(rect); }
+    int baseY(int row) const { return 20 + (row + 1) * 72; }
+    int dataLeft(int col) const { return col * 200 + 60; }
+    CString name(int k) { return d.trial->getChannelName(k); }
+    TestDrawer d;
+    Canvas c{600, 400};
+    CRect rect{0, 0, 600, 400};
+};
 
 }  // namespace
 
@@ -52,55 +65,15 @@ TEST(DrawerOverlay, AllDrawsEveryPartnerOnOneBaseLine)
     EXPECT_EQ(o.c.at(160, 140), testgdi::kWhite);  // 100 samples end at x = 159
 }
 
-TEST(DrawerOverlay, TwoSidesSplitsByLetterAndShownFlag)
+// A name with both letters stands in both halves; a partner not shown in all trials in neither.
+TEST(DrawerOverlay, TwoSidesByLetterAndShownFlag)
 {
-    Overlay o(row().flags(4, true, false), 1);
-    ASSERT_EQ(o.draw(), 1);
-    EXPECT_EQ(o.c.at(100, 75 - 10), kGreen);   // MLF11 on the upper base line (75)
-    EXPECT_EQ(o.c.at(100, 75 - 20), kGreen);   // MLP21
-    EXPECT_EQ(o.c.at(100, 225 - 30), kBlue);   // MRF31 on the lower one (225)
-    EXPECT_EQ(o.c.at(100, 225 - 40), testgdi::kWhite);  // MRO41 is not shown in all trials
-    EXPECT_EQ(o.c.at(100, 75 - 50), testgdi::kWhite);   // MZO01 has neither letter
-    EXPECT_EQ(o.c.at(100, 225 - 50), testgdi::kWhite);
-    EXPECT_EQ(o.c.at(300, 75), testgdi::kBlack);
-    EXPECT_EQ(o.c.at(300, 225), testgdi::kBlack);
-    EXPECT_TRUE(showsText(o.c, o.d, 0, 75 - 16, L"Left"));
-    EXPECT_TRUE(showsText(o.c, o.d, 0, 225 - 16, L"Right"));
-}
-
-TEST(DrawerOverlay, ANameWithBothLettersStandsInBothHalves)
-{
-    Overlay o(DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"XLRX", 1, 0).pair(0, 1, 10.0).currentColumn(-1), 1);
+    Overlay o(DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"XLRX", 1, 0).megAt2d(L"MRO41", 2, 0)
+                  .pair(0, 1, 10.0).pair(0, 2, 40.0).flags(2, true, false).currentColumn(-1), 1);
     o.draw();
     EXPECT_EQ(o.c.at(100, 65), kGreen);
     EXPECT_EQ(o.c.at(100, 215), kBlue);
-}
-
-TEST(DrawerOverlay, FourRegionsByPrefixWithTheirPensAndLabels)
-{
-    Overlay o(row(), 2);
-    ASSERT_EQ(o.draw(), 1);
-    const int y[4] = {37, 112, 187, 262};  // 1/8, 3/8, 5/8, 7/8 of 300, truncated
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(o.c.at(100, y[i] - 10 * (i + 1)), kRegion[i]) << i;
-        EXPECT_EQ(o.c.at(300, y[i]), testgdi::kBlack) << i;
-    }
-    EXPECT_EQ(o.c.at(100, 37 - 20), testgdi::kWhite);  // MLP21 is not a front channel
-    const wchar_t* labels[4] = {L"Left Front", L"Left Back", L"Right Front", L"Right Back"};
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(showsText(o.c, o.d, 0, y[i] - 16, labels[i])) << i;
-}
-
-TEST(DrawerOverlay, TheHighlightedPartnerTakesTheHighlightPen)
-{
-    for (int type : {0, 1, 2}) {
-        Overlay o(row().currentColumn(1), type);
-        o.draw();
-        const int y = type == 0 ? 140 : type == 1 ? 65 : 27;
-        EXPECT_EQ(o.c.at(100, y), testgdi::kRed) << type;
-        EXPECT_EQ(o.c.at(100, y - 1), testgdi::kRed) << type;  // 2 px wide
-        EXPECT_EQ(o.c.at(100, type == 0 ? 130 : type == 1 ? 55 : 92), type == 0 ? testgdi::kBlack
-                                                                    : type == 1 ? kGreen : kRegion[1]);
-    }
+    EXPECT_EQ(o.c.at(100, 225 - 40), testgdi::kWhite);
 }
 
 TEST(DrawerOverlay, DecimatedBelowHalfAPixelPerSampleAndUnclamped)
@@ -144,20 +117,6 @@ TEST(DrawerOverlay, AllWritesTheEndOfALongSessionName)
     EXPECT_TRUE(showsText(o.c, o.d, 0, 150 - size.cy / 2, shown.GetString()));
 }
 
-TEST(DrawerOverlay, RegionValuesCombineTheirTwoPrefixes)
-{
-    // Left Front: MLF11 = 10 and MLC21 = 30 give minimum 10, mean of means 20, maximum 30.
-    Overlay o(DataSet().megAt2d(L"MZO01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MLC21", 2, 0)
-                  .pair(0, 1, 10.0).pair(0, 2, 30.0), 2);
-    o.draw();
-    const int cy = extent(o.d, L"10.0 fT").cy;
-    const int widest = extent(o.d, L"30.0 fT").cx;
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 + cy + 1, L"10.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37, L"20.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 - cy - 1, L"30.0 fT"));
-    EXPECT_TRUE(showsText(o.c, o.d, 460 - widest, 37 - 2 * cy - 2, L"20.0 fT"));
-}
-
 TEST(DrawerOverlay, NoLabelsOrValuesWhenSwitchedOffOrEmpty)
 {
     for (int type : {0, 1, 2}) {
@@ -186,29 +145,6 @@ TEST(DrawerOverlay, UnknownTypeAndMissingDataDrawNothing)
     }
 }
 
-TEST(DrawerOverlay, EachRegionDrawsExactlyTheChannelsOfItsOwnPrefixes)
-{
-    // Partner k is a constant k, drawn k pixels above a base line: every partner has a row of its own
-    // in every band, lit in the band of its prefix and in no other.
-    const struct {
-        const wchar_t* name;
-        int band;  // -1: no band's prefix
-    } partners[] = {{L"MLF11", 0}, {L"MLF12", 0}, {L"MLC11", 0}, {L"MLC12", 0}, {L"MLP11", 1}, {L"MLP12", 1},
-                    {L"MLO11", 1}, {L"MLO12", 1}, {L"MRF11", 2}, {L"MRF12", 2}, {L"MRC11", 2}, {L"MRC12", 2},
-                    {L"MRP11", 3}, {L"MRP12", 3}, {L"MRO11", 3}, {L"MRO12", 3}, {L"MZC01", -1}, {L"MZO01", -1}};
-    DataSet data;
-    data.megAt2d(L"MZF01", 0, 0).diagonal(0.0).currentColumn(-1);
-    for (int k = 1; k <= 18; ++k) data.megAt2d(partners[k - 1].name, k, 0).pair(0, k, static_cast<double>(k));
-    Overlay o(data, 2);
-    o.d.showValue = 0;
-    ASSERT_EQ(o.draw(), 1);
-    const int y[4] = {37, 112, 187, 262};
-    for (int band = 0; band < 4; ++band)
-        for (int k = 1; k <= 18; ++k)
-            EXPECT_EQ(o.c.at(100, y[band] - k), partners[k - 1].band == band ? kRegion[band] : testgdi::kWhite)
-                << "band " << band << ", " << partners[k - 1].name;
-}
-
 TEST(DrawerOverlay, ASampleWhoseXTruncatesToTheRightEdgeIsStillDrawn)
 {
     // 60..460: at 0.75 px per sample, sample 534 lies at 460.5; decimated at 0.3 (three samples a
@@ -223,4 +159,171 @@ TEST(DrawerOverlay, ASampleWhoseXTruncatesToTheRightEdgeIsStillDrawn)
         EXPECT_EQ(o.c.at(459, 140), testgdi::kBlack) << scale;
         EXPECT_EQ(o.c.at(460, 140), testgdi::kWhite) << scale;
     }
+}
+
+TEST(DrawerTopLevel, FillsKeepsTheRectangleAndTheClass)
+{
+    TestDrawer d(DataSet().meg(3));
+    d.displayMode = 9;  // unknown: nothing but the background
+    d.bkColour = RGB(250, 240, 230);
+    Canvas c(320, 220);
+    const COLORREF bk = c.dc.GetBkColor();
+    EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(10, 10, 310, 210), 2), 1);
+    EXPECT_EQ(countIn(c, RGB(250, 240, 230), CRect(10, 10, 310, 210)), 300 * 200);
+    EXPECT_EQ(c.count(RGB(250, 240, 230)), 300 * 200);
+    EXPECT_EQ(d.drawRect, CRect(10, 10, 310, 210));
+    EXPECT_EQ(d.cxcClass, 2);
+    EXPECT_EQ(c.dc.GetBkColor(), bk);
+    EXPECT_EQ(d.drawWaveCCData(nullptr, CRect(0, 0, 10, 10), 1), 1);
+}
+
+TEST(DrawerTopLevel, OverlayModeLeavesTheNameMargin)
+{
+    TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).select(25, 25).currentColumn(-1));
+    d.ampScale = 1;
+    d.showGrid1 = 1;
+    Canvas c(400, 300);
+    d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0);
+    EXPECT_EQ(c.at(60, 250), testgdi::kBlack);          // axis at nameWidth
+    EXPECT_EQ(c.at(59, 250), testgdi::kWhite);
+    EXPECT_EQ(c.at(100, 140), testgdi::kBlack);         // partner 1, 10 above baseLineY
+    EXPECT_EQ(c.at(85, 250), kGrey);                    // selection line at sample 25
+    EXPECT_EQ(c.at(300, 75), kGridColour);              // grid at a quarter height
+}
+
+TEST(DrawerTopLevel, ColumnsStartAtZeroWithMarksAndAMarkerPerColumn)
+{
+    TestDrawer d(DataSet().meg(10).select(25, 25).currentColumn(-1));
+    d.displayMode = 1;
+    Canvas c(600, 400);
+    d.drawWaveCCData02(&c.dc, CRect(100, 0, 600, 400), 0);
+    EXPECT_EQ(d.rowsPerColumn, 4);
+    EXPECT_EQ(d.colDataWidth, 130);  // from a width of 600: rect.left is ignored
+    for (int j = 0; j < 3; ++j) {
+        const int dataLeft = 60 + 200 * j;
+        EXPECT_EQ(c.at(dataLeft + 25, 50), kGrey) << j;         // marker
+        EXPECT_EQ(c.at(dataLeft + 10, 399), kGrey) << j;        // short tick every 10 samples
+        EXPECT_EQ(c.at(dataLeft + 10, 396), testgdi::kWhite) << j;
+        EXPECT_EQ(c.at(dataLeft + 100, 392), kGrey) << j;       // long tick every 100
+        EXPECT_EQ(c.at(dataLeft + 60, 300), kGridColour) << j;  // grid at three quarters
+    }
+    EXPECT_TRUE(showsText(c, d, 0, 92, d.trial->getChannelName(0)));
+}
+
+TEST(DrawerTopLevel, OverlayBesideColumnsSplitsTheWidth)
+{
+    TestDrawer d(DataSet().meg(6).pair(0, 1, 10.0).select(5, 5).currentColumn(-1));
+    d.displayMode = 2;
+    d.ampScale = 1;
+    d.showLabel = 0;
+    Canvas c(600, 400);
+    EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 600, 400), 0), 1);
+    EXPECT_EQ(c.at(0, 300), testgdi::kBlack);   // the overlay strip's axis at its left edge
+    EXPECT_EQ(c.at(50, 140), testgdi::kBlack);  // partner 1 in the strip
+    EXPECT_EQ(d.colDataWidth, 450 / 3 - 70);    // the columns share what is right of 600 div 4
+    EXPECT_EQ(c.at(150 + 60 + 20, 20 + 2 * d.rowHeight - 10), testgdi::kBlack);  // partner 1's column trace
+    d.displayColumn = -1;  // the strip's width must not divide by zero
+    EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 600, 400), 0), 1);
+}
+
+TEST(DrawerColumns, TenPartnersInThreeColumnsGiveFourRowsOf72)
+{
+    Columns o(tenPartners());
+    ASSERT_EQ(o.layout(), 1);
+    EXPECT_EQ(o.d.rowsPerColumn, 4);
+    EXPECT_EQ(o.d.rowHeight, 72);  // (400 - 20 - 20) div 5
+    EXPECT_EQ(o.d.colDataWidth, 130);
+    Columns nine(DataSet().meg(9));
+    nine.layout();
+    EXPECT_EQ(nine.d.rowsPerColumn, 3);
+    EXPECT_EQ(nine.d.rowHeight, 90);
+}
+
+TEST(DrawerColumns, ColumnCountBelowOneIsRaisedOnlyWithData)
+{
+    Columns none(DataSet().meg(4).withoutPairArray(0));
+    none.d.displayColumn = 0;
+    EXPECT_EQ(none.layout(), 0);
+    EXPECT_EQ(none.d.displayColumn, 0);
+    EXPECT_EQ(none.d.rowHeight, 20);  // the geometry stays as it was
+    Columns o(DataSet().meg(4));
+    o.d.displayColumn = 0;
+    EXPECT_EQ(o.layout(), 1);
+    EXPECT_EQ(o.d.displayColumn, 1);
+    EXPECT_EQ(o.d.rowsPerColumn, 4);
+}
+
+// Where base lines end and names stand is pinned by the columns snapshots.
+TEST(DrawerColumns, WithoutValuesBaseLinesRunToTheEndAndBaseLinesAndNamesCanBeSwitchedOff)
+{
+    Columns o(tenPartners());
+    o.layout();
+    o.d.showValue = 0;
+    ASSERT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 1);
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 129, o.baseY(1)), kGrey);
+    o.d.showBaseLine = 0;
+    EXPECT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 0);
+    o.c.clear(testgdi::kWhite);
+    o.d.showLabel = 0;  // names switched off draw nothing
+    EXPECT_EQ(o.d._drawColumnChannelName(&o.c.dc, o.rect), 0);
+    EXPECT_EQ(o.c.count(testgdi::kBlack), 0);
+}
+
+TEST(DrawerColumns, AnEmptyNameTakesNoRow)
+{
+    Columns o(DataSet().meg(2).other(L"").meg(2));
+    o.d.displayColumn = 1;
+    o.layout();
+    o.d._drawColumnChannelName(&o.c.dc, o.rect);
+    const int rowHeight = o.d.rowHeight;
+    EXPECT_TRUE(showsText(o.c, o.d, 0, 20 + 2 * rowHeight, o.name(1)));
+    EXPECT_TRUE(showsText(o.c, o.d, 0, 20 + 3 * rowHeight, o.name(3)));  // moved up by one row
+    EXPECT_EQ(countIn(o.c, testgdi::kBlack, CRect(0, 20 + 5 * rowHeight, 60, 400)), 0);
+}
+
+TEST(DrawerColumns, ValuesInFemtoOrPicotesla)
+{
+    Columns o(DataSet().meg(4).pair(0, 1, -1500.0).pair(0, 2, 999.6).pair(0, 3, 12.4).currentColumn(2));
+    o.d.displayColumn = 1;
+    o.d.valueWidth = 30;
+    o.layout();
+    ASSERT_EQ(o.d._drawColumnDataValues(&o.c.dc, o.rect), 1);
+    EXPECT_EQ(o.d.valueWidth, 40);
+    const int x = 60 + o.d.colDataWidth - 40 + 6;
+    const int h = o.d.rowHeight;
+    EXPECT_TRUE(showsText(o.c, o.d, x, 20 + 2 * h, L"-1.50pT"));
+    EXPECT_TRUE(showsText(o.c, o.d, x, 20 + 3 * h, L"1000fT", testgdi::kRed));
+    EXPECT_TRUE(showsText(o.c, o.d, x, 20 + 4 * h, L"12fT"));
+    o.d.valueWidth = 37;
+    o.d._drawColumnDataValues(&o.c.dc, o.rect);
+    EXPECT_EQ(o.d.valueWidth, 37);
+}
+
+TEST(DrawerColumns, TracesRunFromEachBaseLineUnclamped)
+{
+    Columns o(tenPartners().pair(0, 9, 100.0).currentColumn(6));
+    o.layout();
+    ASSERT_EQ(o.d.drawColumnTime(&o.c.dc, o.rect), 1);
+    EXPECT_EQ(o.c.at(o.dataLeft(0) + 50, o.baseY(1) - 5), testgdi::kBlack);   // element 1
+    EXPECT_EQ(o.c.at(o.dataLeft(1) + 50, o.baseY(2) - 30), testgdi::kRed);    // element 6, highlighted
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 50, o.baseY(1) - 100), testgdi::kBlack); // over the row above
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 90, o.baseY(1) - 100), testgdi::kWhite); // stops at the values
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 89, o.baseY(1) - 100), testgdi::kBlack);
+}
+
+TEST(DrawerColumns, DecimatedTraceBelowHalfAPixelPerSample)
+{
+    std::vector<double> zigzag(400);
+    for (size_t s = 0; s < zigzag.size(); ++s) zigzag[s] = s % 4 == 1 ? 30.0 : 0.0;
+    Columns o(DataSet().meg(2).samples(400).diagonal(0.0).pair(0, 1, zigzag).currentColumn(-1));
+    o.d.pxPerSample = 0.25;  // step 4: one stroke from 0 to 30 per pixel
+    o.d.displayColumn = 1;   // two rows of 120: element 1 on the base line at 260
+    o.layout();
+    ASSERT_EQ(o.d.drawColumnTimeX(&o.c.dc, o.rect), 1);
+    const int y0 = 260;
+    for (int x = 61; x < 160; ++x) {  // strokes at 60 + (s + 4) / 4 for s = 0, 4, .. 392
+        EXPECT_EQ(o.c.at(x, y0 - 29), testgdi::kBlack) << x;
+        EXPECT_EQ(o.c.at(x, y0 - 1), testgdi::kBlack) << x;
+    }
+    EXPECT_EQ(o.c.at(160, y0 - 29), testgdi::kWhite);
 }

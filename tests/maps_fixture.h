@@ -1,6 +1,4 @@
-// Shared by the sensor map view tests: hand-made layouts whose pixels are computable by hand, a rig
-// that paints a view off-screen and probes its surface, and small pixel searches.
-//
+// Shared by the map view tests: a rig that paints a view off-screen and probes its surface.
 // The square layout: four sensors on the corners of a 100 x 100 plane, painted on a 320 x 320
 // surface with the default margin of 120, so that scale = 200 / 100 = 2 and
 //   px = 2x + 60, py = 260 - 2y:  0 "MLF11" (0, 0) -> (60, 260)    1 "MRC12" (100, 0) -> (260, 260)
@@ -9,12 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 
 #include "afxwin.h"
 #include "cxcharness.h"
 #include "cxccompanions.h"
+#include "stateegcxccntmapqz.h"
+#include "statmegcclcntmapqz.h"
 #include "testkit.h"
 
 namespace maptest {
@@ -25,6 +27,8 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 enum class Modality { Meg, Eeg };
 
@@ -78,7 +82,6 @@ public:
     // Inside the corner marks of the overlay (which frame 30 .. 290 on a 320 x 320 surface).
     int countInner(COLORREF c) const { return count(c, 31, 31, view.mapWidth - 31, view.mapHeight - 31); }
     CSnsCohDataqz& cls(int c = 0) { return *cxc::testkit::classOf(*data, c); }
-    CMDTrialqz& trial() { return *cxc::testkit::trialOf(*data); }
 
     std::unique_ptr<CArrayMEDataSetqz> data;
     View view;
@@ -108,5 +111,7 @@ inline int messageCount(const wchar_t* text)
 }
 
 using MapTest = ::testing::Test;
+using MegRig = Rig<CStatMEGCClCntMapqz>;
+using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
 }  // namespace maptest

@@ -1,21 +1,13 @@
-// The link layer of both views, probed at link midpoints: threshold and limit, the styles, the ramp
-// index, the selection clamp, the pairs that are skipped, and the pens magnitude styles make.
-#include <cmath>
+// The link layer of both views, probed at link midpoints on the square layout, and the graph report on
+// networks small enough to count by hand.
 #include <functional>
-#include <limits>
 
 #include "maps_fixture.h"
 #include "support.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Links only: no sensors, labels or texts over them.
 template <class View>
@@ -39,7 +31,7 @@ const CPoint kRight = mid(squarePixel(1), squarePixel(3));
 
 class Links : public MapTest {};
 
-TEST_F(Links, OnlyPairsAtOrAboveThresholdAreDrawnRedOrBlueBySign)
+TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
 {
     MegRig r(network().build());
     linksOnly(r.view, 0.5);
@@ -50,71 +42,32 @@ TEST_F(Links, OnlyPairsAtOrAboveThresholdAreDrawnRedOrBlueBySign)
     EXPECT_EQ(r.at(kRight), kRed);  // |mean| equal to the threshold is drawn
     EXPECT_EQ(r.at(kLeft), kWhite);
     EXPECT_EQ(r.at(160, 160), kWhite);  // the diagonal's mean is 0
-}
-
-TEST_F(Links, PlainStyleIsAllBlackWhateverTheSign)
-{
-    for (int style : {0, -1}) {  // below 0 acts as plain in the MEG view
-        MegRig r(network().build());
-        linksOnly(r.view, 0.5);
+    for (int style : {0, -1}) {  // plain, below 0 too: all black whatever the sign
         r.view.linkStyle = style;
         ASSERT_EQ(r.paint(), 1);
         EXPECT_EQ(r.at(kBottom), kBlack) << style;
         EXPECT_EQ(r.at(kTop), kBlack) << style;
-        EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0) << style;
     }
-}
-
-TEST_F(Links, ZeroNegativeOrNaNThresholdDrawsEveryPairAndIsStoredAsZero)
-{
-    for (double t : {0.0, -1.0, kNaN}) {
-        MegRig r(network().build());
-        linksOnly(r.view, t);
+    r.view.maxLink = 0;  // a limit below 1 acts as 1 and is stored so; (0, 1) comes first
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.maxLink, 1);
+    EXPECT_EQ(r.view.linkCount, 1);
+    EXPECT_EQ(r.at(kTop), kWhite);
+    r.view.showLink = 0;  // hidden links draw nothing, the corner overlay neither, and keep the count
+    r.view.linkCount = 42;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
+    EXPECT_EQ(r.view.linkCount, 42);
+    r.view.showLink = r.view.linkStyle = 1;
+    r.view.maxLink = 200;
+    for (double t : {0.0, -1.0, kNaN}) {  // every pair, and the threshold is stored as 0
+        r.view.linkThreshold = t;
         ASSERT_EQ(r.paint(), 1);
         EXPECT_EQ(r.view.linkThreshold, 0.0) << t;
         EXPECT_EQ(r.view.linkCount, 6) << t;
         EXPECT_EQ(r.at(160, 160), kRed) << t;  // a zero mean is red
     }
 }
-
-TEST_F(Links, LinkLimitKeepsTheFirstPairsInRowMajorOrder)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    r.view.maxLink = 1;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-    EXPECT_EQ(r.at(kBottom), kRed);  // (0, 1) comes before (1, 3) and (2, 3)
-    EXPECT_EQ(r.at(kTop), kWhite);
-    r.view.maxLink = 0;  // below 1 acts as 1 and is stored so
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.maxLink, 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-}
-
-TEST_F(Links, HiddenLinksDrawNothingAndKeepTheCount)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    r.view.showLink = 0;
-    r.view.linkCount = 42;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);  // neither links nor the corner overlay
-    EXPECT_EQ(r.view.linkCount, 42);
-}
-
-TEST_F(Links, MirroredLinksFollowTheirSensors)
-{
-    MegRig r(square().pair(0, 3, 0.9).build());
-    linksOnly(r.view, 0.5);
-    r.view.radiology = 1;
-    ASSERT_EQ(r.paint(), 1);
-    // 0 (60, 260) - 3 (260, 60) mirrored runs from (260, 260) to (60, 60).
-    EXPECT_EQ(r.at(110, 110), kRed);
-    EXPECT_EQ(r.at(110, 210), kWhite);
-}
-
-// ---- magnitude styles -------------------------------------------------------------------------
 
 struct StyleCase {
     int style, polarity;
@@ -174,28 +127,6 @@ TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
 }
-
-TEST_F(Links, BothTwinsDrawTheSameNetworkAndTheEegViewKnowsOnlyPlainAndSigned)
-{
-    for (int style : {0, 1, 3}) {  // 3 is signed in the EEG view, a magnitude style in the MEG view
-        MegRig meg(network().build());
-        EegRig eeg(network(Modality::Eeg).build());
-        meg.view.linkStyle = eeg.view.linkStyle = style;
-        meg.view.linkThreshold = eeg.view.linkThreshold = 0.4;
-        ASSERT_EQ(meg.paint(), 1);
-        ASSERT_EQ(eeg.paint(), 1);
-        if (style == 3) {
-            EXPECT_EQ(eeg.at(kBottom), kRed);
-            EXPECT_EQ(eeg.at(kTop), kBlue);
-            continue;
-        }
-        EXPECT_EQ(meg.view.linkCount, eeg.view.linkCount);
-        cxctest::expectSameImage(cxctest::picture(*meg.view.memDC, 320, 320), cxctest::picture(*eeg.view.memDC, 320, 320),
-                                 "style" + std::to_string(style));
-    }
-}
-
-// ---- pairs that are skipped -----------------------------------------------------------------------
 
 TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
 {
@@ -306,6 +237,117 @@ TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)
     r.view.mapMode = MapModeTopWave;
     EXPECT_EQ(r.paint(), 1);
     r.view.hitTestSensor(CPoint(160, 160), 0, 0);
+}
+
+// The square with a triangle 0-1-2 (0.75, 0.5, 0.625, all exact in binary); sensor 3 is alone.
+DataSet triangleOnSquare(Modality m = Modality::Meg)
+{
+    return square(m).pair(0, 1, 0.75).pair(0, 2, 0.5).pair(1, 2, 0.625);
+}
+
+template <class View>
+CString report(View& v, int useThreshold, int precise, int activeOnly, int* connections = nullptr)
+{
+    int n = -7;
+    CString s = v.graphTheoryReport(useThreshold, precise, activeOnly, n);
+    if (connections) *connections = n;
+    return s;
+}
+
+std::wstring str(const CString& s) { return s.str(); }
+
+class Report : public MapTest {};
+
+TEST_F(Report, WithoutTheThresholdEveryOtherChannelIsAConnection)
+{
+    MegRig r(triangleOnSquare().build());
+    r.view.linkThreshold = 0.5;
+    int connections = 0;
+    const CString s = report(r.view, 0, 0, 0, &connections);
+    EXPECT_EQ(connections, 12);  // 4 nodes x 3 partners, zeros included
+    // Running hub counts 1, 2, 3 per node: squares 4 * 14 = 56, RMS trunc(sqrt(56 / 12)) = 2.
+    EXPECT_EQ(str(s).substr(0, str(s).find(L"Total edge")),
+              L"Total Connections: 12  Seed Sources: 4  Clustering Coefficient (ClCe) Total: 4 \n"
+              L"Hub min: 1  Hub Mean: 3  Hub Max: 3 Hub Rms: 2 \n");
+    EXPECT_NE(str(s).find(L"Edge min: 0.000000 "), std::wstring::npos);
+}
+
+TEST_F(Report, NodeWithOneNeighbourIsASeedWithoutClustering)
+{
+    MegRig r(square().pair(0, 1, 0.9).build());
+    r.view.linkThreshold = 0.5;
+    const std::wstring s = str(report(r.view, 1, 0, 0));
+    EXPECT_EQ(s.substr(0, s.find(L"Hub min")),
+              L"Total Connections: 2  Seed Sources: 2  Clustering Coefficient (ClCe) Total: 0 \n");
+    EXPECT_NE(s.find(L"Total ClCe: 0.000000 ClCe min: 0.000000  ClCe Mean: 0.000000"), std::wstring::npos);
+}
+
+TEST_F(Report, NoConnectionNoDataAndNegativeOrNaNThresholds)
+{
+    MegRig r(triangleOnSquare().build());
+    r.view.linkThreshold = 0.9;
+    int connections = -1;
+    EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
+    EXPECT_EQ(connections, 0);  // the count is written when every row was examined
+    for (double t : {-1.0, kNaN}) {  // stored as 0
+        r.view.linkThreshold = t;
+        report(r.view, 1, 0, 0, &connections);
+        EXPECT_EQ(r.view.linkThreshold, 0.0);
+        EXPECT_EQ(connections, 12);
+    }
+
+    MegRig none(triangleOnSquare().noCoupling().build());
+    connections = 5;
+    EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+    EXPECT_EQ(connections, 5);  // untouched
+    CStatMEGCClCntMapqz unbound;
+    EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+}
+
+TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
+{
+    MegRig meg(triangleOnSquare().noCoil(3).build());
+    int connections = 77;
+    EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
+    EXPECT_EQ(connections, 77);
+    // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
+    EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
+    EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
+}
+
+TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
+{
+    const struct {
+        const char* what;
+        DataSet data;
+        int useThreshold, activeOnly, connections;
+    } cases[] = {
+        // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
+        {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
+        // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
+        {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
+        // Element (0, 1) names channel 9999 and channel 2's entry is null: node 0 keeps no neighbour
+        // but 3, node 1 keeps 0 and 3, node 2 is no node, node 3 keeps 0 and 1.
+        {"bad channel entries", square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 0, 1 + 2 + 2},
+    };
+    for (const auto& c : cases) {
+        MegRig r(c.data.build());
+        r.view.linkThreshold = 0.5;
+        int connections = 0;
+        const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
+        EXPECT_EQ(connections, c.connections) << c.what;
+        if (c.activeOnly) {
+            EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+        }
+    }
+    // An active row outside the nodes, and an exception on the way, give no data.
+    MegRig outside(triangleOnSquare().currentRow(7).build());
+    EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
+    MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
+    EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
+    MegRig r(triangleOnSquare().build());
+    cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
+    EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
 }
 
 }  // namespace

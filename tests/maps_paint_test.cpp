@@ -1,25 +1,18 @@
-// Painting of both leaf views beyond what the snapshots show: the texts for what is missing, the
-// off-screen surface and its lifetime, the modes, hostile values, exceptions and GDI counts.
-#include <cmath>
-#include <limits>
+// Painting of both views beyond the snapshots: missing parts, the surface, hostile values, GDI counts,
+// and the waveform layer's data that must draw nothing rather than be read past.
 #include <memory>
+#include <vector>
 
 #include "maps_fixture.h"
 #include "megdrawccdataqz.h"
 #include "resource.h"
 #include "support.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
 using cxc::harness::Image;
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // A view as a child window of a plain host, painted through WM_PAINT.
@@ -48,10 +41,7 @@ public:
 
 class MapPainting : public MapTest {};
 
-// ---- the three texts ------------------------------------------------------------------------------
-
-// Missing coupling data and missing pair arrays are pinned for every window by the hostile-data
-// tests; here the view's own cases: no drawer, and a data set that vanished under a painted view.
+// Missing coupling data is pinned by the hostile-data tests; here no drawer and a vanished data set.
 TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
 {
     Shown<CStatMEGCClCntMapqz> meg(square().build());
@@ -72,9 +62,7 @@ TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
     EXPECT_EQ(s.view.trial, nullptr);
 }
 
-// ---- a full paint ---------------------------------------------------------------------------------
-
-TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
+TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndAClickRepaintsItWithTheNewHighlight)
 {
     CMEGDrawCCDataqz drawer;
     Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
@@ -85,24 +73,18 @@ TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndTheViewIsRegistered)
     cxctest::expectSameImage(cxctest::picture(img), cxctest::picture(*s.view.memDC, 320, 320), "window");
     EXPECT_EQ(img.pixel(160, 260), kRed);
     EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
-}
-
-TEST_F(MapPainting, ClickOnASensorRepaintsTheWholeViewWithTheNewHighlight)
-{
-    CMEGDrawCCDataqz drawer;
-    Shown<CStatMEGCClCntMapqz> s(square().build());
-    s.view.drawer = &drawer;
+    // A click on a sensor repaints the whole view with the new highlight.
     s.view.showLabel = 0;
     EXPECT_EQ(s.paint().pixel(66, 260), kRed);
     EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
     ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
     EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
     cxc::harness::pumpPaints();
-    const Image img = cxc::harness::clientSurface(&s.view);
-    EXPECT_EQ(img.pixel(266, 60), kRed);
-    EXPECT_EQ(img.pixel(66, 260), kBlack);
+    const Image clicked = cxc::harness::clientSurface(&s.view);
+    EXPECT_EQ(clicked.pixel(266, 60), kRed);
+    EXPECT_EQ(clicked.pixel(66, 260), kBlack);
     EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
-    EXPECT_GT(cxctest::count(cxctest::picture(img), kYellow, 0, 0, 60, 16), 20);
+    EXPECT_GT(cxctest::count(cxctest::picture(clicked), kYellow, 0, 0, 60, 16), 20);
 }
 
 TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
@@ -127,14 +109,6 @@ TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
     EXPECT_EQ(s.view.memDC, nullptr);
 }
 
-TEST_F(MapPainting, AnotherModeDrawsNothingButTheBackground)
-{
-    MegRig r(square().pair(0, 1, 0.9).build());
-    r.view.mapMode = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
-}
-
 TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
 {
     MegRig r(square().currentColumn(-1).build());
@@ -154,19 +128,21 @@ TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(5, 5), kWhite);
     EXPECT_EQ(r.at(66, 260), kBlack);
+    r.view.mapMode = 3;  // another mode draws nothing but the background
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
 }
 
-// ---- hostile values, exceptions, leaks ----------------------------------------------------------
-
-TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
+TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryModeAndContourType)
 {
     std::vector<double> wild(100, 0.5);
     wild[1] = kNaN;
     wild[2] = kInf;
     wild[3] = 1e308;
-    auto ds = DataSet().meg(12).series([](int a, int b, long long t) { return (a + b + t) % 3 == 0 ? kNaN : 1e308; })
-                  .pair(0, 1, wild).pair(2, 3, kInf).pair(4, 5, -kInf).build();
-    MegRig r(std::move(ds));
+    MegRig r(DataSet().meg(12).series([](int a, int b, long long t) { return (a + b + t) % 3 ? 1e308 : kNaN; })
+                 .pair(0, 1, wild).pair(0, 3, kInf).pair(0, 5, -kInf).pair(0, 7, -1e308).pair(2, 3, kInf)
+                 .pair(4, 5, -kInf).select(0, 5).build());
+    EegRig e(DataSet().eeg(12).pair(0, 1, wild).pair(0, 3, kInf).pair(0, 5, kNaN).build());
     for (int mode : {MapModeTopLink, MapModeTopWave, MapModeContour})
         for (int style = 0; style <= 6; ++style)
             for (double scale : {1.0, kInf, 1e300}) {
@@ -180,6 +156,36 @@ TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryMode)
                 ASSERT_EQ(r.paint(), 1) << mode << " " << style << " " << scale;
             }
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
+    // Every contour type, colour scale, threshold and level count.
+    const double thresholds[] = {0.0, kNaN, -1e308, 1e308};
+    const int levels[] = {16, 0, -3, 2000000000};
+    for (int type : {0, 1, 2})
+        for (int scale : {0, 1, 2, -7})
+            for (int k = 0; k < 4; ++k) {
+                r.view.checkInitTrial();
+                e.view.checkInitTrial();
+                r.view.rebuildFieldGrid();
+                e.view.rebuildFieldGrid();
+                r.view.mapMode = e.view.mapMode = MapModeContour;
+                r.view.contourType = e.view.contourType = type;
+                r.view.colorScale = e.view.colorScale = scale;
+                r.view.autofit = e.view.autofit = 0;
+                r.view.contourThreshold = e.view.contourThreshold = thresholds[k];
+                r.view.contourLevels = e.view.contourLevels = levels[k];
+                r.view.radiology = e.view.radiology = k % 2;
+                r.view.calcContourLines(thresholds[k], r.view.grid.fieldMaximum, levels[k]);
+                ASSERT_EQ(r.paint(), 1);
+                ASSERT_EQ(e.paint(), 1);
+            }
+    // A new view lays its grid at its first paint, also one with NaN and huge values, and traces it.
+    MegRig g(square().diagonal(-0.5).pair(0, 1, 1e300).pair(0, 2, kNaN).pair(0, 3, 0.8).currentColumn(-1)
+                 .build());
+    g.view.mapMode = MapModeContour;
+    g.view.contourType = 2;
+    g.view.radiusMeanMode = 0;
+    ASSERT_EQ(g.paint(), 1);
+    EXPECT_NE(g.view.grid.values, nullptr);
+    EXPECT_GT(g.view.grid.fieldMaximum, 0.0);
 }
 
 TEST_F(MapPainting, ExceptionInALayerIsReportedOnceAndPaintingGoesOn)
@@ -208,6 +214,10 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
     for (int k = 0; k < 100; ++k) {
         s.view.mapMode = k % 3;
         s.view.linkStyle = k % 6;
+        s.view.contourType = k % 3;
+        s.view.colorScale = k % 4;
+        s.view.radiology = k % 2;
+        if (k % 5 == 0) s.view.calcContourLines(s.view.contourThreshold, s.view.grid.fieldMaximum, 8);
         s.paint();
     }
     const auto after = cxc::gdi::liveCounts();
@@ -232,8 +242,6 @@ TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
-// ---- twins -------------------------------------------------------------------------------------
-
 TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
 {
     MegRig meg(square().pair(0, 1, 0.8).build());
@@ -245,6 +253,87 @@ TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
     // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
     EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
     EXPECT_EQ(eeg.at(160, 260), kRed);
+}
+
+template <class View>
+void patchesOnly(View& v, double timeScale, double ampScale)
+{
+    bare(v);
+    v.showSensor = 0;
+    v.mapMode = MapModeTopWave;
+    v.timeScale = timeScale;
+    v.ampScale = ampScale;
+}
+
+class Patches : public MapTest {};
+
+// Selections, rows, series and channels that leave less or nothing to draw: the curves that stay.
+TEST_F(Patches, WhatCannotBeReadIsNotDrawn)
+{
+    auto s = [] { return square().currentColumn(-1); };
+    const struct {
+        const char* what;
+        DataSet data;
+        int drawn, inked;  // what drawPatches says, and the pixels of the curves
+    } cases[] = {
+        {"one sample: a move only", s().select(40, 40), 1, 0},
+        {"no samples", s().samples(0), 0, 0},
+        {"selection past the series", s().select(500, 600), 0, 0},
+        {"reversed selection", s().select(60, 50), 0, 0},
+        {"row -1", s().currentRow(-1).select(0, 10), 0, 0},
+        {"row past the array", s().currentRow(4).select(0, 10), 0, 0},
+        {"a missing series", s().select(0, 10).nullSeries(0, 1), 1, 30},
+        {"channel 9999, a null channel", s().select(0, 10).pairChannels(0, 1, 0, 9999).nullChannel(2), 1, 20},
+        {"5 rows of 3", s().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4)
+             .select(0, 10), 1, 30},
+        {"end past the series: up to the last sample", s().select(90, 500), 1, 4 * 9},
+    };
+    for (const auto& c : cases) {
+        MegRig r(c.data.build());
+        patchesOnly(r.view, 1.0, 0.0);
+        ASSERT_EQ(r.paint(), 1) << c.what;  // painting goes on
+        EXPECT_EQ(r.countInner(kBlack), c.inked) << c.what;
+        EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), c.drawn) << c.what;
+    }
+}
+
+TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
+{
+    std::vector<double> s(100, 0.0);
+    s[5] = kNaN;
+    s[20] = kInf;
+    s[21] = 1e308;
+    s[22] = -kInf;
+    MegRig r(square().pair(0, 1, s).select(0, 10).currentColumn(-1).build());
+    patchesOnly(r.view, 1.0, 1.0);
+    ASSERT_EQ(r.paint(), 1);
+    // Points 0..4 and 6..10 of sensor 1 (origin 255): the lines into and out of sample 5 are gone.
+    EXPECT_EQ(r.at(258, 260), kBlack);
+    EXPECT_EQ(r.at(259, 260), kWhite);
+    EXPECT_EQ(r.at(260, 260), kWhite);
+    EXPECT_EQ(r.at(261, 260), kBlack);
+    r.cls().setSelect(15, 30);  // infinite and huge samples saturate far off the picture
+    ASSERT_EQ(r.paint(), 1);
+    for (double scale : {kInf, 1e300, kNaN}) {
+        r.view.timeScale = scale;
+        r.view.ampScale = scale;
+        ASSERT_EQ(r.paint(), 1);
+    }
+}
+
+TEST_F(Patches, PatchDrawingRestoresThePenAndFreesItsPens)
+{
+    MegRig r(square().select(0, 10).build());
+    patchesOnly(r.view, 1.0, 1.0);
+    ASSERT_EQ(r.paint(), 1);
+    CDC& dc = *r.view.memDC;
+    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
+    const auto before = cxc::gdi::liveCounts();
+    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 0), 1);
+    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
+    EXPECT_EQ(cxc::gdi::liveCounts().pens, before.pens);
+    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 3), 0);
+    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
 }
 
 }  // namespace

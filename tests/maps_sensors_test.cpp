@@ -1,24 +1,13 @@
-// The sensor layer of both views: pixel mapping (mirror, clamping, NaN), fitting the plane to the
-// control, sensor circles and the selected sensor, label colours by region and hemisphere, the
-// strict hit test, and the checks on the way (current row, channel indices, a vanished data set).
+// The sensor layer of both views: pixel mapping, labels, the hit test, and the checks on the way.
 #include <climits>
-#include <cmath>
-#include <limits>
 
 #include "maps_fixture.h"
 #include "sensorcore.h"
-#include "stateegcxccntmapqz.h"
-#include "statmegcclcntmapqz.h"
 
 namespace {
 
 using namespace maptest;
 using cxc::maps::PlaneToPixel;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// ---- pixel mapping ------------------------------------------------------------------------------
 
 struct MapCase {
     double x, y;
@@ -66,29 +55,18 @@ TEST(PixelMappingEdges, NaNGivesNoPixelAndAnEmptySurfaceClampsToZero)
     EXPECT_EQ(py, 0);
 }
 
-// ---- fitting --------------------------------------------------------------------------------
-
-using MegRig = Rig<CStatMEGCClCntMapqz>;
-using EegRig = Rig<CStatEEGCxcCntMapqz>;
-
 class Sensors : public MapTest {};
 
-TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
+TEST_F(Sensors, EachViewFitsItsOwnPlaneAndOneWithANaNOrNarrowExtentIsRefused)
 {
     // The MEG plane spans 100 units, the EEG plane 50: neither view rescales the other.
     const DataSet both = square().eegAt2d(L"Fp1", 0, 0).eegAt2d(L"Oz", 50, 50);
-    MegRig r(both.build());
+    MegRig meg(both.build());
     EegRig eeg(both.build());
-    ASSERT_EQ(r.paint(320, 320), 1);
+    ASSERT_EQ(meg.paint(), 1);
     ASSERT_EQ(eeg.paint(), 1);
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 2.0);
-    EXPECT_DOUBLE_EQ(r.view.scaleY, 2.0);
+    EXPECT_DOUBLE_EQ(meg.view.scaleX, 2.0);
     EXPECT_DOUBLE_EQ(eeg.view.scaleX, 4.0);
-    ASSERT_EQ(r.paint(420, 270), 1);  // independent scales: the layout is stretched
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 3.0);
-    EXPECT_DOUBLE_EQ(r.view.scaleY, 1.5);
-    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 420, 270));
-
     // A NaN extent or one narrower than a unit: an error, the background only, the scales untouched.
     MegRig nan(DataSet().megAt2d(L"MLF11", kNaN, 0).megAt2d(L"MRF11", 100, 100).build());
     nan.view.backColor = RGB(10, 20, 30);
@@ -99,43 +77,6 @@ TEST_F(Sensors, PlaneIsStretchedOverTheControlMinusTheMarginOrRefused)
     EXPECT_EQ(narrow.paint(), 0);
     EXPECT_EQ(messageCount(L"sensor location error!"), 2);
 }
-
-// ---- sensors --------------------------------------------------------------------------------
-
-TEST_F(Sensors, OutsideSensorIsDrawnOnTheBorder)
-{
-    // The plane now runs from x = -300 (dx 400, scaleX 0.5); the mapping does not subtract the
-    // minimum, so that sensor lands at 60 - 150 and is clamped onto the left border.
-    MegRig r(square().megAt2d(L"MZZ99", -300, 50).build());
-    bare(r.view);
-    r.view.sensorRadius = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_DOUBLE_EQ(r.view.scaleX, 0.5);
-    EXPECT_EQ(r.at(3, 160), kBlack);
-    EXPECT_EQ(r.at(60 + 3, 160), kWhite);
-}
-
-TEST_F(Sensors, HiddenSensorsDrawNoCircleAndNoClickedText)
-{
-    MegRig r(square().build());
-    bare(r.view);
-    r.view.showSensor = 0;
-    r.view.clickedText = L"MLF11";
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
-}
-
-TEST_F(Sensors, ChannelsOfTheOtherTypeAreNeverDrawn)
-{
-    // Channels 4 and 5 are EEG and "other" in the MEG view's row.
-    MegRig r(square().eegAt2d(L"Cz", 50, 50).other(L"TRIG").currentColumn(-1).build());
-    bare(r.view);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAround(kBlack, CPoint(160, 160), 10), 0);  // Cz would be at the centre
-    EXPECT_EQ(r.countAround(kBlack, CPoint(60, 260), 7), r.countAround(kBlack, CPoint(260, 260), 7));
-}
-
-// ---- labels ---------------------------------------------------------------------------------
 
 struct LabelCase {
     const wchar_t* label;
@@ -156,14 +97,6 @@ INSTANTIATE_TEST_SUITE_P(Maps, LabelColours, ::testing::Values(
     LabelCase{L"LT11", RGB(0, 255, 0)}, LabelCase{L"RT11", RGB(255, 0, 0)}, LabelCase{L"ZT11", RGB(0, 0, 255)},
     LabelCase{L"A", RGB(0, 0, 255)}, LabelCase{L"", RGB(0, 0, 255)}, LabelCase{L"L", RGB(0, 255, 0)}));
 
-TEST(SensorLabels, AreTheLastFourCharactersOrTheWholeShortName)
-{
-    EXPECT_EQ(cxc::maps::sensorLabel(L"MLF11"), L"LF11");
-    EXPECT_EQ(cxc::maps::sensorLabel(L"Fp1"), L"Fp1");
-    EXPECT_EQ(cxc::maps::sensorLabel(L"A"), L"A");
-    EXPECT_EQ(cxc::maps::sensorLabel(L""), L"");
-}
-
 TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)
 {
     MegRig r(DataSet().megAt2d(L"A", 0, 0).megAt2d(L"", 100, 100).build());
@@ -175,9 +108,7 @@ TEST_F(Sensors, ShortAndEmptyNamesAreLabelledInTheOtherColour)
     EXPECT_EQ(r.countAll(kWhite) + r.countAll(kBlue), 320 * 320);
 }
 
-// ---- hit test ---------------------------------------------------------------------------------
-
-TEST_F(Sensors, HitTestIsStrictAtSensorRadiusAndDropsTheSurface)
+TEST_F(Sensors, HitTestIsStrictAtSensorRadiusDropsTheSurfaceAndTakesAHugeRadius)
 {
     MegRig r(square().build());
     bare(r.view);
@@ -208,61 +139,41 @@ TEST_F(Sensors, HitTestIsStrictAtSensorRadiusAndDropsTheSurface)
     EXPECT_EQ(r.cls().curCol, 3);
     EXPECT_EQ(r.view.clickedText, clicked);
     EXPECT_NE(r.view.memDC, nullptr);
-}
-
-TEST_F(Sensors, HugeRadiusHitsTheFirstSensorInListOrder)
-{
-    MegRig r(square().currentColumn(2).build());
-    ASSERT_EQ(r.paint(), 1);
+    r.view.showSensor = 1;
     r.view.sensorRadius = INT_MAX;  // from a free edit: the bounds are computed in 64 bits
     EXPECT_EQ(r.view.hitTestSensor(CPoint(300, 10), 0, 0), 1);
     EXPECT_EQ(r.cls().curCol, 0);
     ASSERT_EQ(r.paint(), 1);  // and a circle that large draws without trouble
 }
 
-TEST_F(Sensors, UnknownChannelTypeIsReported)
+// Rows outside the pair array, a row walk past the column count, a channel index past the table and a
+// null channel: those sensors are neither drawn, labelled nor hit.
+TEST_F(Sensors, SensorsThatCannotBeReadAreSkipped)
 {
-    MegRig r(square().build());
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 7), 0);
-    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
-}
-
-// ---- checks on the way ----------------------------------------------------------------------------
-
-TEST_F(Sensors, CurrentRowOutsideThePairArrayDrawsAndHitsNothing)
-{
-    for (long long row : {-1LL, 4LL}) {
-        MegRig r(square().currentRow(row).build());
+    const COLORREF labels[4] = {RGB(125, 0, 122), RGB(255, 153, 0), RGB(0, 200, 255), RGB(255, 102, 102)};
+    const struct {
+        const char* what;
+        DataSet data;
+        bool shown[4];
+    } cases[] = {
+        {"row -1", square().currentRow(-1), {false, false, false, false}},
+        {"row past the array", square().currentRow(4), {false, false, false, false}},
+        {"5 rows of 3", square().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4),
+         {true, true, true, false}},
+        {"channel 9999, a null channel", square().pairChannels(0, 1, 0, 9999).nullChannel(3), {true, false, true, false}},
+    };
+    for (const auto& c : cases) {
+        MegRig r(DataSet(c.data).currentColumn(-1).build());
         bare(r.view);
-        ASSERT_EQ(r.paint(), 1) << row;
-        EXPECT_EQ(r.countAll(kWhite), 320 * 320) << row;
-        EXPECT_EQ(r.view.hitTestSensor(squarePixel(0), 0, 0), 0) << row;
+        r.view.showLabel = 1;
+        ASSERT_EQ(r.paint(), 1) << c.what;
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(r.countAround(kBlack, squarePixel(k), 7) > 0, c.shown[k]) << c.what << " " << k;
+            EXPECT_EQ(r.countAll(labels[k]) > 0, c.shown[k]) << c.what << " " << k;
+            if (c.shown[k]) continue;
+            EXPECT_EQ(r.view.hitTestSensor(squarePixel(k), 0, 0), 0) << c.what << " " << k;
+        }
     }
-}
-
-TEST_F(Sensors, RowWalkStopsAtTheColumnCount)
-{
-    // 5 rows of 3 elements: the row holds three sensors, not five.
-    MegRig r(square().megAt2d(L"MZC01", 50, 50).rows({0, 1, 2, 3, 4}).cols({0, 1, 2}).currentRow(4).currentColumn(-1).build());
-    bare(r.view);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_GT(r.countAround(kBlack, squarePixel(0), 7), 0);
-    EXPECT_GT(r.countAround(kBlack, squarePixel(2), 7), 0);
-    EXPECT_EQ(r.countAround(kBlack, squarePixel(3), 7), 0);
-}
-
-TEST_F(Sensors, BadChannelIndexAndNullChannelAreSkipped)
-{
-    // Element (0, 1) names channel 9999; channel 3's table entry is null.
-    MegRig r(square().pairChannels(0, 1, 0, 9999).nullChannel(3).currentColumn(-1).build());
-    bare(r.view);
-    r.view.showLabel = 1;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_GT(r.countAround(kBlack, squarePixel(0), 7), 0);
-    EXPECT_EQ(r.countAll(RGB(255, 153, 0)), 0);    // no "RC12" label
-    EXPECT_EQ(r.countAll(RGB(255, 102, 102)), 0);  // no "RP14" label
-    EXPECT_EQ(r.view.hitTestSensor(squarePixel(1), 0, 0), 0);
 }
 
 TEST_F(Sensors, NullDataSetDropsTheOldSessionAndTrial)

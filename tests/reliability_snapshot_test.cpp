@@ -182,6 +182,25 @@ bool boxes(CDialog* dlg, Kind kind)
     return ok && harness::selectCombo(dlg, IDC_COLOR_SCALE, 0) && harness::typeText(dlg, IDC_CONTOUR_LEVELS, L"8");
 }
 
+// The third look: contours as black and white lines, links uncoloured and at most three, patches
+// without sensors, the matrix in 8-pixel cells without labels, the row/column viewer's two sides
+// (first class) or four regions.
+bool thirdLook(CDialog* dlg, const Show& w)
+{
+    switch (w.kind) {
+    case Kind::Contour:
+        return harness::selectCombo(dlg, IDC_COLOR_SCALE, 0) && harness::clickRadio(dlg, IDC_TYPE_LINE);
+    case Kind::Link:
+        return harness::clickCheck(dlg, IDC_COLOR_LINK) && harness::typeText(dlg, IDC_MAX_LINK, L"3");
+    case Kind::Patch: return harness::clickCheck(dlg, IDC_SHOW_SENSOR_CHECK);
+    case Kind::Matrix:
+        return harness::typeText(dlg, IDC_PIXEL_WIDTH, L"8") &&
+               harness::clickCheck(dlg, IDC_MATRIX_SHOW_LABEL) && harness::clickButton(dlg, IDC_REFRESH);
+    case Kind::RowColumn: return harness::selectCombo(dlg, IDC_RC_TYPE, w.cxcClass == 0 ? 1 : 2);
+    }
+    return false;
+}
+
 class Snapshot : public ::testing::TestWithParam<Case> {};
 
 }  // namespace
@@ -208,6 +227,9 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     if (data == "played" || data == "stopped") {
         ASSERT_TRUE(played(dlg, w, data == "stopped"));
     }
+    if (data == "third") {
+        ASSERT_TRUE(thirdLook(dlg, w));
+    }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
     ASSERT_NE(view, nullptr);
@@ -233,7 +255,7 @@ namespace {
 std::vector<Case> allCases()
 {
     std::vector<Case> cases;
-    for (const char* data : {"demo", "edge", "other"})
+    for (const char* data : {"demo", "edge", "other", "third"})
         for (const Show& w : showtable::kShows)
             if (std::string(data) != "other" || w.kind != Kind::Matrix) cases.push_back({&w, data});
     for (const Show& w : showtable::kShows)

@@ -1,12 +1,11 @@
-// Shared by the viewer tests: the row/column viewer and the matrix viewer opened through a facade on
-// a hand-made data set, as a host opens them, and small readers of what they show.
-//
-// The row/column template puts the view at (11, 44) of the dialog (dialog units 7, 27); the matrix
-// template puts its bordered view at (153, 10), its client area one pixel further in.
+// Shared by the viewer tests: both viewers opened through a facade on a hand-made data set, as a host
+// opens them, and small readers of what they show.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -32,6 +31,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Six MEG channels on a line of the plane: two left frontal, two right frontal, one left and one
 // right posterior, so that every overlay type has partners to show.

@@ -1,8 +1,5 @@
-// The matrix viewer's controls: the values a new viewer shows, the colour range computed on the first
-// refresh and by the colour buttons, "Refresh" and "Update", the origin up-downs, play on timer 101
-// with its captions, wrap and tick guard, extreme selections, "Position M" and the resize rule.
-#include <climits>
-
+// The matrix viewer: colour range, Refresh and Update, origin up-downs, play, resizing, and what its
+// view paints beyond the snapshots (range ends, placement, extreme widths, failures).
 #include "viewers_fixture.h"
 
 namespace {
@@ -18,15 +15,31 @@ protected:
     static __int64 end(CSnsCohDataqz& d) { __int64 b = 0, e = 0; d.getSelect(b, e); return e; }
 };
 
-}  // namespace
-
-TEST_F(MatrixControls, WithoutDataOfItsClassTheChannelTypeBoxIsDisabled)
+// Four channels: pair values 0.5, 2.0 (past a range of 1), -0.25, 0 and NaN, self pairs 1.
+DataSet fourPairs(int measureKind = 0)
 {
-    Host host(sixChannels().classes(true, false, false));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix(1);
-    EXPECT_FALSE(enabled(&dlg, IDC_MATRIX_CHANNEL_TYPE));
-    EXPECT_TRUE(items(&dlg, IDC_MATRIX_CHANNEL_TYPE).empty());
+    return DataSet().megAt2d(L"MLF11", 0, 0).megAt2d(L"MRC12", 10, 0).megAt2d(L"MLO13", 20, 0)
+        .megAt2d(L"MRP14", 30, 0).pair(0, 1, 0.5).pair(0, 2, 2.0).pair(1, 2, -0.25).pair(1, 3, kNaN)
+        .measureKind(measureKind).select(0, 0);
 }
+
+class MatrixView : public ViewerTest {
+protected:
+    // The matrix viewer without labels on a colour range of 0 .. 1.
+    CDlgCxcMatrix2DViewer& cellsOnly(Host& host, int cls = 0)
+    {
+        CDlgCxcMatrix2DViewer& dlg = host.matrix(cls);
+        dlg.view.showLabels = 0;
+        host.cls(cls).rangeMin = 0.0;
+        host.cls(cls).rangeMax = 1.0;
+        dlg.view.Invalidate(FALSE);
+        return dlg;
+    }
+    // Centre of cell (pair row i, pair column j) with 20-pixel cells at (80, 80).
+    static COLORREF cell(const Image& img, int i, int j) { return img.pixel(90 + 20 * i, 90 + 20 * j); }
+};
+
+}  // namespace
 
 TEST_F(MatrixControls, TheFirstRefreshComputesTheColourRangeOnceAndTheButtonsAgain)
 {
@@ -56,20 +69,16 @@ TEST_F(MatrixControls, RefreshTakesTheControlsInUpdateGivesThemBackPositionMDoes
     Host host(sixChannels());
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
     pumpPaints();
-    ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"7"));
     ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_HEIGHT, L"9"));
     ASSERT_TRUE(typeText(&dlg, IDC_ORIGIN_X, L"-4"));
     ASSERT_TRUE(typeText(&dlg, IDC_ORIGIN_Y, L"33"));
     ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"5"));
     ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_END, L"8"));
-    ASSERT_TRUE(clickCheck(&dlg, IDC_MATRIX_SHOW_LABEL));
-    EXPECT_EQ(dlg.view.cellWidth, 20.0);  // nothing is taken before "Refresh"
+    EXPECT_EQ(dlg.view.cellHeight, 20.0);  // nothing is taken before "Refresh"
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
-    EXPECT_EQ(dlg.view.cellWidth, 7.0);
     EXPECT_EQ(dlg.view.cellHeight, 9.0);
     EXPECT_EQ(dlg.view.originX, -4);
     EXPECT_EQ(dlg.view.originY, 33);
-    EXPECT_EQ(dlg.view.showLabels, 0);
     EXPECT_EQ(begin(host.cls(0)), 5);
     EXPECT_EQ(end(host.cls(0)), 8);
     EXPECT_TRUE(needsPaint(&dlg.view));
@@ -140,23 +149,19 @@ TEST_F(MatrixControls, PlayMovesTheSelectionOneSampleATickAndWrapsAtTheEnd)
     EXPECT_EQ(str(text(&dlg, IDC_MATRIX_PLAY)), L"Start");
     ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_PLAY));
     EXPECT_TRUE(timerRunning(&dlg, kPlay));
-}
-
-TEST_F(MatrixControls, TicksWhileAnotherIsHandledOfOtherTimersOrWithoutDataMoveNothing)
-{
-    Host host(sixChannels().select(10, 14));
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_PLAY));
+    // Ticks while another is handled, of other timers, or without data move nothing.
+    host.cls(0).setSelect(10, 14);
+    const std::wstring caption = str(text(&dlg, IDC_MATRIX_PLAY));
     dlg.tickGuard = 1;
     ASSERT_TRUE(fireTimer(&dlg, kPlay));
     EXPECT_EQ(begin(host.cls(0)), 10);
-    EXPECT_EQ(str(text(&dlg, IDC_MATRIX_PLAY)), L"Start...");
+    EXPECT_EQ(str(text(&dlg, IDC_MATRIX_PLAY)), caption);
     EXPECT_EQ(dlg.tickGuard, 1);
     dlg.tickGuard = 0;
     ASSERT_TRUE(fireTimer(&dlg, kPlay));
     EXPECT_EQ(begin(host.cls(0)), 11);
     EXPECT_EQ(dlg.tickGuard, 0);
-    ASSERT_EQ(dlg.SetTimer(7, 50), 7u);  // other timers leave the selection alone
+    ASSERT_EQ(dlg.SetTimer(7, 50), 7u);
     ASSERT_TRUE(fireTimer(&dlg, 7));
     EXPECT_EQ(begin(host.cls(0)), 11);
     EXPECT_EQ(dlg.tickGuard, 0);
@@ -200,4 +205,101 @@ TEST_F(MatrixControls, ResizingKeepsTenPixelsAndNeverInvertsTheView)
     EXPECT_EQ(controlRect(&dlg, IDC_MATRIX_VIEW), CRect(before.left, before.top, before.left, before.top));
     shown(dlg.view);
     EXPECT_EQ(dlg.view.memBitmap, nullptr);
+}
+
+// Zero and NaN take the weakest negative colour, values past the range the strongest.
+TEST_F(MatrixView, CellColoursAtTheEndsOfTheRangeAndForOtherMeasureKinds)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    const Image img = shown(dlg.view);
+    const CMegIndex2Colorqz& t = dlg.view.megColors;
+    EXPECT_EQ(cell(img, 0, 3), t.colNeg512[0]);  // 0
+    EXPECT_EQ(cell(img, 1, 3), t.colNeg512[0]);  // not a number
+    EXPECT_EQ(cell(img, 0, 2), t.colPos512[511]);
+    // A zero step gives every cell the weakest colour of its sign.
+    host.cls().rangeMin = host.cls().rangeMax = 0.7;
+    dlg.view.Invalidate(FALSE);
+    const Image flat = shown(dlg.view);
+    EXPECT_EQ(cell(flat, 0, 1), t.colPos512[0]);
+    EXPECT_EQ(cell(flat, 0, 0), t.colPos512[0]);
+    EXPECT_EQ(cell(flat, 1, 2), t.colNeg512[0]);
+    EXPECT_EQ(cell(flat, 0, 3), t.colNeg512[0]);
+    // Other measure kinds use the 768-level tables.
+    Host other(fourPairs(2));
+    CDlgCxcMatrix2DViewer& kind2 = cellsOnly(other);
+    const Image img2 = shown(kind2.view);
+    EXPECT_EQ(cell(img2, 0, 1), kind2.view.adrColors.ramp768Pos[384]);
+    EXPECT_EQ(cell(img2, 0, 2), kind2.view.adrColors.ramp768Pos[767]);
+    EXPECT_EQ(cell(img2, 1, 2), kind2.view.adrColors.ramp768Neg[192]);
+}
+
+TEST_F(MatrixView, OnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    const CRect client = clientRect(&dlg.view);
+    dlg.view.originX = client.right - 5;  // pair row 0 starts inside and crosses the edge
+    dlg.view.originY = -1;                // pair column 0 starts just above the view
+    const Image img = shown(dlg.view);
+    const COLORREF strongest = dlg.view.megColors.colPos512[511];
+    EXPECT_EQ(img.pixel(client.right - 1, 25), dlg.view.megColors.colPos512[256]);  // cell (0, 1)
+    EXPECT_EQ(img.pixel(client.right - 1, 5), kWhite);                               // cell (0, 0) not drawn
+    EXPECT_EQ(count(img, strongest, 0, 0, client.right, 19), 0);
+}
+
+TEST_F(MatrixView, APixelWidthOfZeroStacksEveryPairRowOnOnePixelColumn)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"0"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    const Image img = shown(dlg.view);
+    const CMegIndex2Colorqz& t = dlg.view.megColors;
+    // The last pair row (channel 3) is painted last: its cells show.
+    EXPECT_EQ(img.pixel(80, 90), t.colNeg512[0]);   // (3, 0): 0
+    EXPECT_EQ(img.pixel(80, 110), t.colNeg512[0]);  // (3, 1): NaN
+    EXPECT_EQ(img.pixel(80, 150), t.colPos512[511]);  // (3, 3): itself
+    EXPECT_EQ(img.pixel(81, 150), kWhite);
+}
+
+TEST_F(MatrixView, AHugePixelWidthDrawsOnlyTheFirstPairRow)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"2000000000"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    const Image img = shown(dlg.view);
+    const CRect client = clientRect(&dlg.view);
+    EXPECT_EQ(img.pixel(client.right - 1, 110), dlg.view.megColors.colPos512[256]);  // (0, 1) to the edge
+    EXPECT_EQ(img.pixel(79, 110), kWhite);
+}
+
+// A selection begin outside the series, and a class the package does not hold (the view checks the
+// held class but draws its own): only the background, and in the second the channel type box is empty.
+TEST_F(MatrixView, WithoutDataToShowOnlyTheBackground)
+{
+    for (int c : {0, 1}) {
+        Host host(c == 0 ? fourPairs().samples(10).select(10, 12) : fourPairs().classes(true, false, false));
+        CDlgCxcMatrix2DViewer& dlg = host.matrix(c);
+        const Image img = shown(dlg.view);
+        EXPECT_EQ(count(img, kWhite, 0, 0, img.width(), img.height()), img.width() * img.height()) << c;
+        EXPECT_EQ(enabled(&dlg, IDC_MATRIX_CHANNEL_TYPE), c == 0);  // without data of its class: disabled
+        EXPECT_EQ(items(&dlg, IDC_MATRIX_CHANNEL_TYPE).empty(), c == 1);
+    }
+}
+
+TEST_F(MatrixView, AFailingDataLibraryEndsThePaintQuietlyAndLeaksNothing)
+{
+    Host host(fourPairs());
+    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    shown(dlg.view);
+    const auto live = cxc::gdi::liveCounts();
+    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
+    dlg.view.Invalidate(FALSE);
+    shown(dlg.view);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
+    dlg.view.Invalidate(FALSE);
+    EXPECT_EQ(cell(shown(dlg.view), 0, 1), dlg.view.megColors.colPos512[256]);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
 }
