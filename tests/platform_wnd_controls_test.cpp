@@ -1,6 +1,4 @@
-// Controls: combo box lists and selection, Windows' scroll bar clamp, up-down deltas, button
-// clicks, edits showing a program's text from its start, and the harness refusing input a user could
-// not give.
+// Controls: combo lists, scroll clamps, up-down steps, clicks, edits, and input a user could not give.
 #include <climits>
 #include <string>
 #include <vector>
@@ -82,38 +80,13 @@ TEST_F(Controls, ComboKeepsItemsInOrderAndTheSelectedItemSelectedAndClearsOutsid
     EXPECT_FALSE(cxc::harness::selectCombo(&form, IDC_CLASS_COMBO, 0));  // nothing to choose
 }
 
-TEST_F(Controls, ScrollPositionStopsAtMaxMinusPagePlusOneWhileTheRangeStaysWhole)
-{
-    SCROLLINFO si{};
-    si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMin = 0;
-    si.nMax = 1024;
-    si.nPage = 102;
-    si.nPos = 512;
-    ASSERT_TRUE(form.low.SetScrollInfo(&si));
-    EXPECT_EQ(form.low.GetScrollPos(), 512);
-    EXPECT_EQ(form.low.SetScrollPos(1024), 512);
-    EXPECT_EQ(form.low.GetScrollPos(), 923);
-    int lo = -1, hi = -1;
-    form.low.GetScrollRange(&lo, &hi);
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 1024);
-    form.low.SetScrollPos(-50);
-    EXPECT_EQ(form.low.GetScrollPos(), 0);
-    SCROLLINFO out{};
-    ASSERT_TRUE(form.low.GetScrollInfo(&out, SIF_ALL));
-    EXPECT_EQ(out.nMax, 1024);
-    EXPECT_EQ(out.nPage, 102u);
-    EXPECT_EQ(out.nPos, 0);
-}
-
 struct ClampCase {
     int nMin, nMax;
     UINT page;
     int asked, kept;
 };
 
+// The position stops at max - page + 1 while the range stays whole, as in Windows, for every page.
 TEST_F(Controls, ScrollClampFollowsWindowsForEveryPage)
 {
     for (const ClampCase& c :
@@ -129,6 +102,20 @@ TEST_F(Controls, ScrollClampFollowsWindowsForEveryPage)
         form.high.SetScrollInfo(&si);
         EXPECT_EQ(form.high.GetScrollPos(), c.kept) << c.nMin << ".." << c.nMax << " page " << c.page;
     }
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 1024, 102, 512, 0};
+    ASSERT_TRUE(form.low.SetScrollInfo(&si));
+    EXPECT_EQ(form.low.SetScrollPos(1024), 512);
+    EXPECT_EQ(form.low.GetScrollPos(), 923);
+    int lo = -1, hi = -1;
+    form.low.GetScrollRange(&lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 1024);
+    form.low.SetScrollPos(-50);
+    SCROLLINFO out{};
+    ASSERT_TRUE(form.low.GetScrollInfo(&out, SIF_ALL));
+    EXPECT_EQ(out.nMax, 1024);
+    EXPECT_EQ(out.nPage, 102u);
+    EXPECT_EQ(out.nPos, 0);
 }
 
 TEST_F(Controls, ScrollMessagesNameTheBoundBarAndTheBarDoesNotMoveItself)

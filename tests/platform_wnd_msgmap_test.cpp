@@ -1,5 +1,4 @@
-// Message maps: which handler a message reaches, derived maps
-// before base maps, default handling for what no map takes, synchronous SendMessage.
+// Message maps: which handler a message reaches, and windows that never got one.
 #include <string>
 #include <vector>
 

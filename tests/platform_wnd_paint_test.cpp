@@ -1,6 +1,4 @@
-// Painting: invalidation only marks, the pump paints parents before children, BeginPaint erases
-// with the face colour when asked, surfaces keep their pixels across resizes, and the dialog
-// screenshot shows the controls and the views' pictures.
+// Painting: invalidation, the pump, erasing, surfaces across resizes, the dialog screenshot.
 #include <cstdio>
 #include <fstream>
 #include <string>
