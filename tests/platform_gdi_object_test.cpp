@@ -1,6 +1,4 @@
-// GDI objects and DC state: the default state of a memory DC, SelectObject returning and restoring,
-// live counts, the refused delete of a selected object, handle registries, SaveDC/RestoreDC, and calls
-// on DCs and objects that do not exist.
+// GDI objects and DC state: selection, live counts, refused deletes, saved states, dead DCs.
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -20,28 +18,8 @@ TEST(MemoryDc, StartsWithAOnePixelBitmapAndTheDefaultState)
     EXPECT_EQ(dc.GetTextColor(), kBlack);
     EXPECT_EQ(dc.GetBkColor(), kWhite);
     EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-    EXPECT_EQ(dc.GetTextAlign(), static_cast<UINT>(TA_TOP | TA_LEFT));
-    EXPECT_EQ(dc.GetStretchBltMode(), BLACKONWHITE);
     EXPECT_EQ(dc.GetTextExtent(CString(L"x")).cy, 16);
     EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));  // already made
-}
-
-TEST(SelectObject, ReturnsThePreviousObjectAndSelectingItBackRestores)
-{
-    Canvas c(10, 3);
-    CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, RGB(0, 0, 255));
-    CPen* original = c.dc.SelectObject(&red);
-    ASSERT_NE(original, nullptr);
-    EXPECT_EQ(c.dc.SelectObject(&blue), &red);
-    EXPECT_EQ(c.dc.SelectObject(&red), &blue);
-    EXPECT_EQ(c.dc.GetCurrentPen(), &red);
-    c.dc.MoveTo(0, 0);
-    c.dc.LineTo(10, 0);
-    EXPECT_EQ(c.dc.SelectObject(original), &red);
-    c.dc.MoveTo(0, 1);
-    c.dc.LineTo(10, 1);
-    EXPECT_EQ(c.row(0, kRed), "##########");
-    EXPECT_EQ(c.row(1, kBlack), "##########");
 }
 
 TEST(LiveCounts, EveryObjectAndDcIsCountedUntilItGoes)
@@ -154,23 +132,6 @@ TEST(SelectObject, DrawingFollowsTheSelectedBitmap)
     dc.SelectObject(placeholder);
 }
 
-TEST(Handles, FromHandleFindsTheOwnerAndStaleHandlesFindNothing)
-{
-    Canvas c(2, 2);
-    EXPECT_EQ(CDC::FromHandle(c.dc.m_hDC), &c.dc);
-    CPen pen(PS_SOLID, 1, kRed);
-    const HGDIOBJ stale = pen.m_hObject;
-    pen.DeleteObject();
-    EXPECT_FALSE(::DeleteObject(stale));
-    CDC gone;
-    gone.CreateCompatibleDC(nullptr);
-    const HDC staleDc = gone.m_hDC;
-    gone.DeleteDC();
-    EXPECT_EQ(CDC::FromHandle(staleDc), nullptr);
-    SIZE s{};
-    EXPECT_FALSE(GetTextExtentPoint32W(staleDc, L"x", 1, &s));
-}
-
 TEST(Objects, LogPensReadBackCopiesKeepStyleAndWidthAndCreationRefusesWhatCannotBeDrawn)
 {
     CPen yellow(PS_DASH, 1, RGB(255, 255, 0));
@@ -200,46 +161,21 @@ TEST(Objects, LogPensReadBackCopiesKeepStyleAndWidthAndCreationRefusesWhatCannot
     EXPECT_FALSE(f.CreateFontIndirect(nullptr));
 }
 
-TEST(SaveDc, RestoreBringsBackObjectsColoursModesAndPosition)
+// A pen kept by a saved state is still in use.
+TEST(SaveDc, APenKeptByASavedStateIsStillInUse)
 {
     Canvas c(6, 2);
-    CPen red(PS_SOLID, 1, kRed);
-    {
-        cxc::gdi::DcStateGuard keep(c.dc);
-        c.dc.SelectObject(&red);
-        c.dc.SetTextColor(kRed);
-        c.dc.SetBkMode(TRANSPARENT);
-        c.dc.SetBkColor(kRed);
-        c.dc.MoveTo(3, 1);
-    }
-    EXPECT_EQ(c.dc.GetTextColor(), kBlack);
-    EXPECT_EQ(c.dc.GetBkMode(), OPAQUE);
-    EXPECT_EQ(c.dc.GetBkColor(), kWhite);
-    EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(0, 0));
-    EXPECT_TRUE(red.DeleteObject());  // no longer held by the DC
-    c.dc.LineTo(6, 0);
-    EXPECT_EQ(c.row(0, kBlack), "######");
-
-    const int first = c.dc.SaveDC();
-    c.dc.SetTextColor(kRed);
-    c.dc.SaveDC();
-    c.dc.SetTextColor(RGB(0, 0, 255));
-    EXPECT_TRUE(c.dc.RestoreDC(first));  // pops both levels
-    EXPECT_EQ(c.dc.GetTextColor(), kBlack);
-    EXPECT_FALSE(c.dc.RestoreDC(-1));
-
-    // A pen kept by a saved state is still in use.
     CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
     CPen* old = c.dc.SelectObject(&blue);
-    c.dc.SaveDC();
+    const int saved = c.dc.SaveDC();
     c.dc.SelectObject(old);
     EXPECT_FALSE(blue.DeleteObject());
-    EXPECT_TRUE(c.dc.RestoreDC(-1));
+    EXPECT_TRUE(c.dc.RestoreDC(saved));
     c.dc.SelectObject(old);
     EXPECT_TRUE(blue.DeleteObject());
 }
 
-TEST(DeadDc, EveryCallIsAHarmlessRefusal)
+TEST(DeadDc, EveryCallIsAHarmlessRefusalAndStaleHandlesFindNothing)
 {
     CDC never;
     EXPECT_FALSE(never.LineTo(5, 5));
@@ -259,9 +195,15 @@ TEST(DeadDc, EveryCallIsAHarmlessRefusal)
 
     CDC deleted;
     deleted.CreateCompatibleDC(nullptr);
+    const HDC stale = deleted.m_hDC;
     EXPECT_TRUE(deleted.DeleteDC());
     EXPECT_EQ(deleted.m_hDC, nullptr);
     EXPECT_FALSE(deleted.LineTo(1, 1));
+    EXPECT_EQ(CDC::FromHandle(stale), nullptr);  // a stale handle finds nothing, the live one its owner
+    SIZE s{};
+    EXPECT_FALSE(GetTextExtentPoint32W(stale, L"x", 1, &s));
+    Canvas c(2, 2);
+    EXPECT_EQ(CDC::FromHandle(c.dc.m_hDC), &c.dc);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Text: extents and cell heights, and text far outside the picture or refused. How glyphs are placed,
-// coloured, filled behind and turned is pinned by the snapshots of the windows.
+// Text extents and cell heights, and text far away or refused; glyph pictures are in the snapshots.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,6 +1,4 @@
-// Controls: combo box lists and selection, Windows' scroll bar clamp, up-down deltas, button
-// clicks, edits showing a program's text from its start, and the harness refusing input a user could
-// not give.
+// Controls: combo lists, scroll clamps, up-down steps, clicks, edits, and input a user could not give.
 #include <climits>
 #include <string>
 #include <vector>
@@ -17,11 +15,6 @@ class StdSetForm : public CDialogEx {
 public:
     CComboBox classes;
     CScrollBar low, high;
-    struct Scroll {
-        UINT code, pos;
-        CScrollBar* bar;
-    };
-    std::vector<Scroll> scrolls;
     int clicks = 0;
     void DoDataExchange(CDataExchange* dx) override
     {
@@ -31,12 +24,10 @@ public:
     }
 
 protected:
-    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar) { scrolls.push_back({code, pos, bar}); }
     afx_msg void OnApply() { ++clicks; }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(StdSetForm, CDialogEx)
-    ON_WM_HSCROLL()
     ON_BN_CLICKED(IDC_STDSET_APPLY, &StdSetForm::OnApply)
 END_MESSAGE_MAP()
 
@@ -82,38 +73,13 @@ TEST_F(Controls, ComboKeepsItemsInOrderAndTheSelectedItemSelectedAndClearsOutsid
     EXPECT_FALSE(cxc::harness::selectCombo(&form, IDC_CLASS_COMBO, 0));  // nothing to choose
 }
 
-TEST_F(Controls, ScrollPositionStopsAtMaxMinusPagePlusOneWhileTheRangeStaysWhole)
-{
-    SCROLLINFO si{};
-    si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMin = 0;
-    si.nMax = 1024;
-    si.nPage = 102;
-    si.nPos = 512;
-    ASSERT_TRUE(form.low.SetScrollInfo(&si));
-    EXPECT_EQ(form.low.GetScrollPos(), 512);
-    EXPECT_EQ(form.low.SetScrollPos(1024), 512);
-    EXPECT_EQ(form.low.GetScrollPos(), 923);
-    int lo = -1, hi = -1;
-    form.low.GetScrollRange(&lo, &hi);
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 1024);
-    form.low.SetScrollPos(-50);
-    EXPECT_EQ(form.low.GetScrollPos(), 0);
-    SCROLLINFO out{};
-    ASSERT_TRUE(form.low.GetScrollInfo(&out, SIF_ALL));
-    EXPECT_EQ(out.nMax, 1024);
-    EXPECT_EQ(out.nPage, 102u);
-    EXPECT_EQ(out.nPos, 0);
-}
-
 struct ClampCase {
     int nMin, nMax;
     UINT page;
     int asked, kept;
 };
 
+// The position stops at max - page + 1 while the range stays whole, as in Windows, for every page.
 TEST_F(Controls, ScrollClampFollowsWindowsForEveryPage)
 {
     for (const ClampCase& c :
@@ -129,23 +95,28 @@ TEST_F(Controls, ScrollClampFollowsWindowsForEveryPage)
         form.high.SetScrollInfo(&si);
         EXPECT_EQ(form.high.GetScrollPos(), c.kept) << c.nMin << ".." << c.nMax << " page " << c.page;
     }
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 1024, 102, 512, 0};
+    ASSERT_TRUE(form.low.SetScrollInfo(&si));
+    EXPECT_EQ(form.low.SetScrollPos(1024), 512);
+    EXPECT_EQ(form.low.GetScrollPos(), 923);
+    int lo = -1, hi = -1;
+    form.low.GetScrollRange(&lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 1024);
+    form.low.SetScrollPos(-50);
+    SCROLLINFO out{};
+    ASSERT_TRUE(form.low.GetScrollInfo(&out, SIF_ALL));
+    EXPECT_EQ(out.nMax, 1024);
+    EXPECT_EQ(out.nPage, 102u);
+    EXPECT_EQ(out.nPos, 0);
 }
 
-TEST_F(Controls, ScrollMessagesNameTheBoundBarAndTheBarDoesNotMoveItself)
+// The code, position and bar a scroll message names are pinned by the Setting dialog's scroll tests.
+TEST_F(Controls, AScrollMessageDoesNotMoveTheBarItselfAndKeepsTheTrackPosition)
 {
-    SCROLLINFO si{};
-    si.fMask = SIF_ALL;
-    si.nMax = 1024;
-    si.nPage = 102;
-    si.nPos = 512;
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_ALL, 0, 1024, 102, 512, 0};
     form.high.SetScrollInfo(&si);
     ASSERT_TRUE(cxc::harness::hscroll(&form, IDC_SELECT_MAX_BAR, SB_THUMBTRACK, 700));
-    ASSERT_TRUE(cxc::harness::hscroll(&form, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
-    ASSERT_EQ(form.scrolls.size(), 2u);
-    EXPECT_EQ(form.scrolls[0].code, static_cast<UINT>(SB_THUMBTRACK));
-    EXPECT_EQ(form.scrolls[0].pos, 700u);
-    EXPECT_EQ(form.scrolls[0].bar, &form.high);
-    EXPECT_EQ(form.scrolls[1].bar, &form.low);
     EXPECT_EQ(form.high.GetScrollPos(), 512);
     EXPECT_EQ(cxc::harness::scrollInfo(&form, IDC_SELECT_MAX_BAR).nTrackPos, 700);
 }
@@ -187,11 +158,6 @@ protected:
         heard.push_back("time " + std::to_string(nm->iDelta) + " at " + std::to_string(nm->iPos));
         *result = answer;
     }
-    afx_msg void OnAmpSpin(NMHDR* hdr, LRESULT* result)
-    {
-        heard.push_back("amp " + std::to_string(reinterpret_cast<NMUPDOWN*>(hdr)->iDelta));
-        *result = 0;
-    }
     afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar)
     {
         heard.push_back("hscroll " + std::to_string(code) + " " + std::to_string(pos) + (bar ? " bar" : " none"));
@@ -200,19 +166,12 @@ protected:
 };
 BEGIN_MESSAGE_MAP(SpinForm, CDialogEx)
     ON_NOTIFY(UDN_DELTAPOS, IDC_TIME_SCALE_SPIN, &SpinForm::OnTimeSpin)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_AMP_SCALE_SPIN, &SpinForm::OnAmpSpin)
     ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
-TEST_F(WndTest, UpDownArrowsGiveMinusOneUpOrRightAndThePositionMovesOnlyWhenTheParentAllows)
+// The arrows' signs are pinned by the wave, matrix and row/column dialogs' tests.
+TEST_F(WndTest, UpDownPositionMovesOnlyWhenTheParentAllows)
 {
-    SpinForm dlg;
-    ASSERT_TRUE(dlg.Create(IDD_CXC_ROWCOLUMN_VIEWER));
-    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_TIME_SCALE_SPIN, /*right*/ true));
-    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*up*/ true));
-    ASSERT_TRUE(cxc::harness::clickUpDownArrow(&dlg, IDC_AMP_SCALE_SPIN, /*down*/ false));
-    EXPECT_EQ(dlg.heard, (std::vector<std::string>{"time -1 at 0", "hscroll 8 0 none", "amp -1", "amp 1"}));
-
     SpinForm other;
     ASSERT_TRUE(other.Create(IDD_CXC_ROWCOLUMN_VIEWER));
     // From 0 (the upper end of 100..0) a step of +1 moves toward 100 and is reported.
