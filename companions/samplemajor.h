@@ -28,6 +28,9 @@ private:
     __int64 rows_ = 0, cols_ = 0, samples_ = 0;
     std::vector<const double*> series_;  // lane k's series
     std::vector<std::int32_t> lane_;     // per element, row-major: its lane, -1 without a series
-    std::unique_ptr<double[]> values_;   // samples_ x series_.size()
+    struct Release {
+        void operator()(double* p) const;
+    };
+    std::unique_ptr<double[], Release> values_;  // samples_ x series_.size()
     std::vector<double> sums_;
 };

@@ -98,7 +98,23 @@ template <class Term>
 void addRows(const double* __restrict values, __int64 lanes, __int64 count, double* __restrict sums)
 {
     for (__int64 k = 0; k < lanes; ++k) sums[k] = 0.0;
-    for (__int64 t = 0; t < count; ++t) {
+    __int64 t = 0;
+    // Four samples per pass over the sums, still added one after the other.
+    for (; t + 4 <= count; t += 4) {
+        const double* __restrict r0 = values + t * lanes;
+        const double* __restrict r1 = r0 + lanes;
+        const double* __restrict r2 = r1 + lanes;
+        const double* __restrict r3 = r2 + lanes;
+        for (__int64 k = 0; k < lanes; ++k) {
+            double a = sums[k];
+            a += Term::term(r0[k]);
+            a += Term::term(r1[k]);
+            a += Term::term(r2[k]);
+            a += Term::term(r3[k]);
+            sums[k] = a;
+        }
+    }
+    for (; t < count; ++t) {
         const double* __restrict row = values + t * lanes;
         for (__int64 k = 0; k < lanes; ++k) sums[k] += Term::term(row[k]);
     }
