@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -234,7 +235,11 @@ int CSnsCohData::cacheSelectionMeans(__int64 b, __int64 e, int meanMode, bool up
     if (sampleMajorState_ != Copy::Asked) return 0;
     const __int64 rows = rowsWalkable(), cols = colsWalkable();
     if (!sampleMajor_) {
-        sampleMajor_ = SampleMajorCopy::build(pairs, rows, cols, sampleCount, kSampleMajorBound);
+        try {
+            sampleMajor_ = SampleMajorCopy::build(pairs, rows, cols, sampleCount, kSampleMajorBound);
+        } catch (const std::bad_alloc&) {
+            sampleMajor_.reset();  // the series are still there to read one by one
+        }
         // Refused until the data change, so that later ticks do not try again.
         if (!sampleMajor_) {
             sampleMajorState_ = Copy::Refused;
