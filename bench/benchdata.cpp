@@ -146,6 +146,12 @@ double readBandwidth()
     return bandwidth;
 }
 
+double firstTickMs(const void* dialog, double ms)
+{
+    static std::map<const void*, double> kept;
+    return kept.try_emplace(dialog, ms).first->second;
+}
+
 void floorCounters(benchmark::State& state, double cpuSeconds, double bytesPerTick)
 {
     const double floor = bytesPerTick / readBandwidth();

@@ -47,6 +47,9 @@ double readAll(const double* s, std::size_t words);
 double readBandwidth();
 // CPU seconds of the calling thread.
 double threadCpuSeconds();
+// The CPU ms of the first play tick of `dialog` (the one that builds the sample-major copy): `ms` on the
+// first call for that dialog, what was kept on later calls.
+double firstTickMs(const void* dialog, double ms);
 // Counters of a play tick: its floor in ms, its CPU time per iteration against that floor.
 void floorCounters(benchmark::State& state, double cpuSeconds, double bytesPerTick);
 
