@@ -1,6 +1,9 @@
 #include "benchdata.h"
 
+#include <time.h>
+
 #include <cmath>
+#include <vector>
 #include <cstdint>
 #include <algorithm>
 #include <map>
@@ -110,6 +113,51 @@ void fitControl(CDialog* dialog, int id, int w, int h)
     const CRect r = harness::controlRect(dialog, id);
     harness::resize(dialog, r.left + w + 10, r.top + h + 10);
     harness::pumpPaints();
+}
+
+double readAll(const double* s, std::size_t words)
+{
+    double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
+    for (std::size_t i = 0; i + 3 < words; i += 4) sum0 += s[i], sum1 += s[i + 1], sum2 += s[i + 2], sum3 += s[i + 3];
+    return sum0 + sum1 + sum2 + sum3;
+}
+
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+double readBandwidth()
+{
+    static const double bandwidth = [] {
+        const std::size_t words = std::size_t(32) << 20;
+        std::vector<double> from(words, 1.0);
+        std::vector<double> seconds;
+        for (int k = 0; k < 5; ++k) {
+            const double t0 = threadCpuSeconds();
+            benchmark::DoNotOptimize(readAll(from.data(), words));
+            seconds.push_back(threadCpuSeconds() - t0);
+        }
+        std::sort(seconds.begin(), seconds.end());
+        return static_cast<double>(words * sizeof(double)) / seconds[2];
+    }();
+    return bandwidth;
+}
+
+double firstTickMs(const void* dialog, double ms)
+{
+    static std::map<const void*, double> kept;
+    return kept.try_emplace(dialog, ms).first->second;
+}
+
+void floorCounters(benchmark::State& state, double cpuSeconds, double bytesPerTick)
+{
+    const double floor = bytesPerTick / readBandwidth();
+    const double perTick = cpuSeconds / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["floor_ms"] = 1e3 * floor;
+    state.counters["to_floor"] = perTick / floor;
 }
 
 }  // namespace cxc::bench

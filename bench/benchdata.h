@@ -7,7 +7,10 @@
 // |coupling|) passes about 200 links at 275 channels and every link walk visits every pair.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+
+#include <benchmark/benchmark.h>
 
 class CArrayMEDataSetqz;
 class CMEGShowCCData2DFaceqz;
@@ -36,5 +39,18 @@ Host& host(Modality modality, int channels);
 
 // Resizes a dialog so that its control `id` becomes w x h pixels, and paints.
 void fitControl(CDialog* dialog, int id, int w, int h);
+
+// The plain read of `words` doubles that MemoryRead times.
+double readAll(const double* s, std::size_t words);
+// Bytes per CPU second of that read over 256 MB, the median of five, measured once per run: the
+// bandwidth a play tick's floor (the bytes it must read) is measured against.
+double readBandwidth();
+// CPU seconds of the calling thread.
+double threadCpuSeconds();
+// The CPU ms of the first play tick of `dialog` (the one that builds the sample-major copy): `ms` on the
+// first call for that dialog, what was kept on later calls.
+double firstTickMs(const void* dialog, double ms);
+// Counters of a play tick: its floor in ms, its CPU time per iteration against that floor.
+void floorCounters(benchmark::State& state, double cpuSeconds, double bytesPerTick);
 
 }  // namespace cxc::bench

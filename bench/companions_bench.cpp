@@ -79,10 +79,7 @@ void MemoryRead(benchmark::State& state)
 {
     std::vector<double> from(kWords, 1.0);
     for (auto _ : state) {
-        double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
-        const double* s = from.data();
-        for (std::size_t i = 0; i < kWords; i += 4) sum0 += s[i], sum1 += s[i + 1], sum2 += s[i + 2], sum3 += s[i + 3];
-        benchmark::DoNotOptimize(sum0 + sum1 + sum2 + sum3);
+        benchmark::DoNotOptimize(cxc::bench::readAll(from.data(), kWords));
     }
     state.SetBytesProcessed(state.iterations() * static_cast<long long>(kWords * sizeof(double)));
 }

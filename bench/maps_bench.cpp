@@ -8,7 +8,10 @@
 //   |coupling|) and with the threshold off;
 // - sweeps of the link tick over the MEG sensor count (32 to 275) and, at 275, over the selection's
 //   width (25 to 400 samples).
-// Items per second count the channel pairs a link walk visits (the upper triangle).
+// Items per second count the channel pairs a link walk visits (the upper triangle). A tick also
+// reports the memory of the sample-major copy it plays from (copy_MB) and, for links, its floor: the
+// bytes of every pair's selection over the run's read bandwidth (floor_ms), and its CPU time against
+// that floor (to_floor).
 #include <benchmark/benchmark.h>
 
 #include "benchdata.h"
@@ -83,20 +86,33 @@ void tick(benchmark::State& state, Modality m, Kind kind, long long width = 0)
 {
     const int channels = static_cast<int>(state.range(0));
     CDlgCxcMapCore* dlg = open(m, channels, kind);
+    CSnsCohDataqz* data = cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0);
     if (width > 0) {
-        CSnsCohDataqz* data = cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0);
         data->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectBegin + width - 1);
         dlg->refreshDialog();
     }
     harness::clickButton(dlg, IDC_PLAY);
+    const double selected = static_cast<double>(data->selectEnd - data->selectBegin + 1);
+    cxc::bench::readBandwidth();  // measured before the clock starts
+    // One tick first: it builds the sample-major copy that the timed ticks play from.
+    double cpu = cxc::bench::threadCpuSeconds();
+    harness::fireTimer(dlg, cxc::dialogs::kPlayTimerId);
+    harness::pumpPaints();
+    state.counters["first_tick_ms"] = cxc::bench::firstTickMs(dlg, 1e3 * (cxc::bench::threadCpuSeconds() - cpu));
+    cpu = 0.0;
     for (auto _ : state) {
+        const double t0 = cxc::bench::threadCpuSeconds();
         harness::fireTimer(dlg, cxc::dialogs::kPlayTimerId);
         benchmark::DoNotOptimize(harness::pumpPaints());
+        cpu += cxc::bench::threadCpuSeconds() - t0;
     }
     harness::clickButton(dlg, IDC_PLAY);
+    state.counters["copy_MB"] = 1e-6 * static_cast<double>(data->sampleMajorBytes());
+    // The floor of a link tick: the selection of every pair of the upper triangle, read once.
+    if (kind == Kind::Link)
+        cxc::bench::floorCounters(state, cpu, static_cast<double>(pairsOf(channels)) * selected * sizeof(double));
     // Back to the selection the other cases start from.
-    if (CSnsCohDataqz* data = cxc::testkit::classOf(*cxc::bench::host(m, channels).data, 0))
-        data->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
+    data->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
     if (kind == Kind::Link) {
         state.counters["links"] = static_cast<double>(dlg->viewFields().linkCount);
         state.counters["threshold"] = dlg->viewFields().linkThreshold;

@@ -3,7 +3,9 @@
 // - the matrix view of 275 x 275 pairs: the default 20-pixel cells with labels in 1000 x 800 (most
 //   pairs fall outside the view and are skipped), 2-pixel cells in 1000 x 800 and 3-pixel cells in
 //   1000 x 910 without labels (every pair drawn), and a play tick at 3-pixel cells (timer 101: the
-//   sample moves, so no pair's mean is remembered from the paint before);
+//   sample moves, so no pair's mean is remembered from the paint before), with the memory of the
+//   sample-major copy it plays from, its floor (one sample of every element over the run's read
+//   bandwidth) and its CPU time against that floor;
 // - the row/column view of one row of 275 series of 1000 samples in 1000 x 800, overlay All and
 //   three columns, at 1 and at 0.25 pixels per sample.
 #include <benchmark/benchmark.h>
@@ -53,11 +55,24 @@ void MatrixCells3Tick(benchmark::State& state)
 {
     CDlgCxcMatrix2DViewer* dlg = openMatrix(3, FALSE, 910);
     harness::clickButton(dlg, IDC_MATRIX_PLAY);
+    cxc::bench::readBandwidth();  // measured before the clock starts
+    // One tick first: it builds the sample-major copy that the timed ticks play from.
+    double cpu = cxc::bench::threadCpuSeconds();
+    harness::fireTimer(dlg, CDlgCxcMatrix2DViewer::kPlayTimer);
+    harness::pumpPaints();
+    state.counters["first_tick_ms"] = cxc::bench::firstTickMs(dlg, 1e3 * (cxc::bench::threadCpuSeconds() - cpu));
+    cpu = 0.0;
     for (auto _ : state) {
+        const double t0 = cxc::bench::threadCpuSeconds();
         harness::fireTimer(dlg, CDlgCxcMatrix2DViewer::kPlayTimer);
         benchmark::DoNotOptimize(harness::pumpPaints());
+        cpu += cxc::bench::threadCpuSeconds() - t0;
     }
     harness::clickButton(dlg, IDC_MATRIX_PLAY);
+    CSnsCohDataqz* data = cxc::testkit::classOf(*cxc::bench::host(Modality::Meg, kChannels).data, 0);
+    state.counters["copy_MB"] = 1e-6 * static_cast<double>(data->sampleMajorBytes());
+    // The floor of a matrix tick: one sample of every element, all of them in view.
+    cxc::bench::floorCounters(state, cpu, static_cast<double>(kChannels) * kChannels * sizeof(double));
     cxc::testkit::classOf(*cxc::bench::host(Modality::Meg, kChannels).data, 0)
         ->setSelect(cxc::bench::kSelectBegin, cxc::bench::kSelectEnd);
 }

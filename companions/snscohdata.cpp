@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "cxcsat.h"
 #include "faults.h"
 #include "mdchannel.h"
+#include "samplemajor.h"
 
 namespace {
 
@@ -174,6 +176,7 @@ int CSnsCohData::setPair(__int64 row, __int64 col, int rowChnl, int colChnl, dou
     el.colChnl = colChnl;
     el.setSeries(series, sampleCount);
     allSamplesRange_.valid = false;
+    dropSampleMajor();
     return 1;
 }
 
@@ -196,19 +199,60 @@ __int64 CSnsCohData::colsWalkable() const
     return std::max<__int64>(0, std::min(colCount, colsAllocated_));
 }
 
-void CSnsCohData::removePairArray() { pairs = nullptr; }
+void CSnsCohData::removePairArray()
+{
+    pairs = nullptr;
+    dropSampleMajor();
+}
 
 void CSnsCohData::removeRow(__int64 row)
 {
     if (row >= 0 && row < rowsAllocated_) rowTable_[static_cast<size_t>(row)] = nullptr;
     allSamplesRange_.valid = false;
+    dropSampleMajor();
 }
 
 void CSnsCohData::invalidateCache()
 {
     for (const auto& el : pairStore_) el.dropCache();
     allSamplesRange_.valid = false;
+    dropSampleMajor();
 }
+
+void CSnsCohData::dropSampleMajor()
+{
+    sampleMajor_.reset();
+    sampleMajorState_ = Copy::NotAsked;
+}
+
+void CSnsCohData::wantSampleMajor()
+{
+    if (sampleMajorState_ == Copy::NotAsked) sampleMajorState_ = Copy::Asked;
+}
+
+int CSnsCohData::cacheSelectionMeans(__int64 b, __int64 e, int meanMode, bool upperOnly)
+{
+    if (sampleMajorState_ != Copy::Asked) return 0;
+    const __int64 rows = rowsWalkable(), cols = colsWalkable();
+    if (!sampleMajor_) {
+        try {
+            sampleMajor_ = SampleMajorCopy::build(pairs, rows, cols, sampleCount, kSampleMajorBound);
+        } catch (const std::bad_alloc&) {
+            sampleMajor_.reset();  // the series are still there to read one by one
+        }
+        // Refused until the data change, so that later ticks do not try again.
+        if (!sampleMajor_) {
+            sampleMajorState_ = Copy::Refused;
+            return 0;
+        }
+    }
+    if (sampleMajor_->cacheMeans(pairs, rows, cols, sampleCount, b, e, meanMode, upperOnly)) return 1;
+    // Changed under the copy: built again when the next tick asks.
+    dropSampleMajor();
+    return 0;
+}
+
+std::size_t CSnsCohData::sampleMajorBytes() const { return sampleMajor_ ? sampleMajor_->bytes() : 0; }
 
 std::size_t CSnsCohData::storageBytes() const
 {

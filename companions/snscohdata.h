@@ -17,6 +17,7 @@
 #include "wavpair.h"
 
 class CMDChannelqz;
+class SampleMajorCopy;
 
 class CSnsCohData {
 public:
@@ -78,6 +79,18 @@ public:
     // Bytes held by the pair array and the series this class data owns.
     std::size_t storageBytes() const;
 
+    // ---- play ----
+    // A play tick asks that selection means come from a sample-major copy of the series: built on
+    // the next cacheSelectionMeans, kept until the pair array or the series change.
+    void wantSampleMajor();
+    // Remembers the means over b..e of the elements above the diagonal (upperOnly) or of all
+    // elements, taken from the copy, identical to what getSelectDataMean computes. 0 when there is
+    // no copy to take them from (not asked for, larger than kSampleMajorBound, or the pair array
+    // changed): the caller then reads each pair's own series.
+    int cacheSelectionMeans(__int64 b, __int64 e, int meanMode, bool upperOnly);
+    std::size_t sampleMajorBytes() const;  // 0 without a copy
+    static constexpr std::size_t kSampleMajorBound = std::size_t(512) << 20;
+
     int setSamplingRate(double hz);  // 0 (unchanged) unless a positive finite number
     double getSamplingRate() const { return samplingRate; }
     int setFirstLatency(double seconds);  // 0 (unchanged) unless finite
@@ -114,6 +127,10 @@ private:
     __int64 rowsAllocated_ = 0;
     __int64 colsAllocated_ = 0;
     RangeCache allSamplesRange_;
+    void dropSampleMajor();
+    enum class Copy { NotAsked, Asked, Refused };
+    Copy sampleMajorState_ = Copy::NotAsked;
+    std::unique_ptr<SampleMajorCopy> sampleMajor_;
 };
 
 template <class F>

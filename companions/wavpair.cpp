@@ -5,6 +5,18 @@
 
 #include "faults.h"
 
+namespace {
+
+int modeOf(int meanMode) { return meanMode == 0 || meanMode == 1 ? meanMode : 2; }
+
+double meanOfSum(double sum, __int64 b, __int64 e, int mode)
+{
+    const double v = sum / static_cast<double>(e - b + 1);
+    return mode == 2 ? std::sqrt(v) : v;
+}
+
+}  // namespace
+
 double CWavChnlChnlData::getSelectDataMean(__int64 b, __int64 e, int meanMode)
 {
     cxc::faults::hook("CWavChnlChnlData::getSelectDataMean");
@@ -12,7 +24,7 @@ double CWavChnlChnlData::getSelectDataMean(__int64 b, __int64 e, int meanMode)
     if (b < 0) b = 0;
     if (e > length_ - 1) e = length_ - 1;
     if (e < b) return 0.0;
-    const int mode = meanMode == 0 || meanMode == 1 ? meanMode : 2;
+    const int mode = modeOf(meanMode);
     if (cache_.valid && cache_.series == series && cache_.b == b && cache_.e == e && cache_.mode == mode)
         return cache_.value;
 
@@ -25,10 +37,15 @@ double CWavChnlChnlData::getSelectDataMean(__int64 b, __int64 e, int meanMode)
     } else {
         for (__int64 t = b; t <= e; ++t) sum += s[t] * s[t];
     }
-    double v = sum / static_cast<double>(e - b + 1);
-    if (mode == 2) v = std::sqrt(v);
+    const double v = meanOfSum(sum, b, e, mode);
     cache_ = Cache{series, b, e, mode, true, v};
     return v;
+}
+
+void CWavChnlChnlData::rememberSum(__int64 b, __int64 e, int meanMode, double sum) const
+{
+    const int mode = modeOf(meanMode);
+    cache_ = Cache{series, b, e, mode, true, meanOfSum(sum, b, e, mode)};
 }
 
 void CWavChnlChnlData::setSeries(double* s, __int64 length)
@@ -73,11 +90,52 @@ void sums(const double* const* s, int n, __int64 b, __int64 e, double* out)
 
 }  // namespace
 
+namespace {
+
+// One sample of every lane: the loop runs across lanes, so it vectorises while each lane keeps its
+// own order.
+template <class Term>
+void addRows(const double* __restrict values, __int64 lanes, __int64 count, double* __restrict sums)
+{
+    for (__int64 k = 0; k < lanes; ++k) sums[k] = 0.0;
+    __int64 t = 0;
+    // Four samples per pass over the sums, still added one after the other.
+    for (; t + 4 <= count; t += 4) {
+        const double* __restrict r0 = values + t * lanes;
+        const double* __restrict r1 = r0 + lanes;
+        const double* __restrict r2 = r1 + lanes;
+        const double* __restrict r3 = r2 + lanes;
+        for (__int64 k = 0; k < lanes; ++k) {
+            double a = sums[k];
+            a += Term::term(r0[k]);
+            a += Term::term(r1[k]);
+            a += Term::term(r2[k]);
+            a += Term::term(r3[k]);
+            sums[k] = a;
+        }
+    }
+    for (; t < count; ++t) {
+        const double* __restrict row = values + t * lanes;
+        for (__int64 k = 0; k < lanes; ++k) sums[k] += Term::term(row[k]);
+    }
+}
+
+}  // namespace
+
+void CWavChnlChnlDataqz::sampleMajorSums(const double* values, __int64 lanes, __int64 count, int meanMode,
+                                         double* sums)
+{
+    const int mode = modeOf(meanMode);
+    if (mode == 0) addRows<Plain>(values, lanes, count, sums);
+    else if (mode == 1) addRows<Magnitude>(values, lanes, count, sums);
+    else addRows<Square>(values, lanes, count, sums);
+}
+
 void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __int64 count, __int64 b, __int64 e,
                                               int meanMode)
 {
     if (!elements) return;
-    const int mode = meanMode == 0 || meanMode == 1 ? meanMode : 2;
+    const int mode = modeOf(meanMode);
     CWavChnlChnlData* batch[kBatch];
     int n = 0;
     __int64 bb = 0, ee = -1;
@@ -88,11 +146,7 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
         if (mode == 0) sums<Plain>(s, n, bb, ee, sum);
         else if (mode == 1) sums<Magnitude>(s, n, bb, ee, sum);
         else sums<Square>(s, n, bb, ee, sum);
-        for (int k = 0; k < n; ++k) {
-            double v = sum[k] / static_cast<double>(ee - bb + 1);
-            if (mode == 2) v = std::sqrt(v);
-            batch[k]->cache_ = Cache{s[k], bb, ee, mode, true, v};
-        }
+        for (int k = 0; k < n; ++k) batch[k]->rememberSum(bb, ee, mode, sum[k]);
         n = 0;
     };
     for (__int64 k = 0; k < count; ++k) {

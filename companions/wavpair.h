@@ -22,6 +22,9 @@ public:
     __int64 seriesLength() const { return length_; }
     // Forget the remembered mean (the series' values were changed in place).
     void dropCache() const { cache_.valid = false; }
+    // Remembers the mean of samples b..e (clamped as getSelectDataMean clamps) from their in-order
+    // sum, computed elsewhere term by term as getSelectDataMean adds them.
+    void rememberSum(__int64 b, __int64 e, int meanMode, double sum) const;
 
 private:
     friend class CWavChnlChnlDataqz;
@@ -43,4 +46,7 @@ public:
     // alone). Eight pairs are summed side by side so that more loads are in flight at once; each is
     // still the in-order sum of its own samples, identical to the last digit.
     static void cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __int64 count, __int64 b, __int64 e, int meanMode);
+    // In-order sums of `lanes` series stored sample-major (sample t of lane k at values[t * lanes + k])
+    // over `count` samples, each lane adding the terms of meanMode in sample order.
+    static void sampleMajorSums(const double* values, __int64 lanes, __int64 count, int meanMode, double* sums);
 };

@@ -172,6 +172,7 @@ void CDlgCxcLinkMapCore::playStep()
     UpdateData(TRUE);
     data->nextSelect(+1, 1);
     data->getSelect(selectBegin, selectEnd);
+    data->wantSampleMajor();  // every pair's mean is new at each step
     redrawView(FALSE);
     showPlaying();
     UpdateData(FALSE);

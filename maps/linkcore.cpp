@@ -62,11 +62,13 @@ int drawLinkNetwork(SensorMapFields& v, CDC& dc, const LinkDrawing& d)
         CPen* current = d.startPen;
         // The counts are public and may claim more than the pair array holds.
         const __int64 rows = data.rowsWalkable(), cols = data.colsWalkable();
+        // The means the walk asks for below: all at once from the sample-major copy while playing,
+        // otherwise row by row, several pairs at a time.
+        const bool cached = data.cacheSelectionMeans(b, e, 0, true) != 0;
         for (__int64 i = 0; i < rows; ++i) {
             CWavChnlChnlDataqz* row = refs.pairs[i];
             if (!row) continue;
-            // The means the walk asks for below, several pairs at a time.
-            if (i + 1 < cols) CWavChnlChnlDataqz::cacheSelectDataMeans(row + i + 1, cols - i - 1, b, e, 0);
+            if (!cached && i + 1 < cols) CWavChnlChnlDataqz::cacheSelectDataMeans(row + i + 1, cols - i - 1, b, e, 0);
             for (__int64 j = i + 1; j < cols; ++j) {
                 CWavChnlChnlDataqz& el = row[j];
                 if (!el.series) continue;

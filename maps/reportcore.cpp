@@ -3,6 +3,7 @@
 #include "reportcore.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace cxc::maps {
 
@@ -45,6 +46,36 @@ void GraphTotals::addClustering(double clce, double xnml)
     xnmlSum += xnml;
     xnmlSumSq += xnml * xnml;
     ++clceCount;
+}
+
+__int64 PositionBits::common(const PositionBits& o) const
+{
+    __int64 c = 0;
+    const size_t w = std::min(words_.size(), o.words_.size());
+    for (size_t i = 0; i < w; ++i) c += std::popcount(words_[i] & o.words_[i]);
+    return c;
+}
+
+std::vector<PositionBits> completeAdjacency(__int64 n)
+{
+    PositionBits all(n);
+    for (__int64 p = 0; p < n; ++p) all.set(p);
+    std::vector<PositionBits> rows(static_cast<size_t>(n), all);
+    for (__int64 p = 0; p < n; ++p) rows[static_cast<size_t>(p)].reset(p);
+    return rows;
+}
+
+__int64 orderedPairsWithin(const std::vector<PositionBits>& adjacency, const PositionBits& set,
+                           const std::vector<__int64>& members, __int64 count)
+{
+    __int64 pairs = 0;
+    for (__int64 a = 0; a < count; ++a) {
+        const __int64 p = members[static_cast<size_t>(a)];
+        // A member cleared from the set (the node itself) pairs with nobody.
+        if ((set.words()[static_cast<size_t>(p >> 6)] >> (p & 63) & 1) == 0) continue;
+        pairs += adjacency[static_cast<size_t>(p)].common(set);
+    }
+    return pairs;
 }
 
 CString GraphTotals::format(bool precise) const

@@ -15,7 +15,9 @@
 // Only rows that also exist as elements are examined (the shorter of row and column count).
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "mappolicy.h"
@@ -38,6 +40,27 @@ struct GraphTotals {
     CString format(bool precise) const;
 };
 
+// Node positions as bits, 64 to a word: the neighbour sets of the clustering count.
+class PositionBits {
+public:
+    explicit PositionBits(__int64 n) : words_(static_cast<size_t>((n + 63) / 64), 0) {}
+    void clear() { std::fill(words_.begin(), words_.end(), 0); }
+    void set(__int64 p) { words_[static_cast<size_t>(p >> 6)] |= std::uint64_t(1) << (p & 63); }
+    void reset(__int64 p) { words_[static_cast<size_t>(p >> 6)] &= ~(std::uint64_t(1) << (p & 63)); }
+    // Members of both sets.
+    __int64 common(const PositionBits& o) const;
+    const std::vector<std::uint64_t>& words() const { return words_; }
+
+private:
+    std::vector<std::uint64_t> words_;
+};
+
+// Without the threshold every pair of distinct positions counts as connected: row p of this
+// adjacency is every position but p. Ordered neighbour pairs (p, q), p != q, both in `set`.
+__int64 orderedPairsWithin(const std::vector<PositionBits>& adjacency, const PositionBits& set,
+                           const std::vector<__int64>& members, __int64 count);
+std::vector<PositionBits> completeAdjacency(__int64 n);
+
 template <class P>
 CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int activeOnly, int& connections)
 {
@@ -53,6 +76,10 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
         v.infoCaption = data.text;
         std::vector<__int64> neighbours;
         neighbours.resize(static_cast<size_t>(n));  // bad_alloc: "No Data" below
+        // Without the threshold a node's neighbours are counted by words of 64, not pair by pair.
+        std::vector<PositionBits> adjacency;
+        PositionBits neighbourBits(useThreshold ? 0 : n);
+        if (!useThreshold) adjacency = completeAdjacency(n);
 
         const __int64 rows = refs.walkLength();
         __int64 first = 0, last = rows;
@@ -91,14 +118,20 @@ CString graphTheoryReport(SensorMapFields& v, int useThreshold, int precise, int
                 const double dx = xi - xj, dy = yi - yj, dz = zi - zj;
                 t.addConnection(k, value, std::sqrt(dx * dx + dy * dy + dz * dz));
             }
-            if (k > 1) {
+            if (k > 1 && !useThreshold) {
+                neighbourBits.clear();
+                for (__int64 a = 0; a < k; ++a) neighbourBits.set(neighbours[static_cast<size_t>(a)]);
+                if (i < n) neighbourBits.reset(i);
+                const double pairs = 2.0 * static_cast<double>(orderedPairsWithin(adjacency, neighbourBits, neighbours, k));
+                t.addClustering(pairs / ((k - 1.0) * static_cast<double>(k)),
+                                pairs / ((n - 1.0) * static_cast<double>(n)));
+            } else if (k > 1) {
                 __int64 count = 0;
                 for (__int64 a = 0; a < k; ++a)
                     for (__int64 c = 0; c < k; ++c) {
                         const __int64 p = neighbours[static_cast<size_t>(a)], q = neighbours[static_cast<size_t>(c)];
                         if (p == i || q == i || p == q) continue;
-                        // Without the threshold every pair counts: its value is not looked up.
-                        if (!useThreshold || passes(data.getValueSelect(b, e, p, q))) ++count;
+                        if (passes(data.getValueSelect(b, e, p, q))) ++count;
                     }
                 const double pairs = 2.0 * static_cast<double>(count);
                 t.addClustering(pairs / ((k - 1.0) * static_cast<double>(k)),

@@ -118,3 +118,43 @@ TEST(SelectionCache, MeansOfARowComputedTogetherEqualEachOneAlone)
     CWavChnlChnlDataqz::cacheSelectDataMeans(nullptr, 8, 0, 10, 0);
     EXPECT_TRUE(sameBits(d->getValueSelect(0, 299, 2, 1), directMean(d->pairAt(2, 1)->series, 0, 299)));
 }
+
+// The sample-major copy a play tick asks for: every mean it remembers is the pair's own to the last
+// bit, NaN, infinities and -0 included; it goes when the data change and is refused when the pair
+// array changed behind its back.
+TEST(SelectionCache, MeansFromTheSampleMajorCopyEqualEachPairAlone)
+{
+    auto ds = DataSet().meg(9).samples(200).series(awkward).nullSeries(2, 5).build();
+    CSnsCohDataqz* d = classOf(*ds, 0);
+    const double odd[] = {NAN, INFINITY, -INFINITY, -0.0};
+    for (int k = 0; k < 4; ++k) d->pairAt(k, k + 4)->series[10 + 40 * k] = odd[k];
+    EXPECT_EQ(d->cacheSelectionMeans(0, 199, 0, false), 0);  // no tick asked for it
+    const long long ranges[][2] = {{0, 199}, {17, 130}, {50, 50}, {-40, 400}, {150, 160}, {9, 3}};
+    for (int mode = 0; mode < 4; ++mode) {
+        d->invalidateCache();
+        d->wantSampleMajor();
+        for (int r = 0; r < 6; ++r) {
+            const bool upper = r % 2 == 0;
+            ASSERT_EQ(d->cacheSelectionMeans(ranges[r][0], ranges[r][1], mode, upper), 1);
+            for (long long i = 0; i < 9; ++i)
+                for (long long j = upper ? i + 1 : 0; j < 9; ++j) {
+                    CWavChnlChnlDataqz alone;
+                    alone.setSeries(d->pairAt(i, j)->series, 200);
+                    EXPECT_TRUE(sameBits(d->pairAt(i, j)->getSelectDataMean(ranges[r][0], ranges[r][1], mode),
+                                         alone.getSelectDataMean(ranges[r][0], ranges[r][1], mode)))
+                        << "mode " << mode << " range " << r << " pair " << i << ", " << j;
+                }
+        }
+    }
+    EXPECT_GT(d->sampleMajorBytes(), 9u * 9u * 200u);
+    d->normRMS();
+    EXPECT_EQ(d->sampleMajorBytes(), 0u);
+    d->wantSampleMajor();
+    ASSERT_EQ(d->cacheSelectionMeans(0, 199, 0, true), 1);
+    EXPECT_TRUE(sameBits(d->getValueSelect(0, 199, 0, 1), directMean(d->pairAt(0, 1)->series, 0, 199)));
+    double other[200] = {};
+    d->pairAt(0, 1)->series = other;
+    EXPECT_EQ(d->cacheSelectionMeans(0, 199, 0, true), 0);
+    EXPECT_EQ(d->sampleMajorBytes(), 0u);
+    EXPECT_EQ(d->getValueSelect(0, 199, 0, 1), 0.0);
+}

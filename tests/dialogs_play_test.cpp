@@ -182,3 +182,25 @@ TEST_F(Play, EveryPlayingMapDialogWrapsToTheStartWithTheSameWidth)
         EXPECT_EQ(h.cls().selectEnd, 14);
     }
 }
+
+// Normalize RMS while playing: the next tick draws what a window that played on normalised data
+// from the start draws at that selection.
+TEST_F(Play, ATickAfterNormalizeRmsDrawsWhatAFreshWindowDraws)
+{
+    const DataSet recipe = square().pair(0, 1, 0.8).pair(2, 3, 0.3).select(0, 9);
+    Host playing(recipe), fresh(recipe);
+    CDlgMegCxcTopLink2DMap* dlg = playing.megLink();
+    CDlgMegCxcTopLink2DMap* ref = fresh.megLink();
+    ASSERT_TRUE(dlg && ref);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+    harness::advanceTime(300);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_NORMALIZE_RMS));
+    ASSERT_TRUE(harness::menuCommand(ref, ID_EDIT_NORMALIZE_RMS));
+    ASSERT_TRUE(harness::clickButton(ref, IDC_PLAY));
+    harness::advanceTime(100);
+    for (int k = 0; k < 3; ++k) ASSERT_TRUE(harness::fireTimer(ref, 100));
+    harness::pumpPaints();
+    EXPECT_EQ(fresh.cls().selectBegin, playing.cls().selectBegin);
+    cxctest::expectSameImage(cxctest::picture(mapPicture(&dlg->mapView)),
+                             cxctest::picture(mapPicture(&ref->mapView)), "play-after-normalize");
+}

@@ -315,6 +315,30 @@ TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
     EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
 }
 
+// Without the threshold every neighbour pair is connected: ClCe is 2 for each node of two or more
+// neighbours, ClCeXnml 2 k (k - 1) / (N (N - 1)).
+TEST_F(Report, WithoutTheThresholdClusteringCountsEveryNeighbourPair)
+{
+    const struct {
+        DataSet data;
+        const wchar_t* clustering;
+    } cases[] = {
+        {triangleOnSquare(), L"Total ClCe: 8.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
+                             L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 4.000000 ClCex min: 1.000000  ClCex Mean: "
+                             L"1.000000  ClCex Max: 1.000000 ClCex Rms: 1.000000 \n"},
+        // Nodes 1 and 3 keep two neighbours each, node 0 one (see the bad entries below).
+        {square().pairChannels(0, 1, 0, 9999).nullChannel(2),
+         L"Total ClCe: 4.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 ClCe Rms: 2.000000 "
+         L"\nTotal ClCeXnml: 0.666667 ClCex min: 0.333333  ClCex Mean: 0.333333  ClCex Max: 0.333333 ClCex Rms: "
+         L"0.333333 \n"},
+    };
+    for (const auto& c : cases) {
+        MegRig r(c.data.build());
+        const std::wstring s = str(report(r.view, 0, 0, 0));
+        EXPECT_EQ(s.substr(s.find(L"Total ClCe:")), c.clustering);
+    }
+}
+
 TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
 {
     const struct {

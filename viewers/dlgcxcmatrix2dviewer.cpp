@@ -172,6 +172,7 @@ void CDlgCxcMatrix2DViewer::OnTimer(UINT_PTR id)
             selectBegin = 0;
         }
         data->setSelect(selectBegin, selectEnd);
+        data->wantSampleMajor();  // every shown cell is new at each step
         view.Invalidate(FALSE);
         playButton.SetWindowText(text::kPlaying);
     } catch (...) {

@@ -86,6 +86,11 @@ int CStatCxcMatrix2DView::drawCells(CDC* dc, int x0, int y0, CRect rect, int cls
     const int w = std::max(cxc::toInt(cellWidth), 1);
     const int h = std::max(cxc::toInt(cellHeight), 1);
     const __int64 rows = data->rowsWalkable(), cols = data->colsWalkable();
+    // Most cells in view: their means all at once from the sample-major copy while playing.
+    __int64 shownRows = 0, shownCols = 0;
+    for (__int64 i = 0; i < rows; ++i) shownRows += cornerIn(std::floor(static_cast<double>(i) * cellWidth + x0), rect.top, rect);
+    for (__int64 j = 0; j < cols; ++j) shownCols += cornerIn(rect.left, std::floor(static_cast<double>(j) * cellHeight + y0), rect);
+    if (2 * shownRows * shownCols >= rows * cols) data->cacheSelectionMeans(s, s, data->meanMode, false);
     cxc::gdi::DcStateGuard keep(*dc);  // the fills leave their colour as the background colour
     for (__int64 i = 0; i < rows; ++i) {
         const double x = std::floor(static_cast<double>(i) * cellWidth + x0);
