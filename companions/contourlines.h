@@ -3,6 +3,7 @@
 // plane units and drawn with the views' pixel mapping.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 class CDataGridRect;
@@ -52,7 +53,16 @@ public:
     Segment* segments = nullptr;
 
 private:
-    void traceLevel(const CDataGridRect& grid, double level, int sign, int index);
+    struct Trace {
+        double value;  // +L or -L
+        int sign;
+        int index;     // of the level
+    };
+    // Lists the cells each trace crosses (start_, crossed_); false when there would be more than
+    // kMaxSegments of them.
+    bool listCrossings();
+    // Adds the segments of one cell (index into cells_) at the trace; false once at kMaxSegments.
+    bool traceCell(const CDataGridRect& grid, const Trace& trace, std::size_t cell);
 
     struct CellRange {
         double lo = 0.0, hi = 0.0;  // smallest and largest corner value
@@ -61,4 +71,17 @@ private:
     std::vector<double> levels_;
     std::vector<Segment> store_;
     std::vector<CellRange> cells_;  // per cell (i, j) at i * (ny - 1) + j, while tracing
+    // Kept between tracings, so a tick allocates nothing once they have grown.
+    struct Sorted {
+        double value;
+        int trace;
+    };
+    struct Span {
+        int first, last;  // the sorted values a cell crosses
+    };
+    std::vector<Trace> traces_;
+    std::vector<Sorted> sorted_;
+    std::vector<Span> spans_;
+    std::vector<std::size_t> start_, fill_;  // per trace, where its cells begin in crossed_
+    std::vector<std::size_t> crossed_;       // cell indexes, trace after trace
 };
