@@ -32,8 +32,7 @@ Tap tap(long long d, long long n, long long m, int q)
 
 // One destination row from the horizontal blends of its two source rows (each channel's blends side by
 // side): per channel (upper * wy0 + lower * wy1 + half) >> 2q, as 32-bit words alpha | R G B. Plain
-// loops over separate channels, so the compiler vectorises them. `Acc` holds the sums: 32 bits are
-// exact up to q = 12 (255 * 2^24 + 2^23 < 2^32), 64 beyond.
+// loops over separate channels, so the compiler vectorises them; 64-bit sums beyond 12 fraction bits.
 template <class Acc>
 void mixRow(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy0, std::uint32_t wy1, int q,
             std::uint32_t alpha, std::uint32_t* __restrict out, int w)
@@ -50,6 +49,33 @@ void mixRow(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_
         const auto b = static_cast<std::uint32_t>((Acc(ub[x]) * a0 + Acc(lb[x]) * a1 + half) >> shift) & 0xFFu;
         const auto g = static_cast<std::uint32_t>((Acc(ug[x]) * a0 + Acc(lg[x]) * a1 + half) >> shift) & 0xFFu;
         const auto r = static_cast<std::uint32_t>((Acc(ur[x]) * a0 + Acc(lr[x]) * a1 + half) >> shift) & 0xFFu;
+        out[x] = alpha | (r << 16) | (g << 8) | b;
+    }
+}
+
+// The same up to 12 fraction bits, in 32 bits with one multiply per channel: upper * wy0 + lower * wy1
+// equals (upper << q) + (lower - upper) * wy1 modulo 2^32, and the true sum (at most 255 * 2^24,
+// plus half) stays below 2^32, so the wrapped result is exact; so is every channel at most 255.
+// Integer work gives the same pixels whichever instructions run it, so the loop is also built for
+// AVX2 and picked at load time where the processor has it.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void mixRow32(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy1, int q, std::uint32_t alpha,
+              std::uint32_t* __restrict out, int w)
+{
+    const std::uint32_t* __restrict ub = upper;
+    const std::uint32_t* __restrict ug = upper + w;
+    const std::uint32_t* __restrict ur = upper + 2 * static_cast<std::ptrdiff_t>(w);
+    const std::uint32_t* __restrict lb = lower;
+    const std::uint32_t* __restrict lg = lower + w;
+    const std::uint32_t* __restrict lr = lower + 2 * static_cast<std::ptrdiff_t>(w);
+    const std::uint32_t half = 1u << (2 * q - 1);
+    const int shift = 2 * q;
+    for (int x = 0; x < w; ++x) {
+        const std::uint32_t b = ((ub[x] << q) + (lb[x] - ub[x]) * wy1 + half) >> shift;
+        const std::uint32_t g = ((ug[x] << q) + (lg[x] - ug[x]) * wy1 + half) >> shift;
+        const std::uint32_t r = ((ur[x] << q) + (lr[x] - ur[x]) * wy1 + half) >> shift;
         out[x] = alpha | (r << 16) | (g << 8) | b;
     }
 }
@@ -127,7 +153,7 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
         std::uint32_t* out = inPlace ? direct.bits + (y0 + y) * direct.stride + x0
                                      : buffer_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
         const std::uint32_t alpha = inPlace ? 0xFF000000u : 0u;
-        if (q <= 12) mixRow<std::uint32_t>(upper, lower, wy0, wy1, q, alpha, out, w);
+        if (q <= 12) mixRow32(upper, lower, wy1, q, alpha, out, w);
         else mixRow<std::uint64_t>(upper, lower, wy0, wy1, q, alpha, out, w);
     }
     if (inPlace) return 1;
