@@ -71,19 +71,21 @@ int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
         }
     }
     auto traceAll = [&] {
-        if (listCrossings()) {
+        if (listCrossings(g)) {
             for (size_t t = 0; t < traces_.size(); ++t)
                 for (size_t n = start_[t]; n < start_[t + 1]; ++n)
-                    if (!traceCell(g, traces_[t], crossed_[n])) return;
+                    if (!traceCell(g, traces_[t], crossed_[n].i, crossed_[n].j)) return;
             return;
         }
         // More crossings than segments may be kept: trace by scanning, up to the limit.
+        const auto rows = static_cast<size_t>(g.ny - 1);
         for (const Trace& trace : traces_)
-            for (size_t c = 0; c < cells_.size(); ++c) {
-                const CellRange& range = cells_[c];
-                if (!range.finite || range.hi < trace.value || range.lo >= trace.value) continue;
-                if (!traceCell(g, trace, c)) return;
-            }
+            for (int i = 0; i + 1 < g.nx; ++i)
+                for (int j = 0; j + 1 < g.ny; ++j) {
+                    const CellRange& range = cells_[static_cast<size_t>(i) * rows + static_cast<size_t>(j)];
+                    if (!range.finite || range.hi < trace.value || range.lo >= trace.value) continue;
+                    if (!traceCell(g, trace, i, j)) return;
+                }
     };
     traceAll();
     segCount = static_cast<int>(store_.size());
@@ -91,18 +93,30 @@ int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
     return 1;
 }
 
-bool CContourLineMapqz::listCrossings()
+bool CContourLineMapqz::listCrossings(const CDataGridRect& g)
 {
-    // A cell crosses the values in (lo, hi]: two binary searches over the sorted values find them,
-    // instead of a test per trace and cell. A value that is not finite crosses nothing.
-    sorted_.clear();
+    // A cell crosses the values in (lo, hi]: two searches over the sorted values find them, instead
+    // of a test per trace and cell. A value that is not finite crosses nothing.
+    order_.clear();
     for (size_t t = 0; t < traces_.size(); ++t)
-        if (std::isfinite(traces_[t].value)) sorted_.push_back(Sorted{traces_[t].value, static_cast<int>(t)});
-    std::sort(sorted_.begin(), sorted_.end(), [](const Sorted& a, const Sorted& b) { return a.value < b.value; });
+        if (std::isfinite(traces_[t].value)) order_.push_back(static_cast<int>(t));
+    std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+        return traces_[static_cast<size_t>(a)].value < traces_[static_cast<size_t>(b)].value;
+    });
+    sorted_.resize(order_.size());
+    for (size_t s = 0; s < order_.size(); ++s) sorted_[s] = traces_[static_cast<size_t>(order_[s])].value;
+    // How many sorted values are <= bound; without branches on the data, which the corner values of
+    // a noisy field would mispredict at every step.
     auto above = [&](double bound) {
-        const auto it = std::upper_bound(sorted_.begin(), sorted_.end(), bound,
-                                         [](double b, const Sorted& s) { return b < s.value; });
-        return static_cast<int>(it - sorted_.begin());
+        const double* base = sorted_.data();
+        size_t n = sorted_.size();
+        if (n == 0) return 0;
+        while (n > 1) {
+            const size_t half = n / 2;
+            base = base[half] <= bound ? base + half : base;
+            n -= half;
+        }
+        return static_cast<int>(base - sorted_.data()) + (*base <= bound ? 1 : 0);
     };
     spans_.resize(cells_.size());
     start_.assign(traces_.size() + 1, 0);
@@ -115,19 +129,21 @@ bool CContourLineMapqz::listCrossings()
         total += span.last - span.first;
         // Every crossed cell gives a segment, so beyond the limit the lists would only cost memory.
         if (total > kMaxSegments) return false;
-        for (int s = span.first; s < span.last; ++s) ++start_[static_cast<size_t>(sorted_[static_cast<size_t>(s)].trace) + 1];
+        for (int s = span.first; s < span.last; ++s) ++start_[static_cast<size_t>(order_[static_cast<size_t>(s)]) + 1];
     }
     for (size_t t = 0; t < traces_.size(); ++t) start_[t + 1] += start_[t];
     // Each trace's cells in cell order, the order a scan would meet them.
     crossed_.resize(static_cast<size_t>(total));
     fill_.assign(start_.begin(), start_.end() - 1);
-    for (size_t c = 0; c < cells_.size(); ++c)
-        for (int s = spans_[c].first; s < spans_[c].last; ++s)
-            crossed_[fill_[static_cast<size_t>(sorted_[static_cast<size_t>(s)].trace)]++] = c;
+    const Span* span = spans_.data();
+    for (int i = 0; i + 1 < g.nx; ++i)
+        for (int j = 0; j + 1 < g.ny; ++j, ++span)
+            for (int s = span->first; s < span->last; ++s)
+                crossed_[fill_[static_cast<size_t>(order_[static_cast<size_t>(s)])]++] = Cell{i, j};
     return true;
 }
 
-bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, size_t cell)
+bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, int i, int j)
 {
     // Corners counter-clockwise: c0 (i, j), c1 (i+1, j), c2 (i+1, j+1), c3 (i, j+1); edge e runs from
     // corner e to corner (e + 1) % 4.
@@ -137,8 +153,6 @@ bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, si
         {2, 3, -1, -1},   {0, 2, -1, -1}, {-1, -1, -1, -1}, {1, 2, -1, -1},
         {1, 3, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1}};
     const double level = trace.value;
-    const auto rows = static_cast<size_t>(g.ny - 1);
-    const auto i = static_cast<int>(cell / rows), j = static_cast<int>(cell % rows);
     const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
     const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
     int code = 0;

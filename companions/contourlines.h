@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "windows.h"
+
 class CDataGridRect;
 class CDC;
 class CPen;
@@ -60,9 +62,9 @@ private:
     };
     // Lists the cells each trace crosses (start_, crossed_); false when there would be more than
     // kMaxSegments of them.
-    bool listCrossings();
-    // Adds the segments of one cell (index into cells_) at the trace; false once at kMaxSegments.
-    bool traceCell(const CDataGridRect& grid, const Trace& trace, std::size_t cell);
+    bool listCrossings(const CDataGridRect& grid);
+    // Adds the segments of cell (i, j) at the trace; false once at kMaxSegments.
+    bool traceCell(const CDataGridRect& grid, const Trace& trace, int i, int j);
 
     struct CellRange {
         double lo = 0.0, hi = 0.0;  // smallest and largest corner value
@@ -71,17 +73,18 @@ private:
     std::vector<double> levels_;
     std::vector<Segment> store_;
     std::vector<CellRange> cells_;  // per cell (i, j) at i * (ny - 1) + j, while tracing
-    // Kept between tracings, so a tick allocates nothing once they have grown.
-    struct Sorted {
-        double value;
-        int trace;
-    };
+    // Kept between tracings and drawings, so a tick allocates nothing once they have grown.
     struct Span {
         int first, last;  // the sorted values a cell crosses
     };
+    struct Cell {
+        int i, j;
+    };
     std::vector<Trace> traces_;
-    std::vector<Sorted> sorted_;
+    std::vector<int> order_;      // finite traces by value
+    std::vector<double> sorted_;  // their values
     std::vector<Span> spans_;
     std::vector<std::size_t> start_, fill_;  // per trace, where its cells begin in crossed_
-    std::vector<std::size_t> crossed_;       // cell indexes, trace after trace
+    std::vector<Cell> crossed_;              // trace after trace
+    std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };

@@ -1,9 +1,12 @@
-// Direct access to a DC's picture for code that writes whole blocks of pixels itself (the field
-// image's stretch), instead of handing the platform a block to copy.
+// Bulk drawing for the hot paths of a paint: direct access to a DC's picture for code that writes
+// whole blocks of pixels itself (the field image's stretch), and many short strokes in one call (the
+// contour lines).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+#include "windows.h"
 
 class CDC;
 
@@ -20,5 +23,10 @@ struct DirectPixels {
     explicit operator bool() const { return bits != nullptr; }
 };
 DirectPixels directPixels(CDC& dc);
+
+// Draws each pair ends[2k], ends[2k + 1] exactly as MoveTo(ends[2k]) then LineTo(ends[2k + 1]) would,
+// and leaves the current and dash positions as they would; the checks are made once for all pairs.
+// FALSE when LineTo would give FALSE (no DC, no picture) or for a null array with pairs.
+BOOL drawSegments(CDC& dc, const POINT* ends, int pairs);
 
 }  // namespace cxc::gdi
