@@ -56,24 +56,94 @@ int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
             c.hi = std::max(std::max(v[0], v[1]), std::max(v[2], v[3]));
         }
     }
+    // The traces in drawing order: each level at +L, then at -L (0 once).
+    traces_.clear();
     double previous = 0.0;
     for (size_t k = 0; k < levels_.size(); ++k) {
         const double level = levels_[k];
         if (k > 0 && level == previous) continue;  // equal levels would trace the same lines again
         previous = level;
         if (level == 0.0) {
-            traceLevel(*grid, 0.0, +1, static_cast<int>(k));
+            traces_.push_back(Trace{0.0, +1, static_cast<int>(k)});
         } else {
-            traceLevel(*grid, level, +1, static_cast<int>(k));
-            traceLevel(*grid, -level, -1, static_cast<int>(k));
+            traces_.push_back(Trace{level, +1, static_cast<int>(k)});
+            traces_.push_back(Trace{-level, -1, static_cast<int>(k)});
         }
     }
+    auto traceAll = [&] {
+        if (listCrossings(g)) {
+            for (size_t t = 0; t < traces_.size(); ++t)
+                for (size_t n = start_[t]; n < start_[t + 1]; ++n)
+                    if (!traceCell(g, traces_[t], crossed_[n].i, crossed_[n].j)) return;
+            return;
+        }
+        // More crossings than segments may be kept: trace by scanning, up to the limit.
+        const auto rows = static_cast<size_t>(g.ny - 1);
+        for (const Trace& trace : traces_)
+            for (int i = 0; i + 1 < g.nx; ++i)
+                for (int j = 0; j + 1 < g.ny; ++j) {
+                    const CellRange& range = cells_[static_cast<size_t>(i) * rows + static_cast<size_t>(j)];
+                    if (!range.finite || range.hi < trace.value || range.lo >= trace.value) continue;
+                    if (!traceCell(g, trace, i, j)) return;
+                }
+    };
+    traceAll();
     segCount = static_cast<int>(store_.size());
     segments = store_.empty() ? nullptr : store_.data();
     return 1;
 }
 
-void CContourLineMapqz::traceLevel(const CDataGridRect& g, double level, int sign, int index)
+bool CContourLineMapqz::listCrossings(const CDataGridRect& g)
+{
+    // A cell crosses the values in (lo, hi]: two searches over the sorted values find them, instead
+    // of a test per trace and cell. A value that is not finite crosses nothing.
+    order_.clear();
+    for (size_t t = 0; t < traces_.size(); ++t)
+        if (std::isfinite(traces_[t].value)) order_.push_back(static_cast<int>(t));
+    std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+        return traces_[static_cast<size_t>(a)].value < traces_[static_cast<size_t>(b)].value;
+    });
+    sorted_.resize(order_.size());
+    for (size_t s = 0; s < order_.size(); ++s) sorted_[s] = traces_[static_cast<size_t>(order_[s])].value;
+    // How many sorted values are <= bound; without branches on the data, which the corner values of
+    // a noisy field would mispredict at every step.
+    auto above = [&](double bound) {
+        const double* base = sorted_.data();
+        size_t n = sorted_.size();
+        if (n == 0) return 0;
+        while (n > 1) {
+            const size_t half = n / 2;
+            base = base[half] <= bound ? base + half : base;
+            n -= half;
+        }
+        return static_cast<int>(base - sorted_.data()) + (*base <= bound ? 1 : 0);
+    };
+    spans_.resize(cells_.size());
+    start_.assign(traces_.size() + 1, 0);
+    long long total = 0;
+    for (size_t c = 0; c < cells_.size(); ++c) {
+        const CellRange& range = cells_[c];
+        Span& span = spans_[c];
+        span.first = range.finite ? above(range.lo) : 0;
+        span.last = range.finite ? above(range.hi) : 0;
+        total += span.last - span.first;
+        // Every crossed cell gives a segment, so beyond the limit the lists would only cost memory.
+        if (total > kMaxSegments) return false;
+        for (int s = span.first; s < span.last; ++s) ++start_[static_cast<size_t>(order_[static_cast<size_t>(s)]) + 1];
+    }
+    for (size_t t = 0; t < traces_.size(); ++t) start_[t + 1] += start_[t];
+    // Each trace's cells in cell order, the order a scan would meet them.
+    crossed_.resize(static_cast<size_t>(total));
+    fill_.assign(start_.begin(), start_.end() - 1);
+    const Span* span = spans_.data();
+    for (int i = 0; i + 1 < g.nx; ++i)
+        for (int j = 0; j + 1 < g.ny; ++j, ++span)
+            for (int s = span->first; s < span->last; ++s)
+                crossed_[fill_[static_cast<size_t>(order_[static_cast<size_t>(s)])]++] = Cell{i, j};
+    return true;
+}
+
+bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, int i, int j)
 {
     // Corners counter-clockwise: c0 (i, j), c1 (i+1, j), c2 (i+1, j+1), c3 (i, j+1); edge e runs from
     // corner e to corner (e + 1) % 4.
@@ -82,49 +152,40 @@ void CContourLineMapqz::traceLevel(const CDataGridRect& g, double level, int sig
         {1, 2, -1, -1},   {-1, -1, -1, -1}, {0, 2, -1, -1}, {2, 3, -1, -1},
         {2, 3, -1, -1},   {0, 2, -1, -1}, {-1, -1, -1, -1}, {1, 2, -1, -1},
         {1, 3, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1}};
-    for (int i = 0; i + 1 < g.nx; ++i) {
-        for (int j = 0; j + 1 < g.ny; ++j) {
-            // No corner reaches the level, or every corner does: nothing crosses this cell.
-            const CellRange& range = cells_[static_cast<size_t>(i) * static_cast<size_t>(g.ny - 1) + static_cast<size_t>(j)];
-            if (!range.finite || range.hi < level || range.lo >= level) continue;
-            const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
-            const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
-            bool finite = true;
-            int code = 0;
-            for (int c = 0; c < 4; ++c) {
-                finite = finite && std::isfinite(v[c]) && std::isfinite(p[c]->x) && std::isfinite(p[c]->y);
-                if (v[c] >= level) code |= 1 << c;
-            }
-            if (!finite || code == 0 || code == 15) continue;
-            auto cross = [&](int e, double& x, double& y) {
-                const int a = e, b = (e + 1) % 4;
-                const double t = (level - v[a]) / (v[b] - v[a]);
-                x = p[a]->x + t * (p[b]->x - p[a]->x);
-                y = p[a]->y + t * (p[b]->y - p[a]->y);
-            };
-            auto add = [&](int ea, int eb) {
-                if (static_cast<int>(store_.size()) >= kMaxSegments) return;
-                Segment s{0, 0, 0, 0, sign, index};
-                cross(ea, s.x1, s.y1);
-                cross(eb, s.x2, s.y2);
-                store_.push_back(s);
-            };
-            if (code == 5 || code == 10) {
-                const bool centreInside = (v[0] + v[1] + v[2] + v[3]) * 0.25 >= level;
-                // With the centre inside, the lines cut off the two outside corners; otherwise the
-                // two inside ones.
-                const bool cutC1C3 = (code == 5) == centreInside;
-                if (cutC1C3) {
-                    add(0, 1);
-                    add(2, 3);
-                } else {
-                    add(3, 0);
-                    add(1, 2);
-                }
-            } else {
-                add(kEdges[code][0], kEdges[code][1]);
-            }
-            if (static_cast<int>(store_.size()) >= kMaxSegments) return;
+    const double level = trace.value;
+    const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
+    const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
+    int code = 0;
+    for (int c = 0; c < 4; ++c)
+        if (v[c] >= level) code |= 1 << c;
+    if (code == 0 || code == 15) return true;
+    auto cross = [&](int e, double& x, double& y) {
+        const int a = e, b = (e + 1) % 4;
+        const double t = (level - v[a]) / (v[b] - v[a]);
+        x = p[a]->x + t * (p[b]->x - p[a]->x);
+        y = p[a]->y + t * (p[b]->y - p[a]->y);
+    };
+    auto add = [&](int ea, int eb) {
+        if (static_cast<int>(store_.size()) >= kMaxSegments) return;
+        Segment s{0, 0, 0, 0, trace.sign, trace.index};
+        cross(ea, s.x1, s.y1);
+        cross(eb, s.x2, s.y2);
+        store_.push_back(s);
+    };
+    if (code == 5 || code == 10) {
+        const bool centreInside = (v[0] + v[1] + v[2] + v[3]) * 0.25 >= level;
+        // With the centre inside, the lines cut off the two outside corners; otherwise the two inside
+        // ones.
+        const bool cutC1C3 = (code == 5) == centreInside;
+        if (cutC1C3) {
+            add(0, 1);
+            add(2, 3);
+        } else {
+            add(3, 0);
+            add(1, 2);
         }
+    } else {
+        add(kEdges[code][0], kEdges[code][1]);
     }
+    return static_cast<int>(store_.size()) < kMaxSegments;
 }

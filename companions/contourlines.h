@@ -3,7 +3,10 @@
 // plane units and drawn with the views' pixel mapping.
 #pragma once
 
+#include <cstddef>
 #include <vector>
+
+#include "windows.h"
 
 class CDataGridRect;
 class CDC;
@@ -52,7 +55,16 @@ public:
     Segment* segments = nullptr;
 
 private:
-    void traceLevel(const CDataGridRect& grid, double level, int sign, int index);
+    struct Trace {
+        double value;  // +L or -L
+        int sign;
+        int index;     // of the level
+    };
+    // Lists the cells each trace crosses (start_, crossed_); false when there would be more than
+    // kMaxSegments of them.
+    bool listCrossings(const CDataGridRect& grid);
+    // Adds the segments of cell (i, j) at the trace; false once at kMaxSegments.
+    bool traceCell(const CDataGridRect& grid, const Trace& trace, int i, int j);
 
     struct CellRange {
         double lo = 0.0, hi = 0.0;  // smallest and largest corner value
@@ -61,4 +73,18 @@ private:
     std::vector<double> levels_;
     std::vector<Segment> store_;
     std::vector<CellRange> cells_;  // per cell (i, j) at i * (ny - 1) + j, while tracing
+    // Kept between tracings and drawings, so a tick allocates nothing once they have grown.
+    struct Span {
+        int first, last;  // the sorted values a cell crosses
+    };
+    struct Cell {
+        int i, j;
+    };
+    std::vector<Trace> traces_;
+    std::vector<int> order_;      // finite traces by value
+    std::vector<double> sorted_;  // their values
+    std::vector<Span> spans_;
+    std::vector<std::size_t> start_, fill_;  // per trace, where its cells begin in crossed_
+    std::vector<Cell> crossed_;              // trace after trace
+    std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "cxcpixels.h"
+#include "cxcsat.h"
+
 namespace {
 
 constexpr long long kMaxSource = 1LL << 28;  // pixels, as StretchDIBits accepts
@@ -21,10 +24,60 @@ Tap tap(long long d, long long n, long long m, int q)
     double s = (static_cast<double>(d) + 0.5) * static_cast<double>(m) / static_cast<double>(n) - 0.5;
     s = std::clamp(s, 0.0, static_cast<double>(m - 1));
     const double base = std::floor(s);
-    const int i0 = static_cast<int>(base);
+    const int i0 = cxc::toInt(base);
     const int i1 = static_cast<int>(std::min<long long>(i0 + 1, m - 1));
-    const auto w1 = static_cast<std::uint32_t>(std::lround((s - base) * static_cast<double>(1u << q)));
+    const auto w1 = static_cast<std::uint32_t>(cxc::toInt(std::round((s - base) * static_cast<double>(1u << q))));
     return {i0, i1, w1};
+}
+
+// One destination row from the horizontal blends of its two source rows (each channel's blends side by
+// side): per channel (upper * wy0 + lower * wy1 + half) >> 2q, as 32-bit words alpha | R G B. Plain
+// loops over separate channels, so the compiler vectorises them; 64-bit sums beyond 12 fraction bits.
+template <class Acc>
+void mixRow(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy0, std::uint32_t wy1, int q,
+            std::uint32_t alpha, std::uint32_t* __restrict out, int w)
+{
+    const std::uint32_t* __restrict ub = upper;
+    const std::uint32_t* __restrict ug = upper + w;
+    const std::uint32_t* __restrict ur = upper + 2 * static_cast<std::ptrdiff_t>(w);
+    const std::uint32_t* __restrict lb = lower;
+    const std::uint32_t* __restrict lg = lower + w;
+    const std::uint32_t* __restrict lr = lower + 2 * static_cast<std::ptrdiff_t>(w);
+    const Acc a0 = wy0, a1 = wy1, half = Acc(1) << (2 * q - 1);
+    const int shift = 2 * q;
+    for (int x = 0; x < w; ++x) {
+        const auto b = static_cast<std::uint32_t>((Acc(ub[x]) * a0 + Acc(lb[x]) * a1 + half) >> shift) & 0xFFu;
+        const auto g = static_cast<std::uint32_t>((Acc(ug[x]) * a0 + Acc(lg[x]) * a1 + half) >> shift) & 0xFFu;
+        const auto r = static_cast<std::uint32_t>((Acc(ur[x]) * a0 + Acc(lr[x]) * a1 + half) >> shift) & 0xFFu;
+        out[x] = alpha | (r << 16) | (g << 8) | b;
+    }
+}
+
+// The same up to 12 fraction bits, in 32 bits with one multiply per channel: upper * wy0 + lower * wy1
+// equals (upper << q) + (lower - upper) * wy1 modulo 2^32, and the true sum (at most 255 * 2^24,
+// plus half) stays below 2^32, so the wrapped result is exact; so is every channel at most 255.
+// Integer work gives the same pixels whichever instructions run it, so the loop is also built for
+// AVX2 and picked at load time where the processor has it.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void mixRow32(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy1, int q, std::uint32_t alpha,
+              std::uint32_t* __restrict out, int w)
+{
+    const std::uint32_t* __restrict ub = upper;
+    const std::uint32_t* __restrict ug = upper + w;
+    const std::uint32_t* __restrict ur = upper + 2 * static_cast<std::ptrdiff_t>(w);
+    const std::uint32_t* __restrict lb = lower;
+    const std::uint32_t* __restrict lg = lower + w;
+    const std::uint32_t* __restrict lr = lower + 2 * static_cast<std::ptrdiff_t>(w);
+    const std::uint32_t half = 1u << (2 * q - 1);
+    const int shift = 2 * q;
+    for (int x = 0; x < w; ++x) {
+        const std::uint32_t b = ((ub[x] << q) + (lb[x] - ub[x]) * wy1 + half) >> shift;
+        const std::uint32_t g = ((ug[x] << q) + (lg[x] - ug[x]) * wy1 + half) >> shift;
+        const std::uint32_t r = ((ur[x] << q) + (lr[x] - ur[x]) * wy1 + half) >> shift;
+        out[x] = alpha | (r << 16) | (g << 8) | b;
+    }
 }
 
 }  // namespace
@@ -57,16 +110,14 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
 
     std::vector<Tap> cols(static_cast<size_t>(w));
     for (int x = 0; x < w; ++x) cols[static_cast<size_t>(x)] = tap(x0 + x - dstX, dstW, srcW, q);
-    buffer_.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
-    const std::uint64_t one = 1ull << q;
-    const std::uint64_t half = 1ull << (2 * q - 1);
+    const std::uint32_t one = 1u << q;
     auto row = [&](int r) -> const RGBQUAD* {
         const long long stored = flag == 1 ? srcH - 1 - r : r;
         return pixels + stored * srcW;
     };
     // The horizontal blend a * wx0 + b * wx1 of a source row at every column, per channel (below
     // 2^24, so exact in 32 bits), is the same for every destination row that samples that row: it
-    // is kept for the two source rows in use.
+    // is kept for the two source rows in use, blue, green and red each in a run of its own.
     rowKey_[0] = rowKey_[1] = -1;
     auto blended = [&](int r, int keep) -> const std::uint32_t* {
         for (int k = 0; k < 2; ++k)
@@ -74,30 +125,38 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
         const int k = rowKey_[0] == keep ? 1 : 0;
         std::vector<std::uint32_t>& out = rowBlend_[k];
         out.resize(3 * static_cast<size_t>(w));
+        std::uint32_t* blue = out.data();
+        std::uint32_t* green = blue + w;
+        std::uint32_t* red = green + w;
         const RGBQUAD* src = row(r);
         for (int x = 0; x < w; ++x) {
             const Tap& tx = cols[static_cast<size_t>(x)];
-            const std::uint32_t wx1 = tx.w1, wx0 = static_cast<std::uint32_t>(one) - wx1;
+            const std::uint32_t wx1 = tx.w1, wx0 = one - wx1;
             const RGBQUAD a = src[tx.i0], b = src[tx.i1];
-            out[3 * static_cast<size_t>(x)] = a.rgbBlue * wx0 + b.rgbBlue * wx1;
-            out[3 * static_cast<size_t>(x) + 1] = a.rgbGreen * wx0 + b.rgbGreen * wx1;
-            out[3 * static_cast<size_t>(x) + 2] = a.rgbRed * wx0 + b.rgbRed * wx1;
+            blue[x] = a.rgbBlue * wx0 + b.rgbBlue * wx1;
+            green[x] = a.rgbGreen * wx0 + b.rgbGreen * wx1;
+            red[x] = a.rgbRed * wx0 + b.rgbRed * wx1;
         }
         rowKey_[k] = r;
         return out.data();
     };
+    // Straight into the picture when the DC lends its pixels; otherwise through a block of our own
+    // and StretchDIBits (RGBQUAD words with a zero reserved byte).
+    const cxc::gdi::DirectPixels direct = cxc::gdi::directPixels(*dc);
+    const bool inPlace = direct && direct.width == surface.cx && direct.height == surface.cy;
+    if (!inPlace) buffer_.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         const Tap ty = tap(y0 + y - dstY, dstH, srcH, q);
         const std::uint32_t* upper = blended(ty.i0, ty.i1);
         const std::uint32_t* lower = blended(ty.i1, ty.i0);
-        const std::uint64_t wy1 = ty.w1, wy0 = one - wy1;
-        RGBQUAD* out = buffer_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
-        auto mix = [&](size_t at) { return static_cast<BYTE>((upper[at] * wy0 + lower[at] * wy1 + half) >> (2 * q)); };
-        for (int x = 0; x < w; ++x) {
-            const size_t at = 3 * static_cast<size_t>(x);
-            out[x] = RGBQUAD{mix(at), mix(at + 1), mix(at + 2), 0};
-        }
+        const std::uint32_t wy1 = ty.w1, wy0 = one - wy1;
+        std::uint32_t* out = inPlace ? direct.bits + (y0 + y) * direct.stride + x0
+                                     : buffer_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
+        const std::uint32_t alpha = inPlace ? 0xFF000000u : 0u;
+        if (q <= 12) mixRow32(upper, lower, wy1, q, alpha, out, w);
+        else mixRow<std::uint64_t>(upper, lower, wy0, wy1, q, alpha, out, w);
     }
+    if (inPlace) return 1;
 
     BITMAPINFO info;
     std::memset(&info, 0, sizeof info);

@@ -24,7 +24,7 @@ public:
     void cleanData();
 
 private:
-    std::vector<RGBQUAD> buffer_;
+    std::vector<std::uint32_t> buffer_;  // the stretched block, when the DC lends no pixels
     std::vector<std::uint32_t> rowBlend_[2];  // horizontal blends of two source rows ...
     int rowKey_[2] = {-1, -1};                 // ... and which rows they are (-1: none)
 };

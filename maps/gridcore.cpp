@@ -148,29 +148,31 @@ int calcGridData(SensorMapFields& v)
     double** values = g.values ? g.values : g.initDataGridRect(g.nx, g.ny);
     if (!values) return 0;
 
-    // Many grid points share a sensor: each element of the grid's row is fetched once per call.
+    // Many grid points share a sensor: each element of the grid's row is fetched once per call, and
+    // counted in the sensors' extremes then (taking a value in again cannot move them).
     const __int64 columns = std::max<__int64>(data->colsWalkable(), 0);
     std::vector<double> fetched(static_cast<size_t>(columns));
     std::vector<char> known(static_cast<size_t>(columns), 0);
+    Extremes sensors, field;
     auto sensorValue = [&](int row, int col) {
-        if (row != g.gridRow || col < 0 || col >= columns) return data->getValueSelect(-1, -1, row, col);
+        if (row != g.gridRow || col < 0 || col >= columns) {
+            const double s = data->getValueSelect(-1, -1, row, col);
+            sensors.add(s);
+            return s;
+        }
         const size_t at = static_cast<size_t>(col);
         if (!known[at]) {
             fetched[at] = data->getValueSelect(-1, -1, row, col);
             known[at] = 1;
+            sensors.add(fetched[at]);
         }
         return fetched[at];
     };
-    Extremes sensors, field;
     for (int i = 0; i < g.nx; ++i) {
         for (int j = 0; j < g.ny; ++j) {
             const WeightCell& cell = g.weights[i][j];
             double value = 0.0;
-            for (int k = 0; k < cell.k; ++k) {
-                const double s = sensorValue(cell.rows[k], cell.cols[k]);
-                sensors.add(s);
-                value += s * cell.w[k];
-            }
+            for (int k = 0; k < cell.k; ++k) value += sensorValue(cell.rows[k], cell.cols[k]) * cell.w[k];
             values[i][j] = value;
             field.add(value);
         }

@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "cxcpixels.h"
 #include "gdi_canvas.h"
 
 namespace {
@@ -86,6 +87,26 @@ TEST(DashedPen, EighteenOnSixOffGapsFilledOnlyWhenOpaquePatternRunsOnAlongAChain
     Selected keep(wide.dc, &pen);
     wide.line(1, 3, 38, 3);
     EXPECT_EQ(wide.row(3, kBlack), std::string(39, '#') + ".");  // the round cap reaches column 0
+}
+
+TEST(DrawSegments, PairsDrawAndLeaveTheDcAsMoveToAndLineToWould)
+{
+    const POINT ends[] = {{2, 3}, {30, 3}, {5, 5}, {5, 20}, {-10, -4}, {50, 25}, {28, 18}, {3, 9}};
+    for (auto [style, width] : {std::pair{PS_SOLID, 1}, {PS_DASH, 1}, {PS_SOLID, 3}}) {
+        Canvas chain(40, 24), batch(40, 24);
+        CPen a(style, width, kBlack), b(style, width, kBlack);
+        Selected keepA(chain.dc, &a), keepB(batch.dc, &b);
+        for (int k = 0; k < 4; ++k) chain.line(ends[2 * k].x, ends[2 * k].y, ends[2 * k + 1].x, ends[2 * k + 1].y);
+        EXPECT_TRUE(cxc::gdi::drawSegments(batch.dc, ends, 4));
+        EXPECT_EQ(batch.dc.GetCurrentPosition(), chain.dc.GetCurrentPosition());
+        // A dash goes on from where the last pair left it.
+        chain.dc.LineTo(39, 0);
+        batch.dc.LineTo(39, 0);
+        EXPECT_EQ(batch.picture(kBlack), chain.picture(kBlack)) << style << " " << width;
+    }
+    Canvas c(4, 4);
+    EXPECT_FALSE(cxc::gdi::drawSegments(c.dc, nullptr, 1));
+    EXPECT_TRUE(cxc::gdi::drawSegments(c.dc, nullptr, 0));
 }
 
 // Even widths sit half a pixel up and left, caps are round: pinned by the snapshots of the link maps.

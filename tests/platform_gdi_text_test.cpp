@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cwchar>
+#include <tuple>
 
 #include "gdi_canvas.h"
 
@@ -63,6 +64,27 @@ TEST(TextOut, FarAwayOrEmptyTextDrawsNothingAndBadArgumentsAreRefused)
     EXPECT_FALSE(c.dc.TextOut(3, 3, nullptr, 4));
     EXPECT_FALSE(c.dc.TextOut(3, 3, L"abc", -1));
     EXPECT_EQ(c.extent(longText.c_str()).cx, 5000 * c.extent(L"W").cx);
+}
+
+TEST(TextOut, WordsCutByAnyEdgeShowTheSamePixelsAsDrawnWholeInAnyColour)
+{
+    TextCanvas whole(120, 60);
+    whole.dc.SetBkMode(TRANSPARENT);
+    whole.dc.SetTextColor(kRed);
+    whole.dc.TextOut(20, 20, L"Wjg|", 4);
+    const PixelSet drawn = whole.pixelsOf(kRed);
+    ASSERT_FALSE(drawn.empty());
+    for (auto [dx, dy, colour] : {std::tuple{-25, 0, RGB(0, 0, 255)}, {0, -28, RGB(0, 255, 0)}, {90, 0, kRed},
+                                  {0, 40, kBlack}, {-30, -30, RGB(1, 2, 3)}}) {
+        TextCanvas cut(120, 60);
+        cut.dc.SetBkMode(TRANSPARENT);
+        cut.dc.SetTextColor(colour);
+        cut.dc.TextOut(20 + dx, 20 + dy, L"Wjg|", 4);
+        PixelSet expected;
+        for (auto [x, y] : drawn)
+            if (x + dx >= 0 && x + dx < 120 && y + dy >= 0 && y + dy < 60) expected.emplace(x + dx, y + dy);
+        EXPECT_EQ(cut.pixelsOf(colour), expected) << dx << "," << dy;
+    }
 }
 
 }  // namespace

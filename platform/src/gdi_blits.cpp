@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cxcpixels.h"
 #include "gdi_internal.h"
 #include "gdi_record.h"
 
@@ -121,8 +122,15 @@ void transfer(const Raster& dst, Blit d, const Source* src, Blit s, Rop rop, std
         for (i64 y = cy0; y < cy1; ++y) {
             const std::uint32_t* from = src->row(y - d.y + s.y) + (cx0 - d.x + s.x);
             std::uint32_t* to = dst.bits + y * dst.stride + cx0;
-            std::memmove(to, from, static_cast<std::size_t>(cx1 - cx0) * 4);
-            for (i64 k = 0; k < cx1 - cx0; ++k) to[k] |= 0xFF000000u;
+            const i64 n = cx1 - cx0;
+            const auto f = reinterpret_cast<std::uintptr_t>(from), t = reinterpret_cast<std::uintptr_t>(to);
+            if (f + static_cast<std::uintptr_t>(n) * 4 <= t || t + static_cast<std::uintptr_t>(n) * 4 <= f) {
+                // Apart (as nearly always): one pass, which the compiler vectorises.
+                for (i64 k = 0; k < n; ++k) to[k] = from[k] | 0xFF000000u;
+                continue;
+            }
+            std::memmove(to, from, static_cast<std::size_t>(n) * 4);
+            for (i64 k = 0; k < n; ++k) to[k] |= 0xFF000000u;
         }
         return;
     }
@@ -303,6 +311,19 @@ BOOL TransparentBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeigh
                     Blit{xSrc, ySrc, srcWidth, srcHeight}, Rop::Copy, 0, &key);
     return TRUE;
 }
+
+namespace cxc::gdi {
+
+DirectPixels directPixels(CDC& dc)
+{
+    DcState* s = dcStateOf(dc);
+    if (!s || rec::active()) return {};
+    const Raster r = rasterOf(*s);
+    if (!r) return {};
+    return DirectPixels{r.bits, r.stride, r.width, r.height};
+}
+
+}  // namespace cxc::gdi
 
 // Bottom-up DIBs count ySrc from their bottom row, as GDI does: the source rectangle's top row in the
 // picture is height - ySrc - srcHeight.

@@ -1,5 +1,6 @@
 // Lines with the DC's pen: LineTo and Polyline over the one-pixel walker and the round-capped wide
 // stroke of the raster layer.
+#include "cxcpixels.h"
 #include "gdi_internal.h"
 #include "gdi_record.h"
 
@@ -33,6 +34,27 @@ void penSegment(DcState& s, const Raster& r, int x0, int y0, int x1, int y1)
     const std::uint32_t gap = toPixel(s.bkColor);
     const std::uint64_t n = raster::thinLine(r, x0, y0, x1, y1, colour, pattern, s.stylePos, s.bkMode == OPAQUE ? &gap : nullptr);
     s.stylePos = static_cast<std::uint32_t>((s.stylePos + n % pattern.period) % pattern.period);
+}
+
+BOOL drawSegments(CDC& dc, const POINT* ends, int pairs)
+{
+    DcState* s = dcStateOf(dc);
+    if (!s || (!ends && pairs > 0)) return FALSE;
+    if (pairs <= 0) return TRUE;
+    const Raster r = rasterOf(*s);
+    if (!r) {
+        // Every LineTo fails and leaves the position where its MoveTo put it.
+        s->pos = ends[2 * static_cast<std::size_t>(pairs - 1)];
+        s->stylePos = 0;
+        return FALSE;
+    }
+    for (int k = 0; k < pairs; ++k) {
+        const POINT a = ends[2 * static_cast<std::size_t>(k)], b = ends[2 * static_cast<std::size_t>(k) + 1];
+        s->stylePos = 0;
+        penSegment(*s, r, a.x, a.y, b.x, b.y);
+        s->pos = b;
+    }
+    return TRUE;
 }
 
 }  // namespace cxc::gdi

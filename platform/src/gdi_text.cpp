@@ -198,6 +198,97 @@ CSize extentOf(const FontFace& face, const wchar_t* text, int length)
     return CSize(static_cast<int>(std::min<std::int64_t>(advanceSum(face, text, length), INT_MAX)), face.cellHeight);
 }
 
+// Unrotated glyph runs drawn once and kept as the spans of pixels they set, so a label drawn again
+// (the maps write hundreds per paint) costs a few span fills instead of a painter. Glyphs are drawn
+// without antialiasing, so a run's pixels are exactly its colour: one mask serves every colour. A
+// run whose drawing is not plain on/off, or reaches the edge of its scratch image, is drawn by the
+// painter every time.
+struct MaskSpan {
+    int dy, x0, x1;  // row and [x0, x1) from the run's cell top-left
+};
+struct GlyphMask {
+    std::shared_ptr<const FontFace> face;  // keeps the face the key names alive
+    std::vector<MaskSpan> spans;
+    bool usable = false;
+};
+using MaskKey = std::vector<std::int64_t>;  // face, then glyph and offset pairs
+struct MaskKeyHash {
+    std::size_t operator()(const MaskKey& key) const noexcept
+    {
+        std::uint64_t h = 1469598103934665603ull;
+        for (const std::int64_t v : key) h = (h ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
+};
+constexpr std::size_t kMaskRunMax = 32;      // glyphs; longer runs are rarely repeated
+constexpr std::size_t kMaskCacheMax = 4096;  // runs; the cache starts afresh beyond
+
+GlyphMask renderMask(const std::shared_ptr<const FontFace>& face, const quint32* glyphs, const std::int64_t* offsets,
+                     std::size_t count, std::int64_t width)
+{
+    GlyphMask mask;
+    mask.face = face;
+    const int pad = 2 * face->cellHeight + 2;
+    if (width > 4096 || face->cellHeight > 512) return mask;
+    QImage image(static_cast<int>(width) + 2 * pad, face->cellHeight + 2 * pad, QImage::Format_RGB32);
+    image.fill(0xFF000000u);
+    rec::Text run;
+    run.face = face;
+    run.glyphs.assign(glyphs, glyphs + count);
+    for (std::size_t i = 0; i < count; ++i) run.offsets.push_back(static_cast<double>(offsets[i]));
+    run.originX = pad;
+    run.originY = pad;
+    run.textColour = 0xFFFFFFFFu;
+    {
+        QPainter painter(&image);
+        rec::replayText(painter, run);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            if (row[x] == 0xFF000000u) {
+                ++x;
+                continue;
+            }
+            const bool edge = x == 0 || y == 0 || y == image.height() - 1;
+            if (row[x] != 0xFFFFFFFFu || edge) return mask;
+            int end = x + 1;
+            while (end < image.width() && row[end] == 0xFFFFFFFFu) ++end;
+            if (end == image.width()) return mask;
+            mask.spans.push_back(MaskSpan{y - pad, x - pad, end - pad});
+            x = end;
+        }
+    }
+    mask.usable = true;
+    return mask;
+}
+
+// The mask of the run, or null when it is to be drawn by the painter.
+const GlyphMask* maskOf(const std::shared_ptr<const FontFace>& face, const quint32* glyphs, const std::int64_t* offsets,
+                        std::size_t count, std::int64_t width)
+{
+    if (count == 0 || count > kMaskRunMax) return nullptr;
+    static auto* cache = new std::unordered_map<MaskKey, GlyphMask, MaskKeyHash>;
+    static MaskKey key;
+    key.clear();
+    key.push_back(static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(face.get())));
+    for (std::size_t i = 0; i < count; ++i) {
+        key.push_back(glyphs[i]);
+        key.push_back(offsets[i]);
+    }
+    auto it = cache->find(key);
+    if (it == cache->end()) {
+        if (cache->size() >= kMaskCacheMax) cache->clear();
+        it = cache->emplace(key, renderMask(face, glyphs, offsets, count, width)).first;
+    }
+    return it->second.usable ? &it->second : nullptr;
+}
+
+void fillMask(const Raster& r, const GlyphMask& mask, std::int64_t left, std::int64_t top, std::uint32_t colour)
+{
+    for (const MaskSpan& s : mask.spans) raster::fillRect(r, left + s.x0, top + s.dy, left + s.x1, top + s.dy + 1, colour);
+}
+
 }  // namespace
 
 // Fonts need the GUI application; without it text measures and draws nothing.
@@ -300,6 +391,18 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
         }
     }
     const std::int64_t base = offsets[static_cast<std::size_t>(first)];
+    const GlyphMask* mask = nullptr;
+    std::vector<std::int64_t> runOffsets;
+    if (degrees == 0.0) {
+        for (int i = first; i <= last; ++i) runOffsets.push_back(offsets[static_cast<std::size_t>(i)] - base);
+        mask = maskOf(face, glyphs.data() + first, runOffsets.data(), runOffsets.size(),
+                      offsets[static_cast<std::size_t>(last) + 1] - base);
+    }
+    if (mask && !rec::active()) {
+        const QPointF origin = device(static_cast<double>(ox + base), oy);
+        fillMask(rasterOf(*state_), *mask, cxc::toInt64(origin.x()), cxc::toInt64(origin.y()), toPixel(state_->textColor));
+        return TRUE;
+    }
     rec::Text run;
     run.face = face;
     for (int i = first; i <= last; ++i) {
@@ -316,6 +419,10 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     run.textColour = toPixel(state_->textColor);
     run.bkColour = toPixel(state_->bkColor);
     if (rec::active()) rec::add(surface, run);
+    if (mask) {
+        fillMask(rasterOf(*state_), *mask, cxc::toInt64(run.originX), cxc::toInt64(run.originY), run.textColour);
+        return TRUE;
+    }
     QPainter painter(&surface->image);
     rec::replayText(painter, run);
     return TRUE;
