@@ -140,10 +140,8 @@ TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
 
 TEST_F(CxcmapReport, ThresholdIsTheNumberTheDialogsBoxHolds)
 {
-    // The first threshold, half of 1/3, has more digits than the box shows: the dialog reports with
-    // 0.166666666666667, which the pair 1-3 at exactly 1/6 no longer reaches. The typed digits lie just
-    // above the midpoint between 1/6 and the next double: read straight to double, as the box reads
-    // them, they give 1/6 and the pair passes; through long double they would round twice.
+    // The box shows 0.166666666666667, above the pair at 1/6; the typed digits, read straight to
+    // double as the box reads them, give 1/6 (through long double they would round twice).
     Scratch scratch;
     const std::string folder = dataFolder(scratch, DataSet()
                                                       .megAt2d(L"MLF11", 0, 0).megAt2d(L"MRF11", 100, 0)

@@ -70,20 +70,6 @@ TEST_F(ShowFunctions, EachOpensItsOwnDialogOnceAndShowsItInFront)
     EXPECT_EQ(CDlgCxcMapCore::liveCount(), before + 18);
 }
 
-TEST_F(ShowFunctions, TheThreeClassesAreIndependentWindows)
-{
-    Host h(square());
-    CDlgMegCxcTopLink2DMap* act = h.megLink(0);
-    CDlgMegCxcTopLink2DMap* ctl = h.megLink(1);
-    CDlgMegCxcTopLink2DMap* rst = h.megLink(2);
-    ASSERT_TRUE(act && ctl && rst);
-    EXPECT_EQ(str(rst->titleText), L"Active-Control Result: Waveform CxC Map 2D");
-    ASSERT_TRUE(harness::clickCheck(ctl, IDC_SHOW_LINK));  // a change in one leaves the others alone
-    EXPECT_EQ(ctl->mapView.showLink, 0);
-    EXPECT_EQ(act->mapView.showLink, 1);
-    EXPECT_EQ(rst->mapView.showLink, 1);
-}
-
 TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
 {
     Host h(square().pair(0, 1, 0.8));

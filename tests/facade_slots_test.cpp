@@ -48,13 +48,6 @@ protected:
 
 }  // namespace
 
-TEST_F(FacadeSlots, AnUnusedFacadeDeletesNothing)
-{
-    NotingDialog outside("outside");
-    { CMEGShowCCData2DFaceqz face; }
-    EXPECT_TRUE(destroyed.empty());
-}
-
 TEST_F(FacadeSlots, DialogsGoInTheFixedOrderWindowsAndAll)
 {
     std::vector<std::string> expected;

@@ -1,6 +1,5 @@
-// Every window against data sets that lack something or hold the worst of it: each opens, paints
-// its fixed text or a picture, raises only the messages its data call for, leaves nothing behind,
-// and a recording of its paint replays onto the same pixels.
+// Every window against data that lack something or hold the worst of it: it opens, paints, says only
+// what its data call for, leaves nothing behind, and its recorded paint replays onto the same pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -146,8 +145,7 @@ protected:
     }
 };
 
-// Four MEG sensors and ten EEG electrodes (four alone lie in one plane, which fits no sphere), every
-// pair coupled.
+// Four MEG sensors (one plane, which fits no sphere) and ten EEG electrodes, every pair coupled.
 DataSet both()
 {
     return DataSet().meg(4).eeg(10).series([](int a, int b, long long t) { return 0.1 * (a - b) + 0.01 * static_cast<double>(t); });

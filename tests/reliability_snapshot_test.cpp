@@ -1,8 +1,5 @@
-// Every window of the show table on the demo data, on a small data set of NaN and huge values, and
-// on the demo data in its second look (maps mirrored, the row/column viewer in columns): the view's
-// picture, and the texts a user reads (captions, control values and lists, message boxes, the graph
-// reports of a link window, the grid of a contour window), against the files under tests/snapshots/.
-// CXC_UPDATE_SNAPSHOTS=1 writes the files instead.
+// Every window in several looks: the view's picture and the texts a user reads, against the files
+// under tests/snapshots/ (CXC_UPDATE_SNAPSHOTS=1 writes them instead).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
