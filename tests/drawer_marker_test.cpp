@@ -1,5 +1,4 @@
-// The selection marker (its time texts, edges clamped into the data area), and mouse positions back to
-// a sample or a partner in every layout and under scales that draw nothing.
+// The selection marker, and mouse positions back to a sample or a partner in every layout.
 #include "drawer_fixture.h"
 
 using namespace drawertest;

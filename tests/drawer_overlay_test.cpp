@@ -1,6 +1,4 @@
-// The top level (background, display modes, grid, time marks), the overlay layouts on a hand-made row
-// (traces, the decimated trace, labels and values) and the column layout on 600 x 400, where 10 partners
-// in 3 columns give 4 rows of 72 (pitch 200: names 60, data 130 less values 40, gap 10).
+// The top level, the overlay layouts on a hand-made row, and the column layout on 600 x 400.
 #include "drawer_fixture.h"
 
 using namespace drawertest;

@@ -1,5 +1,4 @@
-// The row/column viewer: its lists and their message boxes, the scale up-downs, the edits, and its
-// view's texts for what is missing, resizes, GDI counts and mouse selections.
+// The row/column viewer's lists, up-downs and edits, and its view's texts, resizes and drags.
 #include <cfloat>
 
 #include "viewers_fixture.h"
