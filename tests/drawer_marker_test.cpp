@@ -109,17 +109,6 @@ TEST(DrawerMarker, ShowsTheClassThePackageHolds)
     EXPECT_EQ(c.at(10, 50), kGrey);
 }
 
-TEST(DrawerPicking, OverlayClampsIntoTheDataArea)
-{
-    Picker p(0);
-    p.d.pxPerSample = 2;
-    p.d.beginSample = 100;
-    EXPECT_EQ(p.pick(10, 50), 100);  // left of the data area: its first sample
-    EXPECT_EQ(p.kind, 1);
-    EXPECT_EQ(p.pick(60 + 41, 50), 120);
-    EXPECT_EQ(p.pick(5000, 50), 100 + 599 / 2);  // beyond the right edge: the last pixel
-}
-
 TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)
 {
     Picker p(1);

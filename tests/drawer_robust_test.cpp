@@ -40,7 +40,6 @@ DataSet wildRow()
         .pair(0, 1, wild()).pair(0, 2, wild()).select(5, 5).currentColumn(-1);
 }
 
-
 DataSet regions()
 {
     return DataSet()
