@@ -1,5 +1,4 @@
-// Contour tracing by marching squares (its limits and non-finite cells; the crossings and saddles
-// show in the contour maps' snapshots) and drawing the traced lines with the map views' pens.
+// Contour tracing by marching squares (its limits) and drawing the traced lines.
 #include <gtest/gtest.h>
 
 #include <cmath>

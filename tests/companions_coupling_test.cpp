@@ -1,5 +1,4 @@
-// The coupling library's operations on hand-made series: selection means, ranges, latency,
-// selection stepping, normalisation, measurement summaries and the package.
+// The coupling library's operations on hand-made series.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -18,17 +18,6 @@ constexpr COLORREF kGrid = RGB(220, 220, 220);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 }  // namespace
 
-// Defaults no drawing test observes (the highlight pen's are pinned by the drawer's overlay test).
-TEST(WaveDrawer, LabelsAreArial14AndTheGridIsOffUntilAsked)
-{
-    CMEGDraw d;
-    LOGFONTW lf{};
-    d.font.GetLogFont(&lf);
-    EXPECT_EQ(lf.lfHeight, 14);
-    EXPECT_STREQ(lf.lfFaceName, L"Arial");
-    EXPECT_EQ(d.showGrid1 + d.showGrid2, 0);
-}
-
 TEST(WaveDrawer, SettersReturnTheValueInForce)
 {
     CMEGDraw d;

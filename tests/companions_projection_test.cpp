@@ -1,5 +1,4 @@
-// The 2-D sensor planes: projection of head positions, scan to a size, given layouts, and one
-// extent per modality.
+// The 2-D sensor planes: projection, scan to a size, given layouts, one extent per modality.
 #include <gtest/gtest.h>
 
 #include <cmath>

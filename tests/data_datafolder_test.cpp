@@ -1,5 +1,4 @@
-// Data folders: what a valid folder gives, round trips through the writer, and one refusal per
-// kind of malformed input, each with its message naming the file and the field.
+// Data folders: what a valid one gives, writer round trips, and one refusal per malformed input.
 #include <cmath>
 #include <cstring>
 #include <fstream>

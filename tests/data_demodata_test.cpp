@@ -1,5 +1,4 @@
-// The built-in demo data set: its memory and its round trip through a data folder; and the sensor
-// layouts it is made from. Its sensors, classes, series and network are pinned by the snapshots.
+// The demo data set's memory, its data folder round trip and its layouts (the rest: snapshots).
 #include <algorithm>
 
 #include "data_fixture.h"

@@ -1,6 +1,4 @@
-// FieldTrip connectivity files, written here with libmatio as MATLAB's save would (v5 and v7.3):
-// one gives the same data and graph report as the equivalent data folder, and each malformed
-// struct is refused with one message naming the file and the field.
+// FieldTrip files written with libmatio: same data as a data folder, each malformed struct refused.
 #include "data_fixture.h"
 #include "fieldtrip_fixture.h"
 #include "support.h"

@@ -1,5 +1,4 @@
-// Shared by the data-tooling tests: a raw .npy writer and a field-by-field comparison of two data
-// sets (everything a data folder keeps).
+// Shared by the data-tooling tests: a raw .npy writer and a comparison of two data sets.
 #pragma once
 
 #include <gtest/gtest.h>

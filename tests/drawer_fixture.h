@@ -1,5 +1,4 @@
-// Shared by the drawer tests: a drawer with its column operations in reach, and a probe that redraws a
-// text on a clean canvas to tell whether it stands at a place of a picture.
+// Shared by the drawer tests: a drawer with its column operations in reach, and a text probe.
 #pragma once
 
 #include <gtest/gtest.h>

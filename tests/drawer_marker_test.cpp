@@ -1,5 +1,4 @@
-// The selection marker (its time texts, edges clamped into the data area), and mouse positions back to
-// a sample or a partner in every layout and under scales that draw nothing.
+// The selection marker, and mouse positions back to a sample or a partner in every layout.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -108,17 +107,6 @@ TEST(DrawerMarker, ShowsTheClassThePackageHolds)
     Canvas c(100, 100);
     EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 30, 100, 100)), 1);
     EXPECT_EQ(c.at(10, 50), kGrey);
-}
-
-TEST(DrawerPicking, OverlayClampsIntoTheDataArea)
-{
-    Picker p(0);
-    p.d.pxPerSample = 2;
-    p.d.beginSample = 100;
-    EXPECT_EQ(p.pick(10, 50), 100);  // left of the data area: its first sample
-    EXPECT_EQ(p.kind, 1);
-    EXPECT_EQ(p.pick(60 + 41, 50), 120);
-    EXPECT_EQ(p.pick(5000, 50), 100 + 599 / 2);  // beyond the right edge: the last pixel
 }
 
 TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)

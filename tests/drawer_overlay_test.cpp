@@ -1,6 +1,4 @@
-// The top level (background, display modes, grid, time marks), the overlay layouts on a hand-made row
-// (traces, the decimated trace, labels and values) and the column layout on 600 x 400, where 10 partners
-// in 3 columns give 4 rows of 72 (pitch 200: names 60, data 130 less values 40, gap 10).
+// The top level, the overlay layouts on a hand-made row, and the column layout on 600 x 400.
 #include "drawer_fixture.h"
 
 using namespace drawertest;
@@ -52,18 +50,6 @@ struct Columns {
 };
 
 }  // namespace
-
-TEST(DrawerOverlay, AllDrawsEveryPartnerOnOneBaseLine)
-{
-    Overlay o(row().flags(3, true, false), 0);
-    ASSERT_EQ(o.draw(), 1);
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(o.c.at(100, 150 - 10 * k), testgdi::kBlack) << k;
-    EXPECT_EQ(o.c.at(100, 149), testgdi::kBlack);  // the self pair, 1.0
-    EXPECT_EQ(o.c.at(300, 150), testgdi::kBlack);  // base line
-    EXPECT_EQ(o.c.at(60, 290), testgdi::kBlack);   // vertical axis
-    EXPECT_EQ(o.c.at(100, 145), testgdi::kWhite);
-    EXPECT_EQ(o.c.at(160, 140), testgdi::kWhite);  // 100 samples end at x = 159
-}
 
 // A name with both letters stands in both halves; a partner not shown in all trials in neither.
 TEST(DrawerOverlay, TwoSidesByLetterAndShownFlag)
@@ -177,21 +163,19 @@ TEST(DrawerTopLevel, FillsKeepsTheRectangleAndTheClass)
     EXPECT_EQ(d.drawWaveCCData(nullptr, CRect(0, 0, 10, 10), 1), 1);
 }
 
-TEST(DrawerTopLevel, OverlayModeLeavesTheNameMargin)
+// The name margin and the traces are pinned by the overlay snapshots; the grid only when asked.
+TEST(DrawerTopLevel, OverlayModeDrawsTheMarkerAndTheGridWhenAsked)
 {
     TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).select(25, 25).currentColumn(-1));
-    d.ampScale = 1;
     d.showGrid1 = 1;
     Canvas c(400, 300);
     d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0);
-    EXPECT_EQ(c.at(60, 250), testgdi::kBlack);          // axis at nameWidth
-    EXPECT_EQ(c.at(59, 250), testgdi::kWhite);
-    EXPECT_EQ(c.at(100, 140), testgdi::kBlack);         // partner 1, 10 above baseLineY
     EXPECT_EQ(c.at(85, 250), kGrey);                    // selection line at sample 25
     EXPECT_EQ(c.at(300, 75), kGridColour);              // grid at a quarter height
 }
 
-TEST(DrawerTopLevel, ColumnsStartAtZeroWithMarksAndAMarkerPerColumn)
+// Each column's grid, marks and marker are pinned by the columns snapshots.
+TEST(DrawerTopLevel, ColumnsStartAtZero)
 {
     TestDrawer d(DataSet().meg(10).select(25, 25).currentColumn(-1));
     d.displayMode = 1;
@@ -199,14 +183,6 @@ TEST(DrawerTopLevel, ColumnsStartAtZeroWithMarksAndAMarkerPerColumn)
     d.drawWaveCCData02(&c.dc, CRect(100, 0, 600, 400), 0);
     EXPECT_EQ(d.rowsPerColumn, 4);
     EXPECT_EQ(d.colDataWidth, 130);  // from a width of 600: rect.left is ignored
-    for (int j = 0; j < 3; ++j) {
-        const int dataLeft = 60 + 200 * j;
-        EXPECT_EQ(c.at(dataLeft + 25, 50), kGrey) << j;         // marker
-        EXPECT_EQ(c.at(dataLeft + 10, 399), kGrey) << j;        // short tick every 10 samples
-        EXPECT_EQ(c.at(dataLeft + 10, 396), testgdi::kWhite) << j;
-        EXPECT_EQ(c.at(dataLeft + 100, 392), kGrey) << j;       // long tick every 100
-        EXPECT_EQ(c.at(dataLeft + 60, 300), kGridColour) << j;  // grid at three quarters
-    }
     EXPECT_TRUE(showsText(c, d, 0, 92, d.trial->getChannelName(0)));
 }
 
@@ -299,16 +275,13 @@ TEST(DrawerColumns, ValuesInFemtoOrPicotesla)
     EXPECT_EQ(o.d.valueWidth, 37);
 }
 
-TEST(DrawerColumns, TracesRunFromEachBaseLineUnclamped)
+// Base lines, the highlight and the end at the values are pinned by the columns snapshots.
+TEST(DrawerColumns, TracesRunUnclampedOverTheRowAbove)
 {
     Columns o(tenPartners().pair(0, 9, 100.0).currentColumn(6));
     o.layout();
     ASSERT_EQ(o.d.drawColumnTime(&o.c.dc, o.rect), 1);
-    EXPECT_EQ(o.c.at(o.dataLeft(0) + 50, o.baseY(1) - 5), testgdi::kBlack);   // element 1
-    EXPECT_EQ(o.c.at(o.dataLeft(1) + 50, o.baseY(2) - 30), testgdi::kRed);    // element 6, highlighted
-    EXPECT_EQ(o.c.at(o.dataLeft(2) + 50, o.baseY(1) - 100), testgdi::kBlack); // over the row above
-    EXPECT_EQ(o.c.at(o.dataLeft(2) + 90, o.baseY(1) - 100), testgdi::kWhite); // stops at the values
-    EXPECT_EQ(o.c.at(o.dataLeft(2) + 89, o.baseY(1) - 100), testgdi::kBlack);
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 50, o.baseY(1) - 100), testgdi::kBlack);
 }
 
 TEST(DrawerColumns, DecimatedTraceBelowHalfAPixelPerSample)

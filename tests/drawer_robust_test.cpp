@@ -1,6 +1,4 @@
-// Values, settings and indices no integer or array holds, in every mode: draw what is sound, skip the
-// rest. Every drawing operation gives the DC back as it found it and frees what it made, also when a
-// companion call throws halfway; the overlay leaves axisPen selected.
+// Values no integer or array holds draw what is sound; every operation gives the DC back whole.
 #include <functional>
 #include <string>
 
@@ -41,7 +39,6 @@ DataSet wildRow()
     return DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MRP21", 2, 0)
         .pair(0, 1, wild()).pair(0, 2, wild()).select(5, 5).currentColumn(-1);
 }
-
 
 DataSet regions()
 {

@@ -1,6 +1,4 @@
-// The contour layers of both views. Grid: the influence radius, weights, the threshold, every refusal.
-// Field: colour indices, the frame, buffers, the fallback, hostile scales. Lines: kept until the next
-// tracing, and none without levels or grid values.
+// The contour layers of both views: grid, field and lines, and every refusal of each.
 #include <cfloat>
 #include <memory>
 #include <utility>

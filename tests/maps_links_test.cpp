@@ -1,5 +1,4 @@
-// The link layer of both views, probed at link midpoints on the square layout, and the graph report on
-// networks small enough to count by hand.
+// The link layer probed at link midpoints, and the graph report on networks counted by hand.
 #include <functional>
 
 #include "maps_fixture.h"

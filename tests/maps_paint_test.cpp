@@ -1,5 +1,4 @@
-// Painting of both views beyond the snapshots: missing parts, the surface, hostile values, GDI counts,
-// and the waveform layer's data that must draw nothing rather than be read past.
+// Painting of both views beyond the snapshots: missing parts, hostile values, GDI counts.
 #include <memory>
 #include <vector>
 

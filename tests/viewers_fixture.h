@@ -1,5 +1,4 @@
-// Shared by the viewer tests: both viewers opened through a facade on a hand-made data set, as a host
-// opens them, and small readers of what they show.
+// Shared by the viewer tests: both viewers opened through a facade on a hand-made data set.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The matrix viewer: colour range, Refresh and Update, origin up-downs, play, resizing, and what its
-// view paints beyond the snapshots (range ends, placement, extreme widths, failures).
+// The matrix viewer's controls, and what its view paints beyond the snapshots.
 #include "viewers_fixture.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// The row/column viewer: its lists and their message boxes, the scale up-downs, the edits, and its
-// view's texts for what is missing, resizes, GDI counts and mouse selections.
+// The row/column viewer's lists, up-downs and edits, and its view's texts, resizes and drags.
 #include <cfloat>
 
 #include "viewers_fixture.h"
@@ -214,20 +213,13 @@ TEST_F(RowColumnView, WithoutADrawerTheViewSaysSo)
     cxctest::expectShowsText(shown(dlg.view), L"MEG Wave-CC data drawer has not been initialized!", "text");
 }
 
-// The drawer's picture of the viewer's class is pinned by the snapshots; the view is registered.
-TEST_F(RowColumnView, WithDataTheViewIsRegisteredWithThePackage)
+// The drawer's picture of the viewer's class is pinned by the snapshots.
+TEST_F(RowColumnView, IsRegisteredReusesThePictureAndResizingKeepsTenPixelsAndNeverInvertsTheView)
 {
     Host host(sixChannels());
     CDlgCxcRowColumn2DViewer& dlg = host.rowColumn(1);
     shown(dlg.view);
     EXPECT_TRUE(cxc::testkit::packageOf(*host.data)->hasViewer(&dlg.view));
-}
-
-TEST_F(RowColumnView, RepaintsReuseThePictureAndResizingKeepsTenPixelsAndNeverInvertsTheView)
-{
-    Host host(sixChannels());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    shown(dlg.view);
     CBitmap* const picture = dlg.view.memBitmap;  // repaints reuse it and leave no GDI object behind
     ASSERT_NE(picture, nullptr);
     const auto live = cxc::gdi::liveCounts();
