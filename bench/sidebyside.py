@@ -24,6 +24,7 @@ ROWS = [
     ("patch map paint", "MegPatchPaint/275", "patches"),
     ("contour step, field and lines", "MegContourStepBoth/275", "topomap"),
     ("matrix paint, every cell", "MatrixCells2", "matrix"),
+    ("matrix paint, 3-px cells", "MatrixCells3", None),
     ("matrix play tick, 3-px cells", "MatrixCells3Tick", None),
     ("graph report, threshold on (~190 links)", "MegGraphReportThreshold/275", "graph"),
     ("graph report, threshold off (all pairs)", "MegGraphReportAll/275", None),
@@ -195,14 +196,13 @@ def main():
     if bandwidth:
         print("Memory read bandwidth of the run: %.1f GB/s." % (bandwidth / 1e9))
     print()
-    print("| work, 275 MEG sensors | this project CPU (wall) ms | floor ratio | peer CPU ms | peer | ratio |")
+    print("| work, 275 MEG sensors | this project CPU (wall) ms | floor, ratio to it | peer CPU ms | peer | ratio |")
     print("|---|---:|---:|---:|---|---:|")
     for label, name, peer in ROWS:
         b = ours.get(name)
         mine = "%.2f (%.2f)" % (b["cpu_ms"], b["wall_ms"]) if b else "-"
-        floor = "-"
-        if b and bandwidth and b.get("floorBytes"):
-            floor = "%.1fx" % (b["cpu_ms"] / (b["floorBytes"] / bandwidth * 1e3))
+        # The play ticks report their own floor: the bytes they must read over the run's bandwidth.
+        floor = "%.2f ms, %.1fx" % (b["floor_ms"], b["to_floor"]) if b and "to_floor" in b else "-"
         p = theirs.get(peer) if peer else None
         ratio = "%.0fx" % (p[0] / b["cpu_ms"]) if p and b else "-"
         print("| %s | %s | %s | %s | %s | %s |" % (label, mine, floor, "%.1f" % p[0] if p else "-",
