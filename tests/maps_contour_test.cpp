@@ -24,15 +24,16 @@ bool same(const RGBQUAD& a, const RGBQUAD& b)
 // The square layout with a fifth sensor in the middle as the row channel: it holds 1, the corners 0.
 DataSet peak() { return square().megAt2d(L"MZC01", 50, 50).currentRow(4).currentColumn(-1); }
 
-// A field-only contour view on the 320 x 320 rig: scale 2, x0 = y0 = 60, grid 104 x 104 from -2.
+// A contour view of one type (0 field, 1 lines) on the 320 x 320 rig: scale 2, x0 = y0 = 60, grid
+// 104 x 104 from -2.
 template <class View>
-void fieldOnly(View& v, int colorScale = 1)
+void contourOnly(View& v, int type)
 {
     bare(v);
     v.showSensor = 0;
     v.mapMode = MapModeContour;
-    v.contourType = 0;
-    v.colorScale = colorScale;
+    v.contourType = type;
+    v.colorScale = 1;
 }
 
 struct IndexCase {
@@ -119,7 +120,7 @@ TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
     // Only one good sensor: no grid can be laid, in any display type.
     for (int type : {0, 1, 2, 5}) {
         MegRig r(square().flags(1, false, true).flags(2, false, true).flags(3, false, true).build());
-        fieldOnly(r.view);
+        contourOnly(r.view, 0);
         r.view.contourType = type;
         r.paint();
         ASSERT_EQ(r.paint(), 1) << type;
@@ -157,7 +158,7 @@ TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
 TEST_F(FieldLayer, BuffersKeptWhileTheGridKeepsItsSizeAndANarrowMapFallsBackToStretchDIBits)
 {
     MegRig r(peak().build());
-    fieldOnly(r.view);
+    contourOnly(r.view, 0);
     ASSERT_EQ(r.paint(), 1);
     const BITMAPINFO* header = r.view.fieldBmpInfo;
     const RGBQUAD* pixels = r.view.fieldPixels;
@@ -189,16 +190,6 @@ DataSet signs(Modality m = Modality::Meg)
     return square(m).diagonal(-0.5).pair(0, 1, 0.8).pair(0, 3, 0.8).pair(0, 2, -0.5).currentColumn(-1);
 }
 
-template <class View>
-void linesOnly(View& v, int colorScale = 1)
-{
-    bare(v);
-    v.showSensor = 0;
-    v.mapMode = MapModeContour;
-    v.contourType = 1;
-    v.colorScale = colorScale;
-}
-
 // The view's grid, ready as the show functions leave it.
 template <class R>
 void rebuilt(R& r)
@@ -228,7 +219,7 @@ TEST_F(LineLayer, ExistingLinesStayUntilTheNextTracing)
 {
     MegRig r(signs().build());
     rebuilt(r);
-    linesOnly(r.view);
+    contourOnly(r.view, 1);
     r.paint();
     ASSERT_EQ(r.paint(), 1);
     const auto before = r.countAll(kRed);
@@ -249,7 +240,7 @@ TEST_F(LineLayer, NoLevelsNoGridHugeCountsOrNonFiniteBoundsNoLines)
 {
     MegRig r(signs().build());
     rebuilt(r);
-    linesOnly(r.view);
+    contourOnly(r.view, 1);
     r.view.contourLevels = 0;
     testgdi::Canvas canvas(320, 320, kBlack);
     EXPECT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
