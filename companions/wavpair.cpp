@@ -48,6 +48,13 @@ void CWavChnlChnlData::rememberSum(__int64 b, __int64 e, int meanMode, double su
     cache_ = Cache{series, b, e, mode, true, meanOfSum(sum, b, e, mode)};
 }
 
+bool CWavChnlChnlData::remembersMean(__int64 b, __int64 e, int meanMode) const
+{
+    const __int64 kb = std::max<__int64>(b, 0), ke = std::min<__int64>(e, length_ - 1);
+    const Cache& c = cache_;
+    return c.valid && c.series == series && c.b == kb && c.e == ke && c.mode == modeOf(meanMode);
+}
+
 void CWavChnlChnlData::setSeries(double* s, __int64 length)
 {
     series = s;

@@ -25,6 +25,8 @@ public:
     // Remembers the mean of samples b..e (clamped as getSelectDataMean clamps) from their in-order
     // sum, computed elsewhere term by term as getSelectDataMean adds them.
     void rememberSum(__int64 b, __int64 e, int meanMode, double sum) const;
+    // True when the mean of samples b..e (clamped as above) in meanMode is remembered.
+    bool remembersMean(__int64 b, __int64 e, int meanMode) const;
 
 private:
     friend class CWavChnlChnlDataqz;
