@@ -389,9 +389,11 @@ LoadResult readFile(const std::string& path, const FieldTripChoice& choice, std:
 }
 
 // HDF5, which reads v7.3 files, trusts what a damaged file says: it can run past its buffers or loop
-// for ever on one. Such a file is read in a child process with a bound on its processor time (5 s,
-// and 1 s more per 10 MB of file), which writes what it read as a float64 data folder (mapped when
-// loaded here, so the data are not copied twice); a child that dies leaves a message.
+// for ever on one; and libmatio allocates sizes a damaged v5 file claims where no check beforehand
+// can foresee them (3 KB asked for 15 GB). Every file is read in a child process with a bound on its
+// processor time (5 s, and 1 s more per 10 MB of file), which writes what it read as a float64 data
+// folder (mapped when loaded here, so the data are not copied twice); a child that dies leaves a
+// message.
 LoadResult readInChild(const std::string& path, const FieldTripChoice& choice, std::string& warning)
 {
     LoadResult result;
@@ -467,7 +469,7 @@ LoadResult loadFieldTrip(const std::string& path, const FieldTripChoice& choice,
         result.error = path + ": file: " + damaged;
         return result;
     }
-    return hdf5 ? readInChild(path, choice, warning) : readFile(path, choice, warning);
+    return readInChild(path, choice, warning);
 }
 
 }  // namespace cxc::data
