@@ -79,34 +79,34 @@ bool SampleMajorCopy::cacheMeans(CWavChnlChnlDataqz* const* pairs, __int64 rows,
     b = std::max<__int64>(b, 0);
     e = std::min<__int64>(e, samples - 1);
     if (e < b) return true;
+    // Every element with a series, with its lane; stops at the first for which f says no.
+    auto each = [&](auto&& f) {
+        for (__int64 i = 0; i < rows; ++i) {
+            const CWavChnlChnlDataqz* row = pairs[i];
+            if (!row) continue;
+            for (__int64 j = upperOnly ? i + 1 : 0; j < cols; ++j) {
+                const CWavChnlChnlDataqz& el = row[j];
+                if (el.series && !f(el, lane_[static_cast<std::size_t>(i * cols + j)])) return false;
+            }
+        }
+        return true;
+    };
     // The array is checked first; a repaint of an unmoved selection finds every mean remembered
     // and reads nothing.
     bool remembered = true;
-    for (__int64 i = 0; i < rows; ++i) {
-        const CWavChnlChnlDataqz* row = pairs[i];
-        if (!row) continue;
-        for (__int64 j = upperOnly ? i + 1 : 0; j < cols; ++j) {
-            const CWavChnlChnlDataqz& el = row[j];
-            if (!el.series) continue;
-            const std::int32_t k = lane_[static_cast<std::size_t>(i * cols + j)];
-            if (k < 0 || series_[static_cast<std::size_t>(k)] != el.series || el.seriesLength() != samples)
-                return false;
-            remembered = remembered && el.remembersMean(b, e, meanMode);
-        }
-    }
+    const bool same = each([&](const CWavChnlChnlDataqz& el, std::int32_t k) {
+        if (k < 0 || series_[static_cast<std::size_t>(k)] != el.series || el.seriesLength() != samples) return false;
+        remembered = remembered && el.remembersMean(b, e, meanMode);
+        return true;
+    });
+    if (!same) return false;
     if (remembered) return true;
     const __int64 lanes = static_cast<__int64>(series_.size());
     CWavChnlChnlDataqz::sampleMajorSums(values_.get() + b * lanes, lanes, e - b + 1, meanMode, sums_.data());
-    for (__int64 i = 0; i < rows; ++i) {
-        const CWavChnlChnlDataqz* row = pairs[i];
-        if (!row) continue;
-        for (__int64 j = upperOnly ? i + 1 : 0; j < cols; ++j) {
-            const CWavChnlChnlDataqz& el = row[j];
-            if (!el.series) continue;
-            const std::int32_t k = lane_[static_cast<std::size_t>(i * cols + j)];
-            el.rememberSum(b, e, meanMode, sums_[static_cast<std::size_t>(k)]);
-        }
-    }
+    each([&](const CWavChnlChnlDataqz& el, std::int32_t k) {
+        el.rememberSum(b, e, meanMode, sums_[static_cast<std::size_t>(k)]);
+        return true;
+    });
     return true;
 }
 
