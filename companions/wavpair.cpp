@@ -25,8 +25,7 @@ double CWavChnlChnlData::getSelectDataMean(__int64 b, __int64 e, int meanMode)
     if (e > length_ - 1) e = length_ - 1;
     if (e < b) return 0.0;
     const int mode = modeOf(meanMode);
-    if (cache_.valid && cache_.series == series && cache_.b == b && cache_.e == e && cache_.mode == mode)
-        return cache_.value;
+    if (remembersMean(b, e, meanMode)) return cache_.value;
 
     double sum = 0.0;
     const double* s = series;
@@ -162,8 +161,7 @@ void CWavChnlChnlDataqz::cacheSelectDataMeans(CWavChnlChnlDataqz* elements, __in
         // Clamped as getSelectDataMean clamps.
         const __int64 kb = std::max<__int64>(b, 0), ke = std::min<__int64>(e, el.length_ - 1);
         if (ke < kb) continue;
-        const Cache& c = el.cache_;
-        if (c.valid && c.series == el.series && c.b == kb && c.e == ke && c.mode == mode) continue;
+        if (el.remembersMean(kb, ke, meanMode)) continue;
         if (n > 0 && (kb != bb || ke != ee)) flush();
         bb = kb;
         ee = ke;
