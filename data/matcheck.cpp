@@ -43,8 +43,8 @@ public:
     }
     static std::uint64_t padded(std::uint64_t head, std::uint64_t size) { return head == 4 ? 8 : 8 + ((size + 7) & ~std::uint64_t(7)); }
 
-    // A miMATRIX's data (n bytes at p).
-    bool matrix(const unsigned char* p, std::uint64_t n, int depth)
+    // A miMATRIX's data (n bytes at p); `field` for an array that is a struct's field.
+    bool matrix(const unsigned char* p, std::uint64_t n, int depth, bool field = false)
     {
         if (depth > kMaxDepth) return false;
         if (n == 0) return true;  // an empty array
@@ -66,6 +66,9 @@ public:
         at += padded(head, size);
         // Name.
         if (at > n || !tag(p + at, n - at, type, size, head)) return false;
+        // The library takes a field's name tag as eight bytes and reads on from there, so a field
+        // with a name would be read from its name's bytes, claims unchecked.
+        if (field && padded(head, size) != 8) return false;
         at += padded(head, size);
         if (at > n) return false;
         const std::uint64_t left = n - at;
@@ -83,7 +86,7 @@ public:
             at += padded(head, size);
             if (at > n) return false;
             if (fields && count > (n - at) / 8 / fields) return false;  // each field's array has a tag
-            return elements(p + at, n - at, count * fields, depth);
+            return elements(p + at, n - at, count * fields, depth, true);
         }
         if (cls == 1) {  // cell
             if (count > left / 8) return false;
@@ -94,14 +97,14 @@ public:
     }
 
     // `count` miMATRIX elements one after the other.
-    bool elements(const unsigned char* p, std::uint64_t n, std::uint64_t count, int depth)
+    bool elements(const unsigned char* p, std::uint64_t n, std::uint64_t count, int depth, bool fields = false)
     {
         std::uint64_t at = 0;
         for (std::uint64_t k = 0; k < count; ++k) {
             std::uint32_t type;
             std::uint64_t size, head;
             if (at > n || !tag(p + at, n - at, type, size, head) || type != kMatrix || head != 8) return false;
-            if (!matrix(p + at + 8, size, depth + 1)) return false;
+            if (!matrix(p + at + 8, size, depth + 1, fields)) return false;
             at += padded(head, size);
         }
         return true;
