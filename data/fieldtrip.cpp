@@ -464,8 +464,7 @@ LoadResult loadFieldTrip(const std::string& path, const FieldTripChoice& choice,
     // The library's own complaints about a damaged file would only repeat, less clearly, the one
     // message this reader gives.
     Mat_LogInitFunc("cxcmap", [](int, char*) {});
-    bool hdf5 = false;
-    if (const std::string damaged = checkMatFile(path, hdf5); !damaged.empty()) {
+    if (const std::string damaged = checkMatFile(path); !damaged.empty()) {
         result.error = path + ": file: " + damaged;
         return result;
     }

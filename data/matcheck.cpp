@@ -157,9 +157,8 @@ private:
 
 }  // namespace
 
-std::string checkMatFile(const std::string& path, bool& hdf5)
+std::string checkMatFile(const std::string& path)
 {
-    hdf5 = false;
     std::string why;
     std::shared_ptr<MappedFile> file = MappedFile::open(path, why);
     if (!file) return {};  // the library says what it makes of it
@@ -169,7 +168,6 @@ std::string checkMatFile(const std::string& path, bool& hdf5)
     const bool little = p[126] == 'I' && p[127] == 'M', big = p[126] == 'M' && p[127] == 'I';
     if (!little && !big) return {};
     const unsigned version = little ? p[124] | (p[125] << 8) : (p[124] << 8) | p[125];
-    hdf5 = version == 0x0200;
     if (version != 0x0100) return {};
     Walk walk(big);
     if (!walk.variables(p + 128, n - 128, 0)) return "damaged: an array claims more than the file holds";

@@ -9,8 +9,7 @@
 
 namespace cxc::data {
 
-// Empty when the file may be handed to the library; otherwise what is wrong with it. `hdf5` tells a
-// v7.3 file (not walked).
-std::string checkMatFile(const std::string& path, bool& hdf5);
+// Empty when the file may be handed to the library; otherwise what is wrong with it.
+std::string checkMatFile(const std::string& path);
 
 }  // namespace cxc::data
