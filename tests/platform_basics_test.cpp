@@ -1,4 +1,4 @@
-// The saturating double-to-integer helper and the saturating 64-bit arithmetic.
+// The saturating conversions and 64-bit arithmetic, and the CString members the module uses.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,6 +6,7 @@
 #include <limits>
 #include <utility>
 
+#include "afxstr.h"
 #include "cxcsat.h"
 
 namespace {
@@ -49,6 +50,35 @@ TEST(Saturate, MatchesTheCastInRangeNaNGivesZeroAndBeyondSaturatesAlsoIn64BitAri
     EXPECT_EQ(cxc::satAdd(L::min(), -1), L::min());
     EXPECT_EQ(cxc::satAdd(40, 2), 42);
     EXPECT_EQ(cxc::satMul(L::max(), -2), L::min());
+}
+
+// The module's %I64d formats are pinned by the texts of the window snapshots.
+TEST(CStringMembers, LongFormatsGrowTheBufferSlicingNeverReadsPastTheStringAppendingAndUtf8RoundTrip)
+{
+    CString s;
+    s.Format(L"[%s]", std::wstring(5000, L'x').c_str());
+    EXPECT_EQ(s.GetLength(), 5002);
+    s.AppendFormat(L"%d", 5);
+    EXPECT_EQ(s.Right(2), L"]5");
+    CString name(L"MLF11");
+    EXPECT_EQ(name.Right(4), L"LF11");
+    EXPECT_EQ(CString(L"A").Right(4), L"A");
+    EXPECT_EQ(CString().Right(4), L"");
+    EXPECT_EQ(name.GetAt(1), L'L');
+    EXPECT_EQ(name.GetAt(7), L'\0');
+    EXPECT_EQ(name.Find(L"F1"), 2);
+    EXPECT_EQ(name.Find(L"R"), -1);
+    CString t(L"ok");
+    EXPECT_TRUE(L"ok" == t);
+    t += L'!';
+    t = t + CString(L"?");
+    EXPECT_EQ(t, L"ok!?");
+    EXPECT_FALSE(t.IsEmpty());
+    t.Empty();
+    EXPECT_TRUE(t.IsEmpty());
+    const CString utf(L"Diplay \u00b5V \U0001F600");
+    EXPECT_EQ(cxc::fromUtf8(cxc::toUtf8(utf)), utf);
+    EXPECT_EQ(cxc::toUtf8(CString(L"abc")), "abc");
 }
 
 }  // namespace
