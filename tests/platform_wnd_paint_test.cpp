@@ -1,7 +1,5 @@
 // Painting, figures and timers: the pump, erasing, resized surfaces, screenshots, SVG and PDF, the clock.
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -187,13 +185,9 @@ TEST_F(Painting, ScreenshotShowsControlsAndTheViewsPicture)
         for (int x = reset.left + 3; x < reset.right - 3; ++x)
             if (GetRValue(shot.pixel(x, menu + y)) < 100) ++dark;
     EXPECT_GT(dark, 10);
-    const std::string path = ::testing::TempDir() + "wnd_paint_screenshot.png";
-    ASSERT_TRUE(cxc::harness::writePng(&form, path.c_str()));
-    std::ifstream png(path, std::ios::binary);
-    char magic[8] = {};
-    png.read(magic, 8);
-    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
-    std::remove(path.c_str());
+    cxctest::Scratch scratch;
+    ASSERT_TRUE(cxc::harness::writePng(&form, scratch.str("shot.png").c_str()));
+    cxctest::expectSameImage(cxctest::readPicture(scratch.path("shot.png")), cxctest::picture(shot), "shot");
 }
 
 namespace figure = cxc::figure;

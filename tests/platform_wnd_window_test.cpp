@@ -163,8 +163,7 @@ TEST_F(WndTest, EveryOperationOnANeverCreatedWindowIsHarmlessAndDestroyingADialo
     EXPECT_EQ(bar.GetScrollPos(), 0);
     int lo = 7, hi = 7;
     bar.GetScrollRange(&lo, &hi);
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 0);
+    EXPECT_EQ(std::pair(lo, hi), std::pair(0, 0));
     CPaintDC dc(&dlg);  // paints nothing, and does not fail
     EXPECT_EQ(dc.m_hDC, nullptr);
     auto live = [] {
