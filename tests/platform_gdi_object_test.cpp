@@ -39,9 +39,8 @@ TEST(Objects, AMemoryDcStartsWithAOnePixelBitmapAndTheDefaultStateLogPensReadBac
     EXPECT_FALSE(bad.CreatePen(42, 1, kRed));
 
     CBitmap b;
-    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 0, 5));
-    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 5, -1));
-    EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, 1 << 20, 1 << 20));
+    for (auto [w, h] : {std::pair{0, 5}, {5, -1}, {1 << 20, 1 << 20}})
+        EXPECT_FALSE(b.CreateCompatibleBitmap(nullptr, w, h)) << w << "x" << h;
     EXPECT_TRUE(b.CreateCompatibleBitmap(nullptr, 3, 2));
     EXPECT_EQ(cxc::gdi::bitmapPixel(b, 2, 1), kBlack);  // new bitmaps are black
     CFont f;
