@@ -104,7 +104,7 @@ COLORREF cell(int x, int r) { return RGB(40 * x + 1, 40 * r + 1, 7); }
 void paintCoordinates(Canvas& c)
 {
     for (int y = 0; y < c.h; ++y)
-        for (int x = 0; x < c.w; ++x) c.dc.SetPixel(x, y, RGB(x, y, 99));
+        for (int x = 0; x < c.w; ++x) c.dc.FillSolidRect(x, y, 1, 1, RGB(x, y, 99));
 }
 
 TEST(BitBlt, CopiesOnlyWhatExistsOnBothSidesClipsToTheDestinationAndTransparentBltLeavesTheKeyColourOut)
@@ -133,7 +133,7 @@ TEST(BitBlt, CopiesOnlyWhatExistsOnBothSidesClipsToTheDestinationAndTransparentB
     EXPECT_FALSE(dst4.dc.BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
     EXPECT_FALSE(dst4.dc.BitBlt(0, 0, 4, 4, &src.dc, 0, 0, 0x12345678));
     Canvas tsrc(3, 1, kRed), tdst(6, 2, kBlack);
-    tsrc.dc.SetPixel(1, 0, RGB(0, 255, 0));
+    tsrc.dc.FillSolidRect(1, 0, 1, 1, RGB(0, 255, 0));
     EXPECT_TRUE(TransparentBlt(tdst.dc, 0, 0, 6, 2, tsrc.dc, 0, 0, 3, 1, kRed));
     EXPECT_EQ(tdst.row(0, RGB(0, 255, 0)), "..##..");
     EXPECT_EQ(tdst.row(1, kBlack), "##..##");
