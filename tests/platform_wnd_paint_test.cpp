@@ -1,9 +1,11 @@
-// Painting: invalidation, the pump, erasing, surfaces across resizes, the dialog screenshot.
-#include <cstdio>
-#include <fstream>
+// Painting, figures and timers: the pump, erasing, resized surfaces, screenshots, SVG and PDF, the clock.
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "cxcfigure.h"
+#include "support.h"
 #include "wnd_fixture.h"
 
 namespace {
@@ -15,20 +17,34 @@ constexpr COLORREF kFace = RGB(0xF0, 0xF0, 0xF0);
 
 std::vector<std::string> g_paints;
 
-// Paints a small square of its colour at (2, 2) and nothing else, so erasing is visible.
+// Paints a red square at (2, 2) and nothing else, so erasing is visible; with a draw function it paints
+// as the module's views do: into a memory DC at the client size, then one block to the window.
 class SquareView : public CStatic {
 public:
-    COLORREF colour = RGB(255, 0, 0);
-    const char* name = "view";
     bool validate = true;
     bool pumpInside = false;
+    std::function<void(CDC&)> draw;
 protected:
     afx_msg void OnPaint()
     {
-        g_paints.push_back(name);
+        g_paints.push_back("view");
         if (!validate) return;  // a handler that never begins painting
         CPaintDC dc(this);
-        dc.FillSolidRect(2, 2, 4, 4, colour);
+        if (draw) {
+            CRect rect;
+            GetClientRect(&rect);
+            CDC mem;
+            CBitmap bitmap;
+            mem.CreateCompatibleDC(&dc);
+            bitmap.CreateCompatibleBitmap(&dc, rect.Width(), rect.Height());
+            CBitmap* old = mem.SelectObject(&bitmap);
+            mem.FillSolidRect(&rect, RGB(255, 255, 255));
+            draw(mem);
+            dc.BitBlt(0, 0, rect.Width(), rect.Height(), &mem, 0, 0, SRCCOPY);
+            mem.SelectObject(old);
+            return;
+        }
+        dc.FillSolidRect(2, 2, 4, 4, RGB(255, 0, 0));
         if (pumpInside) {
             // As a message box's loop would: the view is invalid again while its paint still runs.
             Invalidate(FALSE);
@@ -42,9 +58,11 @@ BEGIN_MESSAGE_MAP(SquareView, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
+// Its paints and timer ticks ("id@time") go to the same trace.
 class PaintForm : public CDialogEx {
 public:
     SquareView view;
+    bool stopInTick = false, restartInTick = false, repaintOnTick = false;
     void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_MAP_VIEW, view); }
 protected:
     afx_msg void OnPaint()
@@ -52,10 +70,19 @@ protected:
         g_paints.push_back("dialog");
         Default();
     }
+    afx_msg void OnTimer(UINT_PTR id)
+    {
+        g_paints.push_back(std::to_string(id) + "@" + std::to_string(cxc::harness::now()));
+        if (stopInTick) KillTimer(id);
+        if (restartInTick) SetTimer(id, 250);
+        if (repaintOnTick) Invalidate(FALSE);
+        CDialogEx::OnTimer(id);  // the default handling of other ids
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(PaintForm, CDialogEx)
     ON_WM_PAINT()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 class Painting : public WndTest {
@@ -69,7 +96,7 @@ protected:
     PaintForm form;
 };
 
-TEST_F(Painting, InvalidateOnlyMarksAndThePumpPaintsShownWindowsParentsFirst)
+TEST_F(Painting, InvalidateOnlyMarksThePumpPaintsShownWindowsParentsFirstAndNeverEntersAPaintAgain)
 {
     EXPECT_EQ(cxc::harness::pumpPaints(), 0);  // hidden windows are not painted
     EXPECT_TRUE(g_paints.empty());
@@ -95,28 +122,6 @@ TEST_F(Painting, InvalidateOnlyMarksAndThePumpPaintsShownWindowsParentsFirst)
     form.view.Invalidate(FALSE);
     form.view.UpdateWindow();
     EXPECT_EQ(g_paints, std::vector<std::string>{"view"});
-}
-
-TEST_F(Painting, EraseClearsOnlyTheInvalidatedPartToTheFaceColourBeforePainting)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
-    {
-        CClientDC dc(&form.view);
-        dc.FillSolidRect(20, 20, 2, 2, RGB(0, 255, 0));
-    }
-    CRect part(0, 0, 10, 10);
-    form.view.InvalidateRect(&part, TRUE);
-    cxc::harness::pumpPaints();
-    EXPECT_EQ(viewPixel(9, 9), kFace);
-    EXPECT_EQ(viewPixel(3, 3), RGB(255, 0, 0));  // painted after the erase
-    EXPECT_EQ(viewPixel(20, 20), RGB(0, 255, 0));
-}
-
-TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRunsAndOneThatNeverValidatesRunsOncePerPump)
-{
-    form.ShowWindow(SW_SHOW);
-    cxc::harness::pumpPaints();
     g_paints.clear();
     form.view.pumpInside = true;
     form.view.Invalidate(FALSE);
@@ -131,10 +136,20 @@ TEST_F(Painting, APaintIsNeverEnteredAgainWhileItRunsAndOneThatNeverValidatesRun
     EXPECT_EQ(g_paints.size(), 2u);
 }
 
-TEST_F(Painting, ResizedSurfaceKeepsItsPixelsAndFillsTheNewPartWithTheFaceColour)
+TEST_F(Painting, EraseClearsOnlyTheInvalidatedPartAndAResizedSurfaceKeepsItsPixelsAndFillsTheRestWithTheFaceColour)
 {
     form.ShowWindow(SW_SHOW);
     cxc::harness::pumpPaints();
+    {
+        CClientDC dc(&form.view);
+        dc.FillSolidRect(20, 20, 2, 2, RGB(0, 255, 0));
+    }
+    CRect part(0, 0, 10, 10);
+    form.view.InvalidateRect(&part, TRUE);
+    cxc::harness::pumpPaints();
+    EXPECT_EQ(viewPixel(9, 9), kFace);
+    EXPECT_EQ(viewPixel(3, 3), RGB(255, 0, 0));  // painted after the erase
+    EXPECT_EQ(viewPixel(20, 20), RGB(0, 255, 0));
     const CRect v = cxc::harness::controlRect(&form, IDC_MAP_VIEW);
     form.view.MoveWindow(v.left, v.top, v.Width() + 30, v.Height());
     const cxc::harness::Image img = cxc::harness::clientSurface(&form.view);
@@ -170,13 +185,144 @@ TEST_F(Painting, ScreenshotShowsControlsAndTheViewsPicture)
         for (int x = reset.left + 3; x < reset.right - 3; ++x)
             if (GetRValue(shot.pixel(x, menu + y)) < 100) ++dark;
     EXPECT_GT(dark, 10);
-    const std::string path = ::testing::TempDir() + "wnd_paint_screenshot.png";
-    ASSERT_TRUE(cxc::harness::writePng(&form, path.c_str()));
-    std::ifstream png(path, std::ios::binary);
-    char magic[8] = {};
-    png.read(magic, 8);
-    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
-    std::remove(path.c_str());
+    cxctest::Scratch scratch;
+    ASSERT_TRUE(cxc::harness::writePng(&form, scratch.str("shot.png").c_str()));
+    cxctest::expectSameImage(cxctest::readPicture(scratch.path("shot.png")), cxctest::picture(shot), "shot");
+}
+
+namespace figure = cxc::figure;
+using Draw = std::function<void(CDC&)>;
+
+void withPen(CDC& dc, int style, int width, COLORREF c, const std::function<void()>& f)
+{
+    CPen pen(style, width, c);
+    CPen* old = dc.SelectObject(&pen);
+    f();
+    dc.SelectObject(old);
+}
+
+// Lines plain, dashed and far beyond the picture, and a label.
+const Draw kLines = [](CDC& dc) {
+    withPen(dc, PS_SOLID, 1, RGB(200, 0, 0), [&] { dc.MoveTo(5, 5); dc.LineTo(120, 70); dc.LineTo(-30, 2000000000); });
+    withPen(dc, PS_DASH, 1, RGB(0, 0, 200), [&] { dc.MoveTo(10, 90); dc.LineTo(60, 95); dc.LineTo(110, 140); });
+    CFont font;
+    font.CreateFont(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+    CFont* old = dc.SelectObject(&font);
+    dc.TextOut(5, 5, CString(L"MLF11 Cz"));
+    dc.SelectObject(old);
+};
+
+class Figures : public Painting {
+protected:
+    figure::Picture paint(const Draw& draw)
+    {
+        form.ShowWindow(SW_SHOW);
+        form.view.draw = draw;
+        cxc::harness::pumpPaints();
+        return figure::recordPaint(&form.view);
+    }
+};
+
+TEST_F(Figures, ScaleTwoKeepsOnePixelLinesThinAndSvgAndPdfKeepTextAsTextAndLinesAsLines)
+{
+    const figure::Picture pic = paint([](CDC& dc) {
+        withPen(dc, PS_SOLID, 1, RGB(255, 0, 0), [&] { dc.MoveTo(10, 20); dc.LineTo(100, 20); dc.MoveTo(30, 40); dc.LineTo(30, 90); });
+    });
+    const cxctest::Picture img = cxctest::picture(figure::replay(pic, 2));
+    EXPECT_EQ(cxctest::count(img, RGB(255, 0, 0), 20, 40, 200, 41), 180);  // twice as long...
+    EXPECT_EQ(cxctest::count(img, RGB(255, 0, 0), 20, 39, 200, 40), 0);    // ...and one pixel thin
+    EXPECT_EQ(cxctest::count(img, RGB(255, 0, 0), 20, 41, 200, 42), 0);
+    EXPECT_EQ(cxctest::count(img, RGB(255, 0, 0), 59, 80, 62, 180), 100);
+    cxctest::Scratch scratch;
+    const figure::Picture lines = paint(kLines);
+    ASSERT_EQ(figure::write(lines, {figure::Format::Svg, 1, 0}, scratch.str("lines.svg").c_str()), "");
+    const std::string svg = cxctest::readFile(scratch.path("lines.svg"));
+    EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);
+    EXPECT_EQ(svg.find("<image"), std::string::npos);  // no raster stands in for the lines
+    EXPECT_NE(svg.find("MLF11 Cz</text>"), std::string::npos);
+    // An inversion has no difference blend in SVG: the inverted pixels of its rectangle stand in.
+    const figure::Picture inverted = paint([](CDC& dc) {
+        const CRect band(20, 20, 90, 50);
+        dc.InvertRect(&band);
+    });
+    ASSERT_EQ(figure::write(inverted, {figure::Format::Svg, 1, 0}, scratch.str("inv.svg").c_str()), "");
+    EXPECT_NE(cxctest::readFile(scratch.path("inv.svg")).find("<image x=\"20\" y=\"20\" width=\"70\" height=\"30\""), std::string::npos);
+    ASSERT_EQ(figure::writeDialog(&form, &form.view, lines, {figure::Format::Pdf, 1, 300}, scratch.str("text.pdf").c_str()), "");
+    const std::string cmd = "pdftotext " + scratch.str("text.pdf") + " " + scratch.str("text.txt");
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << "needs pdftotext (poppler-utils)";
+    EXPECT_NE(cxctest::readFile(scratch.path("text.txt")).find("MLF11 Cz"), std::string::npos);
+    // An unknown scale or a folder for a name writes nothing and says why.
+    EXPECT_NE(figure::write(lines, {figure::Format::Png, 9, 0}, scratch.str("x.png").c_str()), "");
+    EXPECT_NE(figure::write(lines, {figure::Format::Svg, 1, 0}, scratch.str("").c_str()), "");
+}
+
+class Timers : public Painting {};
+
+TEST_F(Timers, TicksComeInTimeOrderOnePerPeriodAtLeastTenApart)
+{
+    EXPECT_EQ(form.SetTimer(100, 100), 100u);
+    EXPECT_EQ(form.SetTimer(101, 150), 101u);
+    cxc::harness::advanceTime(350);
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"100@100", "101@150", "100@200", "100@300", "101@300"}));
+    EXPECT_EQ(cxc::harness::now(), 350);
+    g_paints.clear();
+    form.SetTimer(7, 0);
+    cxc::harness::advanceTime(30);
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"7@360", "7@370", "7@380"}));
+    EXPECT_EQ(form.SetTimer(0, 100), 0u);  // id 0 names no timer
+}
+
+TEST_F(Timers, PaintsComeBetweenTicksAndAHandlerMayStopOrRestartItsOwnTimer)
+{
+    form.ShowWindow(SW_SHOW);
+    cxc::harness::pumpPaints();
+    g_paints.clear();
+    form.repaintOnTick = true;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(200);
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"100@100", "dialog", "100@200", "dialog"}));
+    g_paints.clear();
+    form.repaintOnTick = false;
+    form.stopInTick = true;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(500);
+    EXPECT_EQ(g_paints, std::vector<std::string>{"100@300"});
+    g_paints.clear();
+    form.stopInTick = false;
+    form.restartInTick = true;
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(700);  // now 1400: ticks at 800, then every 250 ms
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"100@800", "100@1050", "100@1300"}));
+}
+
+TEST_F(Timers, ASecondSetTimerReplacesTheFirstFireTimerDeliversNowKillTimerSaysWhetherOneRanHiddenOnesRunTillTheEnd)
+{
+    EXPECT_FALSE(cxc::harness::fireTimer(&form, 100));
+    form.SetTimer(100, 100);
+    cxc::harness::advanceTime(50);
+    form.SetTimer(100, 30);
+    const auto pending = cxc::harness::pendingTimers(&form);
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].periodMs, 30u);
+    EXPECT_EQ(pending[0].dueMs, 80);
+    cxc::harness::advanceTime(60);
+    EXPECT_TRUE(cxc::harness::fireTimer(&form, 100));  // without moving the clock
+    EXPECT_EQ(g_paints, (std::vector<std::string>{"100@80", "100@110", "100@110"}));
+    EXPECT_TRUE(cxc::harness::timerRunning(&form, 100));
+    EXPECT_TRUE(form.KillTimer(100));
+    EXPECT_FALSE(form.KillTimer(101));
+    form.SetTimer(101, 100);
+    EXPECT_TRUE(form.KillTimer(101));
+    EXPECT_FALSE(form.KillTimer(101));
+    cxc::harness::advanceTime(1000);
+    EXPECT_EQ(g_paints.size(), 3u);
+    form.SetTimer(100, 100);  // the form is hidden: its timers run all the same, until it goes
+    cxc::harness::advanceTime(100);
+    EXPECT_EQ(g_paints.size(), 4u);
+    form.DestroyWindow();
+    cxc::harness::advanceTime(1000);
+    EXPECT_EQ(g_paints.size(), 4u);
+    EXPECT_FALSE(cxc::harness::fireTimer(&form, 100));
 }
 
 }  // namespace
