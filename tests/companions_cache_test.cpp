@@ -34,21 +34,6 @@ double awkward(int a, int b, long long t)
 
 }  // namespace
 
-TEST(SelectionCache, RepeatedAnswersEqualTheDirectSumToTheLastBit)
-{
-    auto ds = DataSet().meg(6).samples(300).series(awkward).build();
-    CSnsCohDataqz* d = classOf(*ds, 0);
-    const long long ranges[][2] = {{0, 299}, {17, 230}, {5, 5}, {100, 101}, {17, 230}, {-40, 400}};
-    for (int round = 0; round < 3; ++round)
-        for (const auto& r : ranges)
-            for (long long i = 0; i < 6; ++i)
-                for (long long j = 0; j < 6; ++j) {
-                    const double got = d->getValueSelect(r[0], r[1], i, j);
-                    const long long b = r[0] < 0 ? 0 : r[0], e = r[1] > 299 ? 299 : r[1];
-                    EXPECT_TRUE(sameBits(got, directMean(d->pairAt(i, j)->series, b, e)));
-                }
-}
-
 TEST(SelectionCache, AMeanIsRememberedUntilTheSelectionTheSeriesOrTheDataChange)
 {
     auto ds = DataSet().meg(2).samples(4).pair(0, 1, {1, 2, 3, 4}).select(0, 3).build();
