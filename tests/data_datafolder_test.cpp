@@ -1,4 +1,6 @@
-// Data folders: what a valid one gives, writer round trips, and one refusal per malformed input.
+// Data folders: what a valid one gives, writer round trips, and one refusal per malformed input; the demo
+// data set's memory and round trip, and the sensor layouts (the rest of the demo: snapshots).
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -8,7 +10,9 @@
 
 #include "data_fixture.h"
 #include "datafolder.h"
+#include "demodata.h"
 #include "npy.h"
+#include "sensorlayouts.h"
 #include "testkit.h"
 #include "cxcsurface.h"
 #include "linkreport.h"
@@ -281,4 +285,36 @@ TEST(DataFolder, Float64ArraysAreMappedAndShowWhatTheDataInMemoryShow)
     cxc::data::LoadResult again = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(again.dataSet, nullptr) << again.error;
     EXPECT_EQ(cxc::testkit::classOf(*again.dataSet, 0)->pairAt(2, 3)->series[7], before);
+}
+
+TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
+{
+    const std::unique_ptr<CArrayMEDataSetqz> demo = cxc::demo::build();
+    const std::size_t bytes = cxc::demo::couplingBytes(*demo);
+    EXPECT_LT(bytes, 240u * 1000u * 1000u);
+    EXPECT_GT(bytes, 180u * 1000u * 1000u);
+    cxctest::Scratch dir;
+    ASSERT_EQ(cxc::data::writeDataFolder(*demo, dir.dir()), "");
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    datatest::expectSameData(*demo, *r.dataSet);
+    // Kept as compactly as it was built.
+    EXPECT_LT(cxc::demo::couplingBytes(*r.dataSet), bytes * 102 / 100);
+    EXPECT_LE(cxc::testkit::classOf(*r.dataSet, 0)->valueMax, 1.0);  // correlations
+    EXPECT_GE(cxc::testkit::classOf(*r.dataSet, 0)->valueMin, -1.0);
+}
+
+TEST(SensorLayouts, TheTenTwentySitesAndEvenlySpreadSites)
+{
+    const auto sites = cxc::layouts::eegCap1020();
+    ASSERT_EQ(sites.size(), 21u);
+    EXPECT_EQ(sites.front().name, L"Fpz");
+    EXPECT_TRUE(std::any_of(sites.begin(), sites.end(), [](const auto& s) { return s.name == L"Cz"; }));
+    const auto all = cxc::layouts::megHelmet();
+    const auto four = cxc::layouts::spread(all, 4);
+    ASSERT_EQ(four.size(), 4u);
+    EXPECT_EQ(four[0].name, all[0].name);
+    EXPECT_EQ(four[2].name, all[all.size() / 2].name);
+    EXPECT_EQ(cxc::layouts::spread(all, 1000).size(), all.size());
+    EXPECT_TRUE(cxc::layouts::spread(all, -3).empty());
 }
