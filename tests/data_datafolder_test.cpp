@@ -1,4 +1,7 @@
-// Data folders: what a valid one gives, writer round trips, and one refusal per malformed input.
+// The .npy reader and writer (round trips and every header refusal); data folders: what a valid one gives,
+// writer round trips, and one refusal per malformed input; the demo data set's memory and round trip, and
+// the sensor layouts (the rest of the demo: snapshots).
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -8,7 +11,9 @@
 
 #include "data_fixture.h"
 #include "datafolder.h"
+#include "demodata.h"
 #include "npy.h"
+#include "sensorlayouts.h"
 #include "testkit.h"
 #include "cxcsurface.h"
 #include "linkreport.h"
@@ -18,6 +23,101 @@ using cxc::testkit::DataSet;
 using cxctest::Scratch;
 using datatest::writeRawNpy;
 namespace fs = std::filesystem;
+
+TEST(Npy, HeaderIsAlignedAndReadableByNumpy)
+{
+    const std::string h = cxc::npy::headerText(cxc::npy::DType::Float32, {3, 3, 200});
+    EXPECT_EQ((10 + h.size()) % 64, 0u);
+    EXPECT_EQ(h.back(), '\n');
+    EXPECT_EQ(h.rfind("{'descr': '<f4', 'fortran_order': False, 'shape': (3, 3, 200), }", 0), 0u);
+    EXPECT_NE(cxc::npy::headerText(cxc::npy::DType::Float64, {7}).find("(7,)"), std::string::npos);
+}
+
+TEST(Npy, RoundTripInBothPrecisionsAndTheWriterChecksTheCount)
+{
+    Scratch dir;
+    const double values[] = {1.5, -0.0, std::numeric_limits<double>::quiet_NaN(), INFINITY, 1e-310, 0.1};
+    for (auto type : {cxc::npy::DType::Float64, cxc::npy::DType::Float32}) {
+        const std::string path = dir.str("a.npy");
+        cxc::npy::Writer w;
+        std::string err;
+        ASSERT_TRUE(w.open(path, type, {1, 2, 3}, err)) << err;
+        ASSERT_TRUE(w.write(values, 4, err));
+        ASSERT_TRUE(w.write(values + 4, 2, err));
+        ASSERT_TRUE(w.close(err)) << err;
+        cxc::npy::Reader r;
+        cxc::npy::Error e;
+        ASSERT_TRUE(r.open(path, e)) << e.field << ": " << e.what;
+        EXPECT_EQ(r.dtype(), type);
+        EXPECT_EQ(r.shape(), (std::vector<std::int64_t>{1, 2, 3}));
+        double back[6];
+        ASSERT_TRUE(r.read(back, 6, e));
+        EXPECT_EQ(back[0], 1.5);
+        EXPECT_TRUE(std::signbit(back[1]));
+        EXPECT_TRUE(std::isnan(back[2]));
+        EXPECT_EQ(back[3], INFINITY);
+        if (type == cxc::npy::DType::Float64) {
+            EXPECT_EQ(back[4], 1e-310);
+        }
+        EXPECT_EQ(back[5], type == cxc::npy::DType::Float64 ? 0.1 : static_cast<double>(0.1f));
+    }
+    cxc::npy::Writer w;
+    std::string err;
+    ASSERT_TRUE(w.open(dir.str("short.npy"), cxc::npy::DType::Float64, {2, 2}, err));
+    w.write(values, 3, err);
+    EXPECT_FALSE(w.close(err));
+    EXPECT_NE(err.find("3 values written, the shape needs 4"), std::string::npos) << err;
+}
+
+TEST(Npy, EveryBadHeaderIsRefusedNamingItsField)
+{
+    struct Refusal {
+        std::string dict;
+        size_t bytes;
+        int major;
+        const char* field;
+        const char* what;  // null: read
+    };
+    const Refusal cases[] = {
+        {"{'descr': '<i4', 'fortran_order': False, 'shape': (2,), }", 8, 1, "descr",
+         "dtype '<i4' is not little-endian float64 ('<f8') or float32 ('<f4')"},
+        {"{'descr': '>f8', 'fortran_order': False, 'shape': (2,), }", 16, 1, "descr",
+         "byte order '>f8' is big-endian; only little-endian ('<f8', '<f4') is read"},
+        {"{'descr': '<f8', 'fortran_order': True, 'shape': (2, 2), }", 32, 1, "fortran_order",
+         "the array is in Fortran order; only C order is read"},
+        {"{'descr': '<f8', 'fortran_order': False, 'shape': (2, 3), }", 40, 1, "data",
+         "holds 40 bytes of data; shape (2, 3) needs 48 (truncated)"},
+        {"{'descr': '<f4', 'fortran_order': False, 'shape': (2,), }", 12, 1, "data", "holds 12 bytes of data; shape (2,) needs 8"},
+        {"{'descr': '<f8', 'fortran_order': False, }", 0, 1, "shape", "the header has no shape"},
+        {"{'descr': '<f8', 'fortran_order': False, 'shape': (2, -1), }", 0, 1, "shape",
+         "shape is not a tuple of non-negative integers"},
+        {"{'descr': '<f8', 'fortran_order': False, 'shape': (1,), 'x': 1}", 8, 1, "header", "unknown key 'x' in the header dict"},
+        {"['descr']", 0, 1, "header", "the header is not a dict"},
+        {"{'descr': '<f8', 'fortran_order': False, 'shape': (1,), }", 8, 4, "version", "version 4.0 is not one of 1.0, 2.0, 3.0"},
+        {"{'descr': '<f8', 'fortran_order': False, 'shape': (2,), }", 16, 2, "", nullptr},  // version 2 is read
+    };
+    Scratch dir;
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.dict);
+        writeRawNpy(dir.str("x.npy"), c.dict, c.bytes, c.major);
+        cxc::npy::Reader r;
+        cxc::npy::Error e;
+        EXPECT_EQ(r.open(dir.str("x.npy"), e), c.what == nullptr);
+        EXPECT_EQ(e.field, c.field);
+        EXPECT_EQ(e.what, c.what ? c.what : "");
+    }
+    std::ofstream(dir.str("text.npy")) << "hello, this is text";
+    std::ofstream(dir.str("cut.npy"), std::ios::binary).write("\x93NUMPY\x01\x00\xff\x00{'descr'", 17);
+    auto refusal = [&](const char* name) {
+        cxc::npy::Reader r;
+        cxc::npy::Error e;
+        EXPECT_FALSE(r.open(dir.str(name), e)) << name;
+        return e;
+    };
+    EXPECT_EQ(refusal("text.npy").field, "magic");
+    EXPECT_EQ(refusal("missing.npy").field, "file");
+    EXPECT_EQ(refusal("cut.npy").what, "the file ends inside its header");
+}
 
 namespace {
 
@@ -107,7 +207,6 @@ TEST(DataFolder, MirrorPairsAndZeroSeriesAreKeptOnce)
     EXPECT_EQ(d->pairAt(0, 1)->series, d->pairAt(1, 0)->series);
     EXPECT_NE(d->pairAt(2, 3)->series, d->pairAt(3, 2)->series);  // not mirror images
     EXPECT_EQ(d->pairAt(0, 2)->series, d->pairAt(1, 3)->series);  // both all zeros
-    EXPECT_NE(d->pairAt(0, 0)->series, d->pairAt(0, 2)->series);  // self pairs keep their own
 }
 
 TEST(DataFolder, WriterAndLoaderRoundTrip)
@@ -167,8 +266,7 @@ struct Refusal {
     const char* to;
     std::string message;  // after "<folder>/"; ending in "..." it is the message's start
     std::vector<std::int64_t> shape = {2, 2, 3};
-    const char* rawDict = nullptr;  // an active.npy with this header and 32 bytes of data instead
-    int cut = 0;                    // bytes cut off active.npy's end
+    int cut = 0;  // bytes cut off active.npy's end
 };
 
 TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
@@ -216,10 +314,7 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
          "with T >= 1)",
          {2, 2, 0}},
         // The .npy refusals themselves are the reader's (data_npy_test); here they name the file.
-        {nullptr, kBase, "active.npy: fortran_order: the array is in Fortran order; only C order is read", {},
-         "{'descr': '<f8', 'fortran_order': True, 'shape': (2, 2, 1), }"},
-        {nullptr, kBase, "active.npy: data: holds 91 bytes of data; shape (2, 2, 3) needs 96 (truncated)", {2, 2, 3},
-         nullptr, 5},
+        {nullptr, kBase, "active.npy: data: holds 91 bytes of data; shape (2, 2, 3) needs 96 (truncated)", {2, 2, 3}, 5},
         // Nothing of a second trial is half loaded.
         {R"("values": "active.npy"}}}])",
          R"("values": "active.npy"}}}, {"name": "run02", "classes": {"control": {"pairs": [0, 1], "values": "gone.npy"}}}])",
@@ -230,8 +325,7 @@ TEST(DataFolder, EveryMalformedInputIsRefusedWithItsFileAndField)
         Scratch f;
         if (c.from || c.to) writeJson(f, c.from, c.to);
         const std::string npy = f.str("active.npy");
-        if (c.rawDict) writeRawNpy(npy, c.rawDict, 32);
-        else writeNpy(npy, c.shape);
+        writeNpy(npy, c.shape);
         if (c.cut) fs::resize_file(npy, fs::file_size(npy) - static_cast<unsigned>(c.cut));
         const cxc::data::LoadResult r = cxc::data::loadDataFolder(f.dir());
         EXPECT_EQ(r.dataSet, nullptr);
@@ -288,4 +382,36 @@ TEST(DataFolder, Float64ArraysAreMappedAndShowWhatTheDataInMemoryShow)
     cxc::data::LoadResult again = cxc::data::loadDataFolder(f.dir());
     ASSERT_NE(again.dataSet, nullptr) << again.error;
     EXPECT_EQ(cxc::testkit::classOf(*again.dataSet, 0)->pairAt(2, 3)->series[7], before);
+}
+
+TEST(DemoData, WrittenAndLoadedBackItIsTheSameDataInModestMemory)
+{
+    const std::unique_ptr<CArrayMEDataSetqz> demo = cxc::demo::build();
+    const std::size_t bytes = cxc::demo::couplingBytes(*demo);
+    EXPECT_LT(bytes, 240u * 1000u * 1000u);
+    EXPECT_GT(bytes, 180u * 1000u * 1000u);
+    cxctest::Scratch dir;
+    ASSERT_EQ(cxc::data::writeDataFolder(*demo, dir.dir()), "");
+    cxc::data::LoadResult r = cxc::data::loadDataFolder(dir.dir());
+    ASSERT_NE(r.dataSet, nullptr) << r.error;
+    datatest::expectSameData(*demo, *r.dataSet);
+    // Kept as compactly as it was built.
+    EXPECT_LT(cxc::demo::couplingBytes(*r.dataSet), bytes * 102 / 100);
+    EXPECT_LE(cxc::testkit::classOf(*r.dataSet, 0)->valueMax, 1.0);  // correlations
+    EXPECT_GE(cxc::testkit::classOf(*r.dataSet, 0)->valueMin, -1.0);
+}
+
+TEST(SensorLayouts, TheTenTwentySitesAndEvenlySpreadSites)
+{
+    const auto sites = cxc::layouts::eegCap1020();
+    ASSERT_EQ(sites.size(), 21u);
+    EXPECT_EQ(sites.front().name, L"Fpz");
+    EXPECT_TRUE(std::any_of(sites.begin(), sites.end(), [](const auto& s) { return s.name == L"Cz"; }));
+    const auto all = cxc::layouts::megHelmet();
+    const auto four = cxc::layouts::spread(all, 4);
+    ASSERT_EQ(four.size(), 4u);
+    EXPECT_EQ(four[0].name, all[0].name);
+    EXPECT_EQ(four[2].name, all[all.size() / 2].name);
+    EXPECT_EQ(cxc::layouts::spread(all, 1000).size(), all.size());
+    EXPECT_TRUE(cxc::layouts::spread(all, -3).empty());
 }

@@ -36,6 +36,7 @@ Picture readPicture(const fs::path& png)
             }};
 }
 
+// Where failing pictures go: $CXC_TEST_OUT, else <temp>/cxc-test-out.
 fs::path outputFolder()
 {
     const char* env = std::getenv("CXC_TEST_OUT");

@@ -51,9 +51,6 @@ int count(const Picture& p, COLORREF c, CRect box);
 // Pixels of a colour within `half` of a point.
 int countAround(const Picture& p, COLORREF c, CPoint centre, int half);
 
-// Where failing pictures go: $CXC_TEST_OUT, else <temp>/cxc-test-out.
-fs::path outputFolder();
-
 // A folder of its own for the current test, removed at its end.
 class Scratch {
 public:
