@@ -162,71 +162,53 @@ std::unique_ptr<CArrayMEDataSetqz> noTrial()
     return data;
 }
 
+struct Hostile {
+    const char* what;
+    std::function<std::unique_ptr<CArrayMEDataSetqz>()> make;
+    std::function<Expect(const Show&)> expect;
+};
+
+class HostileCase : public HostileData, public ::testing::WithParamInterface<Hostile> {};
+
+DataSet onePoint()
+{
+    DataSet d;
+    for (const wchar_t* n : {L"MLF11", L"MRF12", L"MZC01"}) d.megAt(n, 0.0, 0.05, 0.1);
+    for (const wchar_t* n : {L"Fp1", L"Cz", L"O2"}) d.eegAt(n, 0.0, 0.05, 0.1);
+    return d;
+}
+
 }  // namespace
 
-TEST_F(HostileData, NoSessionAsksForCouplingDataInEveryWindow)
+TEST_P(HostileCase, EveryWindowOpensPaintsAndLeavesNothing)
 {
-    everyWindow(noSession, always(Expect::ComputeFirst));
+    everyWindow(GetParam().make, GetParam().expect);
 }
 
-TEST_F(HostileData, SessionWithoutTrialAsksForCouplingDataInEveryWindow)
-{
-    everyWindow(noTrial, always(Expect::ComputeFirst));
-}
-
-TEST_F(HostileData, TrialWithoutCouplingPackageAsksForCouplingDataInEveryWindow)
-{
-    everyWindow([] { return both().noCoupling().build(); }, always(Expect::ComputeFirst));
-}
-
-TEST_F(HostileData, ClassesWithoutPairArrayAskForAnotherClassInEveryWindow)
-{
-    everyWindow([] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
-                always(Expect::NoPairArray));
-}
-
-TEST_F(HostileData, MoreRowsThanColumnsIsPaintedInEveryWindow)
-{
-    everyWindow([] { return both().rows({0, 1, 2, 3, 4, 5, 6, 7}).cols({1, 5}).build(); }, always(Expect::Picture));
-}
-
-TEST_F(HostileData, OneChannelIsPaintedInEveryWindow)
-{
-    // One sensor spans no plane: the maps say so; the viewers paint it.
-    everyWindow([] { return DataSet().meg(1).build(); }, noPlaneIn({0, 1}));
-    everyWindow([] { return DataSet().eeg(1).build(); }, noPlaneIn({0, 1}));
-}
-
-TEST_F(HostileData, ZeroSamplesArePaintedInEveryWindow)
-{
-    // No sample to show: the matrix has no cell and shows its background only.
-    everyWindow([] { return both().samples(0).build(); },
-                [](const Show& w) { return w.kind == Kind::Matrix ? Expect::Blank : Expect::Picture; });
-}
-
-TEST_F(HostileData, AllNaNSeriesArePaintedInEveryWindow)
-{
-    everyWindow([] { return both().series([](int, int, long long) { return kNaN; }).diagonal(kNaN).build(); },
-                always(Expect::Picture));
-}
-
-TEST_F(HostileData, AllSensorsAtOnePointArePaintedInEveryWindow)
-{
-    everyWindow(
-        [] {
-            DataSet d;
-            for (const wchar_t* n : {L"MLF11", L"MRF12", L"MZC01"}) d.megAt(n, 0.0, 0.05, 0.1);
-            for (const wchar_t* n : {L"Fp1", L"Cz", L"O2"}) d.eegAt(n, 0.0, 0.05, 0.1);
-            return d.build();
-        },
-        noPlaneIn({0, 1}));
-}
-
-TEST_F(HostileData, ChannelsOfTheOtherModalityOnlyArePaintedInEveryWindow)
-{
-    everyWindow([] { return DataSet().eeg(10).build(); }, noPlaneIn({0}));
-    everyWindow([] { return DataSet().meg(6).build(); }, noPlaneIn({1}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Data, HostileCase,
+    ::testing::Values(
+        Hostile{"NoSession", noSession, always(Expect::ComputeFirst)},
+        Hostile{"SessionWithoutTrial", noTrial, always(Expect::ComputeFirst)},
+        Hostile{"TrialWithoutCouplingPackage", [] { return both().noCoupling().build(); }, always(Expect::ComputeFirst)},
+        Hostile{"ClassesWithoutPairArray",
+                [] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
+                always(Expect::NoPairArray)},
+        Hostile{"MoreRowsThanColumns", [] { return both().rows({0, 1, 2, 3, 4, 5, 6, 7}).cols({1, 5}).build(); },
+                always(Expect::Picture)},
+        // One sensor spans no plane: the maps say so; the viewers paint it.
+        Hostile{"OneMegChannel", [] { return DataSet().meg(1).build(); }, noPlaneIn({0, 1})},
+        Hostile{"OneEegChannel", [] { return DataSet().eeg(1).build(); }, noPlaneIn({0, 1})},
+        // No sample to show: the matrix has no cell and shows its background only.
+        Hostile{"ZeroSamples", [] { return both().samples(0).build(); },
+                [](const Show& w) { return w.kind == Kind::Matrix ? Expect::Blank : Expect::Picture; }},
+        Hostile{"AllNaNSeries",
+                [] { return both().series([](int, int, long long) { return kNaN; }).diagonal(kNaN).build(); },
+                always(Expect::Picture)},
+        Hostile{"AllSensorsAtOnePoint", [] { return onePoint().build(); }, noPlaneIn({0, 1})},
+        Hostile{"EegOnly", [] { return DataSet().eeg(10).build(); }, noPlaneIn({0})},
+        Hostile{"MegOnly", [] { return DataSet().meg(6).build(); }, noPlaneIn({1})}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(HostileData, DataSetFreedAndReplacedBetweenTwoShowsIsPaintedFromTheNewOne)
 {
