@@ -28,7 +28,7 @@ TEST_F(LinkDialog, AClassWithoutDataKeepsTheDefaultsUntilDataAppear)
     EXPECT_EQ(str(harness::caption(dlg)), L"MEG Waveform CxC TopLink 2D Map");
 }
 
-TEST_F(LinkDialog, AnUnknownClassIsCaptionedSo)
+TEST_F(LinkDialog, WithoutDataAnUnknownClassIsCaptionedSoAndFitTopOnlyReadsTheControls)
 {
     Host h(std::make_unique<CArrayMEDataSetqz>());
     CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
@@ -37,6 +37,15 @@ TEST_F(LinkDialog, AnUnknownClassIsCaptionedSo)
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
     EXPECT_EQ(str(harness::caption(dlg)), L"Unknown Waveform CxC Map 2D");
     EXPECT_EQ(str(dlg->titleText), L"Unknown Waveform CxC Map 2D");
+    // Fit Top without data only reads the controls.
+    CDlgMegCxcTopLink2DMap* meg = h.megLink();
+    ASSERT_NE(meg, nullptr);
+    ASSERT_TRUE(harness::typeText(meg, IDC_TOP_PERCENT, L"80"));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(meg, IDC_FIT_TOP));
+    EXPECT_DOUBLE_EQ(meg->topPercent, 80.0);
+    EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.5);
+    EXPECT_FALSE(harness::needsPaint(&meg->mapView));
 }
 
 TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReach)
@@ -55,19 +64,6 @@ TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReac
     ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.8"));  // exactly the largest: stays
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
     EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.8);
-}
-
-TEST_F(LinkDialog, FitTopWithoutDataOnlyReadsTheControls)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"80"));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
-    EXPECT_DOUBLE_EQ(dlg->topPercent, 80.0);
-    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
-    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
 }
 
 // Fit Top takes the typed share of the largest coupling m = 0.8, within 0 .. m; as in MFC a number
@@ -185,16 +181,6 @@ TEST_F(LinkDialog, DisplayBoxesEditsAndLinkSettingsGoStraightIntoTheView)
     EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.25);
 }
 
-// Its text and threshold line are pinned by the host's report tests; its caption is the view's.
-TEST_F(LinkDialog, GraphReportShowsInAWindowCaptionedAsTheView)
-{
-    Host h(square().pair(0, 1, 0.75).caption(L"demo: Active"));
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
-    EXPECT_EQ(str(CDlgMegCxcTopLink2DMap::graphInfo.lastCaption), L"demo: Active");
-}
-
 TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
 {
     Host h(twoLinks());
@@ -249,11 +235,14 @@ TEST_F(LinkDialog, PenCommandsReplaceTheViewsPensWithoutRedrawing)
     EXPECT_EQ(now.lopnColor, RGB(10, 20, 30));
 }
 
-TEST_F(LinkDialog, NormaliseAndCheckRangeWorkOnTheClassData)
+TEST_F(LinkDialog, GraphReportNormaliseAndCheckRangeWorkOnTheClassData)
 {
-    Host h(square().pair(0, 1, 0.5).pair(2, 3, -2.0));
+    Host h(square().pair(0, 1, 0.5).pair(2, 3, -2.0).caption(L"demo: Active"));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
     ASSERT_NE(dlg, nullptr);
+    // The graph report's text is pinned by the host's report tests; its window is captioned as the view.
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
+    EXPECT_EQ(str(CDlgMegCxcTopLink2DMap::graphInfo.lastCaption), L"demo: Active");
     ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
     EXPECT_DOUBLE_EQ(h.cls().valueMin, -2.0);
     EXPECT_DOUBLE_EQ(h.cls().valueMax, 0.5);

@@ -38,7 +38,7 @@ TEST_F(Play, StepsMoveTheSelectionOneSampleAndStopAtTheEnds)
 }
 
 // Ticks and a stop are pinned by the snapshots; a restart, the wrap and a hidden dialog are not.
-TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndAndRunsOnHidden)
+TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndRunsOnHiddenAtTheViewsInterval)
 {
     Host h(hundredSamples(0, 10));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -58,21 +58,18 @@ TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndAndRunsOnHidden)
     EXPECT_FALSE(harness::visible(dlg));
     harness::advanceTime(200);
     EXPECT_EQ(h.cls().selectBegin, 2);
-}
-
-TEST_F(Play, PlayIntervalIsTheViewsAndOtherTimersGetTheDefaultHandling)
-{
-    Host h(hundredSamples(0, 10));
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
-    dlg->mapView.playInterval = 250;
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_EQ(harness::pendingTimers(dlg).size(), 1u);
-    EXPECT_EQ(harness::pendingTimers(dlg)[0].periodMs, 250u);
-    ASSERT_EQ(dlg->SetTimer(7, 50), 7u);
-    ASSERT_TRUE(harness::fireTimer(dlg, 7));
-    EXPECT_EQ(h.cls().selectBegin, 0);
-    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
+    // The play interval is the view's; other timers get the default handling.
+    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
+    ASSERT_NE(eeg, nullptr);
+    eeg->mapView.playInterval = 250;
+    ASSERT_TRUE(harness::clickButton(eeg, IDC_PLAY));
+    ASSERT_EQ(harness::pendingTimers(eeg).size(), 1u);
+    EXPECT_EQ(harness::pendingTimers(eeg)[0].periodMs, 250u);
+    ASSERT_EQ(eeg->SetTimer(7, 50), 7u);
+    const long long begin = h.cls().selectBegin;
+    ASSERT_TRUE(harness::fireTimer(eeg, 7));
+    EXPECT_EQ(h.cls().selectBegin, begin);
+    EXPECT_EQ(str(harness::text(eeg, IDC_PLAY)), L"Play");
 }
 
 TEST_F(Play, ATickWithoutDataChangesNothingAndTheTimerRunsOn)

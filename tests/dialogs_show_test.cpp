@@ -88,15 +88,18 @@ TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
     EXPECT_EQ(h.face.dataSet, other.get());
 }
 
-TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
+TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogAndOnlyTheActiveVariantsSaySo)
 {
     Host h(square());
     for (const Show& c : mapShows()) {
         SCOPED_TRACE(c.name);
         harness::clearMessageBoxes();
+        const long dialogs = CDlgCxcMapCore::liveCount(), windows = cxc::wnd::liveWindows().windows;
         harness::failNextCreate(templateOf(c));
         EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 0);
         EXPECT_EQ(h.face.*c.slot, nullptr);
+        EXPECT_EQ(CDlgCxcMapCore::liveCount(), dialogs);  // the dialog it made is deleted
+        EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
         const bool told = c.cxcClass == 0;
         EXPECT_EQ(messageCount(L"Error creating Dialog!"), told ? 1 : 0);
         EXPECT_EQ(harness::messageBoxes().size(), told ? 1u : 0u);
@@ -104,25 +107,6 @@ TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
         EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 1);
         EXPECT_NE(h.face.*c.slot, nullptr);
     }
-}
-
-TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogItMade)
-{
-    const long before = CDlgCxcMapCore::liveCount();
-    const auto windows = cxc::wnd::liveWindows().windows;
-    {
-        Host h(square());
-        for (int i = 0; i < 3; ++i) {
-            harness::failNextCreate(IDD_MEG_TOPLINK_2DMAP);
-            EXPECT_EQ(h.face.showDlgCxcMegActLink2DMap(h.data.get(), nullptr), 0);
-            harness::failNextCreate(IDD_EEG_TOPWAVE_2DMAP);
-            EXPECT_EQ(h.face.showDlgCxcEegCtlWave2DMap(h.data.get(), nullptr), 0);
-        }
-        EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
-        EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
-        EXPECT_EQ(messageCount(L"Error creating Dialog!"), 3);
-    }
-    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
 }
 
 // Its picture is pinned for every window by HostileData.NoSessionAsksForCouplingDataInEveryWindow.

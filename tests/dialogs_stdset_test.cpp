@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, ScrollStep, ::testing::Values(
     ScrollCase{SB_TOP, 0, 0}, ScrollCase{SB_BOTTOM, 0, 1024},  // the value reaches 1.1 * |hi|
     ScrollCase{SB_ENDSCROLL, 0, 465}, ScrollCase{SB_PAGEUP, 0, 0, 50}, ScrollCase{SB_LINEUP, 0, 0, 0}));
 
-TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewAndRedrawIt)
+TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewExitStoresAndHidesApplyStoresRefreshRedraws)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcShowStdSet* dlg = openFirst(h);
@@ -205,6 +205,26 @@ TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewAndRedrawIt)
     // Stored with them: the chosen values.
     EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
     EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    // Exit stores and hides, Apply stores, Refresh redraws.
+    link->mapView.linkThreshold = 0.1;
+    link->mapView.cxcClass = 2;
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_APPLY));
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+    EXPECT_EQ(link->mapView.cxcClass, 0);
+    EXPECT_FALSE(harness::needsPaint(&link->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_REFRESH));
+    EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    link->mapView.linkRangeMax = 9.0;
+    ASSERT_TRUE(harness::clickButton(dlg, IDOK));
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_FALSE(harness::visible(dlg));
+    // Shown again by the next click, with the view's values once the link dialog has found data.
+    link->firstRefresh = 0;
+    link->mapView.linkThreshold = 3.0;
+    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
+    EXPECT_TRUE(harness::visible(dlg));
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 3.0);
 }
 
 TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
@@ -226,32 +246,6 @@ TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
     // The link dialog names the class at its next refresh.
     ASSERT_TRUE(harness::clickButton(link, IDC_UPDATE));
     EXPECT_EQ(str(harness::caption(link)), L"Control Selection: Waveform CxC Map 2D");
-}
-
-TEST_F(StdSet, ExitStoresAndHidesApplyStoresRefreshRedraws)
-{
-    Host h(minusTwoToFour());
-    CDlgMegCxcShowStdSet* dlg = openFirst(h);
-    ASSERT_NE(dlg, nullptr);
-    link->mapView.linkThreshold = 0.1;
-    link->mapView.cxcClass = 2;
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_APPLY));
-    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
-    EXPECT_EQ(link->mapView.cxcClass, 0);
-    EXPECT_FALSE(harness::needsPaint(&link->mapView));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_REFRESH));
-    EXPECT_TRUE(harness::needsPaint(&link->mapView));
-    link->mapView.linkRangeMax = 9.0;
-    ASSERT_TRUE(harness::clickButton(dlg, IDOK));
-    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
-    EXPECT_FALSE(harness::visible(dlg));
-    // Shown again by the next click, with the view's values once the link dialog has found data.
-    link->firstRefresh = 0;
-    link->mapView.linkThreshold = 3.0;
-    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
-    EXPECT_TRUE(harness::visible(dlg));
-    EXPECT_DOUBLE_EQ(dlg->lowValue, 3.0);
 }
 
 TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
