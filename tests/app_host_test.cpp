@@ -67,13 +67,6 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
     EXPECT_EQ(entries, 24);
 }
 
-TEST_F(CxcmapHost, StatusLineCountsWhatIsLoaded)
-{
-    EXPECT_EQ(host.statusText(),
-              L"Session pilot  |  1 trial  |  7 channels (4 MEG, 3 EEG)  |  50 samples  |  2 classes (Active, Act-Ctl)");
-    EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - test data");
-}
-
 TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
 {
     Scratch scratch;

@@ -40,9 +40,9 @@ std::set<std::wstring> messages()
     return out;
 }
 
-CWnd* viewOf(CDialog* dlg, Kind kind)
+CWnd* viewOf(CDialog* dlg, const Show& w)
 {
-    return CWnd::FromHandlePermanent(harness::controlHandle(dlg, showtable::viewIdOf(kind)));
+    return CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
 }
 
 constexpr const wchar_t* kSensorLocationError = L"sensor location error!";
@@ -104,7 +104,7 @@ protected:
                 ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
                 CDialog* dlg = face.*w.slot;
                 ASSERT_NE(dlg, nullptr);
-                CWnd* view = viewOf(dlg, w.kind);
+                CWnd* view = viewOf(dlg, w);
                 ASSERT_NE(view, nullptr);
                 harness::pumpPaints();
                 const harness::Image img = harness::clientSurface(view);
@@ -129,7 +129,7 @@ protected:
                 // Shown again, played and resized: still standing, and still silent.
                 harness::clearMessageBoxes();
                 ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
-                if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(dlg, play);
+                if (w.playId) harness::clickButton(dlg, w.playId);
                 harness::advanceTime(1000);
                 harness::resize(dlg, 0, 0);
                 harness::advanceTime(200);
@@ -218,14 +218,14 @@ TEST_F(HostileData, DataSetFreedAndReplacedBetweenTwoShowsIsPaintedFromTheNewOne
         std::unique_ptr<CArrayMEDataSetqz> first = both().build(), second;
         showtable::Face face;  // goes before both data sets
         ASSERT_EQ((face.*w.show)(first.get(), nullptr), 1);
-        if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(face.*w.slot, play);
+        if (w.playId) harness::clickButton(face.*w.slot, w.playId);
         harness::advanceTime(300);
         // The host frees its data set and opens the window on a new one with no coupling data.
         first.reset();
         second = DataSet().meg(3).noCoupling().build();
         ASSERT_EQ((face.*w.show)(second.get(), nullptr), 1);
         harness::advanceTime(300);
-        const harness::Image img = harness::clientSurface(viewOf(face.*w.slot, w.kind));
+        const harness::Image img = harness::clientSurface(viewOf(face.*w.slot, w));
         cxctest::expectShowsText(img, textFor(Expect::ComputeFirst, w.kind), w.name);
     }
 }

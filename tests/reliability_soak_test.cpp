@@ -80,7 +80,7 @@ protected:
             ASSERT_EQ((face.*w.show)(demo_, nullptr), 1);
             CDialog* dlg = face.*w.slot;
             ASSERT_TRUE(harness::resize(dlg, 640, 480));
-            ASSERT_TRUE(harness::clickButton(dlg, showtable::playIdOf(w.kind)));
+            ASSERT_TRUE(harness::clickButton(dlg, w.playId));
             auto* map = dynamic_cast<CDlgCxcMapCore*>(dlg);
             if (styles.empty()) styles.push_back(map ? map->viewFields().linkStyle : 0);
             const unsigned period = 100;
