@@ -143,51 +143,6 @@ TEST_F(StdSet, ThresholdsBeyondTheBarStopAtItsEndAndNaNLeavesThePosition)
     EXPECT_EQ(barPos(dlg->stdSetDlg, IDC_SELECT_MIN_BAR), kLastPosition);
 }
 
-struct ScrollCase {
-    int code;
-    int thumb;
-    int value;  // the position the value is taken at
-    int from = 465;
-};
-
-class ScrollStep : public StdSet, public ::testing::WithParamInterface<ScrollCase> {};
-
-TEST_P(ScrollStep, MovesTheBarAndSetsTheViewFromTheNewPosition)
-{
-    const ScrollCase c = GetParam();
-    const double s = 4.4 / 1024;
-    for (bool low : {true, false}) {
-        Host h(minusTwoToFour());
-        CDlgMegCxcShowStdSet* dlg = openFirst(h);
-        ASSERT_NE(dlg, nullptr);
-        const int id = low ? IDC_SELECT_MIN_BAR : IDC_SELECT_MAX_BAR;
-        dlg->lowBar.SetScrollPos(c.from);
-        dlg->highBar.SetScrollPos(c.from);
-        harness::pumpPaints();
-        ASSERT_TRUE(harness::hscroll(dlg, id, c.code, c.thumb));
-        EXPECT_EQ(barPos(dlg, id), std::min(c.value, kLastPosition));
-        CString expected;
-        if (low) {
-            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, s * c.value);
-            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
-            expected.Format(L"Select Low:-2.000->%0.3f", s * c.value);
-            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), str(expected));
-        } else {
-            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, s * c.value);
-            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
-            expected.Format(L"Select High: %0.3f->4.000", s * c.value);
-            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MAX_TEXT)), str(expected));
-        }
-        EXPECT_TRUE(harness::needsPaint(&link->mapView));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Dialogs, ScrollStep, ::testing::Values(
-    ScrollCase{SB_LINEDOWN, 0, 466}, ScrollCase{SB_LINEUP, 0, 464}, ScrollCase{SB_PAGEDOWN, 0, 567},
-    ScrollCase{SB_PAGEUP, 0, 363}, ScrollCase{SB_THUMBTRACK, 700, 700}, ScrollCase{SB_THUMBPOSITION, 10, 10},
-    ScrollCase{SB_TOP, 0, 0}, ScrollCase{SB_BOTTOM, 0, 1024},  // the value reaches 1.1 * |hi|
-    ScrollCase{SB_ENDSCROLL, 0, 465}, ScrollCase{SB_PAGEUP, 0, 0, 50}, ScrollCase{SB_LINEUP, 0, 0, 0}));
-
 TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewExitStoresAndHidesApplyStoresRefreshRedraws)
 {
     Host h(minusTwoToFour());
