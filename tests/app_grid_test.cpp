@@ -39,14 +39,11 @@ Csv parse(const std::string& text)
 {
     Csv csv;
     std::istringstream in(text);
-    std::string line;
     std::getline(in, csv.header);
-    while (std::getline(in, line)) {
-        std::vector<std::string> cells;
+    for (std::string line; std::getline(in, line);) {
         std::istringstream l(line);
-        std::string cell;
-        while (std::getline(l, cell, ',')) cells.push_back(cell);
-        csv.rows.push_back(cells);
+        csv.rows.emplace_back();
+        for (std::string cell; std::getline(l, cell, ',');) csv.rows.back().push_back(cell);
     }
     return csv;
 }

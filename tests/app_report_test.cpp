@@ -40,7 +40,12 @@ struct Settings {
     int useThreshold, precise, activeOnly;
 };
 
-std::string thresholdText(double t);
+std::string thresholdText(double t)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", t);
+    return text;
+}
 
 std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
 {
@@ -51,13 +56,6 @@ std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
     if (s.begin >= 0) a.insert(a.end(), {"--select", std::to_string(s.begin), std::to_string(s.end)});
     if (!std::isnan(s.threshold)) a.insert(a.end(), {"--threshold", thresholdText(s.threshold)});
     return a;
-}
-
-std::string thresholdText(double t)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", t);
-    return text;
 }
 
 // What a user of the link dialog reads after "GT SW" on the same folder: the dialog opened through
