@@ -76,7 +76,7 @@ TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
     EXPECT_EQ(str(wave->mapView.clickedText), L"MRC12");
 }
 
-TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
+TEST_F(DialogMap, ACurrentRowOutsideOrMissingFromThePairArrayShowsEmptyListsAndPaintsSafely)
 {
     Host meg(linked(Modality::Meg)), eeg(linked(Modality::Eeg));
     const std::pair<Host*, CDlgCxcMapCore*> dialogs[] = {
@@ -97,10 +97,7 @@ TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
         }
     }
     for (const auto& m : harness::messageBoxes()) ADD_FAILURE() << cxc::toUtf8(m.text);
-}
-
-TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
-{
+    // A missing row of the pair array: empty lists too.
     Host h(linked(Modality::Meg).nullRow(0));
     CDlgMegCxcTopLink2DMap* link = h.megLink();
     CDlgMegCxcTopWave2DMap* wave = h.megWave();
