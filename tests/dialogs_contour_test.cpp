@@ -241,24 +241,10 @@ TEST_F(ContourDialog, ANewRowShowsAfterRefreshNotAfterATick)
     EXPECT_EQ(harness::waitCursorDepth(), 0);
 }
 
-TEST_F(ContourDialog, SelectionsAtTheLimitsOfSixtyFourBitsAndShrunkDataAreSafe)
+// Typed extremes are played in the other dialogs' test.
+TEST_F(ContourDialog, AnInvertedExtremeSelectionAndShrunkDataAreSafe)
 {
     Host h(field(0, 10));
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"-9223372036854775808"));
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"9223372036854775807"));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
-    EXPECT_EQ(h.cls().selectBegin, LLONG_MIN);
-    EXPECT_EQ(h.cls().selectEnd, LLONG_MAX);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_BOTH));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_TRUE(harness::fireTimer(dlg, 100));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    harness::pumpPaints();
     h.cls(1).setSelect(LLONG_MAX, LLONG_MIN);  // inverted: short, so widened at the first refresh
     ASSERT_NE(megContour(h, 1), nullptr);
     EXPECT_EQ(h.cls(1).selectBegin, 0);

@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "dialogs_fixture.h"
+#include "dlgmegcxccontourfieldline2dmap.h"
 #include "show_table.h"
 
 namespace {
@@ -114,10 +115,12 @@ TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
     Host h(hundredSamples(0, 10));
     CDlgMegCxcTopLink2DMap* link = h.megLink();
     CDlgEegCxcTopWave2DMap* wave = h.eegWave();
-    ASSERT_TRUE(link && wave);
+    auto* contour = h.open<CDlgMegCxcContourFieldLine2DMap>(0, cxc::ShowKind::Contour, 0);
+    ASSERT_TRUE(link && wave && contour && harness::clickRadio(contour, IDC_TYPE_BOTH));  // field and lines
     const wchar_t* lo = L"-9223372036854775808";
     const wchar_t* hi = L"9223372036854775807";
-    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave),
+                                static_cast<CDlgCxcMapCore*>(contour)}) {
         ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, lo));
         ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, hi));
         ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
@@ -128,6 +131,7 @@ TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
         ASSERT_TRUE(harness::fireTimer(dlg, 100));
         harness::pumpPaints();
         ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
         ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
         h.cls().setSelect(LLONG_MAX, LLONG_MIN);
         ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
