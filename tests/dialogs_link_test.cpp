@@ -28,26 +28,6 @@ TEST_F(LinkDialog, AClassWithoutDataKeepsTheDefaultsUntilDataAppear)
     EXPECT_EQ(str(harness::caption(dlg)), L"MEG Waveform CxC TopLink 2D Map");
 }
 
-TEST_F(LinkDialog, WithoutDataAnUnknownClassIsCaptionedSoAndFitTopOnlyReadsTheControls)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
-    dlg->mapView.cxcClass = 7;
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    EXPECT_EQ(str(harness::caption(dlg)), L"Unknown Waveform CxC Map 2D");
-    EXPECT_EQ(str(dlg->titleText), L"Unknown Waveform CxC Map 2D");
-    // Fit Top without data only reads the controls.
-    CDlgMegCxcTopLink2DMap* meg = h.megLink();
-    ASSERT_NE(meg, nullptr);
-    ASSERT_TRUE(harness::typeText(meg, IDC_TOP_PERCENT, L"80"));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(meg, IDC_FIT_TOP));
-    EXPECT_DOUBLE_EQ(meg->topPercent, 80.0);
-    EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.5);
-    EXPECT_FALSE(harness::needsPaint(&meg->mapView));
-}
-
 TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReach)
 {
     Host h(twoLinks());

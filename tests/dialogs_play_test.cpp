@@ -73,21 +73,6 @@ TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndRunsOnHiddenAtTheViews
     EXPECT_EQ(str(harness::text(eeg, IDC_PLAY)), L"Play");
 }
 
-TEST_F(Play, ATickWithoutDataChangesNothingAndTheTimerRunsOn)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* link = h.megLink();
-    CDlgEegCxcTopWave2DMap* wave = h.eegWave();
-    ASSERT_TRUE(link && wave);
-    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
-        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-        harness::advanceTime(500);
-        EXPECT_TRUE(harness::timerRunning(dlg, 100));
-        EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
-        EXPECT_EQ(dlg->viewFields().playing, 1);
-    }
-}
-
 TEST_F(Play, PatchTickReloadsTheDialogAndDropsUnsavedEdits)
 {
     Host h(hundredSamples(20, 40));

@@ -221,19 +221,3 @@ TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
     EXPECT_EQ(harness::messageBoxes().size(), 1u);
 }
 
-TEST_F(StdSet, WithoutDataTheDialogStopsQuietly)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
-    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
-    ASSERT_NE(set, nullptr);
-    EXPECT_EQ(set->refreshStdSet(), 0);
-    ASSERT_TRUE(harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
-    ASSERT_TRUE(harness::selectCombo(set, IDC_CLASS_COMBO, 1));
-    EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");
-    EXPECT_EQ(dlg->mapView.cxcClass, 0);
-    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"");  // the empty text of its first exchange
-}
