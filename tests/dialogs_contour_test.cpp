@@ -59,12 +59,42 @@ TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
     }
 }
 
-// The box's items and what each scale draws are pinned by the snapshots.
-TEST_F(ContourDialog, ColourScaleBoxRedrawsWithoutRecomputingAndARetypedValueNot)
+TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
+{
+    Host h(field());
+    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
+    ASSERT_NE(dlg, nullptr);
+    const int expected[] = {1, 2, 0};
+    const int ids[] = {IDC_TYPE_LINE, IDC_TYPE_BOTH, IDC_TYPE_FIELD};
+    for (int k = 0; k < 3; ++k) {
+        harness::pumpPaints();
+        ASSERT_TRUE(harness::clickRadio(dlg, ids[k]));
+        EXPECT_EQ(dlg->mapView.contourType, expected[k]);
+        EXPECT_EQ(harness::check(dlg, ids[k]), BST_CHECKED);
+        EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    }
+    EXPECT_EQ(harness::check(dlg, IDC_TYPE_LINE), BST_UNCHECKED);
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
+}
+
+TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximumAndTheBoxesRedrawWithoutRecomputing)
 {
     Host h(field());
     CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
     ASSERT_NE(dlg, nullptr);
+    dlg->mapView.grid.fieldMaximum = 200.0;
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-500"));
+    EXPECT_EQ(dlg->mapView.contourThreshold, 200.0);  // the magnitude is compared, +200 stored
+    EXPECT_EQ(dlg->threshold, 200.0);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-150"));
+    EXPECT_EQ(dlg->mapView.contourThreshold, -150.0);
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_THRESHOLD), L"-150");
+    EXPECT_EQ(textOf(dlg, IDC_FIELD_MAXIMUM), L"200");
+    h.cls().valueMax = 77.0;  // the link and patch commands of the menu are not this dialog's
+    EXPECT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
+    EXPECT_EQ(h.cls().valueMax, 77.0);
+    // The colour scale box redraws without recomputing (its items and pictures: the snapshots).
     harness::pumpPaints();
     dlg->mapView.grid.values[0][0] = 12345.0;  // a recomputation would overwrite it
     ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 2));
@@ -85,43 +115,6 @@ TEST_F(ContourDialog, ColourScaleBoxRedrawsWithoutRecomputingAndARetypedValueNot
     ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.10"));
     EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
     EXPECT_DOUBLE_EQ(dlg->mapView.contourThreshold, 0.1);
-}
-
-TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
-{
-    Host h(field());
-    CDlgEegCxcContourFieldLine2DMap* dlg = eegContour(h);
-    ASSERT_NE(dlg, nullptr);
-    const int expected[] = {1, 2, 0};
-    const int ids[] = {IDC_TYPE_LINE, IDC_TYPE_BOTH, IDC_TYPE_FIELD};
-    for (int k = 0; k < 3; ++k) {
-        harness::pumpPaints();
-        ASSERT_TRUE(harness::clickRadio(dlg, ids[k]));
-        EXPECT_EQ(dlg->mapView.contourType, expected[k]);
-        EXPECT_EQ(harness::check(dlg, ids[k]), BST_CHECKED);
-        EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    }
-    EXPECT_EQ(harness::check(dlg, IDC_TYPE_LINE), BST_UNCHECKED);
-    EXPECT_EQ(harness::waitCursorDepth(), 0);
-}
-
-TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximum)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    dlg->mapView.grid.fieldMaximum = 200.0;
-    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-500"));
-    EXPECT_EQ(dlg->mapView.contourThreshold, 200.0);  // the magnitude is compared, +200 stored
-    EXPECT_EQ(dlg->threshold, 200.0);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"-150"));
-    EXPECT_EQ(dlg->mapView.contourThreshold, -150.0);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    EXPECT_EQ(textOf(dlg, IDC_CONTOUR_THRESHOLD), L"-150");
-    EXPECT_EQ(textOf(dlg, IDC_FIELD_MAXIMUM), L"200");
-    h.cls().valueMax = 77.0;  // the link and patch commands of the menu are not this dialog's
-    EXPECT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
-    EXPECT_EQ(h.cls().valueMax, 77.0);
     // Before any grid the maximum is 0, and so is every threshold stored.
     Host empty(field());
     CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(empty);
@@ -189,19 +182,28 @@ TEST_F(ContourDialog, AShortSelectionOpensAtTheFirstTenSamplesOnce)
     EXPECT_EQ(ten.cls().selectEnd, 15);
 }
 
-// What a tick draws is pinned by the snapshots; a typed threshold reaches the lines only at the next.
-TEST_F(ContourDialog, LinesFollowANewThresholdOnlyAtTheNextTick)
+// What a tick draws is pinned by the snapshots; a new row shows after Refresh, a typed threshold
+// reaches the lines at the next tick.
+TEST_F(ContourDialog, ANewRowShowsAfterRefreshAndANewThresholdAtTheNextTick)
 {
     Host h(field(0, 10));
     CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
     ASSERT_NE(dlg, nullptr);
     auto& v = dlg->mapView;
     ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_LINE));
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
+    EXPECT_EQ(h.cls().curRow, 1);
     ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
     ASSERT_TRUE(harness::fireTimer(dlg, 100));
     EXPECT_TRUE(cxc::maps::holdsContourLines(v.contour));
+    EXPECT_EQ(v.grid.gridRow, 0);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    EXPECT_EQ(v.grid.gridRow, 1);
+    EXPECT_TRUE(harness::needsPaint(&v));
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
     harness::pumpPaints();
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));  // autofit off, so the typed value stays
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));  // autofit off at once, so the typed value stays
+    EXPECT_EQ(v.autofit, 0);
     ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.05"));
     harness::pumpPaints();
     EXPECT_NE(v.contour.threshold, 0.05);
@@ -223,22 +225,6 @@ TEST_F(ContourDialog, ATickStoresItsWholeStepThoughTheThresholdBoxChangesUnderIt
     EXPECT_EQ(h.cls().selectBegin, 11);
     EXPECT_EQ(h.cls().selectEnd, 21);
     EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"21");
-}
-
-TEST_F(ContourDialog, ANewRowShowsAfterRefreshNotAfterATick)
-{
-    Host h(field(0, 10));
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
-    EXPECT_EQ(h.cls().curRow, 1);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_TRUE(harness::fireTimer(dlg, 100));
-    EXPECT_EQ(dlg->mapView.grid.gridRow, 0);
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
-    EXPECT_EQ(dlg->mapView.grid.gridRow, 1);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    EXPECT_EQ(harness::waitCursorDepth(), 0);
 }
 
 // Typed extremes are played in the other dialogs' test.

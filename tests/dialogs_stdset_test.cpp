@@ -75,6 +75,13 @@ TEST_F(StdSet, FirstRefreshTakesHalfOfHiOrHalfTheSpanAboveAPositiveLo)
     EXPECT_DOUBLE_EQ(CDlgMegCxcShowStdSet::scrollUnit(4.0), 4.4 / 1024);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 465);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MAX_BAR), kLastPosition);
+    // Each bar sets its own value only, and redraws (every kind of scroll: the snapshots).
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MAX_BAR, SB_LINEUP));
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 466 * 4.4 / 1024);
 
     // With a positive lo, half the span above it.
     Host positive(square().diagonal(9.0).series([](int, int, long long) { return 1.0; }).pair(0, 1, 4.0));
@@ -83,23 +90,6 @@ TEST_F(StdSet, FirstRefreshTakesHalfOfHiOrHalfTheSpanAboveAPositiveLo)
     EXPECT_DOUBLE_EQ(pos->highValue, 4.0);
     EXPECT_DOUBLE_EQ(pos->lowValue, 1.5);
     EXPECT_EQ(str(harness::text(pos, IDC_SELECT_MIN_TEXT)), L"select low:1.000->1.500");
-}
-
-// The host frees the data set the Setting dialog was opened on and shows the link map on another:
-// Update reads the new one (under the sanitizers: and nothing freed).
-TEST_F(StdSet, UpdateFollowsTheDataSetTheLinkMapWasShownOnLast)
-{
-    Host h(minusTwoToFour());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
-    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
-    ASSERT_NE(set, nullptr);
-    h.data = square().pair(0, 1, 8.0).pair(2, 3, -1.0).build();
-    ASSERT_EQ(h.megLink(), dlg);
-    ASSERT_TRUE(harness::clickButton(set, IDC_STDSET_UPDATE));
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-1.000->2.000");
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
 }
 
 TEST_F(StdSet, AnEmptyOrNaNRangeIsAnErrorAndNothingIsStored)
@@ -203,7 +193,7 @@ TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
     EXPECT_EQ(str(harness::caption(link)), L"Control Selection: Waveform CxC Map 2D");
 }
 
-TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
+TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgainThenFollowsTheLatestDataSet)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -219,5 +209,13 @@ TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
     ASSERT_NE(dlg->stdSetDlg, nullptr);
     EXPECT_TRUE(harness::visible(dlg->stdSetDlg));
     EXPECT_EQ(harness::messageBoxes().size(), 1u);
+    // The host frees the data set the Setting dialog was opened on and shows the link map on another:
+    // Update reads the new one (under the sanitizers: and nothing freed).
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    h.data = square().pair(0, 1, 8.0).pair(2, 3, -1.0).build();
+    ASSERT_EQ(h.megLink(), dlg);
+    ASSERT_TRUE(harness::clickButton(set, IDC_STDSET_UPDATE));
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-1.000->2.000");
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
 }
 

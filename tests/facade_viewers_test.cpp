@@ -108,17 +108,3 @@ TEST_F(FacadeViewers, AShowWithoutADataSetKeepsNothingOfTheFreedOne)
     EXPECT_TRUE(fireTimer(&mx, CDlgCxcMatrix2DViewer::kPlayTimer));
     EXPECT_FALSE(timerRunning(&mx, CDlgCxcMatrix2DViewer::kPlayTimer));
 }
-
-TEST_F(FacadeViewers, DestroyingTheFacadeClosesItsViewersAndFreesTheirObjects)
-{
-    auto data = sixChannels().build();
-    const auto gdi = cxc::gdi::liveCounts();
-    {
-        F face;
-        for (const showtable::Show& s : viewerShows()) ASSERT_EQ((face.*s.show)(data.get(), nullptr), 1);
-        pumpPaints();
-    }
-    EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);
-    EXPECT_EQ(cxc::wnd::liveWindows().windows, 0);
-    EXPECT_EQ(cxc::gdi::liveCounts().total(), gdi.total());
-}
