@@ -58,12 +58,17 @@ TEST_F(CxcmapHost, MenusNameEveryShowFunction)
                                          L"Matrix Viewer (Control)", L"Matrix Viewer (Act-Ctl)"}));
 }
 
-TEST_F(CxcmapHost, OpenDataFolderReplacesTheData)
+TEST_F(CxcmapHost, OpenDataFolderReplacesTheDataAndClosesTheWindowsOfTheOld)
 {
+    const ShowEntry& e = cxc::showTable().front();
+    ASSERT_TRUE(cxc::harness::menuCommand(&host, e.commandId));
+    const long before = cxc::wnd::liveWindows().dialogs;
     Scratch scratch;
     const std::string folder = dataFolder(scratch, DataSet().session(L"second").meg(6).samples(20).trials(2));
     cxc::harness::answerNextFolderPicker(cxc::fromUtf8(folder));
     ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
+    EXPECT_LT(cxc::wnd::liveWindows().dialogs, before);
+    EXPECT_EQ(cxc::dialogOf(*host.facade(), e), nullptr);
     EXPECT_EQ(host.statusText(),
               L"Session second  |  2 trials  |  6 channels (6 MEG, 0 EEG)  |  20 samples  |  3 classes (Active, Control, Act-Ctl)");
     EXPECT_EQ(cxc::harness::caption(&host), L"cxcmap - " + cxc::fromUtf8(folder));
@@ -197,18 +202,6 @@ TEST_F(CxcmapHost, EachEntryOpensItsWindowWithTheHostAsParent)
     CDialog* first = cxc::dialogOf(*host.facade(), e);
     ASSERT_TRUE(cxc::harness::menuCommand(&host, e.commandId));
     EXPECT_EQ(cxc::dialogOf(*host.facade(), e), first);
-}
-
-TEST_F(CxcmapHost, NewDataClosesTheWindowsOfTheOld)
-{
-    const ShowEntry& e = cxc::showTable().front();
-    ASSERT_TRUE(cxc::harness::menuCommand(&host, e.commandId));
-    const long before = cxc::wnd::liveWindows().dialogs;
-    Scratch scratch;
-    cxc::harness::answerNextFolderPicker(cxc::fromUtf8(dataFolder(scratch, DataSet().meg(5))));
-    ASSERT_TRUE(cxc::harness::menuCommand(&host, CHostWnd::kOpenDataFolder));
-    EXPECT_LT(cxc::wnd::liveWindows().dialogs, before);
-    EXPECT_EQ(cxc::dialogOf(*host.facade(), e), nullptr);
 }
 
 }  // namespace

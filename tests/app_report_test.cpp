@@ -123,19 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using CxcmapReport = ::testing::Test;
 
-TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
-{
-    // Threshold 0.45 (half of 0.9), over the data's own selection 0..9: the MEG links are 0-1 (0.8),
-    // 0-3 (|-0.7|) and 1-3 (mean 0.54), a triangle counted from each of its three nodes twice.
-    Scratch scratch;
-    const Outcome r = cxcmap({"report", "--data", dataFolder(scratch, network())});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Total Connections: 6  Seed Sources: 3  Clustering Coefficient (ClCe) Total: 3 \n", 0), 0u)
-        << r.out;
-    EXPECT_NE(r.out.find(" Path min: 100.0000000000000000 "), std::string::npos) << "precise by default: " << r.out;
-    EXPECT_TRUE(r.out.ends_with("Threshold:0.450000 Connection:6 \n")) << r.out;
-}
-
 TEST_F(CxcmapReport, ThresholdIsTheNumberTheDialogsBoxHolds)
 {
     // The box shows 0.166666666666667, above the pair at 1/6; the typed digits, read straight to
