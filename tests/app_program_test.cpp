@@ -57,9 +57,11 @@ TEST_F(CxcmapProgram, HeadlessCommandsIgnoreTheDisplayOfTheEnvironmentTheViewerN
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("could not"), std::string::npos) << run.err;
     // The viewer itself needs one and says so.
-    const Outcome viewer = program({}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}});
+    const Outcome viewer =
+        program({}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}});
     EXPECT_EQ(viewer.status, 1);
-    EXPECT_EQ(viewer.err, "cxcmap: no display to show the viewer on (DISPLAY is not set); `cxcmap render` draws without one\n");
+    EXPECT_EQ(viewer.err,
+              "cxcmap: no display to show the viewer on (DISPLAY is not set); `cxcmap render` draws without one\n");
 }
 
 }  // namespace

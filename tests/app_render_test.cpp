@@ -90,7 +90,8 @@ TEST_F(CxcmapRender, TicksPlayTheWindowsThatPlay)
     const std::string folder = dataFolder(scratch, small().select(0, 4));
     for (const ShowEntry& e : windows) {
         if (!e.playId) continue;
-        const Outcome still = cxcmap({"render", "--data", folder, "--out", scratch.str("still"), "--only", e.name});
+        const Outcome still =
+            cxcmap({"render", "--data", folder, "--out", scratch.str("still"), "--only", e.name});
         const Outcome played =
             cxcmap({"render", "--data", folder, "--out", scratch.str("played"), "--only", e.name, "--ticks", "6"});
         ASSERT_EQ(still.status, 0) << still.err;

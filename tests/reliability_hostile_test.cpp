@@ -190,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Hostile{"NoSession", noSession, always(Expect::ComputeFirst)},
         Hostile{"SessionWithoutTrial", noTrial, always(Expect::ComputeFirst)},
-        Hostile{"TrialWithoutCouplingPackage", [] { return both().noCoupling().build(); }, always(Expect::ComputeFirst)},
+        Hostile{"TrialWithoutCouplingPackage", [] { return both().noCoupling().build(); },
+                always(Expect::ComputeFirst)},
         Hostile{"ClassesWithoutPairArray",
                 [] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
                 always(Expect::NoPairArray)},

@@ -166,8 +166,10 @@ bool setting(CDialog* dlg, int look)
                  {3, hi, SB_LINEUP, 0}};
     for (const auto& s : steps)
         if (s.look == look && !harness::hscroll(set, s.bar, s.code, s.thumb)) return false;
-    if (look == 1) return harness::clickRadio(set, IDC_SCALE_512) && harness::clickCheck(set, IDC_POLARITY_VIEW);
-    if (look == 2) return harness::clickRadio(set, IDC_SCALE_1) && harness::selectCombo(set, IDC_CLASS_COMBO, 1);
+    if (look == 1)
+        return harness::clickRadio(set, IDC_SCALE_512) && harness::clickCheck(set, IDC_POLARITY_VIEW);
+    if (look == 2)
+        return harness::clickRadio(set, IDC_SCALE_1) && harness::selectCombo(set, IDC_CLASS_COMBO, 1);
     return true;
 }
 
