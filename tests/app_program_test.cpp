@@ -6,26 +6,6 @@ namespace {
 using namespace apptest;
 using CxcmapProgram = ::testing::Test;
 
-TEST_F(CxcmapProgram, ReportIsTheSameTextAsInProcess)
-{
-    Scratch scratch;
-    const std::string folder = dataFolder(scratch, DataSet().meg(5).pair(0, 1, 0.8).pair(1, 2, 0.6).pair(0, 2, 0.7));
-    const Outcome run = program({"report", "--data", folder, "--precise", "0"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, cxcmap({"report", "--data", folder, "--precise", "0"}).out);
-    EXPECT_TRUE(run.out.ends_with("Threshold:0.400000 Connection:6 \n")) << run.out;
-}
-
-TEST_F(CxcmapProgram, UserErrorIsOneLineOnStandardErrorAndStatusOne)
-{
-    Scratch scratch;
-    const Outcome run = program({"report", "--data", scratch.str("missing")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "cxcmap report: " + scratch.str("missing") + ": folder: no such folder\n");
-}
-
 // What writers of data folders rely on: the loader's own message and status 1, or a summary line.
 TEST_F(CxcmapProgram, CheckSaysWhetherTheDataOpen)
 {
@@ -69,20 +49,19 @@ TEST_F(CxcmapProgram, RejectedCommandLineIsStatusTwo)
     EXPECT_EQ(version.out, "cxcmap " CXC_VERSION "\n");
 }
 
-TEST_F(CxcmapProgram, HeadlessCommandsIgnoreTheDisplayOfTheEnvironment)
+TEST_F(CxcmapProgram, HeadlessCommandsIgnoreTheDisplayOfTheEnvironmentTheViewerNeedsOne)
 {
     Scratch scratch;
     const Outcome run = program({"render", "--out", scratch.str("pictures")},
                                 {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":4711"}, {"XDG_RUNTIME_DIR", nullptr}});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("could not"), std::string::npos) << run.err;
-}
-
-TEST_F(CxcmapProgram, ViewerWithoutADisplaySaysSo)
-{
-    const Outcome run = program({}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "cxcmap: no display to show the viewer on (DISPLAY is not set); `cxcmap render` draws without one\n");
+    // The viewer itself needs one and says so.
+    const Outcome viewer =
+        program({}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}});
+    EXPECT_EQ(viewer.status, 1);
+    EXPECT_EQ(viewer.err,
+              "cxcmap: no display to show the viewer on (DISPLAY is not set); `cxcmap render` draws without one\n");
 }
 
 }  // namespace

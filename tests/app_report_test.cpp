@@ -40,7 +40,12 @@ struct Settings {
     int useThreshold, precise, activeOnly;
 };
 
-std::string thresholdText(double t);
+std::string thresholdText(double t)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", t);
+    return text;
+}
 
 std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
 {
@@ -51,13 +56,6 @@ std::vector<std::string> argsOf(const Settings& s, const std::string& folder)
     if (s.begin >= 0) a.insert(a.end(), {"--select", std::to_string(s.begin), std::to_string(s.end)});
     if (!std::isnan(s.threshold)) a.insert(a.end(), {"--threshold", thresholdText(s.threshold)});
     return a;
-}
-
-std::string thresholdText(double t)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", t);
-    return text;
 }
 
 // What a user of the link dialog reads after "GT SW" on the same folder: the dialog opened through
@@ -124,19 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Settings>& info) { return std::string(info.param.what); });
 
 using CxcmapReport = ::testing::Test;
-
-TEST_F(CxcmapReport, DefaultsAreTheDialogsFirstRefreshAndMenus)
-{
-    // Threshold 0.45 (half of 0.9), over the data's own selection 0..9: the MEG links are 0-1 (0.8),
-    // 0-3 (|-0.7|) and 1-3 (mean 0.54), a triangle counted from each of its three nodes twice.
-    Scratch scratch;
-    const Outcome r = cxcmap({"report", "--data", dataFolder(scratch, network())});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Total Connections: 6  Seed Sources: 3  Clustering Coefficient (ClCe) Total: 3 \n", 0), 0u)
-        << r.out;
-    EXPECT_NE(r.out.find(" Path min: 100.0000000000000000 "), std::string::npos) << "precise by default: " << r.out;
-    EXPECT_TRUE(r.out.ends_with("Threshold:0.450000 Connection:6 \n")) << r.out;
-}
 
 TEST_F(CxcmapReport, ThresholdIsTheNumberTheDialogsBoxHolds)
 {

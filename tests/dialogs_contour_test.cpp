@@ -59,20 +59,6 @@ TEST_F(ContourDialog, DataWithoutUsableSensorsStillOpensWithSensorsOnly)
     }
 }
 
-// The box's items and what each scale draws are pinned by the snapshots.
-TEST_F(ContourDialog, ColourScaleBoxRedrawsWithoutRecomputing)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    harness::pumpPaints();
-    dlg->mapView.grid.values[0][0] = 12345.0;  // a recomputation would overwrite it
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 2));
-    EXPECT_EQ(dlg->mapView.colorScale, 2);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    EXPECT_EQ(dlg->mapView.grid.values[0][0], 12345.0);
-}
-
 TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
 {
     Host h(field());
@@ -91,7 +77,7 @@ TEST_F(ContourDialog, TypeRadiosSetTheDisplayType)
     EXPECT_EQ(harness::waitCursorDepth(), 0);
 }
 
-TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximum)
+TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximumAndTheBoxesRedrawWithoutRecomputing)
 {
     Host h(field());
     CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
@@ -105,20 +91,17 @@ TEST_F(ContourDialog, ThresholdAboveTheMaximumIsStoredAsTheMaximum)
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
     EXPECT_EQ(textOf(dlg, IDC_CONTOUR_THRESHOLD), L"-150");
     EXPECT_EQ(textOf(dlg, IDC_FIELD_MAXIMUM), L"200");
-    // Before any grid the maximum is 0, and so is every threshold stored.
-    Host empty(field());
-    CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(empty);
-    ASSERT_NE(eeg, nullptr);
-    eeg->mapView.grid.fieldMaximum = 0.0;
-    ASSERT_TRUE(harness::typeText(eeg, IDC_CONTOUR_THRESHOLD, L"50"));
-    EXPECT_EQ(eeg->mapView.contourThreshold, 0.0);
-}
-
-TEST_F(ContourDialog, TheSameValueTypedAgainDrawsNothingNew)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
+    h.cls().valueMax = 77.0;  // the link and patch commands of the menu are not this dialog's
+    EXPECT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
+    EXPECT_EQ(h.cls().valueMax, 77.0);
+    // The colour scale box redraws without recomputing (its items and pictures: the snapshots).
+    harness::pumpPaints();
+    dlg->mapView.grid.values[0][0] = 12345.0;  // a recomputation would overwrite it
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_COLOR_SCALE, 2));
+    EXPECT_EQ(dlg->mapView.colorScale, 2);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    EXPECT_EQ(dlg->mapView.grid.values[0][0], 12345.0);
+    // The same value typed again draws nothing new.
     harness::pumpPaints();
     ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_LEVELS, L"8"));
     EXPECT_EQ(dlg->mapView.contourLevels, 8);
@@ -132,21 +115,13 @@ TEST_F(ContourDialog, TheSameValueTypedAgainDrawsNothingNew)
     ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.10"));
     EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
     EXPECT_DOUBLE_EQ(dlg->mapView.contourThreshold, 0.1);
-}
-
-TEST_F(ContourDialog, ChecksAndSensorSizeGoToTheViewAtOnce)
-{
-    Host h(field());
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
-    EXPECT_EQ(dlg->mapView.autofit, 0);
-    // The link and patch commands of the menu are not this dialog's.
-    const double before = h.cls().valueMax;
-    h.cls().valueMax = 77.0;
-    EXPECT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
-    EXPECT_EQ(h.cls().valueMax, 77.0);
-    h.cls().valueMax = before;
+    // Before any grid the maximum is 0, and so is every threshold stored.
+    Host empty(field());
+    CDlgEegCxcContourFieldLine2DMap* eeg = eegContour(empty);
+    ASSERT_NE(eeg, nullptr);
+    eeg->mapView.grid.fieldMaximum = 0.0;
+    ASSERT_TRUE(harness::typeText(eeg, IDC_CONTOUR_THRESHOLD, L"50"));
+    EXPECT_EQ(eeg->mapView.contourThreshold, 0.0);
 }
 
 TEST_F(ContourDialog, LatencyLabelsFollowTheSelection)
@@ -207,19 +182,28 @@ TEST_F(ContourDialog, AShortSelectionOpensAtTheFirstTenSamplesOnce)
     EXPECT_EQ(ten.cls().selectEnd, 15);
 }
 
-// What a tick draws is pinned by the snapshots; a typed threshold reaches the lines only at the next.
-TEST_F(ContourDialog, LinesFollowANewThresholdOnlyAtTheNextTick)
+// What a tick draws is pinned by the snapshots; a new row shows after Refresh, a typed threshold
+// reaches the lines at the next tick.
+TEST_F(ContourDialog, ANewRowShowsAfterRefreshAndANewThresholdAtTheNextTick)
 {
     Host h(field(0, 10));
     CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
     ASSERT_NE(dlg, nullptr);
     auto& v = dlg->mapView;
     ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_LINE));
+    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
+    EXPECT_EQ(h.cls().curRow, 1);
     ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
     ASSERT_TRUE(harness::fireTimer(dlg, 100));
     EXPECT_TRUE(cxc::maps::holdsContourLines(v.contour));
+    EXPECT_EQ(v.grid.gridRow, 0);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    EXPECT_EQ(v.grid.gridRow, 1);
+    EXPECT_TRUE(harness::needsPaint(&v));
+    EXPECT_EQ(harness::waitCursorDepth(), 0);
     harness::pumpPaints();
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));  // autofit off, so the typed value stays
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));  // autofit off at once, so the typed value stays
+    EXPECT_EQ(v.autofit, 0);
     ASSERT_TRUE(harness::typeText(dlg, IDC_CONTOUR_THRESHOLD, L"0.05"));
     harness::pumpPaints();
     EXPECT_NE(v.contour.threshold, 0.05);
@@ -243,40 +227,10 @@ TEST_F(ContourDialog, ATickStoresItsWholeStepThoughTheThresholdBoxChangesUnderIt
     EXPECT_EQ(textOf(dlg, IDC_SELECT_END), L"21");
 }
 
-TEST_F(ContourDialog, ANewRowShowsAfterRefreshNotAfterATick)
+// Typed extremes are played in the other dialogs' test.
+TEST_F(ContourDialog, AnInvertedExtremeSelectionAndShrunkDataAreSafe)
 {
     Host h(field(0, 10));
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::selectCombo(dlg, IDC_ROW_COMBO, 1));
-    EXPECT_EQ(h.cls().curRow, 1);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_TRUE(harness::fireTimer(dlg, 100));
-    EXPECT_EQ(dlg->mapView.grid.gridRow, 0);
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
-    EXPECT_EQ(dlg->mapView.grid.gridRow, 1);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    EXPECT_EQ(harness::waitCursorDepth(), 0);
-}
-
-TEST_F(ContourDialog, SelectionsAtTheLimitsOfSixtyFourBitsAndShrunkDataAreSafe)
-{
-    Host h(field(0, 10));
-    CDlgMegCxcContourFieldLine2DMap* dlg = megContour(h);
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"-9223372036854775808"));
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"9223372036854775807"));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
-    EXPECT_EQ(h.cls().selectBegin, LLONG_MIN);
-    EXPECT_EQ(h.cls().selectEnd, LLONG_MAX);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickRadio(dlg, IDC_TYPE_BOTH));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_TRUE(harness::fireTimer(dlg, 100));
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    harness::pumpPaints();
     h.cls(1).setSelect(LLONG_MAX, LLONG_MIN);  // inverted: short, so widened at the first refresh
     ASSERT_NE(megContour(h, 1), nullptr);
     EXPECT_EQ(h.cls(1).selectBegin, 0);

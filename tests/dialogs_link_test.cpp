@@ -28,18 +28,7 @@ TEST_F(LinkDialog, AClassWithoutDataKeepsTheDefaultsUntilDataAppear)
     EXPECT_EQ(str(harness::caption(dlg)), L"MEG Waveform CxC TopLink 2D Map");
 }
 
-TEST_F(LinkDialog, AnUnknownClassIsCaptionedSo)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
-    dlg->mapView.cxcClass = 7;
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    EXPECT_EQ(str(harness::caption(dlg)), L"Unknown Waveform CxC Map 2D");
-    EXPECT_EQ(str(dlg->titleText), L"Unknown Waveform CxC Map 2D");
-}
-
-TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReach)
+TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReachApplyStoresIt)
 {
     Host h(twoLinks());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -55,19 +44,22 @@ TEST_F(LinkDialog, UpdateRereadsTheSelectionAndLowersOnlyAThresholdNoLinkCanReac
     ASSERT_TRUE(harness::typeText(dlg, IDC_LINK_THRESHOLD, L"0.8"));  // exactly the largest: stays
     ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
     EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.8);
-}
-
-TEST_F(LinkDialog, FitTopWithoutDataOnlyReadsTheControls)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"80"));
+    // Apply stores the display values and the selection the dialog shows.
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"9"));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"12"));
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"40"));
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK));
+    // Changed behind the dialog's back; Apply writes what the dialog shows.
+    dlg->mapView.sensorRadius = 2;
+    dlg->mapView.showLabel = 1;
+    h.cls().setSelect(3, 4);
     harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
-    EXPECT_DOUBLE_EQ(dlg->topPercent, 80.0);
-    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
-    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
+    EXPECT_EQ(dlg->mapView.sensorRadius, 9);
+    EXPECT_EQ(dlg->mapView.showLabel, 0);
+    EXPECT_EQ(h.cls().selectBegin, 12);
+    EXPECT_EQ(h.cls().selectEnd, 40);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
 }
 
 // Fit Top takes the typed share of the largest coupling m = 0.8, within 0 .. m; as in MFC a number
@@ -145,57 +137,7 @@ TEST_F(LinkDialog, ChannelListsFollowTheLatestDataAndIgnoreRowsBeyondIt)
     EXPECT_TRUE(harness::comboItems(dlg, IDC_COLUMN_COMBO).empty());
 }
 
-TEST_F(LinkDialog, ApplyStoresTheDisplayValuesAndTheSelection)
-{
-    Host h(twoLinks());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SENSOR_SIZE, L"9"));
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"12"));
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, L"40"));
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_SHOW_LABEL_CHECK));
-    // Changed behind the dialog's back; Apply writes what the dialog shows.
-    dlg->mapView.sensorRadius = 2;
-    dlg->mapView.showLabel = 1;
-    h.cls().setSelect(3, 4);
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
-    EXPECT_EQ(dlg->mapView.sensorRadius, 9);
-    EXPECT_EQ(dlg->mapView.showLabel, 0);
-    EXPECT_EQ(h.cls().selectBegin, 12);
-    EXPECT_EQ(h.cls().selectEnd, 40);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-}
-
-TEST_F(LinkDialog, DisplayBoxesEditsAndLinkSettingsGoStraightIntoTheView)
-{
-    Host h(twoLinks());
-    CDlgMegCxcTopLink2DMap* meg = h.megLink();
-    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
-    ASSERT_TRUE(meg && eeg);
-    ASSERT_TRUE(harness::clickCheck(eeg, IDC_SHOW_SENSOR_CHECK));
-    EXPECT_EQ(eeg->mapView.showSensor, 0);
-    ASSERT_TRUE(harness::typeText(eeg, IDC_SELECT_END, L"50"));
-    EXPECT_EQ(h.cls().selectEnd, 50);
-    ASSERT_TRUE(harness::clickCheck(meg, IDC_SHOW_LINK));
-    EXPECT_EQ(meg->mapView.showLink, 0);
-    ASSERT_TRUE(harness::typeText(meg, IDC_MAX_LINK, L"5"));
-    EXPECT_EQ(meg->mapView.maxLink, 5);
-    ASSERT_TRUE(harness::typeText(meg, IDC_LINK_THRESHOLD, L"0.25"));
-    EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.25);
-}
-
-// Its text and threshold line are pinned by the host's report tests; its caption is the view's.
-TEST_F(LinkDialog, GraphReportShowsInAWindowCaptionedAsTheView)
-{
-    Host h(square().pair(0, 1, 0.75).caption(L"demo: Active"));
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
-    EXPECT_EQ(str(CDlgMegCxcTopLink2DMap::graphInfo.lastCaption), L"demo: Active");
-}
-
-TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
+TEST_F(LinkDialog, MenuTogglesEegCheckMarksPensAndBoxesGoStraightIntoTheView)
 {
     Host h(twoLinks());
     CDlgMegCxcTopLink2DMap* meg = h.megLink();
@@ -222,38 +164,46 @@ TEST_F(LinkDialog, ReportAndInformationTogglesAndTheEegCheckMarks)
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_THRESHOLD), 1);
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_PRECISE), 0);
     EXPECT_EQ(harness::menuChecked(eeg, ID_EDIT_GT_ACTIVE_ONLY), 1);
-}
-
-TEST_F(LinkDialog, PenCommandsReplaceTheViewsPensWithoutRedrawing)
-{
-    Host h(twoLinks());
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
+    // Pen commands replace the view's pens without redrawing.
     harness::pumpPaints();
     const UINT ids[] = {ID_EDIT_SETUP_BLACK_PEN, ID_EDIT_SETUP_RED_PEN, ID_EDIT_SETUP_BLUE_PEN};
-    CPen* pens[] = {&dlg->mapView.linkPenBlack, &dlg->mapView.linkPenRed, &dlg->mapView.linkPenBlue};
+    CPen* pens[] = {&eeg->mapView.linkPenBlack, &eeg->mapView.linkPenRed, &eeg->mapView.linkPenBlue};
     for (int i = 0; i < 3; ++i) {
         LOGPEN choice{PS_DASH, {1, 0}, RGB(10, 20 * i, 30)};
         CPenSetupqz::queueChoice(choice);
-        ASSERT_TRUE(harness::menuCommand(dlg, ids[i]));
+        ASSERT_TRUE(harness::menuCommand(eeg, ids[i]));
         LOGPEN now{};
         ASSERT_TRUE(pens[i]->GetLogPen(&now));
         EXPECT_EQ(now.lopnColor, RGB(10, 20 * i, 30));
         EXPECT_EQ(now.lopnStyle, static_cast<UINT>(PS_DASH));
     }
-    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    EXPECT_FALSE(harness::needsPaint(&eeg->mapView));
     // Cancelled: the pen stays.
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_SETUP_RED_PEN));
+    ASSERT_TRUE(harness::menuCommand(eeg, ID_EDIT_SETUP_RED_PEN));
     LOGPEN now{};
-    ASSERT_TRUE(dlg->mapView.linkPenRed.GetLogPen(&now));
+    ASSERT_TRUE(eeg->mapView.linkPenRed.GetLogPen(&now));
     EXPECT_EQ(now.lopnColor, RGB(10, 20, 30));
+    // Display boxes, edits and link settings go straight into the view.
+    ASSERT_TRUE(harness::clickCheck(eeg, IDC_SHOW_SENSOR_CHECK));
+    EXPECT_EQ(eeg->mapView.showSensor, 0);
+    ASSERT_TRUE(harness::typeText(eeg, IDC_SELECT_END, L"50"));
+    EXPECT_EQ(h.cls().selectEnd, 50);
+    ASSERT_TRUE(harness::clickCheck(meg, IDC_SHOW_LINK));
+    EXPECT_EQ(meg->mapView.showLink, 0);
+    ASSERT_TRUE(harness::typeText(meg, IDC_MAX_LINK, L"5"));
+    EXPECT_EQ(meg->mapView.maxLink, 5);
+    ASSERT_TRUE(harness::typeText(meg, IDC_LINK_THRESHOLD, L"0.25"));
+    EXPECT_DOUBLE_EQ(meg->mapView.linkThreshold, 0.25);
 }
 
-TEST_F(LinkDialog, NormaliseAndCheckRangeWorkOnTheClassData)
+TEST_F(LinkDialog, GraphReportNormaliseAndCheckRangeWorkOnTheClassData)
 {
-    Host h(square().pair(0, 1, 0.5).pair(2, 3, -2.0));
+    Host h(square().pair(0, 1, 0.5).pair(2, 3, -2.0).caption(L"demo: Active"));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
     ASSERT_NE(dlg, nullptr);
+    // The graph report's text is pinned by the host's report tests; its window is captioned as the view.
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_GT_SW));
+    EXPECT_EQ(str(CDlgMegCxcTopLink2DMap::graphInfo.lastCaption), L"demo: Active");
     ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_CHECK_DATA_RANGE));
     EXPECT_DOUBLE_EQ(h.cls().valueMin, -2.0);
     EXPECT_DOUBLE_EQ(h.cls().valueMax, 0.5);

@@ -9,33 +9,6 @@ using namespace dlgtest;
 
 class DialogMap : public DialogTest {};
 
-// The dialog's picture and where its map sits in it (below the menu bar).
-struct Screenshot {
-    harness::Image img;
-    CPoint origin;  // the view's top left in the picture
-    COLORREF at(CPoint viewPoint) const { return img.pixel(origin.x + viewPoint.x, origin.y + viewPoint.y); }
-};
-
-Screenshot screenshot(CWnd* dlg)
-{
-    harness::pumpPaints();
-    Screenshot s;
-    s.img = harness::render(dlg);
-    const int menu = s.img.height() - harness::clientRect(dlg).Height();
-    const CRect view = harness::controlRect(dlg, IDC_MAP_VIEW);
-    s.origin = CPoint(view.left, view.top + menu);
-    return s;
-}
-
-// Pixels of a colour within `half` of a point of the map in the screenshot.
-int around(const Screenshot& s, COLORREF c, CPoint p, int half)
-{
-    int n = 0;
-    for (int y = p.y - half; y <= p.y + half; ++y)
-        for (int x = p.x - half; x <= p.x + half; ++x) n += s.at(CPoint(x, y)) == c;
-    return n;
-}
-
 DataSet linked(Modality m) { return square(m).pair(0, 1, 0.8).pair(2, 3, -0.7).select(0, 48); }
 
 }  // namespace
@@ -83,8 +56,9 @@ TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
     EXPECT_EQ(h.cls().curCol, 3);
     EXPECT_EQ(str(dlg->mapView.clickedText), L"MRP14");
     EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    const Screenshot s = screenshot(dlg);
-    EXPECT_GT(around(s, kRed, squareSensor(dlg->mapView, 3), dlg->mapView.sensorRadius + 1), 10);
+    harness::pumpPaints();
+    const int r = dlg->mapView.sensorRadius + 1;
+    EXPECT_GT(countAround(mapPicture(&dlg->mapView), kRed, squareSensor(dlg->mapView, 3), r), 10);
     // Between the sensors nothing is hit.
     const CPoint empty = midpoint(squareSensor(dlg->mapView, 0), squareSensor(dlg->mapView, 3));
     ASSERT_TRUE(harness::clickInControl(dlg, IDC_MAP_VIEW, empty));
@@ -102,7 +76,7 @@ TEST_F(DialogMap, AClickOnASensorSelectsItThroughTheDialogMirroredWithRadiology)
     EXPECT_EQ(str(wave->mapView.clickedText), L"MRC12");
 }
 
-TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
+TEST_F(DialogMap, ACurrentRowOutsideOrMissingFromThePairArrayShowsEmptyListsAndPaintsSafely)
 {
     Host meg(linked(Modality::Meg)), eeg(linked(Modality::Eeg));
     const std::pair<Host*, CDlgCxcMapCore*> dialogs[] = {
@@ -123,10 +97,7 @@ TEST_F(DialogMap, ACurrentRowOutsideThePairArrayShowsEmptyListsAndPaintsSafely)
         }
     }
     for (const auto& m : harness::messageBoxes()) ADD_FAILURE() << cxc::toUtf8(m.text);
-}
-
-TEST_F(DialogMap, AMissingRowOfThePairArrayShowsEmptyListsAndPaintsSafely)
-{
+    // A missing row of the pair array: empty lists too.
     Host h(linked(Modality::Meg).nullRow(0));
     CDlgMegCxcTopLink2DMap* link = h.megLink();
     CDlgMegCxcTopWave2DMap* wave = h.megWave();

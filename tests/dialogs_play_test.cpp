@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "dialogs_fixture.h"
+#include "dlgmegcxccontourfieldline2dmap.h"
 #include "show_table.h"
 
 namespace {
@@ -38,7 +39,7 @@ TEST_F(Play, StepsMoveTheSelectionOneSampleAndStopAtTheEnds)
 }
 
 // Ticks and a stop are pinned by the snapshots; a restart, the wrap and a hidden dialog are not.
-TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndAndRunsOnHidden)
+TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndRunsOnHiddenAtTheViewsInterval)
 {
     Host h(hundredSamples(0, 10));
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -58,36 +59,18 @@ TEST_F(Play, PlayRestartedShowsPlayUntilATickWrapsAtTheEndAndRunsOnHidden)
     EXPECT_FALSE(harness::visible(dlg));
     harness::advanceTime(200);
     EXPECT_EQ(h.cls().selectBegin, 2);
-}
-
-TEST_F(Play, PlayIntervalIsTheViewsAndOtherTimersGetTheDefaultHandling)
-{
-    Host h(hundredSamples(0, 10));
-    CDlgEegCxcTopLink2DMap* dlg = h.eegLink();
-    ASSERT_NE(dlg, nullptr);
-    dlg->mapView.playInterval = 250;
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-    ASSERT_EQ(harness::pendingTimers(dlg).size(), 1u);
-    EXPECT_EQ(harness::pendingTimers(dlg)[0].periodMs, 250u);
-    ASSERT_EQ(dlg->SetTimer(7, 50), 7u);
-    ASSERT_TRUE(harness::fireTimer(dlg, 7));
-    EXPECT_EQ(h.cls().selectBegin, 0);
-    EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
-}
-
-TEST_F(Play, ATickWithoutDataChangesNothingAndTheTimerRunsOn)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* link = h.megLink();
-    CDlgEegCxcTopWave2DMap* wave = h.eegWave();
-    ASSERT_TRUE(link && wave);
-    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
-        ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
-        harness::advanceTime(500);
-        EXPECT_TRUE(harness::timerRunning(dlg, 100));
-        EXPECT_EQ(str(harness::text(dlg, IDC_PLAY)), L"Play");
-        EXPECT_EQ(dlg->viewFields().playing, 1);
-    }
+    // The play interval is the view's; other timers get the default handling.
+    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
+    ASSERT_NE(eeg, nullptr);
+    eeg->mapView.playInterval = 250;
+    ASSERT_TRUE(harness::clickButton(eeg, IDC_PLAY));
+    ASSERT_EQ(harness::pendingTimers(eeg).size(), 1u);
+    EXPECT_EQ(harness::pendingTimers(eeg)[0].periodMs, 250u);
+    ASSERT_EQ(eeg->SetTimer(7, 50), 7u);
+    const long long begin = h.cls().selectBegin;
+    ASSERT_TRUE(harness::fireTimer(eeg, 7));
+    EXPECT_EQ(h.cls().selectBegin, begin);
+    EXPECT_EQ(str(harness::text(eeg, IDC_PLAY)), L"Play");
 }
 
 TEST_F(Play, PatchTickReloadsTheDialogAndDropsUnsavedEdits)
@@ -117,10 +100,12 @@ TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
     Host h(hundredSamples(0, 10));
     CDlgMegCxcTopLink2DMap* link = h.megLink();
     CDlgEegCxcTopWave2DMap* wave = h.eegWave();
-    ASSERT_TRUE(link && wave);
+    auto* contour = h.open<CDlgMegCxcContourFieldLine2DMap>(0, cxc::ShowKind::Contour, 0);
+    ASSERT_TRUE(link && wave && contour && harness::clickRadio(contour, IDC_TYPE_BOTH));  // field and lines
     const wchar_t* lo = L"-9223372036854775808";
     const wchar_t* hi = L"9223372036854775807";
-    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave)}) {
+    for (CDlgCxcMapCore* dlg : {static_cast<CDlgCxcMapCore*>(link), static_cast<CDlgCxcMapCore*>(wave),
+                                static_cast<CDlgCxcMapCore*>(contour)}) {
         ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, lo));
         ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_END, hi));
         ASSERT_TRUE(harness::clickButton(dlg, IDC_APPLY));
@@ -131,6 +116,7 @@ TEST_F(Play, SelectionsAtTheLimitsOfSixtyFourBitsAreSafeEverywhere)
         ASSERT_TRUE(harness::fireTimer(dlg, 100));
         harness::pumpPaints();
         ASSERT_TRUE(harness::clickButton(dlg, IDC_PLAY));
+        ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
         ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
         h.cls().setSelect(LLONG_MAX, LLONG_MIN);
         ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));

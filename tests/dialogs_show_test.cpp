@@ -88,15 +88,18 @@ TEST_F(ShowFunctions, ALaterCallSwitchesToTheNewDataSetAndParent)
     EXPECT_EQ(h.face.dataSet, other.get());
 }
 
-TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
+TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogAndOnlyTheActiveVariantsSaySo)
 {
     Host h(square());
     for (const Show& c : mapShows()) {
         SCOPED_TRACE(c.name);
         harness::clearMessageBoxes();
+        const long dialogs = CDlgCxcMapCore::liveCount(), windows = cxc::wnd::liveWindows().windows;
         harness::failNextCreate(templateOf(c));
         EXPECT_EQ((h.face.*c.show)(h.data.get(), nullptr), 0);
         EXPECT_EQ(h.face.*c.slot, nullptr);
+        EXPECT_EQ(CDlgCxcMapCore::liveCount(), dialogs);  // the dialog it made is deleted
+        EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
         const bool told = c.cxcClass == 0;
         EXPECT_EQ(messageCount(L"Error creating Dialog!"), told ? 1 : 0);
         EXPECT_EQ(harness::messageBoxes().size(), told ? 1u : 0u);
@@ -106,27 +109,8 @@ TEST_F(ShowFunctions, OnlyTheActiveVariantsSayTheDialogCouldNotBeMade)
     }
 }
 
-TEST_F(ShowFunctions, AFailedCreationDeletesTheDialogItMade)
-{
-    const long before = CDlgCxcMapCore::liveCount();
-    const auto windows = cxc::wnd::liveWindows().windows;
-    {
-        Host h(square());
-        for (int i = 0; i < 3; ++i) {
-            harness::failNextCreate(IDD_MEG_TOPLINK_2DMAP);
-            EXPECT_EQ(h.face.showDlgCxcMegActLink2DMap(h.data.get(), nullptr), 0);
-            harness::failNextCreate(IDD_EEG_TOPWAVE_2DMAP);
-            EXPECT_EQ(h.face.showDlgCxcEegCtlWave2DMap(h.data.get(), nullptr), 0);
-        }
-        EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
-        EXPECT_EQ(cxc::wnd::liveWindows().windows, windows);
-        EXPECT_EQ(messageCount(L"Error creating Dialog!"), 3);
-    }
-    EXPECT_EQ(CDlgCxcMapCore::liveCount(), before);
-}
-
-// Its picture is pinned for every window by HostileData.NoSessionAsksForCouplingDataInEveryWindow.
-TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrial)
+// Its picture is pinned for every window by the hostile-data walk.
+TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrialAndEveryControlStopsQuietly)
 {
     Host h(std::make_unique<CArrayMEDataSetqz>());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -136,6 +120,41 @@ TEST_F(ShowFunctions, AnEmptyDataSetOpensWithoutATrial)
     EXPECT_EQ(harness::comboItems(dlg, IDC_ROW_COMBO).size(), 0u);
     EXPECT_EQ(str(harness::caption(dlg)), L"Active Selection: Waveform CxC Map 2D");
     EXPECT_TRUE(harness::messageBoxes().empty());
+    // Fit Top only reads the controls.
+    ASSERT_TRUE(harness::typeText(dlg, IDC_TOP_PERCENT, L"80"));
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_FIT_TOP));
+    EXPECT_DOUBLE_EQ(dlg->topPercent, 80.0);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
+    // The Setting dialog stops quietly.
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->refreshStdSet(), 0);
+    ASSERT_TRUE(harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
+    ASSERT_TRUE(harness::selectCombo(set, IDC_CLASS_COMBO, 1));
+    EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");
+    EXPECT_EQ(dlg->mapView.cxcClass, 0);
+    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"");  // the empty text of its first exchange
+    // An unknown class is captioned so.
+    CDlgEegCxcTopLink2DMap* eeg = h.eegLink();
+    ASSERT_NE(eeg, nullptr);
+    eeg->mapView.cxcClass = 7;
+    ASSERT_TRUE(harness::clickButton(eeg, IDC_UPDATE));
+    EXPECT_EQ(str(harness::caption(eeg)), L"Unknown Waveform CxC Map 2D");
+    EXPECT_EQ(str(eeg->titleText), L"Unknown Waveform CxC Map 2D");
+    // A tick changes nothing and the timer runs on.
+    CDlgEegCxcTopWave2DMap* wave = h.eegWave();
+    ASSERT_NE(wave, nullptr);
+    for (CDlgCxcMapCore* d : {static_cast<CDlgCxcMapCore*>(dlg), static_cast<CDlgCxcMapCore*>(wave)}) {
+        ASSERT_TRUE(harness::clickButton(d, IDC_PLAY));
+        harness::advanceTime(500);
+        EXPECT_TRUE(harness::timerRunning(d, 100));
+        EXPECT_EQ(str(harness::text(d, IDC_PLAY)), L"Play");
+        EXPECT_EQ(d->viewFields().playing, 1);
+    }
 }
 
 TEST_F(ShowFunctions, AFreedDataSetIsNeverReadAgain)

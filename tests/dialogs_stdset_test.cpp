@@ -75,6 +75,13 @@ TEST_F(StdSet, FirstRefreshTakesHalfOfHiOrHalfTheSpanAboveAPositiveLo)
     EXPECT_DOUBLE_EQ(CDlgMegCxcShowStdSet::scrollUnit(4.0), 4.4 / 1024);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MIN_BAR), 465);
     EXPECT_EQ(barPos(dlg, IDC_SELECT_MAX_BAR), kLastPosition);
+    // Each bar sets its own value only, and redraws (every kind of scroll: the snapshots).
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    ASSERT_TRUE(harness::hscroll(dlg, IDC_SELECT_MAX_BAR, SB_LINEUP));
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 466 * 4.4 / 1024);
 
     // With a positive lo, half the span above it.
     Host positive(square().diagonal(9.0).series([](int, int, long long) { return 1.0; }).pair(0, 1, 4.0));
@@ -83,23 +90,6 @@ TEST_F(StdSet, FirstRefreshTakesHalfOfHiOrHalfTheSpanAboveAPositiveLo)
     EXPECT_DOUBLE_EQ(pos->highValue, 4.0);
     EXPECT_DOUBLE_EQ(pos->lowValue, 1.5);
     EXPECT_EQ(str(harness::text(pos, IDC_SELECT_MIN_TEXT)), L"select low:1.000->1.500");
-}
-
-// The host frees the data set the Setting dialog was opened on and shows the link map on another:
-// Update reads the new one (under the sanitizers: and nothing freed).
-TEST_F(StdSet, UpdateFollowsTheDataSetTheLinkMapWasShownOnLast)
-{
-    Host h(minusTwoToFour());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
-    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
-    ASSERT_NE(set, nullptr);
-    h.data = square().pair(0, 1, 8.0).pair(2, 3, -1.0).build();
-    ASSERT_EQ(h.megLink(), dlg);
-    ASSERT_TRUE(harness::clickButton(set, IDC_STDSET_UPDATE));
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-1.000->2.000");
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
 }
 
 TEST_F(StdSet, AnEmptyOrNaNRangeIsAnErrorAndNothingIsStored)
@@ -143,52 +133,7 @@ TEST_F(StdSet, ThresholdsBeyondTheBarStopAtItsEndAndNaNLeavesThePosition)
     EXPECT_EQ(barPos(dlg->stdSetDlg, IDC_SELECT_MIN_BAR), kLastPosition);
 }
 
-struct ScrollCase {
-    int code;
-    int thumb;
-    int value;  // the position the value is taken at
-    int from = 465;
-};
-
-class ScrollStep : public StdSet, public ::testing::WithParamInterface<ScrollCase> {};
-
-TEST_P(ScrollStep, MovesTheBarAndSetsTheViewFromTheNewPosition)
-{
-    const ScrollCase c = GetParam();
-    const double s = 4.4 / 1024;
-    for (bool low : {true, false}) {
-        Host h(minusTwoToFour());
-        CDlgMegCxcShowStdSet* dlg = openFirst(h);
-        ASSERT_NE(dlg, nullptr);
-        const int id = low ? IDC_SELECT_MIN_BAR : IDC_SELECT_MAX_BAR;
-        dlg->lowBar.SetScrollPos(c.from);
-        dlg->highBar.SetScrollPos(c.from);
-        harness::pumpPaints();
-        ASSERT_TRUE(harness::hscroll(dlg, id, c.code, c.thumb));
-        EXPECT_EQ(barPos(dlg, id), std::min(c.value, kLastPosition));
-        CString expected;
-        if (low) {
-            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, s * c.value);
-            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
-            expected.Format(L"Select Low:-2.000->%0.3f", s * c.value);
-            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MIN_TEXT)), str(expected));
-        } else {
-            EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, s * c.value);
-            EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
-            expected.Format(L"Select High: %0.3f->4.000", s * c.value);
-            EXPECT_EQ(str(harness::text(dlg, IDC_SELECT_MAX_TEXT)), str(expected));
-        }
-        EXPECT_TRUE(harness::needsPaint(&link->mapView));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Dialogs, ScrollStep, ::testing::Values(
-    ScrollCase{SB_LINEDOWN, 0, 466}, ScrollCase{SB_LINEUP, 0, 464}, ScrollCase{SB_PAGEDOWN, 0, 567},
-    ScrollCase{SB_PAGEUP, 0, 363}, ScrollCase{SB_THUMBTRACK, 700, 700}, ScrollCase{SB_THUMBPOSITION, 10, 10},
-    ScrollCase{SB_TOP, 0, 0}, ScrollCase{SB_BOTTOM, 0, 1024},  // the value reaches 1.1 * |hi|
-    ScrollCase{SB_ENDSCROLL, 0, 465}, ScrollCase{SB_PAGEUP, 0, 0, 50}, ScrollCase{SB_LINEUP, 0, 0, 0}));
-
-TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewAndRedrawIt)
+TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewExitStoresAndHidesApplyStoresRefreshRedraws)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcShowStdSet* dlg = openFirst(h);
@@ -205,6 +150,26 @@ TEST_F(StdSet, ColourScaleAndPolarityGoToTheViewAndRedrawIt)
     // Stored with them: the chosen values.
     EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
     EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    // Exit stores and hides, Apply stores, Refresh redraws.
+    link->mapView.linkThreshold = 0.1;
+    link->mapView.cxcClass = 2;
+    harness::pumpPaints();
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_APPLY));
+    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
+    EXPECT_EQ(link->mapView.cxcClass, 0);
+    EXPECT_FALSE(harness::needsPaint(&link->mapView));
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_REFRESH));
+    EXPECT_TRUE(harness::needsPaint(&link->mapView));
+    link->mapView.linkRangeMax = 9.0;
+    ASSERT_TRUE(harness::clickButton(dlg, IDOK));
+    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
+    EXPECT_FALSE(harness::visible(dlg));
+    // Shown again by the next click, with the view's values once the link dialog has found data.
+    link->firstRefresh = 0;
+    link->mapView.linkThreshold = 3.0;
+    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
+    EXPECT_TRUE(harness::visible(dlg));
+    EXPECT_DOUBLE_EQ(dlg->lowValue, 3.0);
 }
 
 TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
@@ -228,33 +193,7 @@ TEST_F(StdSet, ClassChoiceSwitchesTheMapsClassOnlyWhenItHasData)
     EXPECT_EQ(str(harness::caption(link)), L"Control Selection: Waveform CxC Map 2D");
 }
 
-TEST_F(StdSet, ExitStoresAndHidesApplyStoresRefreshRedraws)
-{
-    Host h(minusTwoToFour());
-    CDlgMegCxcShowStdSet* dlg = openFirst(h);
-    ASSERT_NE(dlg, nullptr);
-    link->mapView.linkThreshold = 0.1;
-    link->mapView.cxcClass = 2;
-    harness::pumpPaints();
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_APPLY));
-    EXPECT_DOUBLE_EQ(link->mapView.linkThreshold, 2.0);
-    EXPECT_EQ(link->mapView.cxcClass, 0);
-    EXPECT_FALSE(harness::needsPaint(&link->mapView));
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_STDSET_REFRESH));
-    EXPECT_TRUE(harness::needsPaint(&link->mapView));
-    link->mapView.linkRangeMax = 9.0;
-    ASSERT_TRUE(harness::clickButton(dlg, IDOK));
-    EXPECT_DOUBLE_EQ(link->mapView.linkRangeMax, 4.0);
-    EXPECT_FALSE(harness::visible(dlg));
-    // Shown again by the next click, with the view's values once the link dialog has found data.
-    link->firstRefresh = 0;
-    link->mapView.linkThreshold = 3.0;
-    ASSERT_TRUE(harness::clickButton(link, IDC_SETTING));
-    EXPECT_TRUE(harness::visible(dlg));
-    EXPECT_DOUBLE_EQ(dlg->lowValue, 3.0);
-}
-
-TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
+TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgainThenFollowsTheLatestDataSet)
 {
     Host h(minusTwoToFour());
     CDlgMegCxcTopLink2DMap* dlg = h.megLink();
@@ -270,21 +209,13 @@ TEST_F(StdSet, ADialogThatCannotBeMadeIsToldAndTriedAgain)
     ASSERT_NE(dlg->stdSetDlg, nullptr);
     EXPECT_TRUE(harness::visible(dlg->stdSetDlg));
     EXPECT_EQ(harness::messageBoxes().size(), 1u);
+    // The host frees the data set the Setting dialog was opened on and shows the link map on another:
+    // Update reads the new one (under the sanitizers: and nothing freed).
+    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
+    h.data = square().pair(0, 1, 8.0).pair(2, 3, -1.0).build();
+    ASSERT_EQ(h.megLink(), dlg);
+    ASSERT_TRUE(harness::clickButton(set, IDC_STDSET_UPDATE));
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"select low:-1.000->2.000");
+    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MAX_TEXT)), L"select high:4.000->8.000");
 }
 
-TEST_F(StdSet, WithoutDataTheDialogStopsQuietly)
-{
-    Host h(std::make_unique<CArrayMEDataSetqz>());
-    CDlgMegCxcTopLink2DMap* dlg = h.megLink();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_SETTING));
-    CDlgMegCxcShowStdSet* set = dlg->stdSetDlg;
-    ASSERT_NE(set, nullptr);
-    EXPECT_EQ(set->refreshStdSet(), 0);
-    ASSERT_TRUE(harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN));
-    ASSERT_TRUE(harness::selectCombo(set, IDC_CLASS_COMBO, 1));
-    EXPECT_EQ(lastMessage(), L"No Cxc Data for this class!?");
-    EXPECT_EQ(dlg->mapView.cxcClass, 0);
-    EXPECT_DOUBLE_EQ(dlg->mapView.linkThreshold, 0.5);
-    EXPECT_EQ(str(harness::text(set, IDC_SELECT_MIN_TEXT)), L"");  // the empty text of its first exchange
-}

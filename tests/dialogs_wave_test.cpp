@@ -13,7 +13,7 @@ DataSet patches(long long b, long long e) { return square().pair(0, 1, 0.8).pair
 
 }  // namespace
 
-TEST_F(WaveDialog, UpDownArrowsDoubleAndHalveTheScales)
+TEST_F(WaveDialog, UpDownArrowsDoubleAndHalveTheScalesAndTheMenuHasNoGraphCommands)
 {
     Host h(patches(0, 50));
     CDlgMegCxcTopWave2DMap* dlg = h.megWave();
@@ -36,9 +36,20 @@ TEST_F(WaveDialog, UpDownArrowsDoubleAndHalveTheScales)
     EXPECT_DOUBLE_EQ(dlg->mapView.ampScale, 0.0005);
     EXPECT_EQ(str(harness::text(dlg, IDC_AMP_SCALE)), L"0.0005");
     EXPECT_TRUE(harness::messageBoxes().empty());
+    // The menu has no graph commands here; the pens are set all the same.
+    const int before = CDlgMegCxcTopLink2DMap::graphInfo.showCount;
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_GT_THRESHOLD));
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
+    EXPECT_EQ(CDlgMegCxcTopLink2DMap::graphInfo.showCount, before);
+    LOGPEN choice{PS_SOLID, {1, 0}, RGB(1, 2, 3)};
+    CPenSetupqz::queueChoice(choice);
+    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_SETUP_BLUE_PEN));
+    LOGPEN now{};
+    ASSERT_TRUE(dlg->mapView.linkPenBlue.GetLogPen(&now));
+    EXPECT_EQ(now.lopnColor, RGB(1, 2, 3));
 }
 
-TEST_F(WaveDialog, ScaleStepsNeverLeaveTheFiniteNumbers)
+TEST_F(WaveDialog, ScaleStepsNeverLeaveTheFiniteNumbersAndEditsStoreAtOnce)
 {
     EXPECT_EQ(CDlgCxcWaveMapCore::stepScale(DBL_MAX, -1), DBL_MAX);
     EXPECT_EQ(CDlgCxcWaveMapCore::stepScale(DBL_TRUE_MIN, +1), DBL_TRUE_MIN);
@@ -53,6 +64,19 @@ TEST_F(WaveDialog, ScaleStepsNeverLeaveTheFiniteNumbers)
     ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"1"));  // the edits still read back
     EXPECT_TRUE(harness::messageBoxes().empty());
     harness::pumpPaints();
+    // Edits and boxes store at once; Update does not redraw.
+    ASSERT_TRUE(harness::typeText(dlg, IDC_AMP_SCALE, L"40"));
+    EXPECT_DOUBLE_EQ(dlg->mapView.ampScale, 40.0);
+    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"4"));
+    EXPECT_EQ(h.cls().selectBegin, 4);
+    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
+    EXPECT_EQ(dlg->mapView.autofit, 0);
+    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
+    harness::pumpPaints();
+    dlg->mapView.sensorRadius = 11;
+    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
+    EXPECT_EQ(str(harness::text(dlg, IDC_SENSOR_SIZE)), L"11");
+    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
 }
 
 TEST_F(WaveDialog, ResetSetsZeroToThirtyEvenBeyondTheSeries)
@@ -68,42 +92,6 @@ TEST_F(WaveDialog, ResetSetsZeroToThirtyEvenBeyondTheSeries)
     EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
     harness::pumpPaints();
     EXPECT_TRUE(harness::messageBoxes().empty());
-}
-
-TEST_F(WaveDialog, EditsAndBoxesStoreAtOnceAndUpdateDoesNotRedraw)
-{
-    Host h(patches(0, 50));
-    CDlgEegCxcTopWave2DMap* dlg = h.eegWave();
-    ASSERT_NE(dlg, nullptr);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_AMP_SCALE, L"40"));
-    EXPECT_DOUBLE_EQ(dlg->mapView.ampScale, 40.0);
-    ASSERT_TRUE(harness::typeText(dlg, IDC_SELECT_BEGIN, L"4"));
-    EXPECT_EQ(h.cls().selectBegin, 4);
-    ASSERT_TRUE(harness::clickCheck(dlg, IDC_AUTOFIT));
-    EXPECT_EQ(dlg->mapView.autofit, 0);
-    EXPECT_TRUE(harness::needsPaint(&dlg->mapView));
-    harness::pumpPaints();
-    dlg->mapView.sensorRadius = 11;
-    ASSERT_TRUE(harness::clickButton(dlg, IDC_UPDATE));
-    EXPECT_EQ(str(harness::text(dlg, IDC_SENSOR_SIZE)), L"11");
-    EXPECT_FALSE(harness::needsPaint(&dlg->mapView));
-}
-
-TEST_F(WaveDialog, MenuOfThePatchDialogHasNoGraphCommands)
-{
-    Host h(patches(0, 50));
-    CDlgMegCxcTopWave2DMap* dlg = h.megWave();
-    ASSERT_NE(dlg, nullptr);
-    const int before = CDlgMegCxcTopLink2DMap::graphInfo.showCount;
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_GT_THRESHOLD));
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_VIEW_REFRESH));
-    EXPECT_EQ(CDlgMegCxcTopLink2DMap::graphInfo.showCount, before);
-    LOGPEN choice{PS_SOLID, {1, 0}, RGB(1, 2, 3)};
-    CPenSetupqz::queueChoice(choice);
-    ASSERT_TRUE(harness::menuCommand(dlg, ID_EDIT_SETUP_BLUE_PEN));
-    LOGPEN now{};
-    ASSERT_TRUE(dlg->mapView.linkPenBlue.GetLogPen(&now));
-    EXPECT_EQ(now.lopnColor, RGB(1, 2, 3));
 }
 
 TEST_F(WaveDialog, ATrialThatAppearsLaterIsFoundByTheViewToo)

@@ -27,21 +27,21 @@ TEST(FacadeModule, StartedWhenLoadedAndTemplatesFound)
     EXPECT_TRUE(templatesFound());
 }
 
-TEST(FacadeModule, EndedModuleLeavesTheChainAndCanStartAgain)
+TEST(FacadeModule, EndedModuleLeavesTheChainAndCanStartAgainAnUnknownOneCannot)
 {
     cxcmapModuleTerm();
     EXPECT_EQ(cxcmapModuleStarted(), 0);
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDD_MEG_TOPLINK_2DMAP), RT_DIALOG), nullptr);
+    CDialog dlg;
+    EXPECT_FALSE(dlg.Create(IDD_CXC_MATRIX_VIEWER));  // templates resolve only through the chain
     cxcmapModuleTerm();  // twice is harmless
     EXPECT_EQ(cxcmapModuleInit(), 1);
     EXPECT_TRUE(templatesFound());
     EXPECT_EQ(cxcmapDllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), TRUE);  // started: nothing to do
-}
-
-TEST(FacadeModule, AnUnknownModuleCannotStart)
-{
+    // An unknown module cannot start.
     cxcmapModuleTerm();
     EXPECT_EQ(cxcmapDllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), FALSE);
     EXPECT_EQ(cxcmapModuleStarted(), 0);
     EXPECT_EQ(cxcmapModuleInit(), 1);
 }
+

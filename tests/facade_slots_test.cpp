@@ -67,14 +67,3 @@ TEST_F(FacadeSlots, DialogsGoInTheFixedOrderWindowsAndAll)
     }
     EXPECT_EQ(destroyed, expected);
 }
-
-TEST_F(FacadeSlots, OnlyTheSlotsInUseAreDeleted)
-{
-    {
-        CMEGShowCCData2DFaceqz face;
-        face.matrixCtl = new NotingDialog("matrixCtl");
-        face.megCntAct = new NotingDialog("megCntAct");
-        face.eegWaveRst = new NotingDialog("eegWaveRst");
-    }
-    EXPECT_EQ(destroyed, (std::vector<std::string>{"matrixCtl", "eegWaveRst", "megCntAct"}));
-}

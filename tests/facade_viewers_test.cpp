@@ -32,6 +32,8 @@ TEST_F(FacadeViewers, EachShowMakesItsDialogOnceInItsSlotAndShowsItInFront)
     auto data = sixChannels().build();
     CWnd parent;
     F face;
+    ASSERT_EQ(face.showDlgCxcMatrixAct(data.get(), &parent), 1);
+    EXPECT_EQ(face.dataSet, nullptr);  // only the row/column viewers bind the drawer to the data set
     for (const showtable::Show& s : viewerShows()) {
         SCOPED_TRACE(s.name);
         ASSERT_EQ((face.*s.show)(data.get(), &parent), 1);
@@ -44,6 +46,7 @@ TEST_F(FacadeViewers, EachShowMakesItsDialogOnceInItsSlotAndShowsItInFront)
         EXPECT_EQ(face.*s.slot, dlg);
     }
     EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 6);
+    EXPECT_EQ(face.dataSet, data.get());
     auto& rc = dynamic_cast<CDlgCxcRowColumn2DViewer&>(*face.rowColRst);
     EXPECT_EQ(rc.drawer, &face);
     EXPECT_EQ(rc.facade, &face);
@@ -56,16 +59,6 @@ TEST_F(FacadeViewers, EachShowMakesItsDialogOnceInItsSlotAndShowsItInFront)
     EXPECT_EQ(mx.view.parentWnd, &parent);
     EXPECT_EQ(mx.view.dataSet, data.get());
     EXPECT_TRUE(messageBoxes().empty());
-}
-
-TEST_F(FacadeViewers, OnlyTheRowColumnViewersBindTheDrawerToTheDataSet)
-{
-    auto data = sixChannels().build();
-    F face;
-    ASSERT_EQ(face.showDlgCxcMatrixAct(data.get(), nullptr), 1);
-    EXPECT_EQ(face.dataSet, nullptr);
-    ASSERT_EQ(face.showDlgCxcRowColumnAct(data.get(), nullptr), 1);
-    EXPECT_EQ(face.dataSet, data.get());
 }
 
 TEST_F(FacadeViewers, ADialogThatCannotBeCreatedLeavesTheSlotEmptyWithoutAWord)
@@ -114,18 +107,4 @@ TEST_F(FacadeViewers, AShowWithoutADataSetKeepsNothingOfTheFreedOne)
     EXPECT_TRUE(clickButton(&mx, IDC_MATRIX_PLAY));
     EXPECT_TRUE(fireTimer(&mx, CDlgCxcMatrix2DViewer::kPlayTimer));
     EXPECT_FALSE(timerRunning(&mx, CDlgCxcMatrix2DViewer::kPlayTimer));
-}
-
-TEST_F(FacadeViewers, DestroyingTheFacadeClosesItsViewersAndFreesTheirObjects)
-{
-    auto data = sixChannels().build();
-    const auto gdi = cxc::gdi::liveCounts();
-    {
-        F face;
-        for (const showtable::Show& s : viewerShows()) ASSERT_EQ((face.*s.show)(data.get(), nullptr), 1);
-        pumpPaints();
-    }
-    EXPECT_EQ(cxc::wnd::liveWindows().dialogs, 0);
-    EXPECT_EQ(cxc::wnd::liveWindows().windows, 0);
-    EXPECT_EQ(cxc::gdi::liveCounts().total(), gdi.total());
 }

@@ -40,9 +40,9 @@ std::set<std::wstring> messages()
     return out;
 }
 
-CWnd* viewOf(CDialog* dlg, Kind kind)
+CWnd* viewOf(CDialog* dlg, const Show& w)
 {
-    return CWnd::FromHandlePermanent(harness::controlHandle(dlg, showtable::viewIdOf(kind)));
+    return CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
 }
 
 constexpr const wchar_t* kSensorLocationError = L"sensor location error!";
@@ -104,7 +104,7 @@ protected:
                 ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
                 CDialog* dlg = face.*w.slot;
                 ASSERT_NE(dlg, nullptr);
-                CWnd* view = viewOf(dlg, w.kind);
+                CWnd* view = viewOf(dlg, w);
                 ASSERT_NE(view, nullptr);
                 harness::pumpPaints();
                 const harness::Image img = harness::clientSurface(view);
@@ -129,7 +129,7 @@ protected:
                 // Shown again, played and resized: still standing, and still silent.
                 harness::clearMessageBoxes();
                 ASSERT_EQ((face.*w.show)(data.get(), nullptr), 1);
-                if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(dlg, play);
+                if (w.playId) harness::clickButton(dlg, w.playId);
                 harness::advanceTime(1000);
                 harness::resize(dlg, 0, 0);
                 harness::advanceTime(200);
@@ -162,71 +162,54 @@ std::unique_ptr<CArrayMEDataSetqz> noTrial()
     return data;
 }
 
+struct Hostile {
+    const char* what;
+    std::function<std::unique_ptr<CArrayMEDataSetqz>()> make;
+    std::function<Expect(const Show&)> expect;
+};
+
+class HostileCase : public HostileData, public ::testing::WithParamInterface<Hostile> {};
+
+DataSet onePoint()
+{
+    DataSet d;
+    for (const wchar_t* n : {L"MLF11", L"MRF12", L"MZC01"}) d.megAt(n, 0.0, 0.05, 0.1);
+    for (const wchar_t* n : {L"Fp1", L"Cz", L"O2"}) d.eegAt(n, 0.0, 0.05, 0.1);
+    return d;
+}
+
 }  // namespace
 
-TEST_F(HostileData, NoSessionAsksForCouplingDataInEveryWindow)
+TEST_P(HostileCase, EveryWindowOpensPaintsAndLeavesNothing)
 {
-    everyWindow(noSession, always(Expect::ComputeFirst));
+    everyWindow(GetParam().make, GetParam().expect);
 }
 
-TEST_F(HostileData, SessionWithoutTrialAsksForCouplingDataInEveryWindow)
-{
-    everyWindow(noTrial, always(Expect::ComputeFirst));
-}
-
-TEST_F(HostileData, TrialWithoutCouplingPackageAsksForCouplingDataInEveryWindow)
-{
-    everyWindow([] { return both().noCoupling().build(); }, always(Expect::ComputeFirst));
-}
-
-TEST_F(HostileData, ClassesWithoutPairArrayAskForAnotherClassInEveryWindow)
-{
-    everyWindow([] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
-                always(Expect::NoPairArray));
-}
-
-TEST_F(HostileData, MoreRowsThanColumnsIsPaintedInEveryWindow)
-{
-    everyWindow([] { return both().rows({0, 1, 2, 3, 4, 5, 6, 7}).cols({1, 5}).build(); }, always(Expect::Picture));
-}
-
-TEST_F(HostileData, OneChannelIsPaintedInEveryWindow)
-{
-    // One sensor spans no plane: the maps say so; the viewers paint it.
-    everyWindow([] { return DataSet().meg(1).build(); }, noPlaneIn({0, 1}));
-    everyWindow([] { return DataSet().eeg(1).build(); }, noPlaneIn({0, 1}));
-}
-
-TEST_F(HostileData, ZeroSamplesArePaintedInEveryWindow)
-{
-    // No sample to show: the matrix has no cell and shows its background only.
-    everyWindow([] { return both().samples(0).build(); },
-                [](const Show& w) { return w.kind == Kind::Matrix ? Expect::Blank : Expect::Picture; });
-}
-
-TEST_F(HostileData, AllNaNSeriesArePaintedInEveryWindow)
-{
-    everyWindow([] { return both().series([](int, int, long long) { return kNaN; }).diagonal(kNaN).build(); },
-                always(Expect::Picture));
-}
-
-TEST_F(HostileData, AllSensorsAtOnePointArePaintedInEveryWindow)
-{
-    everyWindow(
-        [] {
-            DataSet d;
-            for (const wchar_t* n : {L"MLF11", L"MRF12", L"MZC01"}) d.megAt(n, 0.0, 0.05, 0.1);
-            for (const wchar_t* n : {L"Fp1", L"Cz", L"O2"}) d.eegAt(n, 0.0, 0.05, 0.1);
-            return d.build();
-        },
-        noPlaneIn({0, 1}));
-}
-
-TEST_F(HostileData, ChannelsOfTheOtherModalityOnlyArePaintedInEveryWindow)
-{
-    everyWindow([] { return DataSet().eeg(10).build(); }, noPlaneIn({0}));
-    everyWindow([] { return DataSet().meg(6).build(); }, noPlaneIn({1}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Data, HostileCase,
+    ::testing::Values(
+        Hostile{"NoSession", noSession, always(Expect::ComputeFirst)},
+        Hostile{"SessionWithoutTrial", noTrial, always(Expect::ComputeFirst)},
+        Hostile{"TrialWithoutCouplingPackage", [] { return both().noCoupling().build(); },
+                always(Expect::ComputeFirst)},
+        Hostile{"ClassesWithoutPairArray",
+                [] { return both().withoutPairArray(0).withoutPairArray(1).withoutPairArray(2).build(); },
+                always(Expect::NoPairArray)},
+        Hostile{"MoreRowsThanColumns", [] { return both().rows({0, 1, 2, 3, 4, 5, 6, 7}).cols({1, 5}).build(); },
+                always(Expect::Picture)},
+        // One sensor spans no plane: the maps say so; the viewers paint it.
+        Hostile{"OneMegChannel", [] { return DataSet().meg(1).build(); }, noPlaneIn({0, 1})},
+        Hostile{"OneEegChannel", [] { return DataSet().eeg(1).build(); }, noPlaneIn({0, 1})},
+        // No sample to show: the matrix has no cell and shows its background only.
+        Hostile{"ZeroSamples", [] { return both().samples(0).build(); },
+                [](const Show& w) { return w.kind == Kind::Matrix ? Expect::Blank : Expect::Picture; }},
+        Hostile{"AllNaNSeries",
+                [] { return both().series([](int, int, long long) { return kNaN; }).diagonal(kNaN).build(); },
+                always(Expect::Picture)},
+        Hostile{"AllSensorsAtOnePoint", [] { return onePoint().build(); }, noPlaneIn({0, 1})},
+        Hostile{"EegOnly", [] { return DataSet().eeg(10).build(); }, noPlaneIn({0})},
+        Hostile{"MegOnly", [] { return DataSet().meg(6).build(); }, noPlaneIn({1})}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(HostileData, DataSetFreedAndReplacedBetweenTwoShowsIsPaintedFromTheNewOne)
 {
@@ -236,14 +219,14 @@ TEST_F(HostileData, DataSetFreedAndReplacedBetweenTwoShowsIsPaintedFromTheNewOne
         std::unique_ptr<CArrayMEDataSetqz> first = both().build(), second;
         showtable::Face face;  // goes before both data sets
         ASSERT_EQ((face.*w.show)(first.get(), nullptr), 1);
-        if (const int play = showtable::playIdOf(w.kind)) harness::clickButton(face.*w.slot, play);
+        if (w.playId) harness::clickButton(face.*w.slot, w.playId);
         harness::advanceTime(300);
         // The host frees its data set and opens the window on a new one with no coupling data.
         first.reset();
         second = DataSet().meg(3).noCoupling().build();
         ASSERT_EQ((face.*w.show)(second.get(), nullptr), 1);
         harness::advanceTime(300);
-        const harness::Image img = harness::clientSurface(viewOf(face.*w.slot, w.kind));
+        const harness::Image img = harness::clientSurface(viewOf(face.*w.slot, w));
         cxctest::expectShowsText(img, textFor(Expect::ComputeFirst, w.kind), w.name);
     }
 }

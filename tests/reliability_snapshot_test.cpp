@@ -123,8 +123,8 @@ std::string textsOf(CDialog* dlg, const Show& w)
 struct Case {
     const Show* window;
     const char* data;  // "demo", "edge", "other": the demo data in the window's second look,
-                       // "played" or "stopped" after three ticks, "setting" with a Setting
-                       // dialog, "boxes" with a map's boxes changed
+                       // "played" or "stopped" after three ticks, "setting" or "scrolled" with a
+                       // Setting dialog, "boxes" with a map's boxes changed
 };
 
 // The second look: a map mirrored (a contour map with field and lines), the row/column viewer in
@@ -147,21 +147,29 @@ bool played(CDialog* dlg, const Show& w, bool stop)
     return harness::timerRunning(dlg, w.timerId) != stop;
 }
 
-// A MEG link map's Setting dialog as it opens (Active), with its bars moved, a colour scale and the
-// polarity chosen (Control), or with a bar dragged and another class chosen (Act-Ctl).
-bool setting(CDialog* dlg, int cls)
+// A MEG link map's Setting dialog as it opens (Active), with a colour scale and the polarity chosen
+// (Control), with another class chosen (Act-Ctl), its bars moved by every kind of scroll in each but
+// the first; look 3 ("scrolled", Active) stops the bars at their ends.
+bool setting(CDialog* dlg, int look)
 {
     auto* link = as<CDlgMegCxcTopLink2DMap>(dlg);
     if (!link || !harness::clickButton(link, IDC_SETTING) || !link->stdSetDlg) return false;
     CDialog* set = link->stdSetDlg;
-    if (cls == 1)
-        return harness::hscroll(set, IDC_SELECT_MAX_BAR, SB_PAGEUP) &&
-               harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_LINEDOWN) && harness::clickRadio(set, IDC_SCALE_512) &&
-               harness::clickCheck(set, IDC_POLARITY_VIEW);
-    if (cls == 2)
-        return harness::hscroll(set, IDC_SELECT_MIN_BAR, SB_THUMBTRACK, 700) &&
-               harness::hscroll(set, IDC_SELECT_MAX_BAR, SB_PAGEDOWN) && harness::clickRadio(set, IDC_SCALE_1) &&
-               harness::selectCombo(set, IDC_CLASS_COMBO, 1);
+    // Each bar ends where every step it took shows, in its position or in its value's text.
+    const int lo = IDC_SELECT_MIN_BAR, hi = IDC_SELECT_MAX_BAR;
+    const struct {
+        int look, bar, code, thumb;
+    } steps[] = {{1, hi, SB_PAGEUP, 0},      {1, lo, SB_THUMBPOSITION, 10}, {1, lo, SB_LINEUP, 0},
+                 {1, lo, SB_LINEUP, 0},      {1, lo, SB_LINEDOWN, 0},       {2, lo, SB_THUMBTRACK, 700},
+                 {2, lo, SB_PAGEDOWN, 0},    {2, lo, SB_ENDSCROLL, 0},      {2, hi, SB_BOTTOM, 0},
+                 {3, lo, SB_THUMBTRACK, 50}, {3, lo, SB_PAGEUP, 0},         {3, hi, SB_TOP, 0},
+                 {3, hi, SB_LINEUP, 0}};
+    for (const auto& s : steps)
+        if (s.look == look && !harness::hscroll(set, s.bar, s.code, s.thumb)) return false;
+    if (look == 1)
+        return harness::clickRadio(set, IDC_SCALE_512) && harness::clickCheck(set, IDC_POLARITY_VIEW);
+    if (look == 2)
+        return harness::clickRadio(set, IDC_SCALE_1) && harness::selectCombo(set, IDC_CLASS_COMBO, 1);
     return true;
 }
 
@@ -218,8 +226,8 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     if (data == "boxes") {
         ASSERT_TRUE(boxes(dlg, w.kind));
     }
-    if (data == "setting") {
-        ASSERT_TRUE(setting(dlg, w.cxcClass));
+    if (data == "setting" || data == "scrolled") {
+        ASSERT_TRUE(setting(dlg, data == "scrolled" ? 3 : w.cxcClass));
     }
     if (data == "played" || data == "stopped") {
         ASSERT_TRUE(played(dlg, w, data == "stopped"));
@@ -259,6 +267,7 @@ std::vector<Case> allCases()
         if (w.playId && w.cxcClass != 1) cases.push_back({&w, w.cxcClass ? "stopped" : "played"});
     for (const Show& w : showtable::kShows)
         if (w.kind == Kind::Link && showtable::modalityOf(w) == 0) cases.push_back({&w, "setting"});
+    cases.push_back({&showtable::kShows.front(), "scrolled"});  // the MEG link map, Active
     for (const Show& w : showtable::kShows)
         if (showtable::modalityOf(w) >= 0) cases.push_back({&w, "boxes"});
     return cases;

@@ -19,7 +19,6 @@
 namespace {
 
 namespace harness = cxc::harness;
-using showtable::kShows;
 using showtable::Show;
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -54,13 +53,6 @@ long residentKb()
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-const Show& showNamed(const char* name)
-{
-    for (const Show& w : kShows)
-        if (std::string(w.name) == name) return w;
-    std::abort();
-}
-
 class Soak : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { demo_ = cxc::demo::build().release(); }
@@ -72,7 +64,7 @@ protected:
     // Plays the window for `n` ticks split evenly over the link styles given (none: as it opens).
     void soak(const char* name, std::vector<int> styles = {})
     {
-        const Show& w = showNamed(name);
+        const Show& w = *cxc::findShow(name);
         const long gdiStart = cxc::gdi::liveCounts().total();
         const long windowsStart = cxc::wnd::liveWindows().windows;
         {
@@ -80,7 +72,7 @@ protected:
             ASSERT_EQ((face.*w.show)(demo_, nullptr), 1);
             CDialog* dlg = face.*w.slot;
             ASSERT_TRUE(harness::resize(dlg, 640, 480));
-            ASSERT_TRUE(harness::clickButton(dlg, showtable::playIdOf(w.kind)));
+            ASSERT_TRUE(harness::clickButton(dlg, w.playId));
             auto* map = dynamic_cast<CDlgCxcMapCore*>(dlg);
             if (styles.empty()) styles.push_back(map ? map->viewFields().linkStyle : 0);
             const unsigned period = 100;

@@ -147,7 +147,7 @@ TEST_F(WndTest, BothIconsAreThirtyTwoSquareImagesWithSomethingOnThem)
     EXPECT_EQ(LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDI_ICON_CXCMAP)), nullptr);  // not the program's
 }
 
-TEST_F(WndTest, CreateFailsForAMissingTemplateOneInjectedFailureAndOutsideTheChain)
+TEST_F(WndTest, CreateFailsForAMissingTemplateAndOneInjectedFailure)
 {
     CDialogEx missing;
     EXPECT_FALSE(missing.Create(4711));
@@ -159,20 +159,6 @@ TEST_F(WndTest, CreateFailsForAMissingTemplateOneInjectedFailureAndOutsideTheCha
     EXPECT_EQ(cxc::wnd::liveWindows().windows, before.windows);
     CDialogEx second;
     EXPECT_TRUE(second.Create(IDD_MEG_SHOW_STDSET));
-    // Templates resolve only while the module is in the chain.
-    AFX_EXTENSION_MODULE extra;
-    EXPECT_FALSE(AfxInitExtensionModule(extra, nullptr));
-    ASSERT_TRUE(AfxInitExtensionModule(extra, cxc::resources::registerModule()));
-    new CDynLinkLibrary(extra);  // a second link of the same module
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDD_CXC_MATRIX_VIEWER), RT_DIALOG), cxc::resources::registerModule());
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_CXCMAP), RT_MENU), cxc::resources::registerModule());
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(4711), RT_DIALOG), nullptr);
-    AfxTermExtensionModule(extra);  // leaves the chain: the module's templates are gone
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDD_CXC_MATRIX_VIEWER), RT_DIALOG), nullptr);
-    CDialogEx dlg;
-    EXPECT_FALSE(dlg.Create(IDD_CXC_MATRIX_VIEWER));
-    ASSERT_TRUE(cxc::resources::joinResourceChain());  // and back, for the other tests
-    EXPECT_TRUE(dlg.Create(IDD_CXC_MATRIX_VIEWER));
 }
 
 }  // namespace

@@ -16,18 +16,4 @@ inline const int kShowCount = static_cast<int>(kShows.size());
 // 0 MEG, 1 EEG, -1 both (the viewers).
 inline int modalityOf(const Show& w) { return w.menu == cxc::ShowMenu::Meg ? 0 : w.menu == cxc::ShowMenu::Eeg ? 1 : -1; }
 
-// The control that shows a kind of window's picture, and the button that starts its timer (0: none).
-inline int viewIdOf(Kind k)
-{
-    for (const Show& w : kShows)
-        if (w.kind == k) return w.viewId;
-    return 0;
-}
-inline int playIdOf(Kind k)
-{
-    for (const Show& w : kShows)
-        if (w.kind == k) return w.playId;
-    return 0;
-}
-
 }  // namespace showtable
