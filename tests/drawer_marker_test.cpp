@@ -87,18 +87,6 @@ TEST(DrawerMarker, EdgesAreClampedIntoTheDataAreaWhateverTheSelectionAndScale)
     }
 }
 
-TEST(DrawerMarker, MissingCouplingDataDrawNothing)
-{
-    Canvas c(100, 100);
-    for (const DataSet& recipe : {DataSet().meg(2).noCoupling(), DataSet().meg(2).withoutPairArray(0)}) {
-        TestDrawer d(recipe);
-        EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 0, 100, 100)), 0);
-    }
-    TestDrawer d(DataSet().meg(2));
-    EXPECT_EQ(d.drawSelectLineTime4CCData(nullptr, CRect(0, 0, 100, 100)), 0);
-    EXPECT_EQ(c.countNot(testgdi::kWhite), 0);
-}
-
 TEST(DrawerMarker, ShowsTheClassThePackageHolds)
 {
     // Only Control has data: the marker asks for the class held, whatever cxcClass says.
@@ -132,8 +120,17 @@ TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)
     EXPECT_EQ(p.kind, 1);
 }
 
-TEST(DrawerPicking, MissingDataOrUnknownModePicksNothing)
+// Missing coupling data, an unknown mode or a failing companion: no marker and no pick.
+TEST(DrawerPicking, MissingDataOrUnknownModeDrawsAndPicksNothing)
 {
+    Canvas c(100, 100);
+    for (const DataSet& recipe : {DataSet().meg(2).noCoupling(), DataSet().meg(2).withoutPairArray(0)}) {
+        TestDrawer d(recipe);
+        EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 0, 100, 100)), 0);
+    }
+    TestDrawer d(DataSet().meg(2));
+    EXPECT_EQ(d.drawSelectLineTime4CCData(nullptr, CRect(0, 0, 100, 100)), 0);
+    EXPECT_EQ(c.countNot(testgdi::kWhite), 0);
     Picker none(0, DataSet().meg(3).noCoupling());
     EXPECT_EQ(none.pick(100, 100), 0);
     EXPECT_EQ(none.kind, -7);

@@ -79,20 +79,6 @@ TEST(FieldLayerScale, TablesTopAndStepByColourScale)
 
 class FieldLayer : public MapTest {};
 
-TEST_F(FieldLayer, NaNGridValueTakesTheWeakestNegativeColour)
-{
-    DataSet d;
-    d.megAt2d(L"MLC11", 0, 0).megAt2d(L"MRC11", 100, 0).megAt2d(L"MLF11", 0, 100).pair(0, 1, kNaN).pair(0, 2, -1.0);
-    MegRig r(d.build());
-    r.view.radiusMeanMode = 0;
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    ASSERT_TRUE(std::isnan(r.view.grid.values[102][2]));
-    testgdi::Canvas canvas(320, 320);
-    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
-    EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
-}
-
 // Grid corners (-2, -2) and (101, 101) at scale 2 and offset 60 on a 320 x 320 map: left 56, right
 // 262, bottom 320 - 56 = 264, top 320 - 262 = 58.
 TEST_F(FieldLayer, FrameMarksTheGridsCornersAndIsMirroredAboutTheWidth)
@@ -318,13 +304,6 @@ INSTANTIATE_TEST_SUITE_P(
         RadiusCase{{{0, 0, 0, 0}, {200, 0, 1, 0}}, 0, 30.0},  // never above 30
         RadiusCase{{}, 1, 0.0}));
 
-TEST_F(GridLayer, RadiusOfNoTableIsZero)
-{
-    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(nullptr, 4, 1), 0.0);
-    SnsrLocIndx one{0, 0, 0, 0};
-    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(&one, 0, 1), 0.0);
-}
-
 TEST_F(GridLayer, PointAtTheRadiusGetsNothingAndAutofitThresholdIsTheMaximumOverTheLevels)
 {
     // Minimum mode: r = 30 for sensors 200 apart. Grid x = i - 2.
@@ -459,6 +438,9 @@ TEST_F(GridLayer, LayoutsWithoutAGridAllocateNothing)
         MegGrid g(d.build());
         EXPECT_EQ(g.rebuild(), 0);  // nor without class data or a pair array
     }
+    SnsrLocIndx first{0, 0, 0, 0};  // nor of no sensor table
+    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(nullptr, 4, 1), 0.0);
+    EXPECT_EQ(CStatMEGCClCntMap04Grid::calcInfluenceRadius(&first, 0, 1), 0.0);
     MegGrid none(nullptr);  // nor without a data set
     EXPECT_EQ(none.rebuild(), 0);
     EXPECT_EQ(none.view.calcGridData(), 0);
@@ -494,7 +476,10 @@ TEST_F(GridLayer, NaNSensorIsLeftOutOfTheRange)
     EXPECT_DOUBLE_EQ(r.g().snsrMax, 1.0);
     EXPECT_TRUE(std::isfinite(r.g().fieldMaximum));
     EXPECT_TRUE(std::isfinite(r.view.contourThreshold));
-    EXPECT_TRUE(std::isnan(r.value(102, 2)));  // on the NaN sensor
+    EXPECT_TRUE(std::isnan(r.value(102, 2)));  // on the NaN sensor, in the weakest negative colour
+    testgdi::Canvas canvas(320, 320);
+    ASSERT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 1);
+    EXPECT_TRUE(same(r.view.fieldPixels[2 * 104 + 102], r.view.megColors.rgbqNeg512[0]));
     MegGrid everywhere(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 1, kNaN).pair(0, 2, -1.0).build());
     EXPECT_EQ(everywhere.rebuild(), 0);  // r = 160: every point sees it, no grid value is a number
     EXPECT_EQ(everywhere.g().fieldMaximum, 0.0);

@@ -68,14 +68,18 @@ TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
     }
 }
 
+// ramp: 0 .. 7 ramps256[ramp], 8 ramp512, 9 ramp768, 10 ramp1024, 11 ramp768Pos, 12 ramp768Neg.
 struct StyleCase {
     int style, polarity;
     double mean;
-    const COLORREF* (*ramp)(const CADRindex2Colorqz&);
-    int index;
+    int ramp, index;
 };
 
-const COLORREF* r256(const CADRindex2Colorqz& c, int k) { return c.ramps256[k]; }
+const COLORREF* rampOf(const CADRindex2Colorqz& c, int k)
+{
+    const COLORREF* named[] = {c.ramp512, c.ramp768, c.ramp1024, c.ramp768Pos, c.ramp768Neg};
+    return k < 8 ? c.ramps256[k] : named[k - 8];
+}
 
 class MagnitudeStyles : public MapTest, public ::testing::WithParamInterface<StyleCase> {};
 
@@ -88,29 +92,17 @@ TEST_P(MagnitudeStyles, HalfwayBetweenThresholdAndRangeMaxTakesTheMiddleOfItsRam
     r.view.linkStyle = c.style;
     r.view.polarityView = c.polarity;
     ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), c.ramp(r.view.adrColors)[c.index]);
+    EXPECT_EQ(r.at(kBottom), rampOf(r.view.adrColors, c.ramp)[c.index]);
 }
 
-// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2.
+// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2; then the ends, and trunc(0.05 * 1024).
 INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
-    StyleCase{2, 0, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
-    StyleCase{3, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
-    StyleCase{3, 0, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
-    StyleCase{4, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768; }, 384},
-    StyleCase{5, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
-    StyleCase{9, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
-    StyleCase{2, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 2); }, 128},
-    StyleCase{2, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 3); }, 128},
-    StyleCase{3, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 6); }, 128},
-    StyleCase{3, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 5); }, 128},
-    StyleCase{4, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
-    StyleCase{4, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 1); }, 128},
-    StyleCase{5, 1, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Pos; }, 384},
-    StyleCase{5, 1, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Neg; }, 384},
-    StyleCase{3, 0, 0.25, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 0},     // at the threshold
-    StyleCase{3, 0, 0.75, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},   // at rangeMax
-    StyleCase{3, 0, 7.0, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},
-    StyleCase{3, 0, 0.3, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 51}));  // trunc(0.05 * 1024)
+    StyleCase{2, 0, 0.5, 0, 128}, StyleCase{3, 0, 0.5, 8, 256}, StyleCase{3, 0, -0.5, 8, 256},
+    StyleCase{4, 0, 0.5, 9, 384}, StyleCase{5, 0, 0.5, 10, 512}, StyleCase{9, 0, 0.5, 10, 512},
+    StyleCase{2, 1, 0.5, 2, 128}, StyleCase{2, 1, -0.5, 3, 128}, StyleCase{3, 1, 0.5, 6, 128},
+    StyleCase{3, 1, -0.5, 5, 128}, StyleCase{4, 1, 0.5, 0, 128}, StyleCase{4, 1, -0.5, 1, 128},
+    StyleCase{5, 1, 0.5, 11, 384}, StyleCase{5, 1, -0.5, 12, 384}, StyleCase{3, 0, 0.25, 8, 0},
+    StyleCase{3, 0, 0.75, 8, 511}, StyleCase{3, 0, 7.0, 8, 511}, StyleCase{3, 0, 0.3, 8, 51}));
 
 TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
 {
@@ -186,32 +178,6 @@ TEST_F(Links, ExceptionIsReportedAndThePreviousPenComesBack)
     EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
     EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 5), 0);  // an unknown channel type stops the drawing
     EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
-}
-
-TEST_F(Links, MagnitudePaintsClicksAndResizesLeaveNoGdiObjectBehind)
-{
-    // 21 sensors: 210 pairs at 0.8, of which 200 are drawn with a pen each.
-    MegRig r(DataSet().meg(21).series([](int, int, long long) { return 0.8; }).build());
-    r.view.linkStyle = 5;
-    r.view.polarityView = 1;
-    r.view.linkThreshold = 0.5;
-    ASSERT_EQ(r.paint(600, 500), 1);
-    ASSERT_EQ(r.view.linkCount, 200);
-    const auto before = cxc::gdi::liveCounts();
-    for (int k = 0; k < 100; ++k) r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
-    for (int k = 0; k < 50; ++k) {
-        r.view.hitTestSensor(CPoint(0, 0), 0, 0);
-        r.view.hitTestSensor(CPoint(300 + k, 250), 0, 0);
-        r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
-    }
-    for (int k = 0; k < 20; ++k) r.paint(400 + k, 300 + k);
-    ASSERT_EQ(r.paint(600, 500), 1);
-    const auto after = cxc::gdi::liveCounts();
-    EXPECT_EQ(after.pens, before.pens);
-    EXPECT_EQ(after.bitmaps, before.bitmaps);
-    EXPECT_EQ(after.fonts, before.fonts);
-    EXPECT_EQ(after.dcs, before.dcs);
-    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
 TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)

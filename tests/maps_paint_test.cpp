@@ -59,6 +59,8 @@ TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
     s.view.dataSet = nullptr;
     cxctest::expectShowsText(s.paint(TRUE), L"Please compute channel-channel data first!", "vanished");
     EXPECT_EQ(s.view.trial, nullptr);
+    EXPECT_EQ(s.view.session, nullptr);
+    EXPECT_EQ(s.view.hitTestSensor(squarePixel(0), 0, 0), 0);
 }
 
 TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndAClickRepaintsItWithTheNewHighlight)
@@ -200,7 +202,8 @@ TEST_F(MapPainting, ExceptionInALayerIsReportedOnceAndPaintingGoesOn)
     EXPECT_EQ(img.pixel(160, 260), kWhite);
 }
 
-TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
+// Also the magnitude styles with and without polarity, clicks and new sizes.
+TEST_F(MapPainting, HundredPaintsOfEveryModeClickAndSizeLeaveNoGdiObjectBehind)
 {
     CMEGDrawCCDataqz drawer;
     Shown<CStatMEGCClCntMapqz> s(DataSet().meg(30).series([](int a, int b, long long) { return (a + b) % 2 ? 0.9 : -0.7; })
@@ -216,7 +219,10 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
         s.view.contourType = k % 3;
         s.view.colorScale = k % 4;
         s.view.radiology = k % 2;
+        s.view.polarityView = k / 3 % 2;
         if (k % 5 == 0) s.view.calcContourLines(s.view.contourThreshold, s.view.grid.fieldMaximum, 8);
+        if (k % 7 == 0) s.view.hitTestSensor(CPoint(150 + k, 160), 0, 0);
+        if (k % 11 == 0) s.view.MoveWindow(0, 0, 300 + k, 320 - k);
         s.paint();
     }
     const auto after = cxc::gdi::liveCounts();

@@ -176,24 +176,6 @@ TEST_F(Sensors, SensorsThatCannotBeReadAreSkipped)
     }
 }
 
-TEST_F(Sensors, NullDataSetDropsTheOldSessionAndTrial)
-{
-    auto a = square().build();
-    CStatMEGCClCntMapqz view;
-    view.dataSet = a.get();
-    ASSERT_EQ(view.checkInitTrial(), 1);
-    EXPECT_NE(view.trial, nullptr);
-    a.reset();  // the host frees its data set and shows the view without one
-    view.dataSet = nullptr;
-    EXPECT_EQ(view.checkInitTrial(), 0);
-    EXPECT_EQ(view.session, nullptr);
-    EXPECT_EQ(view.trial, nullptr);
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    EXPECT_EQ(view.paintMap(&dc, CRect(0, 0, 100, 100)), 0);
-    EXPECT_EQ(view.hitTestSensor(CPoint(1, 1), 0, 0), 0);
-}
-
 TEST_F(Sensors, ExceptionWhileDrawingSensorsIsReportedAndThePenRestored)
 {
     MegRig r(square().build());

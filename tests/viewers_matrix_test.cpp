@@ -247,7 +247,8 @@ TEST_F(MatrixView, OnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
     EXPECT_EQ(count(img, strongest, 0, 0, client.right, 19), 0);
 }
 
-TEST_F(MatrixView, APixelWidthOfZeroStacksEveryPairRowOnOnePixelColumn)
+// A width of zero stacks every pair row on one pixel column; a huge one draws only the first.
+TEST_F(MatrixView, PixelWidthsOfZeroAndHuge)
 {
     Host host(fourPairs());
     CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
@@ -260,18 +261,11 @@ TEST_F(MatrixView, APixelWidthOfZeroStacksEveryPairRowOnOnePixelColumn)
     EXPECT_EQ(img.pixel(80, 110), t.colNeg512[0]);  // (3, 1): NaN
     EXPECT_EQ(img.pixel(80, 150), t.colPos512[511]);  // (3, 3): itself
     EXPECT_EQ(img.pixel(81, 150), kWhite);
-}
-
-TEST_F(MatrixView, AHugePixelWidthDrawsOnlyTheFirstPairRow)
-{
-    Host host(fourPairs());
-    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
     ASSERT_TRUE(typeText(&dlg, IDC_PIXEL_WIDTH, L"2000000000"));
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
-    const Image img = shown(dlg.view);
-    const CRect client = clientRect(&dlg.view);
-    EXPECT_EQ(img.pixel(client.right - 1, 110), dlg.view.megColors.colPos512[256]);  // (0, 1) to the edge
-    EXPECT_EQ(img.pixel(79, 110), kWhite);
+    const Image huge = shown(dlg.view);
+    EXPECT_EQ(huge.pixel(clientRect(&dlg.view).right - 1, 110), t.colPos512[256]);  // (0, 1) to the edge
+    EXPECT_EQ(huge.pixel(79, 110), kWhite);
 }
 
 // A selection begin outside the series, and a class the package does not hold (the view checks the
