@@ -202,13 +202,26 @@ TEST(DrawerTopLevel, OverlayBesideColumnsSplitsTheWidth)
     EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 600, 400), 0), 1);
 }
 
-TEST(DrawerColumns, TenPartnersInThreeColumnsGiveFourRowsOf72)
+// Where base lines end and names stand, and the highlight, are pinned by the columns snapshots.
+TEST(DrawerColumns, TenPartnersInFourRowsOf72RunUnclampedAndBaseLinesAndNamesCanBeSwitchedOff)
 {
-    Columns o(tenPartners());
+    Columns o(tenPartners().pair(0, 9, 100.0).currentColumn(6));
     ASSERT_EQ(o.layout(), 1);
     EXPECT_EQ(o.d.rowsPerColumn, 4);
     EXPECT_EQ(o.d.rowHeight, 72);  // (400 - 20 - 20) div 5
     EXPECT_EQ(o.d.colDataWidth, 130);
+    ASSERT_EQ(o.d.drawColumnTime(&o.c.dc, o.rect), 1);  // partner 9 runs over the row above
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 50, o.baseY(1) - 100), testgdi::kBlack);
+    o.c.clear(testgdi::kWhite);
+    o.d.showValue = 0;  // without values base lines run to the end
+    ASSERT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 1);
+    EXPECT_EQ(o.c.at(o.dataLeft(2) + 129, o.baseY(1)), kGrey);
+    o.d.showBaseLine = 0;
+    EXPECT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 0);
+    o.c.clear(testgdi::kWhite);
+    o.d.showLabel = 0;  // names switched off draw nothing
+    EXPECT_EQ(o.d._drawColumnChannelName(&o.c.dc, o.rect), 0);
+    EXPECT_EQ(o.c.count(testgdi::kBlack), 0);
     Columns nine(DataSet().meg(9));
     nine.layout();
     EXPECT_EQ(nine.d.rowsPerColumn, 3);
@@ -227,22 +240,6 @@ TEST(DrawerColumns, ColumnCountBelowOneIsRaisedOnlyWithData)
     EXPECT_EQ(o.layout(), 1);
     EXPECT_EQ(o.d.displayColumn, 1);
     EXPECT_EQ(o.d.rowsPerColumn, 4);
-}
-
-// Where base lines end and names stand is pinned by the columns snapshots.
-TEST(DrawerColumns, WithoutValuesBaseLinesRunToTheEndAndBaseLinesAndNamesCanBeSwitchedOff)
-{
-    Columns o(tenPartners());
-    o.layout();
-    o.d.showValue = 0;
-    ASSERT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 1);
-    EXPECT_EQ(o.c.at(o.dataLeft(2) + 129, o.baseY(1)), kGrey);
-    o.d.showBaseLine = 0;
-    EXPECT_EQ(o.d._drawColumnChannelBaseLine(&o.c.dc, o.rect), 0);
-    o.c.clear(testgdi::kWhite);
-    o.d.showLabel = 0;  // names switched off draw nothing
-    EXPECT_EQ(o.d._drawColumnChannelName(&o.c.dc, o.rect), 0);
-    EXPECT_EQ(o.c.count(testgdi::kBlack), 0);
 }
 
 TEST(DrawerColumns, AnEmptyNameTakesNoRow)
@@ -273,15 +270,6 @@ TEST(DrawerColumns, ValuesInFemtoOrPicotesla)
     o.d.valueWidth = 37;
     o.d._drawColumnDataValues(&o.c.dc, o.rect);
     EXPECT_EQ(o.d.valueWidth, 37);
-}
-
-// Base lines, the highlight and the end at the values are pinned by the columns snapshots.
-TEST(DrawerColumns, TracesRunUnclampedOverTheRowAbove)
-{
-    Columns o(tenPartners().pair(0, 9, 100.0).currentColumn(6));
-    o.layout();
-    ASSERT_EQ(o.d.drawColumnTime(&o.c.dc, o.rect), 1);
-    EXPECT_EQ(o.c.at(o.dataLeft(2) + 50, o.baseY(1) - 100), testgdi::kBlack);
 }
 
 TEST(DrawerColumns, DecimatedTraceBelowHalfAPixelPerSample)

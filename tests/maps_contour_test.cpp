@@ -186,26 +186,16 @@ void rebuilt(R& r)
 
 class LineLayer : public MapTest {};
 
-// Any colour scale but black and white draws red and blue lines; the DC's pen comes back.
-TEST_F(LineLayer, ScaleTwoDrawsRedAndBlueAndTheDcKeepsItsPen)
-{
-    MegRig r(signs().build());
-    rebuilt(r);
-    r.view.colorScale = 2;
-    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
-    testgdi::Canvas c(320, 320, kBlack);
-    c.dc.SelectObject(&mine);
-    ASSERT_EQ(r.view.drawContourLines(&c.dc, 60, 60, 320, 320, 0), 1);
-    EXPECT_EQ(c.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());
-    EXPECT_GT(c.count(kRed), 20);
-    EXPECT_GT(c.count(kBlue), 20);
-}
-
-TEST_F(LineLayer, ExistingLinesStayUntilTheNextTracing)
+TEST_F(LineLayer, TheDcKeepsItsPenAndExistingLinesStayUntilTheNextTracing)
 {
     MegRig r(signs().build());
     rebuilt(r);
     contourOnly(r.view, 1);
+    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
+    testgdi::Canvas canvas(320, 320, kBlack);
+    canvas.dc.SelectObject(&mine);
+    ASSERT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 1);
+    EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());
     r.paint();
     ASSERT_EQ(r.paint(), 1);
     const auto before = r.countAll(kRed);

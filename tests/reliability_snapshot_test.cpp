@@ -46,6 +46,14 @@ std::unique_ptr<CArrayMEDataSetqz> edgeData()
         .build();
 }
 
+// Eleven channels, the seventh without a name, whose values read in fT and in pT.
+std::unique_ptr<CArrayMEDataSetqz> fewData()
+{
+    return cxc::testkit::DataSet().meg(6).other(L"").eeg(4).samples(400)
+        .series([](int, int b, long long t) { return (b - 5) * 450.0 + static_cast<double>(t % 7); })
+        .build();
+}
+
 std::string utf8(const CString& s)
 {
     std::string out;
@@ -206,7 +214,8 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
 {
     const Show& w = *GetParam().window;
     const std::string data = GetParam().data;
-    std::unique_ptr<CArrayMEDataSetqz> dataSet = data == "edge" ? edgeData() : cxc::demo::build();
+    std::unique_ptr<CArrayMEDataSetqz> dataSet =
+        data == "edge" ? edgeData() : data == "few" ? fewData() : cxc::demo::build();
     showtable::Face face;
     ASSERT_EQ((face.*w.show)(dataSet.get(), nullptr), 1);
     CDialog* dlg = face.*w.slot;
@@ -226,6 +235,11 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     }
     if (data == "third") {
         ASSERT_TRUE(thirdLook(dlg, w));
+    }
+    if (data == "few" && w.kind == Kind::RowColumn) {  // in columns, at a quarter pixel a sample
+        ASSERT_TRUE(harness::selectCombo(dlg, IDC_RC_LAYOUT, 1) &&
+                    harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false) &&
+                    harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false));
     }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
@@ -261,6 +275,7 @@ std::vector<Case> allCases()
         if (w.kind == Kind::Link && showtable::modalityOf(w) == 0) cases.push_back({&w, "setting"});
     for (const Show& w : showtable::kShows)
         if (showtable::modalityOf(w) >= 0) cases.push_back({&w, "boxes"});
+    for (const Show& w : showtable::kShows) cases.push_back({&w, "few"});
     return cases;
 }
 

@@ -63,7 +63,7 @@ TEST_F(MatrixControls, TheFirstRefreshComputesTheColourRangeOnceAndTheButtonsAga
     EXPECT_EQ(data.rangeMax, 0.5);
 }
 
-TEST_F(MatrixControls, RefreshTakesTheControlsInUpdateGivesThemBackPositionMDoesNothing)
+TEST_F(MatrixControls, RefreshTakesTheControlsAlsoAtTheEndsOf64BitsUpdateGivesThemBackPositionMDoesNothing)
 {
     Host host(sixChannels());
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
@@ -94,9 +94,24 @@ TEST_F(MatrixControls, RefreshTakesTheControlsInUpdateGivesThemBackPositionMDoes
     EXPECT_FALSE(needsPaint(&dlg.view));
     EXPECT_EQ(dlg.view.originX, -4);
     EXPECT_TRUE(messageBoxes().empty());
+    // Selections at the ends of 64 bits apply, paint, play and come back.
+    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"-9223372036854775808"));
+    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_END, L"9223372036854775807"));
+    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
+    EXPECT_EQ(begin(host.cls(0)), LLONG_MIN);
+    shown(dlg.view);
+    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_PLAY));
+    ASSERT_TRUE(fireTimer(&dlg, kPlay));
+    EXPECT_EQ(begin(host.cls(0)), 0);
+    EXPECT_EQ(end(host.cls(0)), LLONG_MAX);
+    ASSERT_TRUE(fireTimer(&dlg, kPlay));
+    EXPECT_EQ(end(host.cls(0)), LLONG_MAX - 1);
+    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_UPDATE));
+    EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_END)), L"9223372036854775806");
+    shown(dlg.view);
 }
 
-TEST_F(MatrixControls, TheUpOrRightArrowMovesTheOriginOnTheOtherBackToTheEndsOfAnInt)
+TEST_F(MatrixControls, ArrowsMoveTheOriginWithinAnIntAndResizingKeepsTenPixels)
 {
     Host host(sixChannels());
     CDlgCxcMatrix2DViewer& dlg = host.matrix();
@@ -120,6 +135,15 @@ TEST_F(MatrixControls, TheUpOrRightArrowMovesTheOriginOnTheOtherBackToTheEndsOfA
     EXPECT_EQ(dlg.view.originY, INT_MIN);
     EXPECT_EQ(str(text(&dlg, IDC_ORIGIN_X)), L"2147483647");
     shown(dlg.view);
+    // Resizing keeps ten pixels to the dialog's edges, never inverts the view and drops the picture.
+    const CRect before = controlRect(&dlg, IDC_MATRIX_VIEW);
+    ASSERT_TRUE(resize(&dlg, 700, 400));
+    EXPECT_EQ(controlRect(&dlg, IDC_MATRIX_VIEW), CRect(before.left, before.top, 690, 390));
+    EXPECT_EQ(dlg.view.memBitmap, nullptr);
+    ASSERT_TRUE(resize(&dlg, 100, 5));
+    EXPECT_EQ(controlRect(&dlg, IDC_MATRIX_VIEW), CRect(before.left, before.top, before.left, before.top));
+    shown(dlg.view);
+    EXPECT_EQ(dlg.view.memBitmap, nullptr);
 }
 
 TEST_F(MatrixControls, PlayMovesTheSelectionOneSampleATickAndWrapsAtTheEnd)
@@ -171,41 +195,6 @@ TEST_F(MatrixControls, PlayMovesTheSelectionOneSampleATickAndWrapsAtTheEnd)
     EXPECT_EQ(dlg.tickGuard, 0);
 }
 
-TEST_F(MatrixControls, SelectionsAtTheEndsOfSixtyFourBitsApplyPaintPlayAndRefresh)
-{
-    Host host(sixChannels());
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"-9223372036854775808"));
-    ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_END, L"9223372036854775807"));
-    ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
-    EXPECT_EQ(begin(host.cls(0)), LLONG_MIN);
-    shown(dlg.view);
-    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_PLAY));
-    ASSERT_TRUE(fireTimer(&dlg, kPlay));
-    EXPECT_EQ(begin(host.cls(0)), 0);
-    EXPECT_EQ(end(host.cls(0)), LLONG_MAX);
-    ASSERT_TRUE(fireTimer(&dlg, kPlay));
-    EXPECT_EQ(end(host.cls(0)), LLONG_MAX - 1);
-    ASSERT_TRUE(clickButton(&dlg, IDC_MATRIX_UPDATE));
-    EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_END)), L"9223372036854775806");
-    shown(dlg.view);
-}
-
-TEST_F(MatrixControls, ResizingKeepsTenPixelsAndNeverInvertsTheView)
-{
-    Host host(sixChannels());
-    CDlgCxcMatrix2DViewer& dlg = host.matrix();
-    shown(dlg.view);
-    const CRect before = controlRect(&dlg, IDC_MATRIX_VIEW);
-    ASSERT_TRUE(resize(&dlg, 700, 400));
-    EXPECT_EQ(controlRect(&dlg, IDC_MATRIX_VIEW), CRect(before.left, before.top, 690, 390));
-    EXPECT_EQ(dlg.view.memBitmap, nullptr);
-    ASSERT_TRUE(resize(&dlg, 100, 5));
-    EXPECT_EQ(controlRect(&dlg, IDC_MATRIX_VIEW), CRect(before.left, before.top, before.left, before.top));
-    shown(dlg.view);
-    EXPECT_EQ(dlg.view.memBitmap, nullptr);
-}
-
 // Zero and NaN take the weakest negative colour, values past the range the strongest.
 TEST_F(MatrixView, CellColoursAtTheEndsOfTheRangeAndForOtherMeasureKinds)
 {
@@ -233,13 +222,24 @@ TEST_F(MatrixView, CellColoursAtTheEndsOfTheRangeAndForOtherMeasureKinds)
     EXPECT_EQ(cell(img2, 1, 2), kind2.view.adrColors.ramp768Neg[192]);
 }
 
-TEST_F(MatrixView, OnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
+// A failing data library ends a paint quietly and leaks nothing.
+TEST_F(MatrixView, AFailingLibraryAndOnlyTheTopLeftCornerOfACellIsTestedAgainstTheView)
 {
     Host host(fourPairs());
     CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
+    shown(dlg.view);
+    const auto live = cxc::gdi::liveCounts();
+    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
+    dlg.view.Invalidate(FALSE);
+    shown(dlg.view);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
+    dlg.view.Invalidate(FALSE);
+    EXPECT_EQ(cell(shown(dlg.view), 0, 1), dlg.view.megColors.colPos512[256]);
+    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
     const CRect client = clientRect(&dlg.view);
     dlg.view.originX = client.right - 5;  // pair row 0 starts inside and crosses the edge
     dlg.view.originY = -1;                // pair column 0 starts just above the view
+    dlg.view.Invalidate(FALSE);
     const Image img = shown(dlg.view);
     const COLORREF strongest = dlg.view.megColors.colPos512[511];
     EXPECT_EQ(img.pixel(client.right - 1, 25), dlg.view.megColors.colPos512[256]);  // cell (0, 1)
@@ -280,19 +280,4 @@ TEST_F(MatrixView, WithoutDataToShowOnlyTheBackground)
         EXPECT_EQ(enabled(&dlg, IDC_MATRIX_CHANNEL_TYPE), c == 0);  // without data of its class: disabled
         EXPECT_EQ(items(&dlg, IDC_MATRIX_CHANNEL_TYPE).empty(), c == 1);
     }
-}
-
-TEST_F(MatrixView, AFailingDataLibraryEndsThePaintQuietlyAndLeaksNothing)
-{
-    Host host(fourPairs());
-    CDlgCxcMatrix2DViewer& dlg = cellsOnly(host);
-    shown(dlg.view);
-    const auto live = cxc::gdi::liveCounts();
-    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
-    dlg.view.Invalidate(FALSE);
-    shown(dlg.view);
-    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
-    dlg.view.Invalidate(FALSE);
-    EXPECT_EQ(cell(shown(dlg.view), 0, 1), dlg.view.megColors.colPos512[256]);
-    EXPECT_EQ(cxc::gdi::liveCounts().total(), live.total());
 }

@@ -69,7 +69,7 @@ TEST_F(RowColumnControls, ARowIndexPastTheRowsOfANewTrialIsClampedAndAnEntryPast
     EXPECT_TRUE(needsPaint(&dlg.view));
 }
 
-TEST_F(RowColumnControls, ClassDataWithoutRowsOrCouplingLeaveTheListsEmpty)
+TEST_F(RowColumnView, ClassDataWithoutRowsOrCouplingLeaveTheListsEmptyAndAClickSelectsNothing)
 {
     Host host(sixChannels().rows({}));
     ASSERT_EQ(host.cls().rowCount, 0);
@@ -85,6 +85,10 @@ TEST_F(RowColumnControls, ClassDataWithoutRowsOrCouplingLeaveTheListsEmpty)
     EXPECT_FALSE(enabled(&empty, IDC_RC_CHANNEL_TYPE));
     EXPECT_TRUE(items(&empty, IDC_RC_CHANNEL_TYPE).empty());
     EXPECT_EQ(items(&empty, IDC_RC_TRIAL), (std::vector<std::wstring>{L"trial01"}));
+    shown(empty.view);
+    ASSERT_TRUE(mouseDown(&empty, at(empty, 70, 300)));
+    EXPECT_EQ(capture(), nullptr);
+    EXPECT_FALSE(needsPaint(&empty.view));
 }
 
 TEST_F(RowColumnControls, ColumnAndClassListsSetTheDataAndSayWhenAClassIsMissing)
@@ -102,19 +106,30 @@ TEST_F(RowColumnControls, ColumnAndClassListsSetTheDataAndSayWhenAClassIsMissing
     EXPECT_EQ(messageBoxes().size(), 1u);
 }
 
-TEST_F(RowColumnControls, LayoutChangesRefillTheTypeListFromTheDrawer)
+TEST_F(RowColumnControls, LayoutAndTypeChangesSetTheDrawerAndRefillTheTypeListFromIt)
 {
     Host host(sixChannels());
     CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    host.face.setOverlayType(2);
+    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TYPE, 2));
+    EXPECT_EQ(host.face.overlayType, 2);
+    EXPECT_EQ(dlg.overlayType, 2);
     ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 1));
     EXPECT_EQ(host.face.displayMode, 1u);
     EXPECT_EQ(dlg.displayMode, 1);
     EXPECT_EQ(items(&dlg, IDC_RC_TYPE), kColumns);
     EXPECT_EQ(comboSel(&dlg, IDC_RC_TYPE), 2);
+    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TYPE, 4));
+    EXPECT_EQ(host.face.displayColumn, 5);
+    EXPECT_EQ(dlg.displayColumn, 5);
+    // Six partners in five columns: two rows each, over the view's client height less the margins.
+    const CRect client = clientRect(&dlg.view);
+    EXPECT_EQ(host.face.rowsPerColumn, 2);
+    EXPECT_EQ(host.face.rowHeight, (client.Height() - 40) / 3);
+    EXPECT_EQ(host.face.colDataWidth, client.Width() / 5 - 60 - 10);
+    host.face.setOverlayType(1);  // the overlay entry is the drawer's, which another viewer may change
     ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 0));
     EXPECT_EQ(host.face.displayMode, 0u);
-    EXPECT_EQ(comboSel(&dlg, IDC_RC_TYPE), 2);
+    EXPECT_EQ(comboSel(&dlg, IDC_RC_TYPE), 1);
     EXPECT_TRUE(messageBoxes().empty());
 
     dlg.layoutList.AddString(L"Beside");  // a layout the viewer does not offer
@@ -131,28 +146,9 @@ TEST_F(RowColumnControls, LayoutChangesRefillTheTypeListFromTheDrawer)
     EXPECT_EQ(comboSel(&other, IDC_RC_LAYOUT), CB_ERR);
 }
 
-TEST_F(RowColumnControls, TypeChangesSetTheOverlayTypeOrTheColumnGeometry)
+TEST_F(RowColumnControls, UpDownsAndEditsApplyAtOnceRefreshRepaintsAndShowsTheDrawersSettings)
 {
-    Host host(sixChannels());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TYPE, 2));
-    EXPECT_EQ(host.face.overlayType, 2);
-    EXPECT_EQ(dlg.overlayType, 2);
-
-    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_LAYOUT, 1));
-    ASSERT_TRUE(selectCombo(&dlg, IDC_RC_TYPE, 4));
-    EXPECT_EQ(host.face.displayColumn, 5);
-    EXPECT_EQ(dlg.displayColumn, 5);
-    // Six partners in five columns: two rows each, over the view's client height less the margins.
-    const CRect client = clientRect(&dlg.view);
-    EXPECT_EQ(host.face.rowsPerColumn, 2);
-    EXPECT_EQ(host.face.rowHeight, (client.Height() - 40) / 3);
-    EXPECT_EQ(host.face.colDataWidth, client.Width() / 5 - 60 - 10);
-}
-
-TEST_F(RowColumnControls, UpDownsHalveAndDoubleTheScalesInTheDrawer)
-{
-    Host host(sixChannels());
+    Host host(sixChannels().samples(100));
     CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
     ASSERT_TRUE(clickUpDownArrow(&dlg, IDC_TIME_SCALE_SPIN, /*upOrRight*/ true));
     EXPECT_EQ(str(text(&dlg, IDC_TIME_SCALE)), L"2");
@@ -172,12 +168,6 @@ TEST_F(RowColumnControls, UpDownsHalveAndDoubleTheScalesInTheDrawer)
     EXPECT_EQ(host.face.ampScale, 1e308);
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
     EXPECT_TRUE(messageBoxes().empty());
-}
-
-TEST_F(RowColumnControls, EditsApplyAtOnceRefreshRepaintsAndShowsTheDrawersSettings)
-{
-    Host host(sixChannels().samples(100));
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
     pumpPaints();
     ASSERT_TRUE(typeText(&dlg, IDC_TIME_SCALE, L"3"));
     ASSERT_TRUE(typeText(&dlg, IDC_SAMPLE_BEGIN, L"500"));
@@ -186,7 +176,7 @@ TEST_F(RowColumnControls, EditsApplyAtOnceRefreshRepaintsAndShowsTheDrawersSetti
     EXPECT_EQ(str(text(&dlg, IDC_SAMPLE_BEGIN)), L"500");
     EXPECT_FALSE(needsPaint(&dlg.view));
     ASSERT_TRUE(typeText(&dlg, IDC_AMP_SCALE, L"abc"));  // refused: nothing of it reaches the drawer
-    EXPECT_EQ(host.face.ampScale, 0.005);
+    EXPECT_EQ(host.face.ampScale, 1e308);
     ASSERT_TRUE(typeText(&dlg, IDC_AMP_SCALE, L"2"));
     clearMessageBoxes();
     ASSERT_TRUE(clickButton(&dlg, IDC_REFRESH));
@@ -254,7 +244,7 @@ TEST_F(RowColumnView, IsRegisteredReusesThePictureAndResizingKeepsTenPixelsAndNe
     EXPECT_NE(dlg.view.memBitmap, nullptr);
 }
 
-TEST_F(RowColumnView, AFailingDataLibraryEndsThePaintQuietly)
+TEST_F(RowColumnView, AFailingLibraryEndsAPaintQuietlyAndDragsSelectFromWhereTheyStarted)
 {
     Host host(sixChannels());
     CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
@@ -264,13 +254,6 @@ TEST_F(RowColumnView, AFailingDataLibraryEndsThePaintQuietly)
     dlg.view.Invalidate(FALSE);
     shown(dlg.view);
     EXPECT_NE(dlg.view.memBitmap, nullptr);
-}
-
-TEST_F(RowColumnView, DragsSelectFromWhereTheyStartedAndMovesWithoutAButtonDoNot)
-{
-    Host host(sixChannels());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    shown(dlg.view);
     // Overlay: x of the data area starts after the 60-pixel name margin, one sample per pixel.
     ASSERT_TRUE(mouseDown(&dlg, at(dlg, 70, 300)));
     EXPECT_EQ(capture(), &dlg);
@@ -321,16 +304,6 @@ TEST_F(RowColumnView, ClickingAChannelLabelInColumnsHighlightsItsPairAndCaptures
     const Image img = shown(dlg.view);
     EXPECT_GT(count(img, kRed, pitch, base, pitch + 60, base + 20), 0);  // "MRF14" in red
     EXPECT_EQ(count(img, kRed, 0, base, 60, base + 20), 0);
-}
-
-TEST_F(RowColumnView, WithoutDataAClickSelectsNothingAndRepaintsNothing)
-{
-    Host host(sixChannels().noCoupling());
-    CDlgCxcRowColumn2DViewer& dlg = host.rowColumn();
-    shown(dlg.view);
-    ASSERT_TRUE(mouseDown(&dlg, at(dlg, 70, 300)));
-    EXPECT_EQ(capture(), nullptr);
-    EXPECT_FALSE(needsPaint(&dlg.view));
 }
 
 TEST_F(RowColumnView, SelectionsAndStartSamplesAtTheEndsOfSixtyFourBitsPaintAndPick)
