@@ -144,7 +144,8 @@ TEST(DrawerPicking, MissingDataOrUnknownModeDrawsAndPicksNothing)
     cxc::testkit::clearFaults();
 }
 
-TEST(DrawerPicking, NoTimeScaleGivesTheFirstSampleDrawn)
+// Without a time scale the first sample drawn; beside the columns x counts from the name's end.
+TEST(DrawerPicking, NoTimeScaleGivesTheFirstSampleDrawnAndOverlayBesideColumnsMapsFromTheNameEnd)
 {
     for (unsigned mode : {0u, 1u}) {
         for (double scale : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
@@ -158,10 +159,6 @@ TEST(DrawerPicking, NoTimeScaleGivesTheFirstSampleDrawn)
     Picker tiny(0);
     tiny.d.pxPerSample = 1e-300;
     EXPECT_EQ(tiny.pick(100, 300), LLONG_MAX);
-}
-
-TEST(DrawerPicking, OverlayBesideColumnsMapsFromTheNameEnd)
-{
     Picker p(2);
     p.d.pxPerSample = 0.5;
     EXPECT_EQ(p.pick(260 + 80, 10), 40);  // column 1: (x - 260 - 60) / 0.5

@@ -143,7 +143,7 @@ TEST(DrawerRobust, NonFiniteAndExtremeValuesScalesAndSettingsDrawWithoutFault)
     EXPECT_TRUE(drawEverything(d, c));
 }
 
-TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
+TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesOrRowsOutsideTheArrayDrawNoTraces)
 {
     for (double scale : {0.0, -1.0, kNaN, HUGE_VAL, -HUGE_VAL}) {
         TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).select(5, 5).currentColumn(-1));
@@ -157,6 +157,16 @@ TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
             const int y = mode == 0 ? 140 : 20 + 2 * d.rowHeight - 10;  // partner 1, 10 above its base line
             EXPECT_EQ(countIn(c, testgdi::kBlack, CRect(61, y, 300, y + 1)), 0) << scale << " mode " << mode;
         }
+    }
+    // Nor do current rows outside the pair array.
+    for (long long row : {-1LL, 2LL, LLONG_MAX}) {
+        TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).currentRow(row).select(5, 5));
+        d.ampScale = 1;
+        Canvas c(400, 300);
+        EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0), 1);
+        EXPECT_EQ(c.at(100, 140), testgdi::kWhite) << row;
+        EXPECT_EQ(c.at(100, 150), testgdi::kBlack) << row;  // the axes are drawn all the same
+        EXPECT_EQ(d.drawOverlay_All_normal(&c.dc, CRect(60, 0, 400, 300)), 0);
     }
 }
 
@@ -174,19 +184,6 @@ TEST(DrawerRobust, RowWalksStopAtTheColumnCount)
     EXPECT_EQ(d.rowsPerColumn, 3);
     for (int r = 0; r < 3; ++r) EXPECT_EQ(c.at(100, 20 + (r + 1) * d.rowHeight), testgdi::kBlack) << r;
     EXPECT_EQ(c.at(100, 20 + 4 * d.rowHeight), testgdi::kWhite);
-}
-
-TEST(DrawerRobust, CurrentRowOutsideTheArrayDrawsNoTraces)
-{
-    for (long long row : {-1LL, 2LL, LLONG_MAX}) {
-        TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).currentRow(row).select(5, 5));
-        d.ampScale = 1;
-        Canvas c(400, 300);
-        EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0), 1);
-        EXPECT_EQ(c.at(100, 140), testgdi::kWhite) << row;
-        EXPECT_EQ(c.at(100, 150), testgdi::kBlack) << row;  // the axes are drawn all the same
-        EXPECT_EQ(d.drawOverlay_All_normal(&c.dc, CRect(60, 0, 400, 300)), 0);
-    }
 }
 
 TEST(DrawerRobust, PartnersOutsideTheChannelTableOrNullAreSkipped)
@@ -231,6 +228,12 @@ TEST(DrawerRobust, ElementsWithoutSeriesAreSkippedNamesAndValuesStay)
     const int x = 60 + d.colDataWidth - 40 + 6;
     EXPECT_TRUE(showsText(c, d, 0, 20 + 2 * d.rowHeight, d.trial->getChannelName(1)));
     EXPECT_TRUE(showsText(c, d, x, 20 + 2 * d.rowHeight, L"0fT"));
+    d.valueWidth = 30;  // a value column narrower than 37 pixels is widened to 40, a wider one kept
+    d._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
+    EXPECT_EQ(d.valueWidth, 40);
+    d.valueWidth = 37;
+    d._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
+    EXPECT_EQ(d.valueWidth, 37);
 }
 
 TEST(DrawerRobust, BaseLinesWithoutPairArrayAndNoRowsPerColumn)

@@ -81,15 +81,15 @@ class FieldLayer : public MapTest {};
 
 // Grid corners (-2, -2) and (101, 101) at scale 2 and offset 60 on a 320 x 320 map: left 56, right
 // 262, bottom 320 - 56 = 264, top 320 - 262 = 58.
-TEST_F(FieldLayer, FrameMarksTheGridsCornersAndIsMirroredAboutTheWidth)
+TEST_F(FieldLayer, FrameMarksTheGridsCornersMirroredAndNullDcOrHugeScalesAreSafe)
 {
+    MegRig r(square().pair(0, 1, 0.7).build());
+    r.view.checkInitTrial();
+    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
+    r.view.backColor = kBlack;
+    r.view.sensorColor = kWhite;
     for (int mirror : {0, 1}) {
-        MegRig r(square().build());
-        r.view.checkInitTrial();
-        ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
         r.view.scaleX = r.view.scaleY = 2.0;
-        r.view.backColor = kBlack;
-        r.view.sensorColor = kWhite;
         testgdi::Canvas canvas(320, 320, kBlack), expected(320, 320, kBlack);
         ASSERT_EQ(r.view.drawFieldFrame(&canvas.dc, 60, 60, 320, 320, mirror), 1);
         CDrawClipsqz clips;
@@ -99,6 +99,21 @@ TEST_F(FieldLayer, FrameMarksTheGridsCornersAndIsMirroredAboutTheWidth)
         EXPECT_EQ(canvas.pixelsOf(kWhite), expected.pixelsOf(kWhite)) << "mirror " << mirror;
         EXPECT_GT(canvas.count(kWhite), 0);
     }
+    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
+    testgdi::Canvas canvas(200, 200, kBlack);
+    canvas.dc.SetStretchBltMode(HALFTONE);
+    for (double scale : {1e300, -1e300, kInf, -kInf, kNaN, 1e9}) {
+        r.view.scaleX = scale;
+        r.view.scaleY = 2.0;
+        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 0), 1) << scale;
+        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 1);
+        r.view.scaleX = 2.0;
+        r.view.scaleY = scale;
+        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 1), 1) << scale;
+        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 0);
+    }
+    EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
 
 TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
@@ -117,28 +132,6 @@ TEST_F(FieldLayer, NoFrameAndNoImageWithoutAGrid)
         EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 320, 320, 0), 0);
         EXPECT_EQ(canvas.count(kBlack), 320 * 320);
     }
-}
-
-TEST_F(FieldLayer, NullDcHugeScalesAndTheStretchModeAreSafe)
-{
-    MegRig r(square().pair(0, 1, 0.7).build());
-    r.view.checkInitTrial();
-    ASSERT_EQ(r.view.rebuildFieldGrid(), 1);
-    EXPECT_EQ(r.view.drawFieldMap(nullptr, 60, 60, 320, 320, 0), 0);
-    EXPECT_EQ(r.view.drawFieldFrame(nullptr, 60, 60, 320, 320, 0), 0);
-    testgdi::Canvas canvas(200, 200, kBlack);
-    canvas.dc.SetStretchBltMode(HALFTONE);
-    for (double scale : {1e300, -1e300, kInf, -kInf, kNaN, 1e9}) {
-        r.view.scaleX = scale;
-        r.view.scaleY = 2.0;
-        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 0), 1) << scale;
-        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 1);
-        r.view.scaleX = 2.0;
-        r.view.scaleY = scale;
-        EXPECT_EQ(r.view.drawFieldMap(&canvas.dc, 60, 60, 200, 200, 1), 1) << scale;
-        r.view.drawFieldFrame(&canvas.dc, 60, 60, 200, 200, 0);
-    }
-    EXPECT_EQ(canvas.dc.GetStretchBltMode(), HALFTONE);
 }
 
 TEST_F(FieldLayer, BuffersKeptWhileTheGridKeepsItsSizeAndANarrowMapFallsBackToStretchDIBits)
@@ -186,17 +179,29 @@ void rebuilt(R& r)
 
 class LineLayer : public MapTest {};
 
-TEST_F(LineLayer, TheDcKeepsItsPenAndExistingLinesStayUntilTheNextTracing)
+TEST_F(LineLayer, TheDcKeepsItsPenExistingLinesStayUntilTheNextTracingAndNoLevelsOrBoundsNoLines)
 {
     MegRig r(signs().build());
     rebuilt(r);
     contourOnly(r.view, 1);
-    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
+    MegRig bare(signs().build());  // a view whose grid was never built
     testgdi::Canvas canvas(320, 320, kBlack);
+    EXPECT_EQ(bare.view.calcContourLines(0.1, 1.0, 16), 0);
+    EXPECT_EQ(bare.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.drawContourLines(nullptr, 60, 60, 320, 320, 0), 0);
+    const int levels = r.view.contourLevels;
+    r.view.contourLevels = 0;
+    EXPECT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
+    EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 0), 0);
+    EXPECT_EQ(canvas.count(kBlack), 320 * 320);
+    r.paint();
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0);
+    r.view.contourLevels = levels;
+    CPen mine(PS_SOLID, 3, RGB(1, 2, 3));
     canvas.dc.SelectObject(&mine);
     ASSERT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 1);
     EXPECT_EQ(canvas.dc.GetCurrentPen()->GetSafeHandle(), mine.GetSafeHandle());
-    r.paint();
     ASSERT_EQ(r.paint(), 1);
     const auto before = r.countAll(kRed);
     const int segments = r.view.contour.segCount;
@@ -210,30 +215,10 @@ TEST_F(LineLayer, TheDcKeepsItsPenAndExistingLinesStayUntilTheNextTracing)
     ASSERT_EQ(r.paint(), 1);
     EXPECT_LT(r.view.contour.segCount, segments);
     EXPECT_LT(r.countAll(kRed), before);
-}
-
-TEST_F(LineLayer, NoLevelsNoGridHugeCountsOrNonFiniteBoundsNoLines)
-{
-    MegRig r(signs().build());
-    rebuilt(r);
-    contourOnly(r.view, 1);
-    r.view.contourLevels = 0;
-    testgdi::Canvas canvas(320, 320, kBlack);
-    EXPECT_EQ(r.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
-    EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 0), 0);
-    EXPECT_EQ(canvas.count(kBlack), 320 * 320);
-    r.paint();
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kRed) + r.countAll(kBlue), 0);
-
-    MegRig bare(signs().build());  // a view whose grid was never built
-    EXPECT_EQ(bare.view.calcContourLines(0.1, 1.0, 16), 0);
-    EXPECT_EQ(bare.view.drawContourLines(&canvas.dc, 60, 60, 320, 320, 0), 0);
-    EXPECT_EQ(r.view.drawContourLines(nullptr, 60, 60, 320, 320, 0), 0);
     // Huge level counts and non-finite bounds trace nothing.
     EXPECT_EQ(r.view.calcContourLines(0.1, 1.0, 2000000000), 1);
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
-    EXPECT_EQ(r.view.calcContourLines(std::numeric_limits<double>::quiet_NaN(), 1.0, 16), 1);
+    EXPECT_EQ(r.view.calcContourLines(kNaN, 1.0, 16), 1);
     EXPECT_FALSE(cxc::maps::holdsContourLines(r.view.contour));
 }
 
@@ -326,7 +311,7 @@ TEST_F(GridLayer, SensorOutsideTheRowContributesNothing)
     EXPECT_DOUBLE_EQ(c.w[0], 1.0);
 }
 
-TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
+TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuildAndStayInsideThePairArray)
 {
     MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 3, 0.8).pair(1, 2, -0.6).build());
     ASSERT_EQ(r.rebuild(), 1);
@@ -338,6 +323,15 @@ TEST_F(GridLayer, WeightsFollowTheRowOfTheLastRebuild)
     ASSERT_EQ(r.rebuild(), 1);
     EXPECT_EQ(r.g().gridRow, 1);
     EXPECT_NE(r.value(52, 52), before);
+    for (long long row : {-1LL, 4LL, 1LL << 40}) {  // rows outside the pair array get no weights
+        r.cls().curRow = row;
+        EXPECT_EQ(r.view.buildGridWeights(1), 0) << row;
+    }
+    r.cls().curRow = 3;
+    ASSERT_EQ(r.rebuild(), 1);
+    ASSERT_EQ(r.cls().allocatePairs(2, 2, 100), 1);  // the class data shrank since
+    r.view.calcGridData();  // weights still name row 3 and columns up to 3
+    EXPECT_TRUE(std::isfinite(r.view.contourThreshold));
 }
 
 TEST_F(GridLayer, ThresholdIsKeptBetweenZeroAndTheMaximum)
@@ -375,7 +369,7 @@ TEST_F(GridLayer, AFlatGridIsSaidAndAPreparationKeepsItsReasonUntilCleared)
     EXPECT_TRUE(cxc::lastError().IsEmpty());
 }
 
-TEST_F(GridLayer, NoContributingSensorLeavesRangeAndThresholdAlone)
+TEST_F(GridLayer, NoContributingSensorOrNonFiniteRangesLeaveRangeAndThresholdAloneQuietly)
 {
     // The row holds only the EEG channel, so no MEG sensor contributes anywhere.
     MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).eegAt2d(L"Cz", 5, 5).rows({3}).cols({3}).build());
@@ -390,6 +384,18 @@ TEST_F(GridLayer, NoContributingSensorLeavesRangeAndThresholdAlone)
     EXPECT_EQ(g.fieldMaximum, 9.0);
     EXPECT_EQ(g.snsrMin, 9.0);
     EXPECT_EQ(r.view.contourThreshold, 4.0);
+    // Non-finite ranges give no grid either, quietly.
+    for (double bad : {kInf, -kInf, 1e308}) {
+        MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).pair(0, 1, bad).pair(0, 2, -1e308).build());
+        r.view.contourThreshold = 3.0;
+        r.view.autofit = 0;
+        EXPECT_EQ(r.rebuild(), 0) << bad;
+        EXPECT_EQ(r.view.contourThreshold, 3.0);
+        EXPECT_EQ(r.g().fieldMaximum, 0.0);
+    }
+    MegGrid allNaN(layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(kNaN).series([](int, int, long long) { return kNaN; }).build());
+    EXPECT_EQ(allNaN.rebuild(), 0);
+    EXPECT_EQ(allNaN.g().fieldMaximum, 0.0);
     EXPECT_TRUE(cxc::harness::messageBoxes().empty());
 }
 
@@ -437,26 +443,6 @@ TEST_F(GridLayer, LayoutsWithoutAGridAllocateNothing)
     EXPECT_EQ(none.view.buildGridWeights(1), 0);
 }
 
-TEST_F(GridLayer, CurrentRowOutsideThePairArrayBuildsNoWeights)
-{
-    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).build());
-    ASSERT_EQ(r.rebuild(), 1);
-    for (long long row : {-1LL, 3LL, 1LL << 40}) {
-        r.cls().curRow = row;
-        EXPECT_EQ(r.view.buildGridWeights(1), 0) << row;
-    }
-}
-
-TEST_F(GridLayer, AnimationAfterTheClassDataShrankStaysInside)
-{
-    MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 3, 0.5).build());
-    r.cls().curRow = 3;
-    ASSERT_EQ(r.rebuild(), 1);
-    ASSERT_EQ(r.cls().allocatePairs(2, 2, 100), 1);  // recomputed smaller since
-    r.view.calcGridData();  // weights still name row 3 and columns up to 3
-    EXPECT_TRUE(std::isfinite(r.view.contourThreshold));
-}
-
 TEST_F(GridLayer, NaNSensorIsLeftOutOfTheRange)
 {
     MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 1, kNaN).pair(0, 2, -1.0).build());
@@ -473,22 +459,6 @@ TEST_F(GridLayer, NaNSensorIsLeftOutOfTheRange)
     MegGrid everywhere(layout({{0, 0}, {100, 0}, {0, 100}, {100, 100}}).pair(0, 1, kNaN).pair(0, 2, -1.0).build());
     EXPECT_EQ(everywhere.rebuild(), 0);  // r = 160: every point sees it, no grid value is a number
     EXPECT_EQ(everywhere.g().fieldMaximum, 0.0);
-}
-
-TEST_F(GridLayer, NonFiniteRangesReturnZeroQuietly)
-{
-    for (double bad : {kInf, -kInf, 1e308}) {
-        MegGrid r(layout({{0, 0}, {100, 0}, {0, 100}}).pair(0, 1, bad).pair(0, 2, -1e308).build());
-        r.view.contourThreshold = 3.0;
-        r.view.autofit = 0;
-        EXPECT_EQ(r.rebuild(), 0) << bad;
-        EXPECT_EQ(r.view.contourThreshold, 3.0);
-        EXPECT_EQ(r.g().fieldMaximum, 0.0);
-    }
-    MegGrid allNaN(layout({{0, 0}, {100, 0}, {0, 100}}).diagonal(kNaN).series([](int, int, long long) { return kNaN; }).build());
-    EXPECT_EQ(allNaN.rebuild(), 0);
-    EXPECT_EQ(allNaN.g().fieldMaximum, 0.0);
-    EXPECT_TRUE(cxc::harness::messageBoxes().empty());
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ struct StyleCase {
     int style, polarity;
     double mean;
     int ramp, index;
+    double rangeMax = 0.75;
 };
 
 const COLORREF* rampOf(const CADRindex2Colorqz& c, int k)
@@ -88,36 +89,23 @@ TEST_P(MagnitudeStyles, HalfwayBetweenThresholdAndRangeMaxTakesTheMiddleOfItsRam
     const StyleCase c = GetParam();
     MegRig r(square().pair(0, 1, c.mean).build());
     linksOnly(r.view, 0.25);
-    r.view.linkRangeMax = 0.75;
+    r.view.linkRangeMax = c.rangeMax;
     r.view.linkStyle = c.style;
     r.view.polarityView = c.polarity;
     ASSERT_EQ(r.paint(), 1);
     EXPECT_EQ(r.at(kBottom), rampOf(r.view.adrColors, c.ramp)[c.index]);
 }
 
-// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2; then the ends, and trunc(0.05 * 1024).
+// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2; then the ends, trunc(0.05 * 1024), a range
+// of zero width (the last entry) and a NaN range (the first).
 INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
     StyleCase{2, 0, 0.5, 0, 128}, StyleCase{3, 0, 0.5, 8, 256}, StyleCase{3, 0, -0.5, 8, 256},
     StyleCase{4, 0, 0.5, 9, 384}, StyleCase{5, 0, 0.5, 10, 512}, StyleCase{9, 0, 0.5, 10, 512},
     StyleCase{2, 1, 0.5, 2, 128}, StyleCase{2, 1, -0.5, 3, 128}, StyleCase{3, 1, 0.5, 6, 128},
     StyleCase{3, 1, -0.5, 5, 128}, StyleCase{4, 1, 0.5, 0, 128}, StyleCase{4, 1, -0.5, 1, 128},
     StyleCase{5, 1, 0.5, 11, 384}, StyleCase{5, 1, -0.5, 12, 384}, StyleCase{3, 0, 0.25, 8, 0},
-    StyleCase{3, 0, 0.75, 8, 511}, StyleCase{3, 0, 7.0, 8, 511}, StyleCase{3, 0, 0.3, 8, 51}));
-
-TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
-{
-    MegRig r(square().pair(0, 1, 0.6).pair(2, 3, 0.5).build());
-    linksOnly(r.view, 0.5);
-    r.view.linkRangeMax = 0.5;
-    r.view.linkStyle = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp512[511]);
-    EXPECT_EQ(r.at(kTop), r.view.adrColors.ramp512[0]);  // exactly at the threshold: the first entry
-    r.view.linkRangeMax = kNaN;
-    r.view.linkStyle = 5;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
-}
+    StyleCase{3, 0, 0.75, 8, 511}, StyleCase{3, 0, 7.0, 8, 511}, StyleCase{3, 0, 0.3, 8, 51},
+    StyleCase{3, 0, 0.6, 8, 511, 0.25}, StyleCase{5, 0, 0.6, 10, 0, kNaN}));
 
 TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
 {
@@ -164,22 +152,6 @@ TEST_F(Links, SelectionIsClampedToTheSeriesAndAnEmptyOneDrawsNothing)
     EXPECT_EQ(r.view.linkCount, 7);
 }
 
-TEST_F(Links, ExceptionIsReportedAndThePreviousPenComesBack)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    CDC& dc = *r.view.memDC;
-    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
-    r.view.linkStyle = 4;
-    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 1);
-    EXPECT_EQ(lastMessage(), L"Draw sensor error !");
-    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 5), 0);  // an unknown channel type stops the drawing
-    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
-}
-
 TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)
 {
     // The counts are public fields; a pipeline that raises them must not send the walks past the array.
@@ -223,7 +195,7 @@ std::wstring str(const CString& s) { return s.str(); }
 
 class Report : public MapTest {};
 
-TEST_F(Report, NoConnectionNoDataAndNegativeOrNaNThresholds)
+TEST_F(Report, NoConnectionNoDataNegativeOrNaNThresholdsAndSensorsWithoutCoils)
 {
     MegRig r(triangleOnSquare().build());
     r.view.linkThreshold = 0.9;
@@ -243,12 +215,9 @@ TEST_F(Report, NoConnectionNoDataAndNegativeOrNaNThresholds)
     EXPECT_EQ(connections, 5);  // untouched
     CStatMEGCClCntMapqz unbound;
     EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-}
-
-TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
-{
+    // A sensor without coil zero empties the MEG report but not the EEG one.
     MegRig meg(triangleOnSquare().noCoil(3).build());
-    int connections = 77;
+    connections = 77;
     EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
     EXPECT_EQ(connections, 77);
     // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
@@ -270,15 +239,15 @@ TEST_F(Report, ConnectionsHubsAndClusteringOfSmallNetworks)
          {L"Total Connections: 12  Seed Sources: 4  Clustering Coefficient (ClCe) Total: 4 \n"
           L"Hub min: 1  Hub Mean: 3  Hub Max: 3 Hub Rms: 2 \n",
           L"Edge min: 0.000000 ",
-          L"Total ClCe: 8.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 ClCe Rms: 2.000000 \n"
-          L"Total ClCeXnml: 4.000000 ClCex min: 1.000000  ClCex Mean: 1.000000  ClCex Max: 1.000000 ClCex Rms: "
-          L"1.000000 \n"}},
+          L"Total ClCe: 8.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
+          L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 4.000000 ClCex min: 1.000000  ClCex Mean: 1.000000  "
+          L"ClCex Max: 1.000000 ClCex Rms: 1.000000 \n"}},
         // Element (0, 1) names channel 9999 and channel 2's entry is null: node 0 keeps no neighbour
         // but 3, node 1 keeps 0 and 3, node 2 is no node, node 3 keeps 0 and 1.
         {square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 1 + 2 + 2,
-         {L"Total ClCe: 4.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 ClCe Rms: 2.000000 "
-          L"\nTotal ClCeXnml: 0.666667 ClCex min: 0.333333  ClCex Mean: 0.333333  ClCex Max: 0.333333 ClCex Rms: "
-          L"0.333333 \n"}},
+         {L"Total ClCe: 4.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
+          L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 0.666667 ClCex min: 0.333333  ClCex Mean: 0.333333  "
+          L"ClCex Max: 0.333333 ClCex Rms: 0.333333 \n"}},
         // A node with one neighbour is a seed without clustering.
         {square().pair(0, 1, 0.9), 1, 2,
          {L"Total Connections: 2  Seed Sources: 2  Clustering Coefficient (ClCe) Total: 0 \n",

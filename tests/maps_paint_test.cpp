@@ -1,5 +1,7 @@
 // Painting of both views beyond the snapshots: missing parts, hostile values, GDI counts.
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "maps_fixture.h"
@@ -226,31 +228,24 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeClickAndSizeLeaveNoGdiObjectBehind)
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
-TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
+// Destroyed views give every GDI object back.
+TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStylesAndDestroyedViewsGiveBackEverything)
 {
     const auto before = cxc::gdi::liveCounts();
     {
-        MegRig meg(square().pair(0, 1, 0.9).build());
-        EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.9).build());
-        meg.paint();
-        eeg.paint();
+        MegRig meg(square().pair(0, 1, 0.8).build());
+        EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.8).build());
+        meg.view.linkStyle = eeg.view.linkStyle = 5;
+        meg.view.linkThreshold = eeg.view.linkThreshold = 0.5;
+        ASSERT_EQ(meg.paint(), 1);
+        ASSERT_EQ(eeg.paint(), 1);
+        // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
+        EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
+        EXPECT_EQ(eeg.at(160, 260), kRed);
     }
     const auto after = cxc::gdi::liveCounts();
     EXPECT_EQ(after.total(), before.total());
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
-}
-
-TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
-{
-    MegRig meg(square().pair(0, 1, 0.8).build());
-    EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.8).build());
-    meg.view.linkStyle = eeg.view.linkStyle = 5;
-    meg.view.linkThreshold = eeg.view.linkThreshold = 0.5;
-    ASSERT_EQ(meg.paint(), 1);
-    ASSERT_EQ(eeg.paint(), 1);
-    // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
-    EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
-    EXPECT_EQ(eeg.at(160, 260), kRed);
 }
 
 template <class View>
@@ -319,19 +314,44 @@ TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
     }
 }
 
-TEST_F(Patches, PatchDrawingRestoresThePenAndFreesItsPens)
+// Each layer gives the DC its pen and background mode back and frees its own pens, also when a
+// companion throws halfway (said once); links and patches refuse an unknown channel type.
+TEST_F(Patches, LayersGiveTheDcBackAndSayWhatWentWrong)
 {
-    MegRig r(square().select(0, 10).build());
-    patchesOnly(r.view, 1.0, 1.0);
-    ASSERT_EQ(r.paint(), 1);
-    CDC& dc = *r.view.memDC;
-    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
-    const auto before = cxc::gdi::liveCounts();
-    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 0), 1);
-    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-    EXPECT_EQ(cxc::gdi::liveCounts().pens, before.pens);
-    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 3), 0);
-    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
+    using View = CStatMEGCClCntMapqz;
+    const struct {
+        const char* what;
+        const char* fault;  // none: drawn whole
+        std::function<int(View&, CDC&, int)> draw;  // with that channel type
+        int result;
+    } cases[] = {
+        {"links", "CWavChnlChnlData::getSelectDataMean",
+         [](View& v, CDC& dc, int type) { return v.drawLinks(&dc, 60, 60, 320, 320, 0, type); }, 1},
+        {"sensors", "CMDChannel0SensorInfo::isMEGMeasureChannel",
+         [](View& v, CDC& dc, int type) { return v.drawSensors(&dc, 0, type); }, 0},
+        {"labels", "CMDChannel0SensorInfo::isMEGMeasureChannel",
+         [](View& v, CDC& dc, int type) { return v.drawSensorLabels(&dc, 0, type); }, 0},
+        {"patches", nullptr,
+         [](View& v, CDC& dc, int type) { return v.drawPatches(&dc, 60, 60, 320, 320, 0, type); }, 1},
+    };
+    for (const auto& c : cases) {
+        MegRig r(square().pair(0, 1, 0.8).select(0, 10).build());
+        r.view.linkStyle = 4;  // a pen of its own for each link
+        ASSERT_EQ(r.paint(), 1);
+        CDC& dc = *r.view.memDC;
+        const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
+        const long pens = cxc::gdi::liveCounts().pens;
+        cxc::harness::clearMessageBoxes();
+        if (c.fault) cxc::testkit::throwOnce(c.fault);
+        EXPECT_EQ(c.draw(r.view, dc, 0), c.result) << c.what;
+        EXPECT_EQ(messageCount(L"Draw sensor error !"), c.fault ? 1 : 0) << c.what;
+        EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen) << c.what;
+        EXPECT_EQ(cxc::gdi::liveCounts().pens, pens) << c.what;
+        EXPECT_EQ(dc.GetBkMode(), OPAQUE) << c.what;
+        if (std::string(c.what) != "links" && std::string(c.what) != "patches") continue;
+        EXPECT_EQ(c.draw(r.view, dc, 5), 0) << c.what;
+        EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?") << c.what;
+    }
 }
 
 }  // namespace

@@ -176,24 +176,4 @@ TEST_F(Sensors, SensorsThatCannotBeReadAreSkipped)
     }
 }
 
-TEST_F(Sensors, ExceptionWhileDrawingSensorsIsReportedAndThePenRestored)
-{
-    MegRig r(square().build());
-    bare(r.view);
-    ASSERT_EQ(r.paint(), 1);
-    CDC& dc = *r.view.memDC;
-    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
-    const long pens = cxc::gdi::liveCounts().pens;
-    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");
-    EXPECT_EQ(r.view.drawSensors(&dc, 0, 0), 0);
-    EXPECT_EQ(lastMessage(), L"Draw sensor error !");
-    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-    EXPECT_EQ(cxc::gdi::liveCounts().pens, pens);
-    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");
-    r.view.showLabel = 1;
-    EXPECT_EQ(r.view.drawSensorLabels(&dc, 0, 0), 0);
-    EXPECT_EQ(messageCount(L"Draw sensor error !"), 2);
-    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-}
-
 }  // namespace

@@ -46,10 +46,10 @@ std::unique_ptr<CArrayMEDataSetqz> edgeData()
         .build();
 }
 
-// Eleven channels, the seventh without a name, whose values read in fT and in pT.
+// Eleven channels, the seventh without a name, whose values read in fT and in pT; one sample selected.
 std::unique_ptr<CArrayMEDataSetqz> fewData()
 {
-    return cxc::testkit::DataSet().meg(6).other(L"").eeg(4).samples(400)
+    return cxc::testkit::DataSet().meg(6).other(L"").eeg(4).samples(400).select(150, 150)
         .series([](int, int b, long long t) { return (b - 5) * 450.0 + static_cast<double>(t % 7); })
         .build();
 }
