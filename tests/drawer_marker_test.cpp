@@ -31,7 +31,7 @@ struct Picker {
 
 }  // namespace
 
-TEST(DrawerMarker, SinglePointDrawsALineAndItsLatency)
+TEST(DrawerMarker, APointDrawsALineAndItsLatencyARangeFromOneSecondReadsInSecondsOfTheClassHeld)
 {
     TestDrawer d(selection(25, 25, 100).sampleRate(2000));
     Canvas c(200, 100);
@@ -44,17 +44,19 @@ TEST(DrawerMarker, SinglePointDrawsALineAndItsLatency)
     const int cx = extent(d, L"12.5ms(25)").cx;
     EXPECT_TRUE(showsText(c, d, 25 - cx / 2, 0, L"12.5ms(25)"));
     EXPECT_FALSE(showsText(c, d, 25 - cx / 2, 0, L"12.6ms(25)"));
-}
-
-// Under a second the range is pinned by the row/column snapshots; from one second it reads in seconds.
-TEST(DrawerMarker, RangeFromOneSecondIsWrittenInSeconds)
-{
+    // From one second a range reads in seconds (under a second the row/column snapshots pin it).
     TestDrawer s(selection(200, 1500));
     s.pxPerSample = 0.25;
     Canvas cs(400, 100);
     ASSERT_EQ(s.drawSelectLineTime4CCData(&cs.dc, CRect(0, 30, 400, 100)), 1);
     const wchar_t* seconds = L"0.2->1.5=1.3s(200->1500=1300)";
     EXPECT_TRUE(showsText(cs, s, static_cast<int>(50 + (325 - extent(s, seconds).cx) * 0.5), 0, seconds));
+    // Only Control has data: the marker shows the class held, whatever cxcClass says.
+    TestDrawer held(selection(10, 10, 100).classes(false, true, false));
+    held.cxcClass = 0;
+    Canvas ch(100, 100);
+    EXPECT_EQ(held.drawSelectLineTime4CCData(&ch.dc, CRect(0, 30, 100, 100)), 1);
+    EXPECT_EQ(ch.at(10, 50), kGrey);
 }
 
 TEST(DrawerMarker, EdgesAreClampedIntoTheDataAreaWhateverTheSelectionAndScale)
@@ -85,16 +87,6 @@ TEST(DrawerMarker, EdgesAreClampedIntoTheDataAreaWhateverTheSelectionAndScale)
             EXPECT_LE(d.selEndX, 210) << scale;
         }
     }
-}
-
-TEST(DrawerMarker, ShowsTheClassThePackageHolds)
-{
-    // Only Control has data: the marker asks for the class held, whatever cxcClass says.
-    TestDrawer d(selection(10, 10, 100).classes(false, true, false));
-    d.cxcClass = 0;
-    Canvas c(100, 100);
-    EXPECT_EQ(d.drawSelectLineTime4CCData(&c.dc, CRect(0, 30, 100, 100)), 1);
-    EXPECT_EQ(c.at(10, 50), kGrey);
 }
 
 TEST(DrawerPicking, ColumnsPickTimeStrictlyInsideADataAreaAndLabelsElsewhere)

@@ -5,8 +5,7 @@ using namespace drawertest;
 
 namespace {
 
-// Row 0 of channel MZC01: partner k (1..5) is a constant series of 10 k, drawn at 10 k pixels above
-// its base line (ampScale 1). Values are in the plane only to name the channels.
+// Row 0 of channel MZC01: partner k (1..5) is a constant 10 k, drawn 10 k pixels above its base line.
 DataSet row()
 {
     return DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MLP21", 2, 0)
@@ -128,9 +127,8 @@ TEST(DrawerOverlay, NoLabelsOrValuesWhenSwitchedOffOrEmptyAndNothingOfAnUnknownT
 
 TEST(DrawerOverlay, ASampleWhoseXTruncatesToTheRightEdgeIsStillDrawn)
 {
-    // 60..460: at 0.75 px per sample, sample 534 lies at 460.5; decimated at 0.3 (three samples a
-    // stroke), sample 1335 does. Either truncates to the right edge, so the trace reaches x = 460 and
-    // lights column 459.
+    // 60..460: sample 534 lies at 460.5 at 0.75 px a sample, sample 1335 decimated at 0.3; either truncates
+    // to the right edge, so the trace reaches x = 460 and lights column 459.
     for (double scale : {0.75, 0.3}) {
         Overlay o(DataSet().meg(2).samples(1400).diagonal(0.0).pair(0, 1, 10.0).currentColumn(-1), 0);
         o.d.showLabel = o.d.showValue = 0;

@@ -217,6 +217,7 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     std::unique_ptr<CArrayMEDataSetqz> dataSet =
         data == "edge" ? edgeData() : data == "few" ? fewData() : cxc::demo::build();
     showtable::Face face;
+    if (data == "few") face.setDisplayMode(1);  // the row/column viewer opens in columns
     ASSERT_EQ((face.*w.show)(dataSet.get(), nullptr), 1);
     CDialog* dlg = face.*w.slot;
     ASSERT_NE(dlg, nullptr);
@@ -236,10 +237,14 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     if (data == "third") {
         ASSERT_TRUE(thirdLook(dlg, w));
     }
-    if (data == "few" && w.kind == Kind::RowColumn) {  // in columns, at a quarter pixel a sample
-        ASSERT_TRUE(harness::selectCombo(dlg, IDC_RC_LAYOUT, 1) &&
-                    harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false) &&
+    if (data == "few" && w.kind == Kind::RowColumn) {  // at a quarter pixel a sample
+        ASSERT_TRUE(harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false) &&
                     harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false));
+    }
+    if (data == "few" && w.kind == Kind::Matrix) {  // cells of no width, the origin a step right and up
+        ASSERT_TRUE(harness::typeText(dlg, IDC_PIXEL_WIDTH, L"0") && harness::clickButton(dlg, IDC_REFRESH) &&
+                    harness::clickUpDownArrow(dlg, IDC_ORIGIN_X_SPIN, true) &&
+                    harness::clickUpDownArrow(dlg, IDC_ORIGIN_Y_SPIN, false));
     }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
