@@ -69,7 +69,6 @@ inline ::testing::AssertionResult showsText(const Canvas& c, CMEGDraw& d, int x,
     return ::testing::AssertionSuccess();
 }
 
-// Pixels of one colour inside a rectangle.
 inline int countIn(const Canvas& c, COLORREF colour, CRect r)
 {
     int n = 0;

@@ -8,7 +8,6 @@ namespace {
 
 using namespace maptest;
 
-// Links only: no sensors, labels or texts over them.
 template <class View>
 void linksOnly(View& v, double threshold)
 {
@@ -30,7 +29,7 @@ const CPoint kRight = mid(squarePixel(1), squarePixel(3));
 
 class Links : public MapTest {};
 
-TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
+TEST_F(Links, ThresholdSignsPlainStylesLimitHidingSkippedEntriesAndCountsPastThePairArray)
 {
     MegRig r(network().build());
     linksOnly(r.view, 0.5);
@@ -65,6 +64,56 @@ TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
         EXPECT_EQ(r.view.linkThreshold, 0.0) << t;
         EXPECT_EQ(r.view.linkCount, 6) << t;
         EXPECT_EQ(r.at(160, 160), kRed) << t;  // a zero mean is red
+    }
+    // A NaN mean, a missing series, a bad or null channel and an empty selection are skipped.
+    {
+        // (0, 1) without a series, (0, 2) to channel 9999, (1, 3) to a null channel, (0, 3) NaN:
+        // (2, 3) stays.
+        auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9).pair(0, 3, kNaN)
+                      .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
+        MegRig r(std::move(ds));
+        linksOnly(r.view, 0.5);
+        ASSERT_EQ(r.paint(), 1);
+        EXPECT_EQ(r.view.linkCount, 1);
+        EXPECT_EQ(r.at(kTop), kRed);
+        EXPECT_EQ(r.at(160, 160), kWhite);
+        // A selection past the series is clamped to it; an empty one draws nothing and keeps the count.
+        std::vector<double> late(100, 0.0);
+        for (int t = 90; t < 100; ++t) late[static_cast<size_t>(t)] = 10.0;
+        MegRig sel(square().pair(0, 1, late).select(90, 5000).build());
+        linksOnly(sel.view, 5.0);
+        ASSERT_EQ(sel.paint(), 1);
+        EXPECT_EQ(sel.view.linkCount, 1);  // mean over 90..99
+        sel.cls().setSelect(60, 50);
+        sel.view.linkCount = 7;
+        ASSERT_EQ(sel.paint(), 1);
+        EXPECT_EQ(sel.at(kBottom), kWhite);
+        CDC& dc = *sel.view.memDC;
+        EXPECT_EQ(sel.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 0);
+        EXPECT_EQ(sel.view.linkCount, 7);
+    }
+    // Counts claiming more than the pair array holds walk only what exists (they are public fields).
+    {
+        // The counts are public fields; a pipeline that raises them must not send the walks past the array.
+        MegRig r(network().build());
+        linksOnly(r.view, 0.5);
+        int honestConnections = 0;
+        const CString honest = r.view.graphTheoryReport(1, 0, 0, honestConnections);
+        r.cls().rowCount = 1000;
+        r.cls().colCount = 1000;
+        for (int style : {0, 1, 2, 3, 4, 5}) {
+            r.view.linkStyle = style;
+            ASSERT_EQ(r.paint(), 1) << style;
+            EXPECT_EQ(r.view.linkCount, 3) << style;
+            EXPECT_NE(r.at(kBottom), kWhite) << style;
+        }
+        int connections = 0;
+        EXPECT_EQ(r.view.graphTheoryReport(1, 0, 0, connections).str(), honest.str());
+        EXPECT_EQ(connections, honestConnections);
+        r.view.showSensor = 1;
+        r.view.mapMode = MapModeTopWave;
+        EXPECT_EQ(r.paint(), 1);
+        r.view.hitTestSensor(CPoint(160, 160), 0, 0);
     }
 }
 
@@ -107,75 +156,6 @@ INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
     StyleCase{3, 0, 0.75, 8, 511}, StyleCase{3, 0, 7.0, 8, 511}, StyleCase{3, 0, 0.3, 8, 51},
     StyleCase{3, 0, 0.6, 8, 511, 0.25}, StyleCase{5, 0, 0.6, 10, 0, kNaN}));
 
-TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
-{
-    // (0, 1) without a series, (0, 2) naming channel 9999, (1, 3) to a null channel entry, (0, 3) NaN;
-    // (2, 3) stays.
-    auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9).pair(0, 3, kNaN)
-                  .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
-    MegRig r(std::move(ds));
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-    EXPECT_EQ(r.at(kTop), kRed);
-    EXPECT_EQ(r.at(160, 160), kWhite);
-}
-
-TEST_F(Links, OnlyTheRowChannelsTypeIsTested)
-{
-    // Channel 4 is an EEG electrode; its MEG-plane position is the plane's origin (sensor 0's place).
-    MegRig megRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).build());  // element (3, 4): MEG row
-    linksOnly(megRow.view, 0.5);
-    ASSERT_EQ(megRow.paint(), 1);
-    EXPECT_EQ(megRow.view.linkCount, 1);
-    EXPECT_EQ(megRow.at(160, 160), kRed);  // from sensor 3 down to the origin
-    MegRig eegRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).rows({4, 0, 1, 2, 3}).cols({4, 0, 1, 2, 3}).build());
-    linksOnly(eegRow.view, 0.5);
-    ASSERT_EQ(eegRow.paint(), 1);  // now the upper-triangle element is (Cz, sensor 3): not drawn
-    EXPECT_EQ(eegRow.view.linkCount, 0);
-}
-
-TEST_F(Links, SelectionIsClampedToTheSeriesAndAnEmptyOneDrawsNothing)
-{
-    std::vector<double> late(100, 0.0);
-    for (int t = 90; t < 100; ++t) late[static_cast<size_t>(t)] = 10.0;
-    MegRig r(square().pair(0, 1, late).select(90, 5000).build());
-    linksOnly(r.view, 5.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);  // mean over 90..99
-    r.cls().setSelect(60, 50);
-    r.view.linkCount = 7;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), kWhite);
-    CDC& dc = *r.view.memDC;
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 0);
-    EXPECT_EQ(r.view.linkCount, 7);
-}
-
-TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)
-{
-    // The counts are public fields; a pipeline that raises them must not send the walks past the array.
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    int honestConnections = 0;
-    const CString honest = r.view.graphTheoryReport(1, 0, 0, honestConnections);
-    r.cls().rowCount = 1000;
-    r.cls().colCount = 1000;
-    for (int style : {0, 1, 2, 3, 4, 5}) {
-        r.view.linkStyle = style;
-        ASSERT_EQ(r.paint(), 1) << style;
-        EXPECT_EQ(r.view.linkCount, 3) << style;
-        EXPECT_NE(r.at(kBottom), kWhite) << style;
-    }
-    int connections = 0;
-    EXPECT_EQ(r.view.graphTheoryReport(1, 0, 0, connections).str(), honest.str());
-    EXPECT_EQ(connections, honestConnections);
-    r.view.showSensor = 1;
-    r.view.mapMode = MapModeTopWave;
-    EXPECT_EQ(r.paint(), 1);
-    r.view.hitTestSensor(CPoint(160, 160), 0, 0);
-}
-
 // The square with a triangle 0-1-2 (0.75, 0.5, 0.625, all exact in binary); sensor 3 is alone.
 DataSet triangleOnSquare(Modality m = Modality::Meg)
 {
@@ -195,39 +175,9 @@ std::wstring str(const CString& s) { return s.str(); }
 
 class Report : public MapTest {};
 
-TEST_F(Report, NoConnectionNoDataNegativeOrNaNThresholdsAndSensorsWithoutCoils)
-{
-    MegRig r(triangleOnSquare().build());
-    r.view.linkThreshold = 0.9;
-    int connections = -1;
-    EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
-    EXPECT_EQ(connections, 0);  // the count is written when every row was examined
-    for (double t : {-1.0, kNaN}) {  // stored as 0
-        r.view.linkThreshold = t;
-        report(r.view, 1, 0, 0, &connections);
-        EXPECT_EQ(r.view.linkThreshold, 0.0);
-        EXPECT_EQ(connections, 12);
-    }
-
-    MegRig none(triangleOnSquare().noCoupling().build());
-    connections = 5;
-    EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-    EXPECT_EQ(connections, 5);  // untouched
-    CStatMEGCClCntMapqz unbound;
-    EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-    // A sensor without coil zero empties the MEG report but not the EEG one.
-    MegRig meg(triangleOnSquare().noCoil(3).build());
-    connections = 77;
-    EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
-    EXPECT_EQ(connections, 77);
-    // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
-    EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
-    EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
-}
-
 // Without the threshold every other channel is a connection and every neighbour pair is connected:
 // ClCe is 2 for each node of two or more neighbours, ClCeXnml 2 k (k - 1) / (N (N - 1)).
-TEST_F(Report, ConnectionsHubsAndClusteringOfSmallNetworks)
+TEST_F(Report, ConnectionsHubsAndClusteringOfSmallNetworksAndOddShapesOrBadEntriesWalkedSafely)
 {
     const struct {
         DataSet data;
@@ -261,38 +211,66 @@ TEST_F(Report, ConnectionsHubsAndClusteringOfSmallNetworks)
         EXPECT_EQ(connections, c.connections);
         for (const wchar_t* part : c.parts) EXPECT_NE(s.find(part), std::wstring::npos) << cxc::toUtf8(part);
     }
-}
+    // Odd shapes and bad entries are walked safely.
+    {
+        const struct {
+            const char* what;
+            DataSet data;
+            int useThreshold, activeOnly, connections;
+        } cases[] = {
+            // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
+            {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
+            // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
+            {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
+        };
+        for (const auto& c : cases) {
+            MegRig r(c.data.build());
+            r.view.linkThreshold = 0.5;
+            int connections = 0;
+            const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
+            EXPECT_EQ(connections, c.connections) << c.what;
+            if (c.activeOnly) {
+                EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+            }
+        }
+        // An active row outside the nodes, and an exception on the way, give no data.
+        MegRig outside(triangleOnSquare().currentRow(7).build());
+        EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
+        MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
+        EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
+        MegRig r(triangleOnSquare().build());
+        cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
+        EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
+        // No connection, no data, negative or NaN thresholds (stored as 0), sensors without coils.
+        {
+            MegRig r(triangleOnSquare().build());
+            r.view.linkThreshold = 0.9;
+            int connections = -1;
+            EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
+            EXPECT_EQ(connections, 0);  // the count is written when every row was examined
+            for (double t : {-1.0, kNaN}) {  // stored as 0
+                r.view.linkThreshold = t;
+                report(r.view, 1, 0, 0, &connections);
+                EXPECT_EQ(r.view.linkThreshold, 0.0);
+                EXPECT_EQ(connections, 12);
+            }
 
-TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
-{
-    const struct {
-        const char* what;
-        DataSet data;
-        int useThreshold, activeOnly, connections;
-    } cases[] = {
-        // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
-        {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
-        // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
-        {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
-    };
-    for (const auto& c : cases) {
-        MegRig r(c.data.build());
-        r.view.linkThreshold = 0.5;
-        int connections = 0;
-        const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
-        EXPECT_EQ(connections, c.connections) << c.what;
-        if (c.activeOnly) {
-            EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+            MegRig none(triangleOnSquare().noCoupling().build());
+            connections = 5;
+            EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+            EXPECT_EQ(connections, 5);  // untouched
+            CStatMEGCClCntMapqz unbound;
+            EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+            // A sensor without coil zero empties the MEG report but not the EEG one.
+            MegRig meg(triangleOnSquare().noCoil(3).build());
+            connections = 77;
+            EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
+            EXPECT_EQ(connections, 77);
+            // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
+            EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
+            EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
         }
     }
-    // An active row outside the nodes, and an exception on the way, give no data.
-    MegRig outside(triangleOnSquare().currentRow(7).build());
-    EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
-    MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
-    EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
-    MegRig r(triangleOnSquare().build());
-    cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
-    EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
 }
 
 }  // namespace
