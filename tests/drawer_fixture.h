@@ -19,10 +19,7 @@ namespace drawertest {
 using cxc::testkit::DataSet;
 using testgdi::Canvas;
 
-inline constexpr COLORREF kGreen = RGB(0, 255, 0);
-inline constexpr COLORREF kBlue = RGB(0, 0, 255);
 inline constexpr COLORREF kGrey = RGB(128, 128, 128);
-inline constexpr COLORREF kGridColour = RGB(220, 220, 220);
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class TestDrawer : public CMEGDrawCCDataqz {
@@ -72,7 +69,6 @@ inline ::testing::AssertionResult showsText(const Canvas& c, CMEGDraw& d, int x,
     return ::testing::AssertionSuccess();
 }
 
-// Pixels of one colour inside a rectangle.
 inline int countIn(const Canvas& c, COLORREF colour, CRect r)
 {
     int n = 0;

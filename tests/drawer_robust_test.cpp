@@ -8,7 +8,6 @@ using namespace drawertest;
 
 namespace {
 
-// Draws every mode and overlay type; true when each top-level call returned 1.
 bool drawEverything(TestDrawer& d, Canvas& c)
 {
     bool ok = true;
@@ -104,7 +103,7 @@ struct Prepared {
 
 }  // namespace
 
-TEST(DrawerRobust, NaNSampleLeavesAGapInTheTrace)
+TEST(DrawerRobust, NaNSampleLeavesAGapAndNonFiniteOrExtremeValuesScalesAndSettingsDrawWithoutFault)
 {
     TestDrawer d(wildRow());
     d.ampScale = 1;
@@ -115,35 +114,34 @@ TEST(DrawerRobust, NaNSampleLeavesAGapInTheTrace)
     EXPECT_EQ(c.at(60 + 9, 145), testgdi::kWhite);  // the segment to sample 9 ends before it
     EXPECT_EQ(c.at(60 + 10, 145), testgdi::kWhite); // sample 10 is NaN
     EXPECT_EQ(c.at(60 + 11, 145), testgdi::kBlack); // the trace goes on from sample 11
-}
-
-TEST(DrawerRobust, NonFiniteAndExtremeValuesScalesAndSettingsDrawWithoutFault)
-{
-    TestDrawer d(wildRow());
-    Canvas c(500, 300);
-    for (double amp : {0.005, HUGE_VAL, 1e300, -1e300, kNaN})
-        for (double scale : {1.0, 0.25, 1e300, 1e-300}) {
-            d.ampScale = amp;
-            d.pxPerSample = scale;
-            EXPECT_TRUE(drawEverything(d, c)) << amp << " " << scale;
+    // Non-finite and extreme values, scales and settings draw without fault.
+    {
+        TestDrawer d(wildRow());
+        Canvas c(500, 300);
+        for (double amp : {0.005, HUGE_VAL, 1e300, -1e300, kNaN})
+            for (double scale : {1.0, 0.25, 1e300, 1e-300}) {
+                d.ampScale = amp;
+                d.pxPerSample = scale;
+                EXPECT_TRUE(drawEverything(d, c)) << amp << " " << scale;
+            }
+        d.ampScale = 0.005;  // and selections, first samples and margins at the ends of 64 bits
+        d.pxPerSample = 1.0;
+        d.cls().setSelect(LLONG_MIN, LLONG_MAX);
+        for (__int64 begin : {LLONG_MIN, -1LL, LLONG_MAX}) {
+            d.beginSample = begin;
+            EXPECT_TRUE(drawEverything(d, c)) << begin;
         }
-    d.ampScale = 0.005;  // and selections, first samples and margins at the ends of 64 bits
-    d.pxPerSample = 1.0;
-    d.cls().setSelect(LLONG_MIN, LLONG_MAX);
-    for (__int64 begin : {LLONG_MIN, -1LL, LLONG_MAX}) {
-        d.beginSample = begin;
-        EXPECT_TRUE(drawEverything(d, c)) << begin;
+        d.beginSample = 0;
+        d.baseLineY = LLONG_MAX;
+        d.nameWidth = LLONG_MIN;
+        d.topMargin = LLONG_MAX;
+        d.colGap = LLONG_MAX;
+        d.displayColumn = INT_MAX;
+        EXPECT_TRUE(drawEverything(d, c));
     }
-    d.beginSample = 0;
-    d.baseLineY = LLONG_MAX;
-    d.nameWidth = LLONG_MIN;
-    d.topMargin = LLONG_MAX;
-    d.colGap = LLONG_MAX;
-    d.displayColumn = INT_MAX;
-    EXPECT_TRUE(drawEverything(d, c));
 }
 
-TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
+TEST(DrawerRobust, UnplaceableTimeScalesAndRowsOutsideTheArrayDrawNoTracesRowWalksStopAtTheColumnCount)
 {
     for (double scale : {0.0, -1.0, kNaN, HUGE_VAL, -HUGE_VAL}) {
         TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).select(5, 5).currentColumn(-1));
@@ -158,10 +156,17 @@ TEST(DrawerRobust, TimeScalesThatCannotPlaceSamplesDrawNoTraces)
             EXPECT_EQ(countIn(c, testgdi::kBlack, CRect(61, y, 300, y + 1)), 0) << scale << " mode " << mode;
         }
     }
-}
-
-TEST(DrawerRobust, RowWalksStopAtTheColumnCount)
-{
+    // Nor do current rows outside the pair array.
+    for (long long row : {-1LL, 2LL, LLONG_MAX}) {
+        TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).currentRow(row).select(5, 5));
+        d.ampScale = 1;
+        Canvas c(400, 300);
+        EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0), 1);
+        EXPECT_EQ(c.at(100, 140), testgdi::kWhite) << row;
+        EXPECT_EQ(c.at(100, 150), testgdi::kBlack) << row;  // the axes are drawn all the same
+        EXPECT_EQ(d.drawOverlay_All_normal(&c.dc, CRect(60, 0, 400, 300)), 0);
+    }
+    // Row walks stop at the column count; no pair array keeps the default geometry.
     // 5 rows of 3 elements, the last row current: a walk over the row count would pass its end.
     TestDrawer d(DataSet().meg(5).cols({0, 1, 2}).currentRow(4).select(5, 5).currentColumn(-1));
     d.displayMode = 1;
@@ -174,22 +179,19 @@ TEST(DrawerRobust, RowWalksStopAtTheColumnCount)
     EXPECT_EQ(d.rowsPerColumn, 3);
     for (int r = 0; r < 3; ++r) EXPECT_EQ(c.at(100, 20 + (r + 1) * d.rowHeight), testgdi::kBlack) << r;
     EXPECT_EQ(c.at(100, 20 + 4 * d.rowHeight), testgdi::kWhite);
+    // Without a pair array and rows per column the base lines take the default geometry.
+    TestDrawer none(DataSet().meg(3).withoutPairArray(0));
+    none.rowsPerColumn = 0;
+    none.displayMode = 1;
+    Canvas wide(600, 300);
+    EXPECT_EQ(none.drawWaveCCData(&wide.dc, CRect(0, 0, 600, 300), 0), 1);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(wide.at(80 + 170 * k, 40), kGrey) << k;  // one row per column
+    none.displayColumn = 0;
+    int kind = 1;
+    EXPECT_EQ(none.getSampleID4Mouse(nullptr, CPoint(10, 10), CRect(0, 0, 400, 300), kind), 0);
 }
 
-TEST(DrawerRobust, CurrentRowOutsideTheArrayDrawsNoTraces)
-{
-    for (long long row : {-1LL, 2LL, LLONG_MAX}) {
-        TestDrawer d(DataSet().meg(2).pair(0, 1, 10.0).currentRow(row).select(5, 5));
-        d.ampScale = 1;
-        Canvas c(400, 300);
-        EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0), 1);
-        EXPECT_EQ(c.at(100, 140), testgdi::kWhite) << row;
-        EXPECT_EQ(c.at(100, 150), testgdi::kBlack) << row;  // the axes are drawn all the same
-        EXPECT_EQ(d.drawOverlay_All_normal(&c.dc, CRect(60, 0, 400, 300)), 0);
-    }
-}
-
-TEST(DrawerRobust, PartnersOutsideTheChannelTableOrNullAreSkipped)
+TEST(DrawerRobust, PartnersOutsideTheChannelTableNullOrWithoutSeriesAreSkipped)
 {
     TestDrawer d(DataSet().megAt2d(L"MZC01", 0, 0).megAt2d(L"MLF11", 1, 0).megAt2d(L"MLF12", 2, 0)
                      .megAt2d(L"MLF13", 3, 0).pair(0, 1, 10.0).pair(0, 2, 20.0).pair(0, 3, 30.0)
@@ -209,44 +211,33 @@ TEST(DrawerRobust, PartnersOutsideTheChannelTableOrNullAreSkipped)
     d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0);
     EXPECT_TRUE(showsText(c, d, 0, 20 + d.rowHeight, L"MZC01"));
     EXPECT_EQ(countIn(c, testgdi::kBlack, CRect(0, 20 + 2 * d.rowHeight, 60, 300)), 0);  // no other name
-}
-
-TEST(DrawerRobust, ElementsWithoutSeriesAreSkippedNamesAndValuesStay)
-{
-    TestDrawer d(DataSet().meg(3).pair(0, 1, 10.0).pair(0, 2, 20.0).nullSeries(0, 1).select(5, 5).currentColumn(-1));
-    d.ampScale = 1;
-    Canvas c(400, 300);
-    EXPECT_TRUE(drawEverything(d, c));
-    d.displayMode = 0;
-    d.overlayType = 0;
+    // Elements without a series draw no trace; their names and values stay.
+    TestDrawer e(DataSet().meg(3).pair(0, 1, 10.0).pair(0, 2, 20.0).nullSeries(0, 1).select(5, 5).currentColumn(-1));
+    e.ampScale = 1;
+    EXPECT_TRUE(drawEverything(e, c));
+    e.displayMode = 0;
+    e.overlayType = 0;
     c.clear(testgdi::kWhite);
-    d.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0);
+    e.drawWaveCCData(&c.dc, CRect(0, 0, 400, 300), 0);
     EXPECT_EQ(c.at(100, 140), testgdi::kWhite);
     EXPECT_EQ(c.at(100, 130), testgdi::kBlack);
-    d.displayColumn = 1;
+    e.displayColumn = 1;
     c.clear(testgdi::kWhite);
-    d._calculateColumnBlockH(CRect(0, 0, 400, 300));
-    d._drawColumnChannelName(&c.dc, CRect(0, 0, 400, 300));
-    d._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
-    const int x = 60 + d.colDataWidth - 40 + 6;
-    EXPECT_TRUE(showsText(c, d, 0, 20 + 2 * d.rowHeight, d.trial->getChannelName(1)));
-    EXPECT_TRUE(showsText(c, d, x, 20 + 2 * d.rowHeight, L"0fT"));
+    e._calculateColumnBlockH(CRect(0, 0, 400, 300));
+    e._drawColumnChannelName(&c.dc, CRect(0, 0, 400, 300));
+    e._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
+    const int x = 60 + e.colDataWidth - 40 + 6;
+    EXPECT_TRUE(showsText(c, e, 0, 20 + 2 * e.rowHeight, e.trial->getChannelName(1)));
+    EXPECT_TRUE(showsText(c, e, x, 20 + 2 * e.rowHeight, L"0fT"));
+    e.valueWidth = 30;  // a value column narrower than 37 pixels is widened to 40, a wider one kept
+    e._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
+    EXPECT_EQ(e.valueWidth, 40);
+    e.valueWidth = 37;
+    e._drawColumnDataValues(&c.dc, CRect(0, 0, 400, 300));
+    EXPECT_EQ(e.valueWidth, 37);
 }
 
-TEST(DrawerRobust, BaseLinesWithoutPairArrayAndNoRowsPerColumn)
-{
-    TestDrawer d(DataSet().meg(3).withoutPairArray(0));
-    d.rowsPerColumn = 0;
-    d.displayMode = 1;
-    Canvas c(600, 300);
-    EXPECT_EQ(d.drawWaveCCData(&c.dc, CRect(0, 0, 600, 300), 0), 1);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(c.at(80 + 170 * k, 40), kGrey) << k;  // default geometry: one row per column
-    d.displayColumn = 0;
-    int kind = 1;
-    EXPECT_EQ(d.getSampleID4Mouse(nullptr, CPoint(10, 10), CRect(0, 0, 400, 300), kind), 0);
-}
-
-TEST(DrawerDcState, EveryOperationRestoresTheDcAndLeaksNothing)
+TEST(DrawerDcState, EveryOperationRestoresTheDcAndLeaksNothingAlsoWhenACompanionThrowsHalfway)
 {
     for (unsigned overlay : {0u, 1u, 2u}) {
         for (const Op& op : kOps) {
@@ -270,10 +261,7 @@ TEST(DrawerDcState, EveryOperationRestoresTheDcAndLeaksNothing)
                 << what;
         }
     }
-}
-
-TEST(DrawerDcState, ACompanionThatThrowsHalfwayLeavesTheDcWhole)
-{
+    // A companion that throws halfway leaves the DC whole.
     const struct {
         const char* call;
         int op;  // index into kOps
@@ -302,3 +290,4 @@ TEST(DrawerDcState, ACompanionThatThrowsHalfwayLeavesTheDcWhole)
         cxc::testkit::clearFaults();
     }
 }
+

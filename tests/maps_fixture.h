@@ -79,8 +79,6 @@ public:
         return count(c, p.x - half, p.y - half, p.x + half + 1, p.y + half + 1);
     }
     int countAll(COLORREF c) const { return count(c, 0, 0, view.mapWidth, view.mapHeight); }
-    // Inside the corner marks of the overlay (which frame 30 .. 290 on a 320 x 320 surface).
-    int countInner(COLORREF c) const { return count(c, 31, 31, view.mapWidth - 31, view.mapHeight - 31); }
     CSnsCohDataqz& cls(int c = 0) { return *cxc::testkit::classOf(*data, c); }
 
     std::unique_ptr<CArrayMEDataSetqz> data;

@@ -8,7 +8,6 @@ namespace {
 
 using namespace maptest;
 
-// Links only: no sensors, labels or texts over them.
 template <class View>
 void linksOnly(View& v, double threshold)
 {
@@ -30,7 +29,7 @@ const CPoint kRight = mid(squarePixel(1), squarePixel(3));
 
 class Links : public MapTest {};
 
-TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
+TEST_F(Links, ThresholdSignsPlainStylesLimitHidingSkippedEntriesAndCountsPastThePairArray)
 {
     MegRig r(network().build());
     linksOnly(r.view, 0.5);
@@ -66,16 +65,71 @@ TEST_F(Links, ThresholdSignsPlainStylesLimitAndHiding)
         EXPECT_EQ(r.view.linkCount, 6) << t;
         EXPECT_EQ(r.at(160, 160), kRed) << t;  // a zero mean is red
     }
+    // A NaN mean, a missing series, a bad or null channel and an empty selection are skipped.
+    {
+        // (0, 1) without a series, (0, 2) to channel 9999, (1, 3) to a null channel, (0, 3) NaN:
+        // (2, 3) stays.
+        auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9).pair(0, 3, kNaN)
+                      .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
+        MegRig r(std::move(ds));
+        linksOnly(r.view, 0.5);
+        ASSERT_EQ(r.paint(), 1);
+        EXPECT_EQ(r.view.linkCount, 1);
+        EXPECT_EQ(r.at(kTop), kRed);
+        EXPECT_EQ(r.at(160, 160), kWhite);
+        // A selection past the series is clamped to it; an empty one draws nothing and keeps the count.
+        std::vector<double> late(100, 0.0);
+        for (int t = 90; t < 100; ++t) late[static_cast<size_t>(t)] = 10.0;
+        MegRig sel(square().pair(0, 1, late).select(90, 5000).build());
+        linksOnly(sel.view, 5.0);
+        ASSERT_EQ(sel.paint(), 1);
+        EXPECT_EQ(sel.view.linkCount, 1);  // mean over 90..99
+        sel.cls().setSelect(60, 50);
+        sel.view.linkCount = 7;
+        ASSERT_EQ(sel.paint(), 1);
+        EXPECT_EQ(sel.at(kBottom), kWhite);
+        CDC& dc = *sel.view.memDC;
+        EXPECT_EQ(sel.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 0);
+        EXPECT_EQ(sel.view.linkCount, 7);
+    }
+    // Counts claiming more than the pair array holds walk only what exists (they are public fields).
+    {
+        // The counts are public fields; a pipeline that raises them must not send the walks past the array.
+        MegRig r(network().build());
+        linksOnly(r.view, 0.5);
+        int honestConnections = 0;
+        const CString honest = r.view.graphTheoryReport(1, 0, 0, honestConnections);
+        r.cls().rowCount = 1000;
+        r.cls().colCount = 1000;
+        for (int style : {0, 1, 2, 3, 4, 5}) {
+            r.view.linkStyle = style;
+            ASSERT_EQ(r.paint(), 1) << style;
+            EXPECT_EQ(r.view.linkCount, 3) << style;
+            EXPECT_NE(r.at(kBottom), kWhite) << style;
+        }
+        int connections = 0;
+        EXPECT_EQ(r.view.graphTheoryReport(1, 0, 0, connections).str(), honest.str());
+        EXPECT_EQ(connections, honestConnections);
+        r.view.showSensor = 1;
+        r.view.mapMode = MapModeTopWave;
+        EXPECT_EQ(r.paint(), 1);
+        r.view.hitTestSensor(CPoint(160, 160), 0, 0);
+    }
 }
 
+// ramp: 0 .. 7 ramps256[ramp], 8 ramp512, 9 ramp768, 10 ramp1024, 11 ramp768Pos, 12 ramp768Neg.
 struct StyleCase {
     int style, polarity;
     double mean;
-    const COLORREF* (*ramp)(const CADRindex2Colorqz&);
-    int index;
+    int ramp, index;
+    double rangeMax = 0.75;
 };
 
-const COLORREF* r256(const CADRindex2Colorqz& c, int k) { return c.ramps256[k]; }
+const COLORREF* rampOf(const CADRindex2Colorqz& c, int k)
+{
+    const COLORREF* named[] = {c.ramp512, c.ramp768, c.ramp1024, c.ramp768Pos, c.ramp768Neg};
+    return k < 8 ? c.ramps256[k] : named[k - 8];
+}
 
 class MagnitudeStyles : public MapTest, public ::testing::WithParamInterface<StyleCase> {};
 
@@ -84,159 +138,23 @@ TEST_P(MagnitudeStyles, HalfwayBetweenThresholdAndRangeMaxTakesTheMiddleOfItsRam
     const StyleCase c = GetParam();
     MegRig r(square().pair(0, 1, c.mean).build());
     linksOnly(r.view, 0.25);
-    r.view.linkRangeMax = 0.75;
+    r.view.linkRangeMax = c.rangeMax;
     r.view.linkStyle = c.style;
     r.view.polarityView = c.polarity;
     ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), c.ramp(r.view.adrColors)[c.index]);
+    EXPECT_EQ(r.at(kBottom), rampOf(r.view.adrColors, c.ramp)[c.index]);
 }
 
-// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2.
+// |mean| 0.5 lies halfway between 0.25 and 0.75: entry S / 2; then the ends, trunc(0.05 * 1024), a range
+// of zero width (the last entry) and a NaN range (the first).
 INSTANTIATE_TEST_SUITE_P(Maps, MagnitudeStyles, ::testing::Values(
-    StyleCase{2, 0, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
-    StyleCase{3, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
-    StyleCase{3, 0, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 256},
-    StyleCase{4, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768; }, 384},
-    StyleCase{5, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
-    StyleCase{9, 0, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp1024; }, 512},
-    StyleCase{2, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 2); }, 128},
-    StyleCase{2, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 3); }, 128},
-    StyleCase{3, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 6); }, 128},
-    StyleCase{3, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 5); }, 128},
-    StyleCase{4, 1, 0.5, [](const CADRindex2Colorqz& c) { return r256(c, 0); }, 128},
-    StyleCase{4, 1, -0.5, [](const CADRindex2Colorqz& c) { return r256(c, 1); }, 128},
-    StyleCase{5, 1, 0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Pos; }, 384},
-    StyleCase{5, 1, -0.5, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp768Neg; }, 384},
-    StyleCase{3, 0, 0.25, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 0},     // at the threshold
-    StyleCase{3, 0, 0.75, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},   // at rangeMax
-    StyleCase{3, 0, 7.0, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 511},
-    StyleCase{3, 0, 0.3, [](const CADRindex2Colorqz& c) -> const COLORREF* { return c.ramp512; }, 51}));  // trunc(0.05 * 1024)
-
-TEST_F(Links, RangeMaxAtTheThresholdGivesTheLastEntryAndNaNTheFirst)
-{
-    MegRig r(square().pair(0, 1, 0.6).pair(2, 3, 0.5).build());
-    linksOnly(r.view, 0.5);
-    r.view.linkRangeMax = 0.5;
-    r.view.linkStyle = 3;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp512[511]);
-    EXPECT_EQ(r.at(kTop), r.view.adrColors.ramp512[0]);  // exactly at the threshold: the first entry
-    r.view.linkRangeMax = kNaN;
-    r.view.linkStyle = 5;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), r.view.adrColors.ramp1024[0]);
-}
-
-TEST_F(Links, NaNMeanMissingSeriesBadChannelAndNullChannelAreSkipped)
-{
-    // (0, 1) without a series, (0, 2) naming channel 9999, (1, 3) to a null channel entry, (0, 3) NaN;
-    // (2, 3) stays.
-    auto ds = square().pair(0, 1, 0.9).pair(0, 2, 0.9).pair(1, 3, 0.9).pair(2, 3, 0.9).pair(0, 3, kNaN)
-                  .nullSeries(0, 1).pairChannels(0, 2, 0, 9999).nullChannel(1).build();
-    MegRig r(std::move(ds));
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);
-    EXPECT_EQ(r.at(kTop), kRed);
-    EXPECT_EQ(r.at(160, 160), kWhite);
-}
-
-TEST_F(Links, OnlyTheRowChannelsTypeIsTested)
-{
-    // Channel 4 is an EEG electrode; its MEG-plane position is the plane's origin (sensor 0's place).
-    MegRig megRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).build());  // element (3, 4): MEG row
-    linksOnly(megRow.view, 0.5);
-    ASSERT_EQ(megRow.paint(), 1);
-    EXPECT_EQ(megRow.view.linkCount, 1);
-    EXPECT_EQ(megRow.at(160, 160), kRed);  // from sensor 3 down to the origin
-    MegRig eegRow(square().eegAt2d(L"Cz", 50, 50).pair(3, 4, 0.9).rows({4, 0, 1, 2, 3}).cols({4, 0, 1, 2, 3}).build());
-    linksOnly(eegRow.view, 0.5);
-    ASSERT_EQ(eegRow.paint(), 1);  // now the upper-triangle element is (Cz, sensor 3): not drawn
-    EXPECT_EQ(eegRow.view.linkCount, 0);
-}
-
-TEST_F(Links, SelectionIsClampedToTheSeriesAndAnEmptyOneDrawsNothing)
-{
-    std::vector<double> late(100, 0.0);
-    for (int t = 90; t < 100; ++t) late[static_cast<size_t>(t)] = 10.0;
-    MegRig r(square().pair(0, 1, late).select(90, 5000).build());
-    linksOnly(r.view, 5.0);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.linkCount, 1);  // mean over 90..99
-    r.cls().setSelect(60, 50);
-    r.view.linkCount = 7;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(kBottom), kWhite);
-    CDC& dc = *r.view.memDC;
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 0);
-    EXPECT_EQ(r.view.linkCount, 7);
-}
-
-TEST_F(Links, ExceptionIsReportedAndThePreviousPenComesBack)
-{
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    ASSERT_EQ(r.paint(), 1);
-    CDC& dc = *r.view.memDC;
-    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
-    r.view.linkStyle = 4;
-    cxc::testkit::throwOnce("CWavChnlChnlData::getSelectDataMean");
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 0), 1);
-    EXPECT_EQ(lastMessage(), L"Draw sensor error !");
-    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-    EXPECT_EQ(r.view.drawLinks(&dc, 60, 60, 320, 320, 0, 5), 0);  // an unknown channel type stops the drawing
-    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
-}
-
-TEST_F(Links, MagnitudePaintsClicksAndResizesLeaveNoGdiObjectBehind)
-{
-    // 21 sensors: 210 pairs at 0.8, of which 200 are drawn with a pen each.
-    MegRig r(DataSet().meg(21).series([](int, int, long long) { return 0.8; }).build());
-    r.view.linkStyle = 5;
-    r.view.polarityView = 1;
-    r.view.linkThreshold = 0.5;
-    ASSERT_EQ(r.paint(600, 500), 1);
-    ASSERT_EQ(r.view.linkCount, 200);
-    const auto before = cxc::gdi::liveCounts();
-    for (int k = 0; k < 100; ++k) r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
-    for (int k = 0; k < 50; ++k) {
-        r.view.hitTestSensor(CPoint(0, 0), 0, 0);
-        r.view.hitTestSensor(CPoint(300 + k, 250), 0, 0);
-        r.view.paintMap(&r.paintDc, CRect(0, 0, 600, 500));
-    }
-    for (int k = 0; k < 20; ++k) r.paint(400 + k, 300 + k);
-    ASSERT_EQ(r.paint(600, 500), 1);
-    const auto after = cxc::gdi::liveCounts();
-    EXPECT_EQ(after.pens, before.pens);
-    EXPECT_EQ(after.bitmaps, before.bitmaps);
-    EXPECT_EQ(after.fonts, before.fonts);
-    EXPECT_EQ(after.dcs, before.dcs);
-    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
-}
-
-TEST_F(Links, CountsClaimingMoreThanThePairArrayHoldsWalkOnlyWhatExists)
-{
-    // The counts are public fields; a pipeline that raises them must not send the walks past the array.
-    MegRig r(network().build());
-    linksOnly(r.view, 0.5);
-    int honestConnections = 0;
-    const CString honest = r.view.graphTheoryReport(1, 0, 0, honestConnections);
-    r.cls().rowCount = 1000;
-    r.cls().colCount = 1000;
-    for (int style : {0, 1, 2, 3, 4, 5}) {
-        r.view.linkStyle = style;
-        ASSERT_EQ(r.paint(), 1) << style;
-        EXPECT_EQ(r.view.linkCount, 3) << style;
-        EXPECT_NE(r.at(kBottom), kWhite) << style;
-    }
-    int connections = 0;
-    EXPECT_EQ(r.view.graphTheoryReport(1, 0, 0, connections).str(), honest.str());
-    EXPECT_EQ(connections, honestConnections);
-    r.view.showSensor = 1;
-    r.view.mapMode = MapModeTopWave;
-    EXPECT_EQ(r.paint(), 1);
-    r.view.hitTestSensor(CPoint(160, 160), 0, 0);
-}
+    StyleCase{2, 0, 0.5, 0, 128}, StyleCase{3, 0, 0.5, 8, 256}, StyleCase{3, 0, -0.5, 8, 256},
+    StyleCase{4, 0, 0.5, 9, 384}, StyleCase{5, 0, 0.5, 10, 512}, StyleCase{9, 0, 0.5, 10, 512},
+    StyleCase{2, 1, 0.5, 2, 128}, StyleCase{2, 1, -0.5, 3, 128}, StyleCase{3, 1, 0.5, 6, 128},
+    StyleCase{3, 1, -0.5, 5, 128}, StyleCase{4, 1, 0.5, 0, 128}, StyleCase{4, 1, -0.5, 1, 128},
+    StyleCase{5, 1, 0.5, 11, 384}, StyleCase{5, 1, -0.5, 12, 384}, StyleCase{3, 0, 0.25, 8, 0},
+    StyleCase{3, 0, 0.75, 8, 511}, StyleCase{3, 0, 7.0, 8, 511}, StyleCase{3, 0, 0.3, 8, 51},
+    StyleCase{3, 0, 0.6, 8, 511, 0.25}, StyleCase{5, 0, 0.6, 10, 0, kNaN}));
 
 // The square with a triangle 0-1-2 (0.75, 0.5, 0.625, all exact in binary); sensor 3 is alone.
 DataSet triangleOnSquare(Modality m = Modality::Meg)
@@ -257,120 +175,102 @@ std::wstring str(const CString& s) { return s.str(); }
 
 class Report : public MapTest {};
 
-TEST_F(Report, WithoutTheThresholdEveryOtherChannelIsAConnection)
-{
-    MegRig r(triangleOnSquare().build());
-    r.view.linkThreshold = 0.5;
-    int connections = 0;
-    const CString s = report(r.view, 0, 0, 0, &connections);
-    EXPECT_EQ(connections, 12);  // 4 nodes x 3 partners, zeros included
-    // Running hub counts 1, 2, 3 per node: squares 4 * 14 = 56, RMS trunc(sqrt(56 / 12)) = 2.
-    EXPECT_EQ(str(s).substr(0, str(s).find(L"Total edge")),
-              L"Total Connections: 12  Seed Sources: 4  Clustering Coefficient (ClCe) Total: 4 \n"
-              L"Hub min: 1  Hub Mean: 3  Hub Max: 3 Hub Rms: 2 \n");
-    EXPECT_NE(str(s).find(L"Edge min: 0.000000 "), std::wstring::npos);
-}
-
-TEST_F(Report, NodeWithOneNeighbourIsASeedWithoutClustering)
-{
-    MegRig r(square().pair(0, 1, 0.9).build());
-    r.view.linkThreshold = 0.5;
-    const std::wstring s = str(report(r.view, 1, 0, 0));
-    EXPECT_EQ(s.substr(0, s.find(L"Hub min")),
-              L"Total Connections: 2  Seed Sources: 2  Clustering Coefficient (ClCe) Total: 0 \n");
-    EXPECT_NE(s.find(L"Total ClCe: 0.000000 ClCe min: 0.000000  ClCe Mean: 0.000000"), std::wstring::npos);
-}
-
-TEST_F(Report, NoConnectionNoDataAndNegativeOrNaNThresholds)
-{
-    MegRig r(triangleOnSquare().build());
-    r.view.linkThreshold = 0.9;
-    int connections = -1;
-    EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
-    EXPECT_EQ(connections, 0);  // the count is written when every row was examined
-    for (double t : {-1.0, kNaN}) {  // stored as 0
-        r.view.linkThreshold = t;
-        report(r.view, 1, 0, 0, &connections);
-        EXPECT_EQ(r.view.linkThreshold, 0.0);
-        EXPECT_EQ(connections, 12);
-    }
-
-    MegRig none(triangleOnSquare().noCoupling().build());
-    connections = 5;
-    EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-    EXPECT_EQ(connections, 5);  // untouched
-    CStatMEGCClCntMapqz unbound;
-    EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
-}
-
-TEST_F(Report, SensorWithoutCoilZeroEmptiesTheMegReportButNotTheEegOne)
-{
-    MegRig meg(triangleOnSquare().noCoil(3).build());
-    int connections = 77;
-    EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
-    EXPECT_EQ(connections, 77);
-    // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
-    EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
-    EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
-}
-
-// Without the threshold every neighbour pair is connected: ClCe is 2 for each node of two or more
-// neighbours, ClCeXnml 2 k (k - 1) / (N (N - 1)).
-TEST_F(Report, WithoutTheThresholdClusteringCountsEveryNeighbourPair)
+// Without the threshold every other channel is a connection and every neighbour pair is connected:
+// ClCe is 2 for each node of two or more neighbours, ClCeXnml 2 k (k - 1) / (N (N - 1)).
+TEST_F(Report, ConnectionsHubsAndClusteringOfSmallNetworksAndOddShapesOrBadEntriesWalkedSafely)
 {
     const struct {
         DataSet data;
-        const wchar_t* clustering;
+        int useThreshold, connections;
+        std::vector<const wchar_t*> parts;
     } cases[] = {
-        {triangleOnSquare(), L"Total ClCe: 8.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
-                             L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 4.000000 ClCex min: 1.000000  ClCex Mean: "
-                             L"1.000000  ClCex Max: 1.000000 ClCex Rms: 1.000000 \n"},
-        // Nodes 1 and 3 keep two neighbours each, node 0 one (see the bad entries below).
-        {square().pairChannels(0, 1, 0, 9999).nullChannel(2),
-         L"Total ClCe: 4.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 ClCe Rms: 2.000000 "
-         L"\nTotal ClCeXnml: 0.666667 ClCex min: 0.333333  ClCex Mean: 0.333333  ClCex Max: 0.333333 ClCex Rms: "
-         L"0.333333 \n"},
-    };
-    for (const auto& c : cases) {
-        MegRig r(c.data.build());
-        const std::wstring s = str(report(r.view, 0, 0, 0));
-        EXPECT_EQ(s.substr(s.find(L"Total ClCe:")), c.clustering);
-    }
-}
-
-TEST_F(Report, OddShapesAndBadEntriesAreWalkedSafely)
-{
-    const struct {
-        const char* what;
-        DataSet data;
-        int useThreshold, activeOnly, connections;
-    } cases[] = {
-        // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
-        {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
-        // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
-        {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
+        // Running hub counts 1, 2, 3 per node: squares 4 * 14 = 56, RMS trunc(sqrt(56 / 12)) = 2.
+        {triangleOnSquare(), 0, 12,
+         {L"Total Connections: 12  Seed Sources: 4  Clustering Coefficient (ClCe) Total: 4 \n"
+          L"Hub min: 1  Hub Mean: 3  Hub Max: 3 Hub Rms: 2 \n",
+          L"Edge min: 0.000000 ",
+          L"Total ClCe: 8.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
+          L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 4.000000 ClCex min: 1.000000  ClCex Mean: 1.000000  "
+          L"ClCex Max: 1.000000 ClCex Rms: 1.000000 \n"}},
         // Element (0, 1) names channel 9999 and channel 2's entry is null: node 0 keeps no neighbour
         // but 3, node 1 keeps 0 and 3, node 2 is no node, node 3 keeps 0 and 1.
-        {"bad channel entries", square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 0, 1 + 2 + 2},
+        {square().pairChannels(0, 1, 0, 9999).nullChannel(2), 0, 1 + 2 + 2,
+         {L"Total ClCe: 4.000000 ClCe min: 2.000000  ClCe Mean: 2.000000  ClCe Max: 2.000000 "
+          L"ClCe Rms: 2.000000 \nTotal ClCeXnml: 0.666667 ClCex min: 0.333333  ClCex Mean: 0.333333  "
+          L"ClCex Max: 0.333333 ClCex Rms: 0.333333 \n"}},
+        // A node with one neighbour is a seed without clustering.
+        {square().pair(0, 1, 0.9), 1, 2,
+         {L"Total Connections: 2  Seed Sources: 2  Clustering Coefficient (ClCe) Total: 0 \n",
+          L"Total ClCe: 0.000000 ClCe min: 0.000000  ClCe Mean: 0.000000"}},
     };
     for (const auto& c : cases) {
         MegRig r(c.data.build());
         r.view.linkThreshold = 0.5;
         int connections = 0;
-        const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
-        EXPECT_EQ(connections, c.connections) << c.what;
-        if (c.activeOnly) {
-            EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+        const std::wstring s = str(report(r.view, c.useThreshold, 0, 0, &connections));
+        EXPECT_EQ(connections, c.connections);
+        for (const wchar_t* part : c.parts) EXPECT_NE(s.find(part), std::wstring::npos) << cxc::toUtf8(part);
+    }
+    // Odd shapes and bad entries are walked safely.
+    {
+        const struct {
+            const char* what;
+            DataSet data;
+            int useThreshold, activeOnly, connections;
+        } cases[] = {
+            // 4 rows of 3 elements: rows 0..2 are nodes, row 3 has no element (3, 3).
+            {"more rows than columns", triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}), 0, 0, 6},
+            // Row 0 only: the neighbours 1..4 are looked up as rows, which answer 0.
+            {"one row of five", DataSet().meg(5).series([](int, int, long long) { return 0.9; }).rows({0}), 1, 1, 4},
+        };
+        for (const auto& c : cases) {
+            MegRig r(c.data.build());
+            r.view.linkThreshold = 0.5;
+            int connections = 0;
+            const std::wstring s = str(report(r.view, c.useThreshold, 0, c.activeOnly, &connections));
+            EXPECT_EQ(connections, c.connections) << c.what;
+            if (c.activeOnly) {
+                EXPECT_NE(s.find(L"Total ClCe: 0.000000 "), std::wstring::npos);
+            }
+        }
+        // An active row outside the nodes, and an exception on the way, give no data.
+        MegRig outside(triangleOnSquare().currentRow(7).build());
+        EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
+        MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
+        EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
+        MegRig r(triangleOnSquare().build());
+        cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
+        EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
+        // No connection, no data, negative or NaN thresholds (stored as 0), sensors without coils.
+        {
+            MegRig r(triangleOnSquare().build());
+            r.view.linkThreshold = 0.9;
+            int connections = -1;
+            EXPECT_EQ(str(report(r.view, 1, 0, 0, &connections)), L"No network connection \n");
+            EXPECT_EQ(connections, 0);  // the count is written when every row was examined
+            for (double t : {-1.0, kNaN}) {  // stored as 0
+                r.view.linkThreshold = t;
+                report(r.view, 1, 0, 0, &connections);
+                EXPECT_EQ(r.view.linkThreshold, 0.0);
+                EXPECT_EQ(connections, 12);
+            }
+
+            MegRig none(triangleOnSquare().noCoupling().build());
+            connections = 5;
+            EXPECT_EQ(str(none.view.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+            EXPECT_EQ(connections, 5);  // untouched
+            CStatMEGCClCntMapqz unbound;
+            EXPECT_EQ(str(unbound.graphTheoryReport(1, 0, 0, connections)), L"No Data");
+            // A sensor without coil zero empties the MEG report but not the EEG one.
+            MegRig meg(triangleOnSquare().noCoil(3).build());
+            connections = 77;
+            EXPECT_EQ(str(meg.view.graphTheoryReport(0, 0, 0, connections)), L"");
+            EXPECT_EQ(connections, 77);
+            // The EEG view skips an electrode it cannot find: the triangle alone with threshold 0.
+            EegRig eeg(triangleOnSquare(Modality::Eeg).noCoil(3).build());
+            EXPECT_EQ(str(eeg.view.graphTheoryReport(0, 0, 0, connections)).substr(0, 21), L"Total Connections: 6 ");
         }
     }
-    // An active row outside the nodes, and an exception on the way, give no data.
-    MegRig outside(triangleOnSquare().currentRow(7).build());
-    EXPECT_EQ(str(report(outside.view, 0, 0, 1)), L"No Data");
-    MegRig tall(triangleOnSquare().rows({0, 1, 2, 3}).cols({0, 1, 2}).currentRow(3).build());
-    EXPECT_EQ(str(report(tall.view, 0, 0, 1)), L"No Data");
-    MegRig r(triangleOnSquare().build());
-    cxc::testkit::throwOnce("CBscMagSns::getCoilPositionD");
-    EXPECT_EQ(str(report(r.view, 0, 0, 0)), L"No Data");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Painting of both views beyond the snapshots: missing parts, hostile values, GDI counts.
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "maps_fixture.h"
@@ -41,7 +43,7 @@ public:
 class MapPainting : public MapTest {};
 
 // Missing coupling data is pinned by the hostile-data tests; here no drawer and a vanished data set.
-TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
+TEST_F(MapPainting, MissingPartsAreSaidClicksRepaintFaultsAreSaidOnceAndNonFiniteValuesPaintSafely)
 {
     Shown<CStatMEGCClCntMapqz> meg(square().build());
     Shown<CStatEEGCxcCntMapqz> eeg(square(Modality::Eeg).build());
@@ -59,81 +61,40 @@ TEST_F(MapPainting, MissingDrawerOrDataSetIsSaidInsteadOfPainted)
     s.view.dataSet = nullptr;
     cxctest::expectShowsText(s.paint(TRUE), L"Please compute channel-channel data first!", "vanished");
     EXPECT_EQ(s.view.trial, nullptr);
-}
-
-TEST_F(MapPainting, WindowShowsTheOffScreenPictureAndAClickRepaintsItWithTheNewHighlight)
-{
-    CMEGDrawCCDataqz drawer;
-    Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
-    s.view.drawer = &drawer;
-    const Image img = s.paint();
-    ASSERT_NE(s.view.memDC, nullptr);
-    EXPECT_EQ(s.view.mapWidth, 320);
-    cxctest::expectSameImage(cxctest::picture(img), cxctest::picture(*s.view.memDC, 320, 320), "window");
-    EXPECT_EQ(img.pixel(160, 260), kRed);
-    EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
-    // A click on a sensor repaints the whole view with the new highlight.
-    s.view.showLabel = 0;
-    EXPECT_EQ(s.paint().pixel(66, 260), kRed);
-    EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
-    ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
-    EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
-    cxc::harness::pumpPaints();
-    const Image clicked = cxc::harness::clientSurface(&s.view);
-    EXPECT_EQ(clicked.pixel(266, 60), kRed);
-    EXPECT_EQ(clicked.pixel(66, 260), kBlack);
-    EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
-    EXPECT_GT(cxctest::count(cxctest::picture(clicked), kYellow, 0, 0, 60, 16), 20);
-}
-
-TEST_F(MapPainting, SurfaceIsKeptUntilReleasedAndAnEmptyControlGetsNone)
-{
-    MegRig r(square().build());
-    ASSERT_EQ(r.paint(300, 200), 1);
-    ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 500, 500)), 1);
-    EXPECT_EQ(r.view.mapWidth, 300);  // a new window size shows once the surface is released
-    EXPECT_EQ(r.view.clientRect, CRect(0, 0, 300, 200));
-    const long bitmaps = cxc::gdi::liveCounts().bitmaps;
-    for (CRect empty : {CRect(0, 0, 0, 0), CRect(0, 0, 0, 100), CRect(0, 0, 100, 0), CRect(50, 50, 10, 10)}) {
-        r.view.releaseSurface();
-        EXPECT_EQ(r.view.paintMap(&r.paintDc, empty), 0);
-        EXPECT_EQ(r.view.memDC, nullptr);
-        EXPECT_EQ(r.view.memBitmap, nullptr);
+    EXPECT_EQ(s.view.session, nullptr);
+    EXPECT_EQ(s.view.hitTestSensor(squarePixel(0), 0, 0), 0);
+    // The window shows the off-screen picture, a click repaints it, a layer's fault is said once.
+    {
+        CMEGDrawCCDataqz drawer;
+        Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).build());
+        s.view.drawer = &drawer;
+        const Image img = s.paint();
+        ASSERT_NE(s.view.memDC, nullptr);
+        EXPECT_EQ(s.view.mapWidth, 320);
+        cxctest::expectSameImage(cxctest::picture(img), cxctest::picture(*s.view.memDC, 320, 320), "window");
+        EXPECT_EQ(img.pixel(160, 260), kRed);
+        EXPECT_TRUE(cxc::testkit::packageOf(*s.data)->hasViewer(&s.view));
+        // A click on a sensor repaints the whole view with the new highlight.
+        s.view.showLabel = 0;
+        EXPECT_EQ(s.paint().pixel(66, 260), kRed);
+        EXPECT_FALSE(cxc::harness::needsPaint(&s.view));
+        ASSERT_EQ(s.view.hitTestSensor(squarePixel(3), 0, 0), 1);
+        EXPECT_TRUE(cxc::harness::needsPaint(&s.view));
+        cxc::harness::pumpPaints();
+        const Image clicked = cxc::harness::clientSurface(&s.view);
+        EXPECT_EQ(clicked.pixel(266, 60), kRed);
+        EXPECT_EQ(clicked.pixel(66, 260), kBlack);
+        EXPECT_EQ(s.view.clickedText, L"MRP14");  // now written at the top left in the text colour
+        EXPECT_GT(cxctest::count(cxctest::picture(clicked), kYellow, 0, 0, 60, 16), 20);
+        // An exception in a layer is reported once and the painting goes on.
+        cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");  // first met by the links
+        const Image faulty = s.paint();
+        EXPECT_EQ(messageCount(L"Draw sensor error !"), 1);
+        EXPECT_EQ(faulty.pixel(66, 260), kBlack);  // the sensors after the links were drawn
+        EXPECT_EQ(faulty.pixel(160, 260), kWhite);
     }
-    EXPECT_EQ(cxc::gdi::liveCounts().bitmaps, bitmaps - 1);
-    CMEGDrawCCDataqz drawer;  // a zero-size window paints nothing at all
-    Shown<CStatMEGCClCntMapqz> s(square().build(), CRect(0, 0, 0, 0));
-    s.view.drawer = &drawer;
-    EXPECT_TRUE(s.paint().isNull() || s.paint().width() == 0);
-    EXPECT_EQ(s.view.memDC, nullptr);
-}
-
-TEST_F(MapPainting, ContourModeSwitchesTheColoursFromTheNextPaint)
-{
-    MegRig r(square().currentColumn(-1).build());
-    bare(r.view);
-    r.view.mapMode = MapModeContour;
-    r.view.colorScale = 1;
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.view.backColor, kBlack);
-    EXPECT_EQ(r.view.sensorColor, kWhite);
-    EXPECT_EQ(r.view.textColor, kWhite);
-    EXPECT_EQ(r.at(5, 5), kWhite);  // this paint's background was filled before the switch
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(5, 5), kBlack);
-    EXPECT_EQ(r.at(66, 260), kWhite);  // white sensor circles on black
-    r.view.colorScale = 0;
-    ASSERT_EQ(r.paint(), 1);
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.at(5, 5), kWhite);
-    EXPECT_EQ(r.at(66, 260), kBlack);
-    r.view.mapMode = 3;  // another mode draws nothing but the background
-    ASSERT_EQ(r.paint(), 1);
-    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
-}
-
-TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryModeAndContourType)
-{
+    // Non-finite and huge values paint safely in every mode and contour type.
+    cxc::harness::clearMessageBoxes();
     std::vector<double> wild(100, 0.5);
     wild[1] = kNaN;
     wild[2] = kInf;
@@ -185,23 +146,68 @@ TEST_F(MapPainting, NonFiniteAndHugeValuesPaintSafelyInEveryModeAndContourType)
     ASSERT_EQ(g.paint(), 1);
     EXPECT_NE(g.view.grid.values, nullptr);
     EXPECT_GT(g.view.grid.fieldMaximum, 0.0);
+    // Only the MEG twin knows magnitude styles; destroyed views give every GDI object back.
+    const auto before = cxc::gdi::liveCounts();
+    {
+        MegRig meg(square().pair(0, 1, 0.8).build());
+        EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.8).build());
+        meg.view.linkStyle = eeg.view.linkStyle = 5;
+        meg.view.linkThreshold = eeg.view.linkThreshold = 0.5;
+        ASSERT_EQ(meg.paint(), 1);
+        ASSERT_EQ(eeg.paint(), 1);
+        // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
+        EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
+        EXPECT_EQ(eeg.at(160, 260), kRed);
+    }
+    const auto after = cxc::gdi::liveCounts();
+    EXPECT_EQ(after.total(), before.total());
+    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
 }
 
-TEST_F(MapPainting, ExceptionInALayerIsReportedOnceAndPaintingGoesOn)
+TEST_F(MapPainting, ContourModeSwitchesColoursAtTheNextPaintSurfacesAreKeptAndPaintsLeaveNoGdiObjectBehind)
 {
-    CMEGDrawCCDataqz drawer;
-    Shown<CStatMEGCClCntMapqz> s(square().pair(0, 1, 0.9).currentColumn(-1).build());
-    s.view.drawer = &drawer;
-    s.view.showLabel = 0;
-    cxc::testkit::throwOnce("CMDChannel0SensorInfo::isMEGMeasureChannel");  // first met by the links
-    const Image img = s.paint();
-    EXPECT_EQ(messageCount(L"Draw sensor error !"), 1);
-    EXPECT_EQ(img.pixel(66, 260), kBlack);  // the sensors after the links were drawn
-    EXPECT_EQ(img.pixel(160, 260), kWhite);
-}
-
-TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
-{
+    MegRig r(square().currentColumn(-1).build());
+    bare(r.view);
+    r.view.mapMode = MapModeContour;
+    r.view.colorScale = 1;
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.view.backColor, kBlack);
+    EXPECT_EQ(r.view.sensorColor, kWhite);
+    EXPECT_EQ(r.view.textColor, kWhite);
+    EXPECT_EQ(r.at(5, 5), kWhite);  // this paint's background was filled before the switch
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(5, 5), kBlack);
+    EXPECT_EQ(r.at(66, 260), kWhite);  // white sensor circles on black
+    r.view.colorScale = 0;
+    ASSERT_EQ(r.paint(), 1);
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.at(5, 5), kWhite);
+    EXPECT_EQ(r.at(66, 260), kBlack);
+    r.view.mapMode = 3;  // another mode draws nothing but the background
+    ASSERT_EQ(r.paint(), 1);
+    EXPECT_EQ(r.countAll(kWhite), 320 * 320);
+    // A surface is kept until released, and an empty control gets none.
+    {
+        MegRig r(square().build());
+        ASSERT_EQ(r.paint(300, 200), 1);
+        ASSERT_EQ(r.view.paintMap(&r.paintDc, CRect(0, 0, 500, 500)), 1);
+        EXPECT_EQ(r.view.mapWidth, 300);  // a new window size shows once the surface is released
+        EXPECT_EQ(r.view.clientRect, CRect(0, 0, 300, 200));
+        const long bitmaps = cxc::gdi::liveCounts().bitmaps;
+        for (CRect empty : {CRect(0, 0, 0, 0), CRect(0, 0, 0, 100), CRect(0, 0, 100, 0), CRect(50, 50, 10, 10)}) {
+            r.view.releaseSurface();
+            EXPECT_EQ(r.view.paintMap(&r.paintDc, empty), 0);
+            EXPECT_EQ(r.view.memDC, nullptr);
+            EXPECT_EQ(r.view.memBitmap, nullptr);
+        }
+        EXPECT_EQ(cxc::gdi::liveCounts().bitmaps, bitmaps - 1);
+        CMEGDrawCCDataqz drawer;  // a zero-size window paints nothing at all
+        Shown<CStatMEGCClCntMapqz> s(square().build(), CRect(0, 0, 0, 0));
+        s.view.drawer = &drawer;
+        EXPECT_TRUE(s.paint().isNull() || s.paint().width() == 0);
+        EXPECT_EQ(s.view.memDC, nullptr);
+    }
+    // A hundred paints of every mode, clicks and sizes leave no GDI object behind.
     CMEGDrawCCDataqz drawer;
     Shown<CStatMEGCClCntMapqz> s(DataSet().meg(30).series([](int a, int b, long long) { return (a + b) % 2 ? 0.9 : -0.7; })
                                      .select(10, 40).build());
@@ -216,7 +222,10 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
         s.view.contourType = k % 3;
         s.view.colorScale = k % 4;
         s.view.radiology = k % 2;
+        s.view.polarityView = k / 3 % 2;
         if (k % 5 == 0) s.view.calcContourLines(s.view.contourThreshold, s.view.grid.fieldMaximum, 8);
+        if (k % 7 == 0) s.view.hitTestSensor(CPoint(150 + k, 160), 0, 0);
+        if (k % 11 == 0) s.view.MoveWindow(0, 0, 300 + k, 320 - k);
         s.paint();
     }
     const auto after = cxc::gdi::liveCounts();
@@ -225,33 +234,6 @@ TEST_F(MapPainting, HundredPaintsOfEveryModeLeaveNoGdiObjectBehind)
     EXPECT_EQ(after.bitmaps, before.bitmaps);
     EXPECT_EQ(after.dcs, before.dcs);
     EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
-}
-
-TEST_F(MapPainting, DestroyedViewsGiveBackEverything)
-{
-    const auto before = cxc::gdi::liveCounts();
-    {
-        MegRig meg(square().pair(0, 1, 0.9).build());
-        EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.9).build());
-        meg.paint();
-        eeg.paint();
-    }
-    const auto after = cxc::gdi::liveCounts();
-    EXPECT_EQ(after.total(), before.total());
-    EXPECT_EQ(after.refusedDeletes, before.refusedDeletes);
-}
-
-TEST_F(MapPainting, OnlyTheMegTwinKnowsMagnitudeStyles)
-{
-    MegRig meg(square().pair(0, 1, 0.8).build());
-    EegRig eeg(square(Modality::Eeg).pair(0, 1, 0.8).build());
-    meg.view.linkStyle = eeg.view.linkStyle = 5;
-    meg.view.linkThreshold = eeg.view.linkThreshold = 0.5;
-    ASSERT_EQ(meg.paint(), 1);
-    ASSERT_EQ(eeg.paint(), 1);
-    // Entry trunc((0.8 - 0.5) * 1024 / (1.0 - 0.5)) = 614 of ramp1024; the EEG view draws it signed.
-    EXPECT_EQ(meg.at(160, 260), meg.view.adrColors.ramp1024[614]);
-    EXPECT_EQ(eeg.at(160, 260), kRed);
 }
 
 template <class View>
@@ -267,7 +249,7 @@ void patchesOnly(View& v, double timeScale, double ampScale)
 class Patches : public MapTest {};
 
 // Selections, rows, series and channels that leave less or nothing to draw: the curves that stay.
-TEST_F(Patches, WhatCannotBeReadIsNotDrawn)
+TEST_F(Patches, WhatCannotBeReadIsNotDrawnHugeValuesAreSafeAndLayersGiveTheDcBack)
 {
     auto s = [] { return square().currentColumn(-1); };
     const struct {
@@ -291,48 +273,62 @@ TEST_F(Patches, WhatCannotBeReadIsNotDrawn)
         MegRig r(c.data.build());
         patchesOnly(r.view, 1.0, 0.0);
         ASSERT_EQ(r.paint(), 1) << c.what;  // painting goes on
-        EXPECT_EQ(r.countInner(kBlack), c.inked) << c.what;
+        EXPECT_EQ(r.count(kBlack, 31, 31, 289, 289), c.inked) << c.what;  // inside the overlay's corner marks
         EXPECT_EQ(r.view.drawPatches(r.view.memDC, 60, 60, 320, 320, 0, 0), c.drawn) << c.what;
     }
-}
-
-TEST_F(Patches, NaNSampleLeavesAGapAndHugeValuesDrawSafely)
-{
-    std::vector<double> s(100, 0.0);
-    s[5] = kNaN;
-    s[20] = kInf;
-    s[21] = 1e308;
-    s[22] = -kInf;
-    MegRig r(square().pair(0, 1, s).select(0, 10).currentColumn(-1).build());
-    patchesOnly(r.view, 1.0, 1.0);
-    ASSERT_EQ(r.paint(), 1);
-    // Points 0..4 and 6..10 of sensor 1 (origin 255): the lines into and out of sample 5 are gone.
-    EXPECT_EQ(r.at(258, 260), kBlack);
-    EXPECT_EQ(r.at(259, 260), kWhite);
-    EXPECT_EQ(r.at(260, 260), kWhite);
-    EXPECT_EQ(r.at(261, 260), kBlack);
-    r.cls().setSelect(15, 30);  // infinite and huge samples saturate far off the picture
-    ASSERT_EQ(r.paint(), 1);
-    for (double scale : {kInf, 1e300, kNaN}) {
-        r.view.timeScale = scale;
-        r.view.ampScale = scale;
+    // Infinite and huge samples saturate far off (a NaN sample's gap: the snapshots "edge").
+    {
+        std::vector<double> s(100, 0.0);
+        s[20] = kInf;
+        s[21] = 1e308;
+        s[22] = -kInf;
+        MegRig r(square().pair(0, 1, s).select(15, 30).currentColumn(-1).build());
+        patchesOnly(r.view, 1.0, 1.0);
         ASSERT_EQ(r.paint(), 1);
+        for (double scale : {kInf, 1e300, kNaN}) {
+            r.view.timeScale = scale;
+            r.view.ampScale = scale;
+            ASSERT_EQ(r.paint(), 1);
+        }
     }
-}
-
-TEST_F(Patches, PatchDrawingRestoresThePenAndFreesItsPens)
-{
-    MegRig r(square().select(0, 10).build());
-    patchesOnly(r.view, 1.0, 1.0);
-    ASSERT_EQ(r.paint(), 1);
-    CDC& dc = *r.view.memDC;
-    const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
-    const auto before = cxc::gdi::liveCounts();
-    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 0), 1);
-    EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen);
-    EXPECT_EQ(cxc::gdi::liveCounts().pens, before.pens);
-    EXPECT_EQ(r.view.drawPatches(&dc, 60, 60, 320, 320, 0, 3), 0);
-    EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?");
+    // Each layer gives the DC its pen and background mode back and frees its own pens, also when a
+    // companion throws halfway (said once); links and patches refuse an unknown channel type.
+    {
+        using View = CStatMEGCClCntMapqz;
+        const struct {
+            const char* what;
+            const char* fault;  // none: drawn whole
+            std::function<int(View&, CDC&, int)> draw;  // with that channel type
+            int result;
+        } cases[] = {
+            {"links", "CWavChnlChnlData::getSelectDataMean",
+             [](View& v, CDC& dc, int type) { return v.drawLinks(&dc, 60, 60, 320, 320, 0, type); }, 1},
+            {"sensors", "CMDChannel0SensorInfo::isMEGMeasureChannel",
+             [](View& v, CDC& dc, int type) { return v.drawSensors(&dc, 0, type); }, 0},
+            {"labels", "CMDChannel0SensorInfo::isMEGMeasureChannel",
+             [](View& v, CDC& dc, int type) { return v.drawSensorLabels(&dc, 0, type); }, 0},
+            {"patches", nullptr,
+             [](View& v, CDC& dc, int type) { return v.drawPatches(&dc, 60, 60, 320, 320, 0, type); }, 1},
+        };
+        for (const auto& c : cases) {
+            MegRig r(square().pair(0, 1, 0.8).select(0, 10).build());
+            r.view.linkStyle = 4;  // a pen of its own for each link
+            ASSERT_EQ(r.paint(), 1);
+            CDC& dc = *r.view.memDC;
+            const HGDIOBJ pen = dc.GetCurrentPen()->GetSafeHandle();
+            const long pens = cxc::gdi::liveCounts().pens;
+            cxc::harness::clearMessageBoxes();
+            if (c.fault) cxc::testkit::throwOnce(c.fault);
+            EXPECT_EQ(c.draw(r.view, dc, 0), c.result) << c.what;
+            EXPECT_EQ(messageCount(L"Draw sensor error !"), c.fault ? 1 : 0) << c.what;
+            EXPECT_EQ(dc.GetCurrentPen()->GetSafeHandle(), pen) << c.what;
+            EXPECT_EQ(cxc::gdi::liveCounts().pens, pens) << c.what;
+            EXPECT_EQ(dc.GetBkMode(), OPAQUE) << c.what;
+            if (std::string(c.what) != "links" && std::string(c.what) != "patches") continue;
+            EXPECT_EQ(c.draw(r.view, dc, 5), 0) << c.what;
+            EXPECT_EQ(lastMessage(), L"Contourmap Channel Type Error!?") << c.what;
+        }
+    }
 }
 
 }  // namespace

@@ -46,6 +46,14 @@ std::unique_ptr<CArrayMEDataSetqz> edgeData()
         .build();
 }
 
+// Eleven channels, the seventh without a name, whose values read in fT and in pT; one sample selected.
+std::unique_ptr<CArrayMEDataSetqz> fewData()
+{
+    return cxc::testkit::DataSet().meg(6).other(L"").eeg(4).samples(400).select(150, 150)
+        .series([](int, int b, long long t) { return (b - 5) * 450.0 + static_cast<double>(t % 7); })
+        .build();
+}
+
 std::string utf8(const CString& s)
 {
     std::string out;
@@ -214,8 +222,10 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
 {
     const Show& w = *GetParam().window;
     const std::string data = GetParam().data;
-    std::unique_ptr<CArrayMEDataSetqz> dataSet = data == "edge" ? edgeData() : cxc::demo::build();
+    std::unique_ptr<CArrayMEDataSetqz> dataSet =
+        data == "edge" ? edgeData() : data == "few" ? fewData() : cxc::demo::build();
     showtable::Face face;
+    if (data == "few") face.setDisplayMode(1);  // the row/column viewer opens in columns
     ASSERT_EQ((face.*w.show)(dataSet.get(), nullptr), 1);
     CDialog* dlg = face.*w.slot;
     ASSERT_NE(dlg, nullptr);
@@ -234,6 +244,15 @@ TEST_P(Snapshot, ViewAndTextsAreAsRecorded)
     }
     if (data == "third") {
         ASSERT_TRUE(thirdLook(dlg, w));
+    }
+    if (data == "few" && w.kind == Kind::RowColumn) {  // at a quarter pixel a sample
+        ASSERT_TRUE(harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false) &&
+                    harness::clickUpDownArrow(dlg, IDC_TIME_SCALE_SPIN, false));
+    }
+    if (data == "few" && w.kind == Kind::Matrix) {  // cells of no width, the origin a step right and up
+        ASSERT_TRUE(harness::typeText(dlg, IDC_PIXEL_WIDTH, L"0") && harness::clickButton(dlg, IDC_REFRESH) &&
+                    harness::clickUpDownArrow(dlg, IDC_ORIGIN_X_SPIN, true) &&
+                    harness::clickUpDownArrow(dlg, IDC_ORIGIN_Y_SPIN, false));
     }
     harness::pumpPaints();
     CWnd* view = CWnd::FromHandlePermanent(harness::controlHandle(dlg, w.viewId));
@@ -270,6 +289,7 @@ std::vector<Case> allCases()
     cases.push_back({&showtable::kShows.front(), "scrolled"});  // the MEG link map, Active
     for (const Show& w : showtable::kShows)
         if (showtable::modalityOf(w) >= 0) cases.push_back({&w, "boxes"});
+    for (const Show& w : showtable::kShows) cases.push_back({&w, "few"});
     return cases;
 }
 

@@ -27,9 +27,7 @@ using cxc::harness::Image;
 using cxc::testkit::DataSet;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Six MEG channels on a line of the plane: two left frontal, two right frontal, one left and one
