@@ -71,13 +71,11 @@ int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
         }
     }
     auto traceAll = [&] {
-        if (listCrossings(g)) {
-            for (size_t t = 0; t < traces_.size(); ++t)
-                for (size_t n = start_[t]; n < start_[t + 1]; ++n)
-                    if (!traceCell(g, traces_[t], crossed_[n].i, crossed_[n].j)) return;
+        if (countSegments(g)) {
+            writeSegments(g);
             return;
         }
-        // More crossings than segments may be kept: trace by scanning, up to the limit.
+        // More segments than may be kept: trace by scanning, up to the limit.
         const auto rows = static_cast<size_t>(g.ny - 1);
         for (const Trace& trace : traces_)
             for (int i = 0; i + 1 < g.nx; ++i)
@@ -93,7 +91,7 @@ int CContourLineMapqz::dataGrid2ContourLinePro(CDataGridRect* grid)
     return 1;
 }
 
-bool CContourLineMapqz::listCrossings(const CDataGridRect& g)
+bool CContourLineMapqz::countSegments(const CDataGridRect& g)
 {
     // A cell crosses the values in (lo, hi]: two searches over the sorted values find them, instead
     // of a test per trace and cell. A value that is not finite crosses nothing.
@@ -121,29 +119,62 @@ bool CContourLineMapqz::listCrossings(const CDataGridRect& g)
     spans_.resize(cells_.size());
     start_.assign(traces_.size() + 1, 0);
     long long total = 0;
-    for (size_t c = 0; c < cells_.size(); ++c) {
-        const CellRange& range = cells_[c];
-        Span& span = spans_[c];
-        span.first = range.finite ? above(range.lo) : 0;
-        span.last = range.finite ? above(range.hi) : 0;
-        total += span.last - span.first;
-        // Every crossed cell gives a segment, so beyond the limit the lists would only cost memory.
-        if (total > kMaxSegments) return false;
-        for (int s = span.first; s < span.last; ++s) ++start_[static_cast<size_t>(order_[static_cast<size_t>(s)]) + 1];
+    auto count = [&](int first, int last) {
+        total += last - first;
+        for (int s = first; s < last; ++s) ++start_[static_cast<size_t>(order_[static_cast<size_t>(s)]) + 1];
+    };
+    Span* span = spans_.data();
+    const CellRange* range = cells_.data();
+    for (int i = 0; i + 1 < g.nx; ++i) {
+        for (int j = 0; j + 1 < g.ny; ++j, ++span, ++range) {
+            span->first = range->finite ? above(range->lo) : 0;
+            span->last = range->finite ? above(range->hi) : 0;
+            if (span->first == span->last) continue;
+            count(span->first, span->last);
+            // A saddle (both corners of one diagonal inside, of the other outside) gives two segments:
+            // a value in (max of one diagonal, min of the other].
+            const double v0 = g.values[i][j], v1 = g.values[i + 1][j], v2 = g.values[i + 1][j + 1], v3 = g.values[i][j + 1];
+            double lo = std::max(v1, v3), hi = std::min(v0, v2);
+            if (!(lo < hi)) {
+                lo = std::max(v0, v2);
+                hi = std::min(v1, v3);
+            }
+            if (lo < hi) count(above(lo), above(hi));
+            // Beyond the limit the segments would only cost memory: the scan stops there instead.
+            if (total > kMaxSegments) return false;
+        }
     }
     for (size_t t = 0; t < traces_.size(); ++t) start_[t + 1] += start_[t];
-    // Each trace's cells in cell order, the order a scan would meet them.
-    crossed_.resize(static_cast<size_t>(total));
-    fill_.assign(start_.begin(), start_.end() - 1);
-    const Span* span = spans_.data();
-    for (int i = 0; i + 1 < g.nx; ++i)
-        for (int j = 0; j + 1 < g.ny; ++j, ++span)
-            for (int s = span->first; s < span->last; ++s)
-                crossed_[fill_[static_cast<size_t>(order_[static_cast<size_t>(s)])]++] = Cell{i, j};
     return true;
 }
 
-bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, int i, int j)
+void CContourLineMapqz::writeSegments(const CDataGridRect& g)
+{
+    // Each trace's segments in cell order, the order a scan would meet them, written in place in one
+    // pass over the cells, so each cell's corners are read once for all the values it crosses.
+    store_.resize(start_.back());
+    fill_.assign(start_.begin(), start_.end() - 1);
+    Segment* out = store_.data();
+    const Span* span = spans_.data();
+    for (int i = 0; i + 1 < g.nx; ++i) {
+        for (int j = 0; j + 1 < g.ny; ++j, ++span) {
+            if (span->first == span->last) continue;
+            const Corners c = cornersOf(g, i, j);
+            for (int s = span->first; s < span->last; ++s) {
+                const auto t = static_cast<size_t>(order_[static_cast<size_t>(s)]);
+                fill_[t] += static_cast<size_t>(cellSegments(c, traces_[t], out + fill_[t]));
+            }
+        }
+    }
+}
+
+CContourLineMapqz::Corners CContourLineMapqz::cornersOf(const CDataGridRect& g, int i, int j)
+{
+    return Corners{{&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]},
+                   {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]}};
+}
+
+int CContourLineMapqz::cellSegments(const Corners& c, const Trace& trace, Segment* out)
 {
     // Corners counter-clockwise: c0 (i, j), c1 (i+1, j), c2 (i+1, j+1), c3 (i, j+1); edge e runs from
     // corner e to corner (e + 1) % 4.
@@ -153,24 +184,25 @@ bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, in
         {2, 3, -1, -1},   {0, 2, -1, -1}, {-1, -1, -1, -1}, {1, 2, -1, -1},
         {1, 3, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1}};
     const double level = trace.value;
-    const GridPoint* p[4] = {&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]};
-    const double v[4] = {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]};
+    const GridPoint* const* p = c.p;
+    const double* v = c.v;
     int code = 0;
-    for (int c = 0; c < 4; ++c)
-        if (v[c] >= level) code |= 1 << c;
-    if (code == 0 || code == 15) return true;
+    for (int k = 0; k < 4; ++k)
+        if (v[k] >= level) code |= 1 << k;
+    if (code == 0 || code == 15) return 0;
     auto cross = [&](int e, double& x, double& y) {
         const int a = e, b = (e + 1) % 4;
         const double t = (level - v[a]) / (v[b] - v[a]);
         x = p[a]->x + t * (p[b]->x - p[a]->x);
         y = p[a]->y + t * (p[b]->y - p[a]->y);
     };
+    int n = 0;
     auto add = [&](int ea, int eb) {
-        if (static_cast<int>(store_.size()) >= kMaxSegments) return;
-        Segment s{0, 0, 0, 0, trace.sign, trace.index};
+        Segment& s = out[n++];
+        s.sign = trace.sign;
+        s.level = trace.index;
         cross(ea, s.x1, s.y1);
         cross(eb, s.x2, s.y2);
-        store_.push_back(s);
     };
     if (code == 5 || code == 10) {
         const bool centreInside = (v[0] + v[1] + v[2] + v[3]) * 0.25 >= level;
@@ -187,5 +219,13 @@ bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, in
     } else {
         add(kEdges[code][0], kEdges[code][1]);
     }
+    return n;
+}
+
+bool CContourLineMapqz::traceCell(const CDataGridRect& g, const Trace& trace, int i, int j)
+{
+    Segment found[2];
+    const int n = cellSegments(cornersOf(g, i, j), trace, found);
+    for (int k = 0; k < n && static_cast<int>(store_.size()) < kMaxSegments; ++k) store_.push_back(found[k]);
     return static_cast<int>(store_.size()) < kMaxSegments;
 }

@@ -9,6 +9,7 @@
 #include "windows.h"
 
 class CDataGridRect;
+struct GridPoint;
 class CDC;
 class CPen;
 
@@ -60,11 +61,20 @@ private:
         int sign;
         int index;     // of the level
     };
-    // Lists the cells each trace crosses (start_, crossed_); false when there would be more than
-    // kMaxSegments of them.
-    bool listCrossings(const CDataGridRect& grid);
+    // Where each trace's segments begin in the store (start_), from the values each cell crosses
+    // (spans_); false when there would be more than kMaxSegments of them.
+    bool countSegments(const CDataGridRect& grid);
+    // Writes the counted segments, trace after trace.
+    void writeSegments(const CDataGridRect& grid);
     // Adds the segments of cell (i, j) at the trace; false once at kMaxSegments.
     bool traceCell(const CDataGridRect& grid, const Trace& trace, int i, int j);
+    struct Corners {
+        const GridPoint* p[4];  // counter-clockwise from (i, j)
+        double v[4];
+    };
+    static Corners cornersOf(const CDataGridRect& grid, int i, int j);
+    // Writes the cell's 0, 1 or 2 segments at the trace to out.
+    static int cellSegments(const Corners& corners, const Trace& trace, Segment* out);
 
     struct CellRange {
         double lo = 0.0, hi = 0.0;  // smallest and largest corner value
@@ -77,14 +87,10 @@ private:
     struct Span {
         int first, last;  // the sorted values a cell crosses
     };
-    struct Cell {
-        int i, j;
-    };
     std::vector<Trace> traces_;
     std::vector<int> order_;      // finite traces by value
     std::vector<double> sorted_;  // their values
     std::vector<Span> spans_;
-    std::vector<std::size_t> start_, fill_;  // per trace, where its cells begin in crossed_
-    std::vector<Cell> crossed_;              // trace after trace
+    std::vector<std::size_t> start_, fill_;  // per trace, where its segments begin in store_
     std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };

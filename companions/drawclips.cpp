@@ -36,9 +36,9 @@ int CDrawClipsqz::initDcMemor(int w, int h, CDC* dc, DWORD bk, DWORD fg)
         width_ = w;
         height_ = h;
     }
+    // Nothing is filled here: transparentClip clears the only squares it copies.
     bk_ = bk;
     fg_ = fg;
-    memDC_->FillSolidRect(0, 0, width_, height_, bk_);
     return 1;
 }
 
@@ -49,7 +49,22 @@ int CDrawClipsqz::transparentClip(int x1, int y1, int x2, int y2, CDC* dc)
     const long long l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
     if (l == r || t == b) return 0;
     const int arm = static_cast<int>(std::clamp<long long>(std::min(r - l, b - t) / 8, 4, 24));
-    memDC_->FillSolidRect(0, 0, width_, height_, bk_);
+    // Only the framed area is copied, clipped to the picture; and of it only the four corner squares
+    // that hold the marks, since everything else is background and would be left out anyway. Those
+    // squares alone are cleared, all four before any mark, as they may overlap.
+    const long long cl = std::max<long long>(l, 0), ct = std::max<long long>(t, 0);
+    const long long cr = std::min<long long>(r + 1, width_), cb = std::min<long long>(b + 1, height_);
+    const long long a = arm;
+    const long long squares[4][2] = {{l, t}, {r - a + 1, t}, {l, b - a + 1}, {r - a + 1, b - a + 1}};
+    CRect copied[4];
+    int count = 0;
+    for (const auto& q : squares) {
+        const long long x0 = std::max(q[0], cl), y0 = std::max(q[1], ct);
+        const long long x1 = std::min(q[0] + a, cr), y1 = std::min(q[1] + a, cb);
+        if (x0 >= x1 || y0 >= y1) continue;
+        copied[count++] = CRect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1));
+    }
+    for (int k = 0; k < count; ++k) memDC_->FillSolidRect(&copied[k], bk_);
     {
         CPen pen(PS_SOLID, 1, fg_);
         cxc::gdi::DcStateGuard keep(*memDC_);
@@ -64,19 +79,10 @@ int CDrawClipsqz::transparentClip(int x1, int y1, int x2, int y2, CDC* dc)
             memDC_->LineTo(c[0], c[1] + c[3] * arm);
         }
     }
-    // Only the framed area is copied, clipped to the picture; and of it only the four corner squares
-    // that hold the marks, since everything else is background and would be left out anyway.
-    const long long cl = std::max<long long>(l, 0), ct = std::max<long long>(t, 0);
-    const long long cr = std::min<long long>(r + 1, width_), cb = std::min<long long>(b + 1, height_);
-    const long long a = arm;
-    const long long squares[4][2] = {{l, t}, {r - a + 1, t}, {l, b - a + 1}, {r - a + 1, b - a + 1}};
-    for (const auto& q : squares) {
-        const long long x0 = std::max(q[0], cl), y0 = std::max(q[1], ct);
-        const long long x1 = std::min(q[0] + a, cr), y1 = std::min(q[1] + a, cb);
-        if (x0 >= x1 || y0 >= y1) continue;
-        const int x = static_cast<int>(x0), y = static_cast<int>(y0);
-        const int cw = static_cast<int>(x1 - x0), ch = static_cast<int>(y1 - y0);
-        TransparentBlt(dc->GetSafeHdc(), x, y, cw, ch, memDC_->GetSafeHdc(), x, y, cw, ch, bk_);
+    for (int k = 0; k < count; ++k) {
+        const CRect& q = copied[k];
+        TransparentBlt(dc->GetSafeHdc(), q.left, q.top, q.Width(), q.Height(), memDC_->GetSafeHdc(), q.left, q.top,
+                       q.Width(), q.Height(), bk_);
     }
     return 1;
 }

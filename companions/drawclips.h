@@ -12,8 +12,9 @@ public:
     CDrawClipsqz(const CDrawClipsqz&) = delete;
     CDrawClipsqz& operator=(const CDrawClipsqz&) = delete;
 
-    // A w x h picture compatible with dc, filled with bk; fg is the colour of the marks. The picture
-    // is kept while its size stays. 0 for a null DC or a size below 1.
+    // A w x h picture compatible with dc; bk is the background and fg the colour of the marks. The
+    // picture is kept while its size stays; transparentClip clears what it copies. 0 for a null DC or a
+    // size below 1.
     int initDcMemor(int w, int h, CDC* dc, DWORD bk, DWORD fg);
     // Frames the rectangle with the corners (x1, y1) and (x2, y2), given in either order, by four
     // L-shaped 1-px marks whose arms are min(width, height) / 8 long, kept within 4 .. 24 px, and

@@ -94,6 +94,7 @@ void CBitmapHighQualityDraw::cleanData()
 int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int64 srcW, __int64 srcH, __int64 dstW,
                                                  __int64 dstH, __int64 dstX, __int64 dstY, __int64 flag, int fraction)
 {
+    covered_.SetRectEmpty();
     CDC* dc = CDC::FromHandle(hdc);
     if (!dc || !pixels || srcW < 1 || srcH < 1 || dstW < 1 || dstH < 1) return 0;
     if (srcW > kMaxSource || srcH > kMaxSource / srcW) return 0;
@@ -156,7 +157,10 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
         if (q <= 12) mixRow32(upper, lower, wy1, q, alpha, out, w);
         else mixRow<std::uint64_t>(upper, lower, wy0, wy1, q, alpha, out, w);
     }
-    if (inPlace) return 1;
+    if (inPlace) {
+        covered_.SetRect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1));
+        return 1;
+    }
 
     BITMAPINFO info;
     std::memset(&info, 0, sizeof info);

@@ -22,11 +22,15 @@ public:
                              __int64 dstX, __int64 dstY, __int64 flag, int fraction);
     // Frees the working buffer (kept between drawings otherwise).
     void cleanData();
+    // The part of the DC's picture the last drawing wrote straight into, every pixel of it; empty
+    // when it wrote nothing there or went through StretchDIBits (a recorded paint).
+    const CRect& covered() const { return covered_; }
 
 private:
     std::vector<std::uint32_t> buffer_;  // the stretched block, when the DC lends no pixels
     std::vector<std::uint32_t> rowBlend_[2];  // horizontal blends of two source rows ...
     int rowKey_[2] = {-1, -1};                 // ... and which rows they are (-1: none)
+    CRect covered_;
 };
 
 class CBitmapHighQualityDrawqz : public CBitmapHighQualityDraw {};

@@ -10,13 +10,26 @@
 namespace cxc::maps {
 
 void setContourColours(SensorMapFields& v);
+// Fills the w x h picture with `colour` outside `hole`.
+void fillAround(CDC* dc, int w, int h, const CRect& hole, COLORREF colour);
 
+// With `back` (only when the field is shown), the background has not been filled yet: it is filled in
+// that colour around what the field wrote, which covers the rest.
 template <class V>
-void paintContourMode(V& v, CDC* dc)
+void paintContourMode(V& v, CDC* dc, const COLORREF* back = nullptr)
 {
     setContourColours(v);
     const int m = v.margin / 2, w = v.mapWidth, h = v.mapHeight;
-    if (v.contourType != 1) v.drawFieldMap(dc, m, m, w, h, v.radiology);
+    if (v.contourType != 1) {
+        const bool drawn = v.drawFieldMap(dc, m, m, w, h, v.radiology) == 1;
+        if (back && drawn && v.hqDraw.covered().IsRectEmpty()) {
+            // Drawn another way (StretchDIBits) or not at all: the background goes under it, as usual.
+            dc->FillSolidRect(0, 0, w, h, *back);
+            v.drawFieldMap(dc, m, m, w, h, v.radiology);
+        } else if (back) {
+            fillAround(dc, w, h, drawn ? v.hqDraw.covered() : CRect(), *back);
+        }
+    }
     if (v.contourType != 0) v.drawContourLines(dc, m, m, w, h, v.radiology);
     v.drawFieldFrame(dc, m, m, w, h, v.radiology);
 }

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "contourpaint.h"
+#include "cxcpixels.h"
 #include "modulebase.h"
 #include "sensorcore.h"
 
@@ -33,8 +34,15 @@ int paintMap(V& v, CDC* dc, const CRect& rect)
         if (!v.checkInitTrial() || !dc) return 0;
         if (!makeSurface(v, dc, rect)) return 0;
         CDC* mem = v.memDC;
-        mem->FillSolidRect(0, 0, v.mapWidth, v.mapHeight, v.backColor);
-        if (!v.fitSensorPlane()) return 0;
+        // The contour field writes every pixel of its area, so there the background is filled
+        // around it afterwards (in the colour of now). A recorded paint keeps the whole fill.
+        const COLORREF back = v.backColor;
+        const bool fillLater = v.mapMode == MapModeContour && v.contourType != 1 && cxc::gdi::directPixels(*mem);
+        if (!fillLater) mem->FillSolidRect(0, 0, v.mapWidth, v.mapHeight, back);
+        if (!v.fitSensorPlane()) {
+            if (fillLater) mem->FillSolidRect(0, 0, v.mapWidth, v.mapHeight, back);
+            return 0;
+        }
         const int m = v.margin / 2, w = v.mapWidth, h = v.mapHeight;
         switch (v.mapMode) {
         case MapModeTopLink:
@@ -48,7 +56,7 @@ int paintMap(V& v, CDC* dc, const CRect& rect)
             v.drawClipOverlay(mem, w, h);
             break;
         case MapModeContour:
-            paintContourMode(v, mem);
+            paintContourMode(v, mem, fillLater ? &back : nullptr);
             break;
         default:
             return 1;  // another mode draws nothing more

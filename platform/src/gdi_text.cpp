@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cwctype>
@@ -286,7 +287,15 @@ const GlyphMask* maskOf(const std::shared_ptr<const FontFace>& face, const quint
 
 void fillMask(const Raster& r, const GlyphMask& mask, std::int64_t left, std::int64_t top, std::uint32_t colour)
 {
-    for (const MaskSpan& s : mask.spans) raster::fillRect(r, left + s.x0, top + s.dy, left + s.x1, top + s.dy + 1, colour);
+    if (!r) return;
+    // Spans are a few pixels long: clipped and written here rather than through a fill call each.
+    for (const MaskSpan& s : mask.spans) {
+        const std::int64_t y = top + s.dy;
+        if (y < 0 || y >= r.height) continue;
+        const std::int64_t x0 = std::max<std::int64_t>(left + s.x0, 0), x1 = std::min<std::int64_t>(left + s.x1, r.width);
+        std::uint32_t* row = r.bits + y * r.stride;
+        for (std::int64_t x = x0; x < x1; ++x) row[x] = colour;
+    }
 }
 
 }  // namespace
