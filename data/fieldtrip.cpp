@@ -438,7 +438,7 @@ LoadResult readInChild(const std::string& path, const FieldTripChoice& choice, s
     const size_t line = reply.find('\n');
     std::error_code ec;
     if (pid <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || line == std::string::npos) {
-        result.error = path + ": file: damaged (its HDF5 structure cannot be read)";
+        result.error = path + ": file: damaged (the MATLAB file library could not read it)";
     } else if (reply[0] != '1') {
         result.error = reply.substr(1, line - 1);
     } else {

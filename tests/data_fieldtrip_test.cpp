@@ -128,6 +128,10 @@ TEST(FieldTrip, MalformedStructsAreRefusedNamingTheFileAndTheField)
     cxctest::writeFile(path, bytes);
     EXPECT_EQ(cxc::data::loadFieldTrip(path, pick(alpha), warning).error,
               path + ": file: damaged: an array claims more than the file holds");
+    // A struct field with a name: the library would read the name as the field list of 620 million elements.
+    const std::string named = CXC_FIELDTRIP_CORPUS "/v5-struct-claims-15gb";
+    EXPECT_EQ(cxc::data::loadFieldTrip(named, pick(alpha), warning).error,
+              named + ": file: damaged: an array claims more than the file holds");
     cxctest::writeFile(d.path("text.mat"), "not a MATLAB file");
     EXPECT_EQ(cxc::data::loadFieldTrip(d.str("text.mat"), {}, warning).error,
               d.str("text.mat") + ": file: not a MATLAB file this program reads (v5, v7 or v7.3)");
