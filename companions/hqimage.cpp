@@ -30,6 +30,18 @@ Tap tap(long long d, long long n, long long m, int q)
     return {i0, i1, w1};
 }
 
+// A row of horizontal blends: each channel's w values one after the other, blue, green, red.
+struct Planes {
+    const std::uint32_t* b;
+    const std::uint32_t* g;
+    const std::uint32_t* r;
+};
+
+Planes planesOf(const std::uint32_t* row, int w)
+{
+    return {row, row + w, row + 2 * static_cast<std::ptrdiff_t>(w)};
+}
+
 // One destination row from the horizontal blends of its two source rows (each channel's blends side by
 // side): per channel (upper * wy0 + lower * wy1 + half) >> 2q, as 32-bit words alpha | R G B. Plain
 // loops over separate channels, so the compiler vectorises them; 64-bit sums beyond 12 fraction bits.
@@ -37,18 +49,13 @@ template <class Acc>
 void mixRow(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy0, std::uint32_t wy1, int q,
             std::uint32_t alpha, std::uint32_t* __restrict out, int w)
 {
-    const std::uint32_t* __restrict ub = upper;
-    const std::uint32_t* __restrict ug = upper + w;
-    const std::uint32_t* __restrict ur = upper + 2 * static_cast<std::ptrdiff_t>(w);
-    const std::uint32_t* __restrict lb = lower;
-    const std::uint32_t* __restrict lg = lower + w;
-    const std::uint32_t* __restrict lr = lower + 2 * static_cast<std::ptrdiff_t>(w);
+    const Planes u = planesOf(upper, w), l = planesOf(lower, w);
     const Acc a0 = wy0, a1 = wy1, half = Acc(1) << (2 * q - 1);
     const int shift = 2 * q;
     for (int x = 0; x < w; ++x) {
-        const auto b = static_cast<std::uint32_t>((Acc(ub[x]) * a0 + Acc(lb[x]) * a1 + half) >> shift) & 0xFFu;
-        const auto g = static_cast<std::uint32_t>((Acc(ug[x]) * a0 + Acc(lg[x]) * a1 + half) >> shift) & 0xFFu;
-        const auto r = static_cast<std::uint32_t>((Acc(ur[x]) * a0 + Acc(lr[x]) * a1 + half) >> shift) & 0xFFu;
+        const auto b = static_cast<std::uint32_t>((Acc(u.b[x]) * a0 + Acc(l.b[x]) * a1 + half) >> shift) & 0xFFu;
+        const auto g = static_cast<std::uint32_t>((Acc(u.g[x]) * a0 + Acc(l.g[x]) * a1 + half) >> shift) & 0xFFu;
+        const auto r = static_cast<std::uint32_t>((Acc(u.r[x]) * a0 + Acc(l.r[x]) * a1 + half) >> shift) & 0xFFu;
         out[x] = alpha | (r << 16) | (g << 8) | b;
     }
 }
@@ -64,18 +71,13 @@ __attribute__((target_clones("avx2", "default")))
 void mixRow32(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy1, int q, std::uint32_t alpha,
               std::uint32_t* __restrict out, int w)
 {
-    const std::uint32_t* __restrict ub = upper;
-    const std::uint32_t* __restrict ug = upper + w;
-    const std::uint32_t* __restrict ur = upper + 2 * static_cast<std::ptrdiff_t>(w);
-    const std::uint32_t* __restrict lb = lower;
-    const std::uint32_t* __restrict lg = lower + w;
-    const std::uint32_t* __restrict lr = lower + 2 * static_cast<std::ptrdiff_t>(w);
+    const Planes u = planesOf(upper, w), l = planesOf(lower, w);
     const std::uint32_t half = 1u << (2 * q - 1);
     const int shift = 2 * q;
     for (int x = 0; x < w; ++x) {
-        const std::uint32_t b = ((ub[x] << q) + (lb[x] - ub[x]) * wy1 + half) >> shift;
-        const std::uint32_t g = ((ug[x] << q) + (lg[x] - ug[x]) * wy1 + half) >> shift;
-        const std::uint32_t r = ((ur[x] << q) + (lr[x] - ur[x]) * wy1 + half) >> shift;
+        const std::uint32_t b = ((u.b[x] << q) + (l.b[x] - u.b[x]) * wy1 + half) >> shift;
+        const std::uint32_t g = ((u.g[x] << q) + (l.g[x] - u.g[x]) * wy1 + half) >> shift;
+        const std::uint32_t r = ((u.r[x] << q) + (l.r[x] - u.r[x]) * wy1 + half) >> shift;
         out[x] = alpha | (r << 16) | (g << 8) | b;
     }
 }
