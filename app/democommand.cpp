@@ -17,12 +17,16 @@ std::string writeDataSet(CArrayMEDataSetqz& dataSet, const std::string& folder)
     });
 }
 
-int runDemoData(const std::string& folder, std::ostream& out, std::ostream& err)
+std::string writeDemoData(const std::string& folder)
 {
     DataSource source;
-    std::string error = loadData({}, source);
-    if (error.empty()) error = writeDataSet(*source.dataSet, folder);
-    if (!error.empty()) {
+    const std::string error = loadData({}, source);
+    return error.empty() ? writeDataSet(*source.dataSet, folder) : error;
+}
+
+int runDemoData(const std::string& folder, std::ostream& out, std::ostream& err)
+{
+    if (const std::string error = writeDemoData(folder); !error.empty()) {
         err << "cxcmap demo-data: " << error << "\n";
         return 1;
     }

@@ -182,10 +182,7 @@ bool CHostWnd::openDataFolder(const std::string& folder)
 
 bool CHostWnd::writeDemoData(const std::string& folder)
 {
-    DataSource demo;
-    std::string error = loadData({}, demo);
-    if (error.empty()) error = writeDataSet(*demo.dataSet, folder);
-    if (!error.empty()) {
+    if (const std::string error = cxc::app::writeDemoData(folder); !error.empty()) {
         AfxMessageBox(cxc::fromUtf8(error), MB_OK | MB_ICONERROR);
         tell(L"The demo data set was not written.");
         return false;
