@@ -2,6 +2,7 @@
 #include "contourlines.h"
 
 #include <cstdio>
+#include <type_traits>
 
 #include "afxwin.h"
 #include "cxcpixels.h"
@@ -16,25 +17,40 @@ int CContourLineMapqz::drawMap(CDC* dc, int x0, int y0, double sx, double sy, in
         return mirror ? cxc::toCoord(static_cast<double>(w) - p) : p;
     };
     auto py = [&](double y) { return cxc::toCoord(static_cast<double>(h) - (y * sy + y0)); };
+    // Segment k's ends go to slots 2k and 2k + 1; the buffer only grows, so a tick neither
+    // allocates nor clears it.
+    const std::size_t slots = 2 * static_cast<std::size_t>(segCount);
+    if (ends_.size() < slots) ends_.resize(slots);
+    POINT* const ends = ends_.data();
+    auto mapRun = [&](auto mirrored, int from, int to) {
+        const double fw = static_cast<double>(w), fh = static_cast<double>(h);
+        for (int k = from; k < to; ++k) {
+            const Segment& s = segments[k];
+            int a = cxc::toCoord(s.x1 * sx + x0), b = cxc::toCoord(s.x2 * sx + x0);
+            if constexpr (decltype(mirrored)::value) {
+                a = cxc::toCoord(fw - a);
+                b = cxc::toCoord(fw - b);
+            }
+            ends[2 * k] = POINT{a, cxc::toCoord(fh - (s.y1 * sy + y0))};
+            ends[2 * k + 1] = POINT{b, cxc::toCoord(fh - (s.y2 * sy + y0))};
+        }
+    };
     // The strokes of one pen go to the platform together.
     int selected = 0;  // sign whose pen is selected
-    ends_.clear();
-    auto flush = [&] {
-        cxc::gdi::drawSegments(*dc, ends_.data(), static_cast<int>(ends_.size() / 2));
-        ends_.clear();
-    };
-    for (int k = 0; k < segCount; ++k) {
-        const Segment& s = segments[k];
-        if (s.sign != selected) {
-            flush();
-            CPen* pen = s.sign > 0 ? first : second;
+    for (int k = 0; k < segCount;) {
+        const int sign = segments[k].sign;
+        int end = k + 1;
+        while (end < segCount && segments[end].sign == sign) ++end;
+        if (sign != selected) {
+            CPen* pen = sign > 0 ? first : second;
             if (pen && pen->GetSafeHandle()) dc->SelectObject(pen);
-            selected = s.sign;
+            selected = sign;
         }
-        ends_.push_back(POINT{px(s.x1), py(s.y1)});
-        ends_.push_back(POINT{px(s.x2), py(s.y2)});
+        if (mirror) mapRun(std::true_type{}, k, end);
+        else mapRun(std::false_type{}, k, end);
+        cxc::gdi::drawSegments(*dc, ends + 2 * k, end - k);
+        k = end;
     }
-    flush();
     if (labels) {
         dc->SetBkMode(TRANSPARENT);
         int lastLevel = -1, lastSign = 0;

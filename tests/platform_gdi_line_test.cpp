@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
+#include "cxcpixels.h"
 #include "gdi_canvas.h"
 
 namespace {
@@ -49,6 +51,24 @@ TEST(LineTo, HugeCoordinatesDrawExactlyTheVisiblePart)
             canvas.line(static_cast<int>(c[0]), static_cast<int>(c[1]), static_cast<int>(c[2]), static_cast<int>(c[3]));
         EXPECT_EQ(canvas.pixelsOf(kBlack), referenceLine(c[0], c[1], c[2], c[3], 64, 32)) << c[0] << "," << c[1];
         canvas.clear(kWhite);
+    }
+}
+
+TEST(DrawSegments, ABatchLightsTheLinesOfItsPairsInsideAndAcrossThePictureEdge)
+{
+    // Every octant, lengths 0 to 13 (past the short walk), then the batch moved partly off the picture.
+    const int offsets[][2] = {{0, 0}, {1, 0}, {0, -1}, {3, 1}, {-3, 2}, {2, -7}, {-8, -3}, {8, 8}, {-9, 4}, {4, 9}, {-13, -6}, {12, -11}};
+    for (const auto& [sx, sy] : {std::pair{0, 0}, {-17, -20}, {50, 30}}) {
+        Canvas canvas(64, 64);
+        std::vector<POINT> ends;
+        PixelSet expected;
+        for (int k = 0; k < 12; ++k) {
+            const int x = 14 + 18 * (k % 3) + sx, y = 12 + 12 * (k / 3) + sy;
+            ends.insert(ends.end(), {POINT{x, y}, POINT{x + offsets[k][0], y + offsets[k][1]}});
+            expected.merge(referenceLine(x, y, x + offsets[k][0], y + offsets[k][1], 64, 64));
+        }
+        ASSERT_TRUE(cxc::gdi::drawSegments(canvas.dc, ends.data(), 12));
+        EXPECT_EQ(canvas.pixelsOf(kBlack), expected) << sx << "," << sy;
     }
 }
 

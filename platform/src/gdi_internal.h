@@ -164,6 +164,10 @@ std::uint64_t thinLine(const Raster& r, std::int64_t x0, std::int64_t y0, std::i
                        std::uint32_t colour, const Pattern& pattern = {}, std::uint32_t phase = 0,
                        const std::uint32_t* gap = nullptr);
 
+// Solid one-pixel lines between ends[2k] and ends[2k + 1] for k < pairs, each exactly as thinLine
+// draws it.
+void thinSegments(const Raster& r, const POINT* ends, std::size_t pairs, std::uint32_t colour);
+
 // Pixels whose centres lie within width / 2 of the segment (round caps). Even widths sit half a pixel
 // up and left, so a width-2 line at y covers rows y - 1 and y.
 void thickLine(const Raster& r, double x0, double y0, double x1, double y1, int width, std::uint32_t colour);

@@ -48,6 +48,14 @@ BOOL drawSegments(CDC& dc, const POINT* ends, int pairs)
         s->stylePos = 0;
         return FALSE;
     }
+    const PenAttr& pen = s->penAttr;
+    if (pen.style != PS_NULL && pen.width <= 1 && pen.pattern.period == 0 && !rec::active()) {
+        // Solid one-pixel strokes with nothing recorded: the raster layer takes the whole batch.
+        raster::thinSegments(r, ends, static_cast<std::size_t>(pairs), toPixel(pen.color));
+        s->stylePos = 0;
+        s->pos = ends[2 * static_cast<std::size_t>(pairs) - 1];
+        return TRUE;
+    }
     for (int k = 0; k < pairs; ++k) {
         const POINT a = ends[2 * static_cast<std::size_t>(k)], b = ends[2 * static_cast<std::size_t>(k) + 1];
         s->stylePos = 0;

@@ -306,6 +306,68 @@ std::uint64_t thinLine(const Raster& r, i64 x0, i64 y0, i64 x1, i64 y1, std::uin
     return static_cast<std::uint64_t>(dM);
 }
 
+namespace {
+
+// thinLine's walk for a line whose ends both lie on the raster: no clip, and lines of up to eight
+// steps walk without a branch (steps past the end write the first pixel again, which is drawn anyway),
+// as most contour strokes are a few pixels long.
+inline void walkInside(std::uint32_t* bits, std::ptrdiff_t stride, std::ptrdiff_t x0, std::ptrdiff_t y0,
+                       std::ptrdiff_t x1, std::ptrdiff_t y1, std::uint32_t colour)
+{
+    const std::ptrdiff_t dx = x1 - x0, dy = y1 - y0;
+    const std::ptrdiff_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const bool xMajor = adx >= ady;
+    const std::ptrdiff_t dM = xMajor ? adx : ady, dm = xMajor ? ady : adx;
+    if (dM == 0) return;
+    // With no minor travel the error term never reaches 2 dM, so the sign of a zero step is moot.
+    const std::ptrdiff_t xStep = dx < 0 ? -1 : 1, yStep = dy < 0 ? -stride : stride;
+    const std::ptrdiff_t majorStep = xMajor ? xStep : yStep, minorStep = xMajor ? yStep : xStep;
+    const std::ptrdiff_t e2M = 2 * dM, e2m = 2 * dm, first = y0 * stride + x0;
+    std::ptrdiff_t at = first, err = dM - 1;
+    if (dM <= 8) {
+        for (std::ptrdiff_t i = 0; i < 8; ++i) {
+            bits[i < dM ? at : first] = colour;
+            at += majorStep;
+            err += e2m;
+            const bool carry = err >= e2M;
+            err -= carry ? e2M : 0;
+            at += carry ? minorStep : 0;
+        }
+        return;
+    }
+    for (std::ptrdiff_t count = dM; count > 0; --count) {
+        bits[at] = colour;
+        at += majorStep;
+        err += e2m;
+        if (err >= e2M) { err -= e2M; at += minorStep; }
+    }
+}
+
+}  // namespace
+
+void thinSegments(const Raster& r, const POINT* ends, std::size_t pairs, std::uint32_t colour)
+{
+    if (!r || !ends || pairs == 0) return;
+    // One pass over the ends settles the clipping of the whole batch (contours lie inside the view).
+    LONG xLo = ends[0].x, xHi = xLo, yLo = ends[0].y, yHi = yLo;
+    for (std::size_t k = 1; k < 2 * pairs; ++k) {
+        xLo = std::min(xLo, ends[k].x);
+        xHi = std::max(xHi, ends[k].x);
+        yLo = std::min(yLo, ends[k].y);
+        yHi = std::max(yHi, ends[k].y);
+    }
+    const bool inside = xLo >= 0 && yLo >= 0 && xHi < r.width && yHi < r.height;
+    const auto on = [&](const POINT& p) {
+        return static_cast<std::uint32_t>(p.x) < static_cast<std::uint32_t>(r.width) &&
+               static_cast<std::uint32_t>(p.y) < static_cast<std::uint32_t>(r.height);
+    };
+    for (std::size_t k = 0; k < pairs; ++k) {
+        const POINT a = ends[2 * k], b = ends[2 * k + 1];
+        if (inside || (on(a) && on(b))) walkInside(r.bits, r.stride, a.x, a.y, b.x, b.y, colour);
+        else thinLine(r, a.x, a.y, b.x, b.y, colour);
+    }
+}
+
 // Pixels within half the width of the segment: per row, the hull of the two end discs and the band
 // between them (the capsule is convex, so that hull is the row's whole span).
 void thickLine(const Raster& r, double x0, double y0, double x1, double y1, int width, std::uint32_t colour)
