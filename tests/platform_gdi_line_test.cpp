@@ -150,11 +150,12 @@ void sensorCircle(CDC& dc, int x, int y, int r)
 TEST(AngleArc, FullCircleIsTheMidpointCircleForEveryRadiusAlsoWhenClippedAndUpToIntMax)
 {
     Canvas canvas(101, 101);
-    for (int r = 0; r <= 50; ++r) {
-        canvas.clear(kWhite);
-        sensorCircle(canvas.dc, 50, 50, r);
-        ASSERT_EQ(canvas.pixelsOf(kBlack), midpointCircle(50, 50, r, 101, 101)) << "radius " << r;
-    }
+    for (int r = 0; r <= 50; ++r)
+        for (const auto& [x, y] : {std::pair{50, 50}, {47, 53}}) {  // each radius twice: circles move whole
+            canvas.clear(kWhite);
+            sensorCircle(canvas.dc, x, y, r);
+            ASSERT_EQ(canvas.pixelsOf(kBlack), midpointCircle(x, y, r, 101, 101)) << "radius " << r;
+        }
     Canvas clipped(30, 20);
     for (auto [x, y] : {std::pair{0, 0}, {29, 19}, {-5, 10}, {15, -8}, {40, 25}, {10, 30}})
         for (int r : {3, 9, 17, 26}) {
@@ -175,6 +176,20 @@ TEST(AngleArc, FullCircleIsTheMidpointCircleForEveryRadiusAlsoWhenClippedAndUpTo
     far.dc.AngleArc(20, 16, INT_MAX, 0.0f, 360.0f);
     EXPECT_EQ(far.count(kBlack), 0);
     EXPECT_FALSE(far.dc.AngleArc(20, 16, -1, 0.0f, 360.0f));
+}
+
+TEST(Ellipse, OutlineMovesWholeWithItsBoxOfEitherParityWhenClippedAtTheEdge)
+{
+    for (const auto& [w, h] : {std::pair{7, 5}, {8, 5}, {6, 9}, {9, 10}}) {
+        Canvas inside(40, 20), edge(40, 20);
+        inside.dc.Ellipse(5, 5, 5 + w, 5 + h);
+        edge.dc.Ellipse(41 - w, 8, 41, 8 + h);  // the rightmost column falls off the picture
+        PixelSet moved;
+        for (const auto& [x, y] : inside.pixelsOf(kBlack))
+            if (x + 36 - w < 40) moved.emplace(x + 36 - w, y + 3);
+        EXPECT_EQ(edge.pixelsOf(kBlack), moved) << w << "x" << h;
+        EXPECT_GE(moved.size(), 12u);
+    }
 }
 
 }  // namespace

@@ -26,8 +26,9 @@ void penConic(const DcState& s, const Raster& r, const raster::Conic& c, const r
 POINT onCircle(int x, int y, double radius, double degrees)
 {
     const double a = std::fmod(degrees, 360.0) * kPi / 180.0;
-    return POINT{cxc::toInt(std::floor(x + radius * std::cos(a) + 0.5)),
-                 cxc::toInt(std::floor(y - radius * std::sin(a) + 0.5))};
+    // A full turn from 0 (every sensor circle) needs no cos and sin: exactly 1 and 0 there.
+    const double cosA = a == 0.0 ? 1.0 : std::cos(a), sinA = a == 0.0 ? 0.0 : std::sin(a);
+    return POINT{cxc::toInt(std::floor(x + radius * cosA + 0.5)), cxc::toInt(std::floor(y - radius * sinA + 0.5))};
 }
 
 // Angle of (px, py) seen from the conic's centre, counter-clockwise with y up.

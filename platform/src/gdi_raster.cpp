@@ -452,9 +452,46 @@ bool Sweep::contains(double dx, double dyUp) const
     return rel <= sweep + 1e-9;
 }
 
+namespace {
+
+// The outline of a small conic as word offsets from its centre pixel, for one centre parity and row
+// stride. The walk depends on the centre only through that parity: moved by whole pixels, every
+// outline pixel moves with it (the sums before rounding are exact or stay far from a half).
+struct ConicStamp {
+    i64 a2 = -1, b2 = -1, parity = 0;
+    std::ptrdiff_t stride = 0;
+    std::vector<std::ptrdiff_t> offsets;
+};
+
+const ConicStamp& stampOf(const Conic& c, std::ptrdiff_t stride)
+{
+    thread_local ConicStamp kept[8];
+    thread_local unsigned next = 0;
+    const i64 parity = (c.cx2 & 1) | ((c.cy2 & 1) << 1);
+    for (const ConicStamp& k : kept)
+        if (k.a2 == c.a2 && k.b2 == c.b2 && k.parity == parity && k.stride == stride) return k;
+    ConicStamp& k = kept[next++ % 8];
+    k.a2 = c.a2, k.b2 = c.b2, k.parity = parity, k.stride = stride;
+    k.offsets.clear();
+    const Conic at{c.cx2 & 1, c.cy2 & 1, c.a2, c.b2};
+    const i64 far = c.a2 + c.b2 + 2;
+    forEachConicPixel(at, -far, -far, far, far, [&](i64 x, i64 y) { k.offsets.push_back(y * stride + x); });
+    return k;
+}
+
+}  // namespace
+
 void thinConic(const Raster& r, const Conic& c, const Sweep& s, std::uint32_t colour)
 {
     if (!r || !c.valid()) return;
+    // Full outlines of small conics wholly on the raster (the sensor circles) come from a kept stamp.
+    constexpr i64 kStampLimit = 1024;
+    if (s.full() && c.a2 <= kStampLimit && c.b2 <= kStampLimit && c.cx2 - c.a2 >= 0 && c.cy2 - c.b2 >= 0 &&
+        c.cx2 + c.a2 <= 2 * (static_cast<i64>(r.width) - 1) && c.cy2 + c.b2 <= 2 * (static_cast<i64>(r.height) - 1)) {
+        std::uint32_t* const centre = r.bits + floorDiv(c.cy2, 2) * r.stride + floorDiv(c.cx2, 2);
+        for (const std::ptrdiff_t o : stampOf(c, r.stride).offsets) centre[o] = colour;
+        return;
+    }
     forEachConicPixel(c, 0, 0, r.width - 1, r.height - 1, [&](i64 x, i64 y) {
         if (s.full() || s.contains(offX(c, x), offYUp(c, y))) r.bits[y * r.stride + x] = colour;
     });
