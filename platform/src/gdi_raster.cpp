@@ -329,9 +329,10 @@ inline void walkInside(std::uint32_t* bits, std::ptrdiff_t stride, std::ptrdiff_
             bits[i < dM ? at : first] = colour;
             at += majorStep;
             err += e2m;
-            const bool carry = err >= e2M;
-            err -= carry ? e2M : 0;
-            at += carry ? minorStep : 0;
+            // All ones when err >= 2 dM: a mask, as the compiler turns a plain test back into a branch.
+            const std::ptrdiff_t carry = (e2M - 1 - err) >> 63;
+            err -= e2M & carry;
+            at += minorStep & carry;
         }
         return;
     }
