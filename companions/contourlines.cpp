@@ -116,14 +116,17 @@ bool CContourLineMapqz::countSegments(const CDataGridRect& g)
             r[j] = finite ? above(v[j]) : -1;
         }
     }
-    // Per sorted value, the cells that cross it: +1 where a cell's run of values begins, -1 past its
-    // end, summed up afterwards. A saddle (both corners of one diagonal inside, of the other outside)
-    // adds a second run: the values above the larger corner of one diagonal, up to the smaller of the
-    // other.
-    runs_.assign(sorted_.size() + 1, 0);
+    // Per sorted value, the cells that cross it: the runs of values that begin at or below it minus
+    // those that end there, counted apart so that neighbouring cells, which mostly share their
+    // bounds, do not wait on each other's counts. A saddle (both corners of one diagonal inside, of
+    // the other outside) adds a second run: the values above the larger corner of one diagonal, up
+    // to the smaller of the other.
+    const size_t n = sorted_.size() + 1;
+    runs_.assign(2 * n, 0);
+    long long* begins = runs_.data();
+    long long* ends = begins + n;
     spans_.resize((nx - 1) * (ny - 1));
     Span* span = spans_.data();
-    long long* runs = runs_.data();
     long long total = 0;
     for (size_t i = 0; i + 1 < nx; ++i) {
         const int* ra = rank_.data() + i * ny;
@@ -134,10 +137,14 @@ bool CContourLineMapqz::countSegments(const CDataGridRect& g)
             r0 &= keep, r1 &= keep, r2 &= keep, r3 &= keep;
             const int first = std::min(std::min(r0, r1), std::min(r2, r3));
             const int last = std::max(std::max(r0, r1), std::max(r2, r3));
-            const int a = std::max(r1, r3), b = std::max(a, std::min(r0, r2));
-            const int c = std::max(r0, r2), d = std::max(c, std::min(r1, r3));
-            ++runs[first], --runs[last], ++runs[a], --runs[b], ++runs[c], --runs[d];
-            total += (last - first) + (b - a) + (d - c);
+            ++begins[first], ++ends[last];
+            total += last - first;
+            const int a = std::max(r1, r3), b = std::min(r0, r2), c = std::max(r0, r2), d = std::min(r1, r3);
+            if (a < b || c < d) [[unlikely]] {
+                const int lo = a < b ? a : c, hi = a < b ? b : d;
+                ++begins[lo], ++ends[hi];
+                total += hi - lo;
+            }
             *span = Span{static_cast<int>(i), static_cast<int>(j), first, last};
             span += first != last;  // only the cells that cross a value are kept
         }
@@ -148,7 +155,7 @@ bool CContourLineMapqz::countSegments(const CDataGridRect& g)
     start_.assign(traces_.size() + 1, 0);
     long long crossing = 0;
     for (size_t s = 0; s < order_.size(); ++s) {
-        crossing += runs[s];
+        crossing += begins[s] - ends[s];
         start_[static_cast<size_t>(order_[s]) + 1] = static_cast<size_t>(crossing);
     }
     for (size_t t = 0; t < traces_.size(); ++t) start_[t + 1] += start_[t];

@@ -89,7 +89,7 @@ private:
     std::vector<double> sorted_;  // their values
     std::vector<int> rank_;       // per point (i, j) at i * ny + j: sorted values <= its value; -1 if not finite
     std::vector<Span> spans_;     // the cells that cross a value, in cell order
-    std::vector<long long> runs_;            // per sorted value, the cells crossing it begin minus end there
+    std::vector<long long> runs_;            // per sorted value, the runs of crossed values beginning, then ending there
     std::vector<std::size_t> start_, fill_;  // per trace, where its segments begin in store_
     std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };
