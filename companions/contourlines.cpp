@@ -183,13 +183,14 @@ void CContourLineMapqz::writeSegments(const CDataGridRect& g)
     }
 }
 
-CContourLineMapqz::Corners CContourLineMapqz::cornersOf(const CDataGridRect& g, int i, int j)
+// Inline, so that the tracing loops may take them in despite the library's interposable symbols.
+inline CContourLineMapqz::Corners CContourLineMapqz::cornersOf(const CDataGridRect& g, int i, int j)
 {
     return Corners{{&g.points[i][j], &g.points[i + 1][j], &g.points[i + 1][j + 1], &g.points[i][j + 1]},
                    {g.values[i][j], g.values[i + 1][j], g.values[i + 1][j + 1], g.values[i][j + 1]}};
 }
 
-int CContourLineMapqz::cellSegments(const Corners& c, int code, const Trace& trace, Segment* out)
+inline int CContourLineMapqz::cellSegments(const Corners& c, int code, const Trace& trace, Segment* out)
 {
     // Corners counter-clockwise: c0 (i, j), c1 (i+1, j), c2 (i+1, j+1), c3 (i, j+1); edge e runs from
     // corner e to corner (e + 1) % 4.
