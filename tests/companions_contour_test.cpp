@@ -82,6 +82,28 @@ TEST(ContourTrace, EqualLevelsOnceAndNothingFromNonFiniteCellsOrWithoutLevelsGri
     EXPECT_EQ(c.segments, nullptr);
 }
 
+TEST(ContourTrace, BeyondTheSegmentLimitTheFirstTracesAreKeptUpToItStillSkippingNonFiniteCells)
+{
+    // 2000 traces cross each of the 1098 finite cells once: more segments than may be kept.
+    CDataGridRect g;
+    g.initDataGridRect(2, 1100);
+    for (int j = 0; j < 1100; ++j) {
+        g.points[0][j] = GridPoint{0.0, static_cast<double>(j)};
+        g.points[1][j] = GridPoint{1.0, static_cast<double>(j)};
+        g.values[0][j] = -1.0;
+        g.values[1][j] = 1.0;
+    }
+    g.values[0][0] = std::numeric_limits<double>::quiet_NaN();
+    CContourLineMapqz c;
+    trace(c, g, 0.001, 0.999, 1000);
+    ASSERT_EQ(c.segCount, CContourLineMapqz::kMaxSegments);
+    int outside = 0;  // segments in the cell with the NaN corner
+    for (int k = 0; k < c.segCount; ++k) outside += !(c.segments[k].y1 >= 1.0);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(c.segments[0].level, 0);
+    EXPECT_EQ(c.segments[1098].sign, -1);  // the second trace follows the first
+}
+
 TEST(ContourDraw, SegmentsMappedLikeTheSensorsWithOnePenPerSignAndLabelled)
 {
     // +1 crosses at x = 0.5 and 1.5, -1 at 1.5 and 2.5, each from y = 0 to 1.
