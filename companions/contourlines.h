@@ -61,8 +61,9 @@ private:
         int sign;
         int index;     // of the level
     };
-    // Where each trace's segments begin in the store (start_), from the values each cell crosses
-    // (spans_); false when there would be more than kMaxSegments of them.
+    // Ranks every grid point among the sorted trace values and, from its corners' ranks, the values
+    // each cell crosses (spans_), then where each trace's segments begin in the store (start_); false
+    // when there would be more than kMaxSegments of them.
     bool countSegments(const CDataGridRect& grid);
     // Writes the counted segments, trace after trace.
     void writeSegments(const CDataGridRect& grid);
@@ -73,24 +74,22 @@ private:
         double v[4];
     };
     static Corners cornersOf(const CDataGridRect& grid, int i, int j);
-    // Writes the cell's 0, 1 or 2 segments at the trace to out.
-    static int cellSegments(const Corners& corners, const Trace& trace, Segment* out);
+    // Writes the cell's 0, 1 or 2 segments at the trace to out; bit k of code: corner k is inside.
+    static int cellSegments(const Corners& corners, int code, const Trace& trace, Segment* out);
 
-    struct CellRange {
-        double lo = 0.0, hi = 0.0;  // smallest and largest corner value
-        bool finite = false;        // every corner value and position finite
-    };
     std::vector<double> levels_;
     std::vector<Segment> store_;
-    std::vector<CellRange> cells_;  // per cell (i, j) at i * (ny - 1) + j, while tracing
     // Kept between tracings and drawings, so a tick allocates nothing once they have grown.
     struct Span {
-        int first, last;  // the sorted values a cell crosses
+        int i, j;         // the cell
+        int first, last;  // the sorted values it crosses
     };
     std::vector<Trace> traces_;
     std::vector<int> order_;      // finite traces by value
     std::vector<double> sorted_;  // their values
-    std::vector<Span> spans_;
+    std::vector<int> rank_;       // per point (i, j) at i * ny + j: sorted values <= its value; -1 if not finite
+    std::vector<Span> spans_;     // the cells that cross a value, in cell order
+    std::vector<long long> runs_;            // per sorted value, the runs of crossed values beginning, then ending there
     std::vector<std::size_t> start_, fill_;  // per trace, where its segments begin in store_
     std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };

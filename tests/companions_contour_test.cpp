@@ -48,7 +48,7 @@ TEST(ContourLevels, OneLevelLiesAtTheThresholdAndCountsOrBoundsOutsideTheLimitsA
     EXPECT_EQ(c.levelCount, 0);
 }
 
-TEST(ContourTrace, EqualLevelsOnceAndNothingFromNonFiniteCellsOrWithoutLevelsGridOrValues)
+TEST(ContourTrace, EqualLevelsOnceNothingFromNonFiniteCellsOrWithoutLevelsGridOrValuesAndSegmentsUpToTheLimit)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     CDataGridRect g;
@@ -80,6 +80,15 @@ TEST(ContourTrace, EqualLevelsOnceAndNothingFromNonFiniteCellsOrWithoutLevelsGri
     EXPECT_EQ(c.dataGrid2ContourLinePro(&g), 0);
     EXPECT_EQ(c.segCount, 0);
     EXPECT_EQ(c.segments, nullptr);
+
+    // 2000 traces over 1098 finite cells: more segments than may be kept, the first traces kept in order.
+    g.initDataGridRect(2, 1100);
+    for (int j = 0; j < 1100; ++j)
+        for (int i : {0, 1}) g.points[i][j] = GridPoint{1.0 * i, 1.0 * j}, g.values[i][j] = 2.0 * i - 1.0;
+    g.values[0][0] = nan;
+    trace(c, g, 0.001, 0.999, 1000);
+    ASSERT_EQ(c.segCount, CContourLineMapqz::kMaxSegments);
+    EXPECT_EQ(c.segments[1098].sign, -1);  // the NaN cell skipped: the second trace begins here
 }
 
 TEST(ContourDraw, SegmentsMappedLikeTheSensorsWithOnePenPerSignAndLabelled)
