@@ -1,11 +1,19 @@
 #include "datagrid.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <vector>
 
+namespace {
+std::atomic<unsigned long long> cellChanges{0};
+}  // namespace
+
+unsigned long long WeightCell::changes() { return cellChanges.load(std::memory_order_relaxed); }
+
 void WeightCell::clear()
 {
+    cellChanges.fetch_add(1, std::memory_order_relaxed);
     delete[] rows;
     delete[] cols;
     delete[] w;

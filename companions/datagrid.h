@@ -18,7 +18,8 @@ struct GridPoint {
 };
 
 // The sensors that contribute to one grid point: k entries of pair-array row, column and weight.
-// The cell owns its arrays.
+// The cell owns its arrays. Change them through assign and clear only: changes() counts those calls
+// (in every cell), so a flat copy of the cells can tell when it is stale.
 struct WeightCell {
     int k = 0;
     int* rows = nullptr;
@@ -34,6 +35,7 @@ struct WeightCell {
     // Replaces the contributors with copies of the k entries; 0 (cell empty) when k < 1 or the
     // arrays cannot be made.
     int assign(int count, const int* r, const int* c, const double* weights);
+    static unsigned long long changes();
 };
 
 class CDataGridRect {

@@ -26,10 +26,17 @@ public:
     // when it wrote nothing there or went through StretchDIBits (a recorded paint).
     const CRect& covered() const { return covered_; }
 
+    // Destination columns begin .. end - 1 sample source columns i0 and i1.
+    struct Run {
+        int i0, i1, begin, end;
+    };
+
 private:
     std::vector<std::uint32_t> buffer_;  // the stretched block, when the DC lends no pixels
     std::vector<std::uint32_t> rowBlend_[2];  // horizontal blends of two source rows ...
     int rowKey_[2] = {-1, -1};                 // ... and which rows they are (-1: none)
+    std::vector<Run> runs_;                    // the columns of the last drawing ...
+    std::vector<std::uint32_t> colWeight_;     // ... and each one's weight of its second source pixel
     CRect covered_;
 };
 

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <vector>
 
 #include "sensorcore.h"
@@ -138,6 +139,63 @@ int buildGridWeights(SensorMapFields& v, int meanMode)
     return 1;
 }
 
+namespace {
+
+// Whether the plan was made from the cells as they are now.
+bool planIsCurrent(const GridValuePlan& p, const CDataGridRect& g)
+{
+    return p.weights && p.weights == g.weights && p.nx == g.nx && p.ny == g.ny && p.row == g.gridRow &&
+           p.changes == WeightCell::changes();
+}
+
+// The cells' entries in cell order. Usable (oneRow) only when every entry names the grid's row and a
+// column inside the row as it is now; the cells are walked one by one otherwise.
+void makePlan(GridValuePlan& p, const CDataGridRect& g, __int64 columns)
+{
+    p.weights = nullptr;
+    p.oneRow = false;
+    p.col.clear();
+    p.w.clear();
+    p.firstSeen.clear();
+    const size_t cells = static_cast<size_t>(g.nx) * static_cast<size_t>(g.ny);
+    p.start.assign(cells + 1, 0);
+    std::vector<char> seen(static_cast<size_t>(columns), 0);
+    bool oneRow = true;
+    int high = -1;
+    size_t n = 0;
+    for (int i = 0; i < g.nx && oneRow; ++i) {
+        for (int j = 0; j < g.ny && oneRow; ++j, ++n) {
+            const WeightCell& cell = g.weights[i][j];
+            for (int k = 0; k < cell.k; ++k) {
+                const int c = cell.cols[k];
+                if (cell.rows[k] != g.gridRow || c < 0 || c >= columns) {
+                    oneRow = false;
+                    break;
+                }
+                if (!seen[static_cast<size_t>(c)]) {
+                    seen[static_cast<size_t>(c)] = 1;
+                    p.firstSeen.push_back(c);
+                    high = std::max(high, c);
+                }
+                p.col.push_back(c);
+                p.w.push_back(cell.w[k]);
+            }
+            p.start[n + 1] = p.col.size();
+        }
+    }
+    p.oneRow = oneRow;
+    p.highCol = high;
+    p.fetched.assign(static_cast<size_t>(high + 1), 0.0);
+    p.sums.assign(cells, 0.0);
+    p.nx = g.nx;
+    p.ny = g.ny;
+    p.row = g.gridRow;
+    p.changes = WeightCell::changes();
+    p.weights = g.weights;
+}
+
+}  // namespace
+
 int calcGridData(SensorMapFields& v)
 {
     CDataGridRect& g = v.grid;
@@ -148,33 +206,100 @@ int calcGridData(SensorMapFields& v)
     double** values = g.values ? g.values : g.initDataGridRect(g.nx, g.ny);
     if (!values) return 0;
 
-    // Many grid points share a sensor: each element of the grid's row is fetched once per call, and
-    // counted in the sensors' extremes then (taking a value in again cannot move them).
     const __int64 columns = std::max<__int64>(data->colsWalkable(), 0);
-    std::vector<double> fetched(static_cast<size_t>(columns));
-    std::vector<char> known(static_cast<size_t>(columns), 0);
+    GridValuePlan& plan = v.gridPlan;
+    if (!planIsCurrent(plan, g)) {
+        try {
+            makePlan(plan, g, columns);
+        } catch (const std::bad_alloc&) {
+            plan.weights = nullptr;
+        }
+    }
     Extremes sensors, field;
-    auto sensorValue = [&](int row, int col) {
-        if (row != g.gridRow || col < 0 || col >= columns) {
-            const double s = data->getValueSelect(-1, -1, row, col);
+    if (planIsCurrent(plan, g) && plan.oneRow && plan.highCol < columns) {
+        // Each element the cells name is fetched once, in the order the cells first name it, and
+        // counted in the sensors' extremes then; every point sums its entries in the cell's order.
+        for (const int c : plan.firstSeen) {
+            const double s = data->getValueSelect(-1, -1, g.gridRow, c);
+            plan.fetched[static_cast<size_t>(c)] = s;
             sensors.add(s);
-            return s;
         }
-        const size_t at = static_cast<size_t>(col);
-        if (!known[at]) {
-            fetched[at] = data->getValueSelect(-1, -1, row, col);
-            known[at] = 1;
-            sensors.add(fetched[at]);
+        // Four points at a time, each still its own sum in its cell's order: four chains of
+        // additions that overlap instead of one waiting on the next.
+        const double* fetched = plan.fetched.data();
+        const int* col = plan.col.data();
+        const double* w = plan.w.data();
+        const size_t* start = plan.start.data();
+        const size_t cells = static_cast<size_t>(g.nx) * static_cast<size_t>(g.ny);
+        double* sums = plan.sums.data();
+        auto term = [&](size_t e) { return fetched[col[e]] * w[e]; };
+        size_t n = 0;
+        for (; n + 4 <= cells; n += 4) {
+            const size_t b0 = start[n], b1 = start[n + 1], b2 = start[n + 2], b3 = start[n + 3], e3 = start[n + 4];
+            const size_t common = std::min(std::min(b1 - b0, b2 - b1), std::min(b3 - b2, e3 - b3));
+            double a0 = 0.0, a1 = 0.0, a2 = 0.0, a3 = 0.0;
+            for (size_t t = 0; t < common; ++t) {
+                a0 += term(b0 + t);
+                a1 += term(b1 + t);
+                a2 += term(b2 + t);
+                a3 += term(b3 + t);
+            }
+            for (size_t e = b0 + common; e < b1; ++e) a0 += term(e);
+            for (size_t e = b1 + common; e < b2; ++e) a1 += term(e);
+            for (size_t e = b2 + common; e < b3; ++e) a2 += term(e);
+            for (size_t e = b3 + common; e < e3; ++e) a3 += term(e);
+            sums[n] = a0;
+            sums[n + 1] = a1;
+            sums[n + 2] = a2;
+            sums[n + 3] = a3;
         }
-        return fetched[at];
-    };
-    for (int i = 0; i < g.nx; ++i) {
-        for (int j = 0; j < g.ny; ++j) {
-            const WeightCell& cell = g.weights[i][j];
+        for (; n < cells; ++n) {
             double value = 0.0;
-            for (int k = 0; k < cell.k; ++k) value += sensorValue(cell.rows[k], cell.cols[k]) * cell.w[k];
-            values[i][j] = value;
-            field.add(value);
+            for (size_t e = start[n]; e < start[n + 1]; ++e) value += term(e);
+            sums[n] = value;
+        }
+        // Which NaN a sum ends in depends on the order of each addition's operands, which the
+        // compiler chooses: the one-by-one walk ended in the last NaN term (a NaN made by inf - inf
+        // only when no NaN term came after it), and so does every point here.
+        n = 0;
+        for (int i = 0; i < g.nx; ++i) {
+            double* out = values[i];
+            for (int j = 0; j < g.ny; ++j, ++n) {
+                double value = sums[n];
+                if (std::isnan(value))
+                    for (size_t e = start[n]; e < start[n + 1]; ++e)
+                        if (const double t = term(e); std::isnan(t)) value = t;
+                out[j] = value;
+                field.add(value);
+            }
+        }
+    } else {
+        // Many grid points share a sensor: each element of the grid's row is fetched once per call,
+        // and counted in the sensors' extremes then (taking a value in again cannot move them).
+        std::vector<double> fetched(static_cast<size_t>(columns));
+        std::vector<char> known(static_cast<size_t>(columns), 0);
+        auto sensorValue = [&](int row, int col) {
+            if (row != g.gridRow || col < 0 || col >= columns) {
+                const double s = data->getValueSelect(-1, -1, row, col);
+                sensors.add(s);
+                return s;
+            }
+            const size_t at = static_cast<size_t>(col);
+            if (!known[at]) {
+                fetched[at] = data->getValueSelect(-1, -1, row, col);
+                known[at] = 1;
+                sensors.add(fetched[at]);
+            }
+            return fetched[at];
+        };
+        for (int i = 0; i < g.nx; ++i) {
+            for (int j = 0; j < g.ny; ++j) {
+                const WeightCell& cell = g.weights[i][j];
+                double value = 0.0;
+                for (int k = 0; k < cell.k; ++k) value += sensorValue(cell.rows[k], cell.cols[k]) * cell.w[k];
+                values[i][j] = value;
+                field.add(value);
+            }
         }
     }
     // No sensor reached any point, or every value fetched (or formed) was NaN: nothing to scale.
@@ -187,12 +312,12 @@ int calcGridData(SensorMapFields& v)
         return 0;
     }
     if (!std::isfinite(scale)) return 0;
+    // Divided first in a plain loop, which the compiler does several at a time.
     Extremes scaled;
     for (int i = 0; i < g.nx; ++i) {
-        for (int j = 0; j < g.ny; ++j) {
-            values[i][j] /= scale;
-            scaled.add(values[i][j]);
-        }
+        double* row = values[i];
+        for (int j = 0; j < g.ny; ++j) row[j] /= scale;
+        for (int j = 0; j < g.ny; ++j) scaled.add(row[j]);
     }
     g.snsrMin = sensors.lo;
     g.snsrMax = sensors.hi;

@@ -5,12 +5,30 @@
 // link fields itself. Dialogs read and write these members directly.
 #pragma once
 
+#include <vector>
+
 #include "afxwin.h"
 #include "cxccompanions.h"
 #include "mapdefs.h"
 #include "modulebase.h"
 
 namespace cxc::maps {
+
+// The grid's weight cells laid out flat, for the animation step's sums (made and read by the grid
+// layer; stale once any cell changes).
+struct GridValuePlan {
+    unsigned long long changes = 0;        // WeightCell::changes() when made
+    WeightCell* const* weights = nullptr;  // the tables it was made from
+    int nx = 0, ny = 0, row = 0;
+    bool oneRow = false;                   // every entry names `row`, columns 0 .. highCol
+    int highCol = -1;
+    std::vector<size_t> start;             // cell i * ny + j holds entries start[n] .. start[n + 1] - 1
+    std::vector<int> col;
+    std::vector<double> w;
+    std::vector<int> firstSeen;            // the distinct columns, in the order the cells first name them
+    std::vector<double> fetched;           // by column
+    std::vector<double> sums;              // by cell
+};
 
 struct SensorMapFields {
     explicit SensorMapFields(ChnlType type);
@@ -70,6 +88,7 @@ struct SensorMapFields {
     int contourLevels = 16;                // number of contour levels
     CContourLineMapqz contour;             // traced contour lines
     CDataGridRect grid;                    // interpolation grid and the sensor location table
+    GridValuePlan gridPlan;                // the grid's weights, flat
     int useStdProjection = 0;              // non-zero: standard 3-D to 2-D projection
     int scanSize = 100;                    // plane units the parameterised projection is scanned to
     double projScale = 1.0;                // scale of the standard projection
