@@ -350,8 +350,11 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     const double rad = degrees * 3.141592653589793 / 180.0, cosA = std::cos(rad), sinA = std::sin(rad);
 
     // Glyph offsets along the baseline, and the cell's top-left relative to the reference point.
-    std::vector<quint32> glyphs(static_cast<std::size_t>(length));
-    std::vector<std::int64_t> offsets(static_cast<std::size_t>(length) + 1, 0);
+    // Kept between calls: the maps write hundreds of labels per paint, and nothing here calls back.
+    thread_local std::vector<quint32> glyphs;
+    thread_local std::vector<std::int64_t> offsets, runOffsets;
+    glyphs.assign(static_cast<std::size_t>(length), 0);
+    offsets.assign(static_cast<std::size_t>(length) + 1, 0);
     for (int i = 0; i < length; ++i) {
         const FontFace::Glyph g = face->glyph(codePoint(text[i]));
         glyphs[static_cast<std::size_t>(i)] = g.index;
@@ -401,7 +404,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     }
     const std::int64_t base = offsets[static_cast<std::size_t>(first)];
     const GlyphMask* mask = nullptr;
-    std::vector<std::int64_t> runOffsets;
+    runOffsets.clear();
     if (degrees == 0.0) {
         for (int i = first; i <= last; ++i) runOffsets.push_back(offsets[static_cast<std::size_t>(i)] - base);
         mask = maskOf(face, glyphs.data() + first, runOffsets.data(), runOffsets.size(),
