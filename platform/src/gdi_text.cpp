@@ -347,7 +347,9 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int length)
     const bool updateCp = (align & TA_UPDATECP) != 0;
     const double refX = updateCp ? state_->pos.x : x, refY = updateCp ? state_->pos.y : y;
     const double degrees = state_->font->font.lfEscapement / 10.0;
-    const double rad = degrees * 3.141592653589793 / 180.0, cosA = std::cos(rad), sinA = std::sin(rad);
+    const double rad = degrees * 3.141592653589793 / 180.0;
+    // Unturned text (nearly all of it) takes cos 0 and sin 0 without the calls.
+    const double cosA = degrees == 0.0 ? 1.0 : std::cos(rad), sinA = degrees == 0.0 ? 0.0 : std::sin(rad);
 
     // Glyph offsets along the baseline, and the cell's top-left relative to the reference point.
     // Kept between calls: the maps write hundreds of labels per paint, and nothing here calls back.
