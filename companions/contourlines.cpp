@@ -95,13 +95,6 @@ bool CContourLineMapqz::countSegments(const CDataGridRect& g)
         const double* base = sorted_.data();
         size_t n = sorted_.size();
         if (n == 0) return 0;
-        if (n <= 32) {
-            // The usual few values: a plain count, which the compiler takes four at a time. The values
-            // are sorted and finite, so it is the very rank the search would find.
-            int count = 0;
-            for (size_t k = 0; k < n; ++k) count += base[k] <= bound;
-            return count;
-        }
         while (n > 1) {
             const size_t half = n / 2;
             base = base[half] <= bound ? base + half : base;
