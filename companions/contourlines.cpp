@@ -167,7 +167,16 @@ void CContourLineMapqz::writeSegments(const CDataGridRect& g)
     // Each trace's segments in cell order, the order a scan would meet them, written in place in one
     // pass over the crossing cells, so each cell's corners are read once for all the values it crosses.
     store_.resize(start_.back());
-    fill_.assign(start_.begin(), start_.end() - 1);
+    // Where to write and what, by sorted value, so the inner loop does not go through order_.
+    fill_.resize(order_.size());
+    bySorted_.resize(order_.size());
+    for (size_t s = 0; s < order_.size(); ++s) {
+        const auto t = static_cast<size_t>(order_[s]);
+        fill_[s] = start_[t];
+        bySorted_[s] = traces_[t];
+    }
+    size_t* const fill = fill_.data();
+    const Trace* const trace = bySorted_.data();
     Segment* out = store_.data();
     const auto ny = static_cast<size_t>(g.ny);
     for (const Span& span : spans_) {
@@ -176,9 +185,8 @@ void CContourLineMapqz::writeSegments(const CDataGridRect& g)
         const int* rb = ra + ny;
         const int r0 = ra[0], r1 = rb[0], r2 = rb[1], r3 = ra[1];
         for (int s = span.first; s < span.last; ++s) {
-            const auto t = static_cast<size_t>(order_[static_cast<size_t>(s)]);
             const int code = (r0 > s) | (r1 > s) << 1 | (r2 > s) << 2 | (r3 > s) << 3;
-            fill_[t] += static_cast<size_t>(cellSegments(c, code, traces_[t], out + fill_[t]));
+            fill[s] += static_cast<size_t>(cellSegments(c, code, trace[s], out + fill[s]));
         }
     }
 }

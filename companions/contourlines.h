@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "windows.h"
@@ -78,7 +80,30 @@ private:
     static int cellSegments(const Corners& corners, int code, const Trace& trace, Segment* out);
 
     std::vector<double> levels_;
-    std::vector<Segment> store_;
+    // Grows without clearing: the write pass sets every slot of a tracing's segments.
+    template <class T>
+    struct Uncleared : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = Uncleared<U>;
+        };
+        Uncleared() = default;
+        template <class U>
+        Uncleared(const Uncleared<U>&) noexcept
+        {
+        }
+        template <class U>
+        void construct(U* p) noexcept
+        {
+            ::new (static_cast<void*>(p)) U;
+        }
+        template <class U, class... A>
+        void construct(U* p, A&&... a)
+        {
+            ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+        }
+    };
+    std::vector<Segment, Uncleared<Segment>> store_;
     // Kept between tracings and drawings, so a tick allocates nothing once they have grown.
     struct Span {
         int i, j;         // the cell
@@ -91,5 +116,6 @@ private:
     std::vector<Span> spans_;     // the cells that cross a value, in cell order
     std::vector<long long> runs_;            // per sorted value, the runs of crossed values beginning, then ending there
     std::vector<std::size_t> start_, fill_;  // per trace, where its segments begin in store_
+    std::vector<Trace> bySorted_;            // the finite traces in the order of sorted_
     std::vector<POINT> ends_;                // segment ends in pixels, for one pen
 };
