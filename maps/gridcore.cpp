@@ -224,7 +224,7 @@ int calcGridData(SensorMapFields& v)
             plan.fetched[static_cast<size_t>(c)] = s;
             sensors.add(s);
         }
-        // Eight points at a time, each still its own sum in its cell's order: eight chains of
+        // Four points at a time, each still its own sum in its cell's order: four chains of
         // additions that overlap instead of one waiting on the next.
         const double* fetched = plan.fetched.data();
         const int* col = plan.col.data();
@@ -233,22 +233,25 @@ int calcGridData(SensorMapFields& v)
         const size_t cells = static_cast<size_t>(g.nx) * static_cast<size_t>(g.ny);
         double* sums = plan.sums.data();
         auto term = [&](size_t e) { return fetched[col[e]] * w[e]; };
-        constexpr size_t kLanes = 8;
         size_t n = 0;
-        for (; n + kLanes <= cells; n += kLanes) {
-            size_t b[kLanes];
-            size_t common = start[n + 1] - start[n];
-            for (size_t l = 0; l < kLanes; ++l) {
-                b[l] = start[n + l];
-                common = std::min(common, start[n + l + 1] - b[l]);
+        for (; n + 4 <= cells; n += 4) {
+            const size_t b0 = start[n], b1 = start[n + 1], b2 = start[n + 2], b3 = start[n + 3], e3 = start[n + 4];
+            const size_t common = std::min(std::min(b1 - b0, b2 - b1), std::min(b3 - b2, e3 - b3));
+            double a0 = 0.0, a1 = 0.0, a2 = 0.0, a3 = 0.0;
+            for (size_t t = 0; t < common; ++t) {
+                a0 += term(b0 + t);
+                a1 += term(b1 + t);
+                a2 += term(b2 + t);
+                a3 += term(b3 + t);
             }
-            double a[kLanes] = {};
-            for (size_t t = 0; t < common; ++t)
-                for (size_t l = 0; l < kLanes; ++l) a[l] += term(b[l] + t);
-            for (size_t l = 0; l < kLanes; ++l) {
-                for (size_t e = b[l] + common; e < start[n + l + 1]; ++e) a[l] += term(e);
-                sums[n + l] = a[l];
-            }
+            for (size_t e = b0 + common; e < b1; ++e) a0 += term(e);
+            for (size_t e = b1 + common; e < b2; ++e) a1 += term(e);
+            for (size_t e = b2 + common; e < b3; ++e) a2 += term(e);
+            for (size_t e = b3 + common; e < e3; ++e) a3 += term(e);
+            sums[n] = a0;
+            sums[n + 1] = a1;
+            sums[n + 2] = a2;
+            sums[n + 3] = a3;
         }
         for (; n < cells; ++n) {
             double value = 0.0;
