@@ -12,6 +12,10 @@ namespace {
 
 constexpr long long kMaxSource = 1LL << 28;  // pixels, as StretchDIBits accepts
 
+// A run's columns are blended a whole block at a time; a block may run past the run's end into the
+// next run's columns (which that run writes again) or into the padding after each channel's row.
+constexpr int kBlock = 8;
+
 // Where destination pixel d of n samples a source of m pixels: the two neighbours and the weight of
 // the second, in fixed point with q fraction bits.
 struct Tap {
@@ -34,6 +38,9 @@ Tap tap(long long d, long long n, long long m, int q)
 // and red each in a run of its own. Columns that sample the same two source pixels lie side by side,
 // so the pixels and their difference are read once per run; (a << q) + (b - a) * wx1 equals the
 // blend modulo 2^32, and the blend itself (below 2^23) is exact there, so the words are the same.
+// Runs come in column order and each begins where the one before it ends, so what a block writes
+// past its run is overwritten by the runs after it; past the last run it lands in the padding
+// (unsigned words: wrapping there is harmless).
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 __attribute__((target_clones("avx2", "default")))
 #endif
@@ -47,24 +54,25 @@ void blendRow(const RGBQUAD* src, const CBitmapHighQualityDraw::Run* runs, size_
         const std::uint32_t ab = static_cast<std::uint32_t>(a.rgbBlue) << q, db = std::uint32_t{b.rgbBlue} - a.rgbBlue;
         const std::uint32_t ag = static_cast<std::uint32_t>(a.rgbGreen) << q, dg = std::uint32_t{b.rgbGreen} - a.rgbGreen;
         const std::uint32_t ar = static_cast<std::uint32_t>(a.rgbRed) << q, dr = std::uint32_t{b.rgbRed} - a.rgbRed;
-        for (int x = run.begin; x < run.end; ++x) {
-            blue[x] = ab + db * wx1[x];
-            green[x] = ag + dg * wx1[x];
-            red[x] = ar + dr * wx1[x];
+        for (int x = run.begin; x < run.end; x += kBlock) {
+            for (int l = 0; l < kBlock; ++l) blue[x + l] = ab + db * wx1[x + l];
+            for (int l = 0; l < kBlock; ++l) green[x + l] = ag + dg * wx1[x + l];
+            for (int l = 0; l < kBlock; ++l) red[x + l] = ar + dr * wx1[x + l];
         }
     }
 }
 
-// A row of horizontal blends: each channel's w values one after the other, blue, green, red.
+// A row of horizontal blends: each channel's values one after the other, blue, green, red, each
+// channel's row `stride` words long (its w columns and the padding).
 struct Planes {
     const std::uint32_t* b;
     const std::uint32_t* g;
     const std::uint32_t* r;
 };
 
-Planes planesOf(const std::uint32_t* row, int w)
+Planes planesOf(const std::uint32_t* row, int stride)
 {
-    return {row, row + w, row + 2 * static_cast<std::ptrdiff_t>(w)};
+    return {row, row + stride, row + 2 * static_cast<std::ptrdiff_t>(stride)};
 }
 
 // One destination row from the horizontal blends of its two source rows (each channel's blends side by
@@ -74,7 +82,7 @@ template <class Acc>
 void mixRow(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy0, std::uint32_t wy1, int q,
             std::uint32_t alpha, std::uint32_t* __restrict out, int w)
 {
-    const Planes u = planesOf(upper, w), l = planesOf(lower, w);
+    const Planes u = planesOf(upper, w + kBlock), l = planesOf(lower, w + kBlock);
     const Acc a0 = wy0, a1 = wy1, half = Acc(1) << (2 * q - 1);
     const int shift = 2 * q;
     for (int x = 0; x < w; ++x) {
@@ -96,7 +104,7 @@ __attribute__((target_clones("avx2", "default")))
 void mixRow32(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t wy1, int q, std::uint32_t alpha,
               std::uint32_t* __restrict out, int w)
 {
-    const Planes u = planesOf(upper, w), l = planesOf(lower, w);
+    const Planes u = planesOf(upper, w + kBlock), l = planesOf(lower, w + kBlock);
     const std::uint32_t half = 1u << (2 * q - 1);
     const int shift = 2 * q;
     for (int x = 0; x < w; ++x) {
@@ -138,7 +146,7 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
 
     // The sample point only grows with x: one run per pair of source columns.
     runs_.clear();
-    colWeight_.resize(static_cast<size_t>(w));
+    colWeight_.assign(static_cast<size_t>(w) + kBlock, 0);
     for (int x = 0; x < w; ++x) {
         const Tap t = tap(x0 + x - dstX, dstW, srcW, q);
         colWeight_[static_cast<size_t>(x)] = t.w1;
@@ -159,9 +167,10 @@ int CBitmapHighQualityDraw::drawHighQualityImage(HDC hdc, RGBQUAD* pixels, __int
             if (rowKey_[k] == r) return rowBlend_[k].data();
         const int k = rowKey_[0] == keep ? 1 : 0;
         std::vector<std::uint32_t>& out = rowBlend_[k];
-        out.resize(3 * static_cast<size_t>(w));
+        const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(w) + kBlock;
+        out.resize(3 * static_cast<size_t>(stride));
         std::uint32_t* blue = out.data();
-        blendRow(row(r), runs_.data(), runs_.size(), colWeight_.data(), q, blue, blue + w, blue + 2 * static_cast<std::ptrdiff_t>(w));
+        blendRow(row(r), runs_.data(), runs_.size(), colWeight_.data(), q, blue, blue + stride, blue + 2 * stride);
         rowKey_[k] = r;
         return out.data();
     };

@@ -1,7 +1,6 @@
 #include "megcolors.h"
 
 #include "colorramp.h"
-#include "cxcsat.h"
 
 using cxc::ramp::fill;
 
@@ -26,14 +25,4 @@ CMegIndex2Color06RGBQsam::CMegIndex2Color06RGBQsam()
 {
     fill(rgbqPos768, 768, {kWhite, kYellow, kRed, kDarkRed});
     fill(rgbqNeg768, 768, {kWhite, kCyan, kBlue, kNavy});
-}
-
-int cxc::rampIndex(double value, double step, int top)
-{
-    if (step == 0.0) return 0;
-    const double q = value > 0.0 ? value / step : value / -step;
-    // Tested in double before the conversion: NaN and quotients beyond 32 bits take entry 0.
-    if (!(q > -2147483649.0 && q < 2147483648.0)) return 0;
-    const int index = toInt(q);
-    return index < 0 ? 0 : index > top ? top : index;
 }

@@ -7,6 +7,7 @@
 //   CMegIndex2Color06RGBQsam   768 RGBQUAD entries per sign, ending in dark red and navy
 #pragma once
 
+#include "cxcsat.h"
 #include "windows.h"
 
 class CMegIndex2Color01Colorref {
@@ -36,6 +37,15 @@ namespace cxc {
 
 // The entry 0..top of a value's table (the positive table for value > 0, else the negative one):
 // |value| / |step| truncated and clamped. A zero step, NaN and quotients beyond 32 bits take entry 0.
-int rampIndex(double value, double step, int top);
+// Defined here so the per-pixel loops take it in.
+inline int rampIndex(double value, double step, int top)
+{
+    if (step == 0.0) return 0;
+    const double q = value > 0.0 ? value / step : value / -step;
+    // Tested in double before the conversion: NaN and quotients beyond 32 bits take entry 0.
+    if (!(q > -2147483649.0 && q < 2147483648.0)) return 0;
+    const int index = toInt(q);
+    return index < 0 ? 0 : index > top ? top : index;
+}
 
 }  // namespace cxc
