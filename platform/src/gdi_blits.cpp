@@ -91,6 +91,14 @@ void axisMap(std::vector<i64>& map, i64 first, i64 d0, i64 dLen, i64 s0, i64 sLe
     }
 }
 
+// A row copied with the alpha set. On its own the loop is vectorised (inside the transfer it stayed
+// one pixel per step), and the AVX2 build takes eight pixels per step: every paint copies its picture.
+__attribute__((target_clones("avx2", "default")))
+void copyOpaque(std::uint32_t* to, const std::uint32_t* from, i64 n)
+{
+    for (i64 k = 0; k < n; ++k) to[k] = from[k] | 0xFF000000u;
+}
+
 // The one transfer core. `transparent` (RGB32 value) leaves matching source pixels out.
 void transfer(const Raster& dst, Blit d, const Source* src, Blit s, Rop rop, std::uint32_t pattern,
               const std::uint32_t* transparent)
@@ -126,7 +134,7 @@ void transfer(const Raster& dst, Blit d, const Source* src, Blit s, Rop rop, std
             const auto f = reinterpret_cast<std::uintptr_t>(from), t = reinterpret_cast<std::uintptr_t>(to);
             if (f + static_cast<std::uintptr_t>(n) * 4 <= t || t + static_cast<std::uintptr_t>(n) * 4 <= f) {
                 // Apart (as nearly always): one pass, which the compiler vectorises.
-                for (i64 k = 0; k < n; ++k) to[k] = from[k] | 0xFF000000u;
+                copyOpaque(to, from, n);
                 continue;
             }
             std::memmove(to, from, static_cast<std::size_t>(n) * 4);
