@@ -112,7 +112,8 @@ bool CContourLineMapqz::countSegments(const CDataGridRect& g)
         const GridPoint* p = g.points[i];
         int* r = rank_.data() + i * ny;
         for (size_t j = 0; j < ny; ++j) {
-            const bool finite = std::isfinite(v[j]) & std::isfinite(p[j].x) & std::isfinite(p[j].y);
+            // Combined as integers, so no branch waits on each test.
+            const int finite = int{std::isfinite(v[j])} & int{std::isfinite(p[j].x)} & int{std::isfinite(p[j].y)};
             r[j] = finite ? above(v[j]) : -1;
         }
     }
