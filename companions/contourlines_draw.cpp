@@ -2,7 +2,6 @@
 #include "contourlines.h"
 
 #include <cstdio>
-#include <type_traits>
 
 #include "afxwin.h"
 #include "cxcpixels.h"
@@ -22,19 +21,6 @@ int CContourLineMapqz::drawMap(CDC* dc, int x0, int y0, double sx, double sy, in
     const std::size_t slots = 2 * static_cast<std::size_t>(segCount);
     if (ends_.size() < slots) ends_.resize(slots);
     POINT* const ends = ends_.data();
-    auto mapRun = [&](auto mirrored, int from, int to) {
-        const double fw = static_cast<double>(w), fh = static_cast<double>(h);
-        for (int k = from; k < to; ++k) {
-            const Segment& s = segments[k];
-            int a = cxc::toCoord(s.x1 * sx + x0), b = cxc::toCoord(s.x2 * sx + x0);
-            if constexpr (decltype(mirrored)::value) {
-                a = cxc::toCoord(fw - a);
-                b = cxc::toCoord(fw - b);
-            }
-            ends[2 * k] = POINT{a, cxc::toCoord(fh - (s.y1 * sy + y0))};
-            ends[2 * k + 1] = POINT{b, cxc::toCoord(fh - (s.y2 * sy + y0))};
-        }
-    };
     // The strokes of one pen go to the platform together.
     int selected = 0;  // sign whose pen is selected
     for (int k = 0; k < segCount;) {
@@ -46,8 +32,11 @@ int CContourLineMapqz::drawMap(CDC* dc, int x0, int y0, double sx, double sy, in
             if (pen && pen->GetSafeHandle()) dc->SelectObject(pen);
             selected = sign;
         }
-        if (mirror) mapRun(std::true_type{}, k, end);
-        else mapRun(std::false_type{}, k, end);
+        for (int m = k; m < end; ++m) {
+            const Segment& seg = segments[m];
+            ends[2 * m] = POINT{px(seg.x1), py(seg.y1)};
+            ends[2 * m + 1] = POINT{px(seg.x2), py(seg.y2)};
+        }
         cxc::gdi::drawSegments(*dc, ends + 2 * k, end - k);
         k = end;
     }
